@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace run {
+
+// The items of a run, at indices 1 to NumItems; element 0 exists, holds 0 and is no item.
+// The count is the array's own, so the two can never disagree.
+class ItemArray {
+public:
+    ItemArray() = default;
+
+    // A new array with bounds 0 to `numItems`, every element 0. A negative count is refused,
+    // and a count that cannot be allocated raises the out-of-memory error.
+    static ItemArray Allocate(std::int32_t numItems);
+
+    std::int32_t NumItems() const { return items_.empty() ? 0 : static_cast<std::int32_t>(items_.size() - 1); }
+    bool Allocated() const { return !items_.empty(); }
+
+    // Element 0 and the items, in index order.
+    std::span<float> Elements() { return items_; }
+    std::span<const float> Elements() const { return items_; }
+
+private:
+    std::vector<float> items_;
+};
+
+}  // namespace run

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sorting/sort_observer.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace sorting {
+
+// Merges the sorted runs Lo..Mid and Mid+1..Hi into one sorted run Lo..Hi, through `scratch`
+// (indexed like the items). The right run is copied reversed, so the entries not yet taken,
+// scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
+// needs a test for an exhausted run. On a tie the upper cursor's entry is taken.
+template <SortObserver Observer>
+void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
+{
+    std::copy(&theArray[lo], &theArray[mid] + 1, scratch + lo);
+    std::reverse_copy(&theArray[mid + 1], &theArray[hi] + 1, scratch + mid + 1);
+    Index i = lo;
+    Index j = hi;
+    for (Index k = lo; k <= hi; ++k) {
+        observer.Compared();
+        const float left = scratch[i];
+        const float right = scratch[j];
+        const bool takeLeft = left < right;
+        theArray[k] = takeLeft ? left : right;
+        i += takeLeft;
+        j -= !takeLeft;
+    }
+}
+
+// Bottom-up: passes merge neighbouring runs of width 1, 2, 4, ... from left to right; a last
+// run without a right-hand neighbour waits for a later pass. The observer hears of each merge.
+template <SortObserver Observer>
+void MergeSort(Items theArray, Observer& observer)
+{
+    const Index numItems = NumItems(theArray);
+    if (numItems < 2) return;
+    // One scratch array serves every merge of the sort.
+    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    for (Index size = 1; size < numItems; size *= 2) {
+        for (Index start = 1; start <= numItems - size; start += 2 * size) {
+            const Index hi = std::min(start + 2 * size - 1, numItems);
+            const Index mid = start + size - 1;
+            Merge(theArray, scratch.get(), start, mid, hi, observer);
+            observer.Merged(start, mid, hi);
+        }
+    }
+}
+
+}  // namespace sorting

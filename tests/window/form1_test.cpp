@@ -1,0 +1,214 @@
+#include "platform/picture_box.h"
+#include "window/application_look.h"
+#include "window/form1.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using window::Form1;
+
+namespace {
+
+struct Placement {
+    const char* name;
+    const char* container;
+    QRect geometry;  // twips / 15
+    bool enabled;
+};
+
+// Every control: its container, its place in pixels, and whether it starts enabled.
+const Placement kPlacements[] = {
+    {"TextNum", "Form1", {120, 56, 97, 19}, true},
+    {"Label1", "Form1", {24, 56, 97, 17}, true},
+    {"Label2", "Form1", {24, 96, 81, 33}, true},
+    {"SortChoice", "Form1", {120, 88, 97, 56}, true},
+    {"ButtonRun", "Form1", {128, 16, 81, 25}, true},
+    {"Picture1", "Form1", {232, 16, 505, 313}, true},
+    {"FrameAnimate", "Form1", {24, 280, 193, 81}, false},
+    {"AnimationLabel1", "FrameAnimate", {16, 24, 89, 17}, false},
+    {"AnimationTextDelay", "FrameAnimate", {104, 24, 49, 19}, false},
+    {"AnimationColor_0", "FrameAnimate", {16, 48, 57, 17}, false},
+    {"AnimationColor_1", "FrameAnimate", {120, 48, 57, 17}, false},
+    {"OptionMode_0", "Form1", {0, 200, 25, 17}, true},
+    {"OptionMode_1", "Form1", {0, 240, 25, 17}, true},
+    {"OptionMode_2", "Form1", {0, 280, 25, 17}, true},
+    {"FrameMeasure", "Form1", {24, 200, 193, 25}, true},
+    {"FrameVerify", "Form1", {24, 240, 193, 25}, false},
+    {"AnimationLabel2", "FrameAnimate", {80, 48, 25, 17}, false},
+    {"CheckSeed", "Form1", {24, 168, 113, 17}, true},
+    {"TextSeed", "Form1", {144, 168, 73, 19}, false},
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+
+    template <typename T = QWidget>
+    T* Control(const char* name) const
+    {
+        T* control = form->findChild<T*>(name);
+        if (!control) qFatal("no control %s", name);
+        return control;
+    }
+
+    platform::PictureBox* Picture() const { return Control<platform::PictureBox>("Picture1"); }
+
+    void ChooseMethod(int row) { Control<QListWidget>("SortChoice")->setCurrentRow(row); }
+
+    void ClickRun() { QTest::mouseClick(Control<QPushButton>("ButtonRun"), Qt::LeftButton); }
+
+    QMessageBox* ErrorBox() const { return form->findChild<QMessageBox*>("RunTimeErrorBox"); }
+
+private slots:
+    void initTestCase() { window::ApplyApplicationLook(*qApp); }
+
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void windowHasItsTitleAndClientSize()
+    {
+        QCOMPARE(form->windowTitle(), QString("Form1"));
+        QCOMPARE(form->size(), QSize(751, 376));
+        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(form->windowIcon().availableSizes().size(), 3);  // 32 (two colours and sixteen) and 16
+    }
+
+    void everyControlStandsInItsPlace()
+    {
+        QCOMPARE(static_cast<int>(std::size(kPlacements)), 19);
+        for (const Placement& p : kPlacements) {
+            QWidget* control = Control(p.name);
+            QCOMPARE(control->parentWidget()->objectName(), QString(p.container));
+            QCOMPARE(control->geometry(), p.geometry);
+            QVERIFY2(control->isVisible(), p.name);
+            QVERIFY2(!control->testAttribute(Qt::WA_Disabled) == p.enabled, p.name);
+        }
+    }
+
+    void controlsStartWithTheirTextsAndValues()
+    {
+        QCOMPARE(Control<QLineEdit>("TextNum")->text(), QString("500"));
+        QCOMPARE(Control<QLineEdit>("AnimationTextDelay")->text(), QString("500"));
+        QCOMPARE(Control<QLineEdit>("TextSeed")->text(), QString("0"));
+        QCOMPARE(Control<QLabel>("Label1")->text(), QString("Number of items:"));
+        QCOMPARE(Control<QLabel>("Label2")->text(), QString("Sorting Method:    (choose one)"));
+        QCOMPARE(Control<QLabel>("AnimationLabel1")->text(), QString("Animation Delay:"));
+        QCOMPARE(Control<QLabel>("AnimationLabel2")->text(), QString("-or-"));
+        QCOMPARE(Control<QPushButton>("ButtonRun")->text(), QString("Begin Sorting"));
+        QCOMPARE(Control<QGroupBox>("FrameMeasure")->title(), QString("Measure Time Used"));
+        QCOMPARE(Control<QGroupBox>("FrameVerify")->title(), QString("Verify Correctness"));
+        QCOMPARE(Control<QGroupBox>("FrameAnimate")->title(), QString("Use Animation"));
+        QCOMPARE(Control<QCheckBox>("CheckSeed")->text(), QString("Fix Random Seed"));
+        QVERIFY(!Control<QCheckBox>("CheckSeed")->isChecked());
+        QCOMPARE(Control<QRadioButton>("AnimationColor_0")->text(), QString("Color"));
+        QCOMPARE(Control<QRadioButton>("AnimationColor_1")->text(), QString("B/W"));
+        QVERIFY(Control<QRadioButton>("AnimationColor_0")->isChecked());
+        QVERIFY(Control<QRadioButton>("OptionMode_0")->isChecked());
+        QVERIFY(!Control<QRadioButton>("OptionMode_1")->isChecked());
+        QVERIFY(!Control<QRadioButton>("OptionMode_2")->isChecked());
+        for (const char* option : {"OptionMode_0", "OptionMode_1", "OptionMode_2"})
+            QVERIFY(Control<QRadioButton>(option)->text().isEmpty());
+
+        auto* list = Control<QListWidget>("SortChoice");
+        QCOMPARE(list->count(), 4);
+        const QStringList methods{"Selection", "Insertion", "Bubble", "Merge"};
+        for (int i = 0; i < 4; ++i) QCOMPARE(list->item(i)->text(), methods[i]);
+        QCOMPARE(form->SortChoiceListIndex(), std::int16_t{-1});
+        QCOMPARE(form->Run().NumItems(), 0);
+        QCOMPARE(form->Run().Chart().BarWidth(), std::int16_t{0});
+    }
+
+    void optionGroupsAreSeparate()
+    {
+        QTest::mouseClick(Control("AnimationColor_1"), Qt::LeftButton);  // disabled: no effect
+        QVERIFY(Control<QRadioButton>("AnimationColor_0")->isChecked());
+        Control<QRadioButton>("OptionMode_2")->setChecked(true);
+        Control<QRadioButton>("AnimationColor_1")->setChecked(true);
+        QVERIFY(Control<QRadioButton>("OptionMode_2")->isChecked());
+        QVERIFY(!Control<QRadioButton>("OptionMode_0")->isChecked());
+        QVERIFY(!Control<QRadioButton>("AnimationColor_0")->isChecked());
+        QVERIFY(!form->AnimationColorValue());
+    }
+
+    void focusFollowsTheTabIndexOrder()
+    {
+        const QStringList expected{"TextNum",      "SortChoice",   "ButtonRun",         "Picture1",
+                                   "OptionMode_0", "CheckSeed",    "TextNum"};
+        Control("TextNum")->setFocus();
+        QStringList visited{"TextNum"};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void captionsFitTheirControls()
+    {
+        for (const char* name : {"Label1", "AnimationLabel1", "AnimationLabel2"}) {
+            auto* label = Control<QLabel>(name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+        }
+        auto* wrapped = Control<QLabel>("Label2");
+        QVERIFY(wrapped->heightForWidth(wrapped->width()) <= wrapped->height());
+        for (const char* name : {"ButtonRun", "CheckSeed", "AnimationColor_0", "AnimationColor_1"}) {
+            auto* button = Control<QAbstractButton>(name);
+            QVERIFY2(button->sizeHint().width() <= button->width() + 8, name);
+        }
+        auto* list = Control<QListWidget>("SortChoice");
+        QVERIFY(list->visualItemRect(list->item(3)).bottom() < list->viewport()->height());
+    }
+
+    void runWithoutAMethodShowsTheMessage()
+    {
+        ClickRun();
+        QCOMPARE(Picture()->PrintedLines(), QStringList{"You must select a sort method."});
+        QCOMPARE(form->Run().NumItems(), 0);
+    }
+
+    void measureRunOfEachExchangeSortPrintsItsTime()
+    {
+        Control<QLineEdit>("TextNum")->setText("2000");
+        for (int method = 0; method < 3; ++method) {
+            ChooseMethod(method);
+            QCOMPARE(form->SortChoiceListIndex(), static_cast<std::int16_t>(method));
+            ClickRun();
+            const QStringList lines = Picture()->PrintedLines();
+            QCOMPARE(lines.size(), 1);
+            QVERIFY2(QRegularExpression("^time used was \\d+\\.\\d\\d seconds\\.$").match(lines[0]).hasMatch(),
+                     qPrintable(lines[0]));
+            QCOMPARE(form->Run().NumItems(), 2000);
+        }
+    }
+
+    void aRunTimeErrorLeavesTheWindowUsable()
+    {
+        ChooseMethod(0);
+        Control<QLineEdit>("TextNum")->setText("-1");
+        ClickRun();
+        QMessageBox* box = ErrorBox();
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QVERIFY(box->text().contains("Negative number of items"));
+        QVERIFY(form->isVisible());
+        box->accept();
+        QTRY_VERIFY(!ErrorBox());
+
+        Control<QLineEdit>("TextNum")->setText("10");
+        ClickRun();
+        QCOMPARE(form->Run().NumItems(), 10);
+        QCOMPARE(Picture()->PrintedLines().size(), 1);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
