@@ -175,15 +175,6 @@ protected:
     RecordingSurface picture;
     run::RunCommand run{controls, controls, picture, [] { return 0.0; }};
 
-    // The bars drawn, in order, as their left x, read from the box that clears above each.
-    std::vector<std::string> BarsDrawn() const
-    {
-        std::vector<std::string> lefts;
-        for (const std::string& call : picture.calls)
-            if (call.starts_with("Line ") && call.ends_with(" " + kWhite)) lefts.push_back(call.substr(5, call.find(' ', 5) - 5));
-        return lefts;
-    }
-
     void SetUp() override
     {
         controls.mode = FakeControls::kAnimate;
@@ -209,7 +200,7 @@ TEST_F(AnimatedRun, SwapRedrawsBarIThenBarJ)
         controls.listIndex = method;
         picture.calls.clear();
         run.ButtonRun_Click();
-        EXPECT_EQ(BarsDrawn(), bars) << "method " << method;
+        EXPECT_EQ(picture.BarsDrawn(), bars) << "method " << method;
         EXPECT_EQ(run.Chart().BarWidth(), 211);
     }
 }

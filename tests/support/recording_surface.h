@@ -34,6 +34,16 @@ public:
     }
     platform::Colour BackColor() const override { return platform::RGB(255, 255, 255); }
 
+    // The left x of each bar drawn, in order, read from the box that clears above each bar.
+    std::vector<std::string> BarsDrawn() const
+    {
+        const std::string clearing = " " + std::to_string(BackColor());
+        std::vector<std::string> lefts;
+        for (const std::string& call : calls)
+            if (call.starts_with("Line ") && call.ends_with(clearing)) lefts.push_back(call.substr(5, call.find(' ', 5) - 5));
+        return lefts;
+    }
+
     static std::string Number(double value)
     {
         std::string text = std::to_string(value);
