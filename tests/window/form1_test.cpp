@@ -190,6 +190,68 @@ private slots:
         }
     }
 
+    void verifyRunOfEachSortReportsSorted()
+    {
+        Control<QRadioButton>("OptionMode_1")->click();
+        Control<QLineEdit>("TextNum")->setText("700");
+        for (int method = 0; method < 4; ++method) {
+            ChooseMethod(method);
+            ClickRun();
+            QCOMPARE(Picture()->PrintedLines(), QStringList({"The array is sorted", ""}));
+        }
+    }
+
+    void textAfterAnAnimatedRunStartsAtTheTopLeft()
+    {
+        ChooseMethod(3);
+        Control<QLineEdit>("TextNum")->setText("50");
+        Control<QRadioButton>("OptionMode_2")->click();
+        Control<QLineEdit>("AnimationTextDelay")->setText("0");
+        ClickRun();
+        QCOMPARE(form->Run().Chart().BarWidth(), std::int16_t{8});
+        QVERIFY(Picture()->PrintedLines().isEmpty());
+
+        Control<QRadioButton>("OptionMode_1")->click();
+        ClickRun();
+        QCOMPARE(Picture()->PrintedLines(), QStringList({"The array is sorted", ""}));
+        // Ink only in the first text line, starting at the left edge; the chart is gone.
+        const int lineHeight = Picture()->fontMetrics().height();
+        int firstInkedColumn = -1;
+        for (int x = 0; x < 20 && firstInkedColumn < 0; ++x)
+            for (int y = 0; y < lineHeight; ++y)
+                if (Picture()->PixelAt(x, y) != platform::RGB(255, 255, 255)) firstInkedColumn = x;
+        QVERIFY(firstInkedColumn >= 0 && firstInkedColumn < 3);
+        for (int x = 0; x < Picture()->InteriorSize().width(); x += 3)
+            QCOMPARE(Picture()->PixelAt(x, Picture()->InteriorSize().height() - 30), platform::RGB(255, 255, 255));
+    }
+
+    void badAnimationInputsAreReportedAndTheWindowStays_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("delay");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no items") << "abc" << "0" << "Division by zero";
+        QTest::newRow("delay too long") << "5" << "1e12" << "Overflow";
+        QTest::newRow("delay beyond doubles") << "5" << "1e306" << "Invalid floating-point operation";
+    }
+
+    void badAnimationInputsAreReportedAndTheWindowStays()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, delay);
+        QFETCH(QString, error);
+        ChooseMethod(2);
+        Control<QRadioButton>("OptionMode_2")->click();
+        Control<QLineEdit>("TextNum")->setText(count);
+        Control<QLineEdit>("AnimationTextDelay")->setText(delay);
+        ClickRun();
+        QVERIFY(ErrorBox());
+        QVERIFY2(ErrorBox()->text().contains(error), qPrintable(ErrorBox()->text()));
+        ErrorBox()->accept();
+        QTRY_VERIFY(!ErrorBox());
+        QVERIFY(form->isVisible());
+    }
+
     void aRunTimeErrorLeavesTheWindowUsable()
     {
         ChooseMethod(0);
