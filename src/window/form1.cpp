@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 
+#include <array>
 #include <new>
 
 namespace window {
@@ -14,7 +15,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::Form1>
 {
     ui_->setupUi(this);
     run_ = std::make_unique<run::RunCommand>(*this, *this, *ui_->Picture1, platform::Timer);
+    ui_->OptionMode->setId(ui_->OptionMode_0, kMeasure);
+    ui_->OptionMode->setId(ui_->OptionMode_1, kVerify);
+    ui_->OptionMode->setId(ui_->OptionMode_2, kAnimate);
     connect(ui_->ButtonRun, &QPushButton::clicked, this, &Form1::ButtonRun_Click);
+    connect(ui_->CheckSeed, &QCheckBox::clicked, this, &Form1::CheckSeed_Click);
+    connect(ui_->OptionMode, &QButtonGroup::idClicked, this, &Form1::OptionMode_Click);
     Form_Load();
 }
 
@@ -32,6 +38,46 @@ void Form1::ButtonRun_Click()
         ReportError(QString::fromStdString(platform::ErrorName(platform::ErrorKind::OutOfMemory)),
                     tr("There is not enough memory to sort this many items."));
     }
+}
+
+void Form1::CheckSeed_Click() { ui_->TextSeed->setEnabled(CheckSeedValue() == 1); }
+
+void Form1::OptionMode_Click(int index)
+{
+    switch (index) {
+    case kMeasure:
+        ui_->FrameMeasure->setEnabled(true);
+        ui_->FrameVerify->setEnabled(false);
+        ui_->FrameAnimate->setEnabled(false);
+        DisableAnimationControls();
+        break;
+    case kVerify:
+        ui_->FrameMeasure->setEnabled(false);
+        ui_->FrameVerify->setEnabled(true);
+        ui_->FrameAnimate->setEnabled(false);
+        DisableAnimationControls();
+        break;
+    case kAnimate:
+        ui_->FrameMeasure->setEnabled(false);
+        ui_->FrameVerify->setEnabled(false);
+        ui_->FrameAnimate->setEnabled(true);
+        EnableAnimationControls();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::DisableAnimationControls() { SetAnimationControlsEnabled(false); }
+
+void Form1::EnableAnimationControls() { SetAnimationControlsEnabled(true); }
+
+void Form1::SetAnimationControlsEnabled(bool enabled)
+{
+    // Each child keeps its own setting, apart from the frame's, which disables it as well.
+    const std::array<QWidget*, 5> controls{ui_->AnimationLabel1, ui_->AnimationLabel2, ui_->AnimationColor_0,
+                                           ui_->AnimationColor_1, ui_->AnimationTextDelay};
+    for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
 void Form1::ReportError(const QString& name, const QString& detail)
@@ -53,8 +99,8 @@ std::int16_t Form1::SortChoiceListIndex() const
 
 bool Form1::OptionModeValue(int index) const
 {
-    const QRadioButton* options[] = {ui_->OptionMode_0, ui_->OptionMode_1, ui_->OptionMode_2};
-    return index >= 0 && index < 3 && options[index]->isChecked();
+    const QAbstractButton* option = ui_->OptionMode->button(index);
+    return option && option->isChecked();
 }
 
 std::int16_t Form1::CheckSeedValue() const { return ui_->CheckSeed->isChecked() ? 1 : 0; }

@@ -37,8 +37,16 @@ public:
 
 public slots:
     void ButtonRun_Click();
+    // The seed can be typed only while "Fix Random Seed" is checked.
+    void CheckSeed_Click();
+    // The frame of the chosen mode is enabled and the other two are not; the animation
+    // settings are usable in animate mode only. Another index changes nothing.
+    void OptionMode_Click(int index);
 
 private:
+    void DisableAnimationControls();
+    void EnableAnimationControls();
+    void SetAnimationControlsEnabled(bool enabled);
     void Form_Load();
     void ReportError(const QString& name, const QString& detail);
 

@@ -1,4 +1,5 @@
 #include "platform/picture_box.h"
+#include "support/form_controls.h"
 #include "window/application_look.h"
 #include "window/form1.h"
 
@@ -49,9 +50,7 @@ class Form1Test : public QObject {
     template <typename T = QWidget>
     T* Control(const char* name) const
     {
-        T* control = form->findChild<T*>(name);
-        if (!control) qFatal("no control %s", name);
-        return control;
+        return testing_support::Control<T>(*form, name);
     }
 
     platform::PictureBox* Picture() const { return Control<platform::PictureBox>("Picture1"); }
@@ -90,7 +89,7 @@ private slots:
             QCOMPARE(control->parentWidget()->objectName(), QString(p.container));
             QCOMPARE(control->geometry(), p.geometry);
             QVERIFY2(control->isVisible(), p.name);
-            QVERIFY2(!control->testAttribute(Qt::WA_Disabled) == p.enabled, p.name);
+            QVERIFY2(testing_support::OwnEnabled(control) == p.enabled, p.name);
         }
     }
 
