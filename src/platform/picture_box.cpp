@@ -131,7 +131,19 @@ void PictureBox::Changed(const QRect& interiorRect)
     const QRect onWidget = (interiorRect & QRect(QPoint(0, 0), InteriorSize())).translated(contentsRect().topLeft());
     if (onWidget.isEmpty()) return;
     dirty_ |= onWidget;
-    update(onWidget);
+    // Without a Refresh, the change shows once the running handler has returned. One posted
+    // call covers every change until then, so drawing a bar costs no event of its own.
+    if (!showPending_) {
+        showPending_ = true;
+        QMetaObject::invokeMethod(this, &PictureBox::ShowPending, Qt::QueuedConnection);
+    }
+}
+
+void PictureBox::ShowPending()
+{
+    showPending_ = false;
+    if (!dirty_.isEmpty()) update(dirty_);
+    dirty_ = QRect();
 }
 
 void PictureBox::Refresh()
@@ -151,7 +163,8 @@ Colour PictureBox::PixelAt(int x, int y) const
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
+    // The border needs painting only when the exposed part reaches it; bars never do.
+    if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
     const QRect exposed = event->rect() & contentsRect();
     if (exposed.isEmpty()) return;
     QPainter painter(this);

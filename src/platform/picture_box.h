@@ -58,10 +58,12 @@ private:
     int RowOf(double y) const;
     void FillInterior(QRect box, QRgb rgb);
     void Changed(const QRect& interiorRect);
+    void ShowPending();
 
     QImage picture_;
     QStringList printedLines_;
     QRect dirty_;
+    bool showPending_ = false;
     int printTop_ = 0;
     int drawWidth_ = 1;
     Mode mode_ = Mode::Twips;

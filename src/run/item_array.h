@@ -17,7 +17,6 @@ public:
     static ItemArray Allocate(std::int32_t numItems);
 
     std::int32_t NumItems() const { return items_.empty() ? 0 : static_cast<std::int32_t>(items_.size() - 1); }
-    bool Allocated() const { return !items_.empty(); }
 
     // Element 0 and the items, in index order.
     std::span<float> Elements() { return items_; }

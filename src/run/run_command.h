@@ -28,14 +28,15 @@ public:
     // first when the seed is fixed). Nothing changes when the count is refused.
     void FillArray();
 
+    // Sorts the items with the method chosen in the list, redrawing the chart in animate mode.
+    void SortWithChoice();
+
     platform::RandomGenerator& Generator() { return generator_; }
     const ItemArray& TheArray() const { return theArray_; }
     std::int32_t NumItems() const { return theArray_.NumItems(); }
     const animation::BarChart& Chart() const { return chart_; }
 
 private:
-    void SortWithChoice();
-
     const RunControls& controls_;
     platform::OutputSurface& picture_;
     Clock clock_;

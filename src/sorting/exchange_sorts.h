@@ -17,7 +17,7 @@ inline void Swap(Items theArray, Index i, Index j, Observer& observer)
 // Each pass picks the smallest remaining item (the first of equal ones) and swaps it into
 // place, also when it is already there.
 template <SortObserver Observer>
-void SelectionSort(Items theArray, Observer& observer)
+SORTING_HOT_LOOP void SelectionSort(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     for (Index i = 1; i <= numItems - 1; ++i) {
@@ -33,7 +33,7 @@ void SelectionSort(Items theArray, Observer& observer)
 // Each item moves down by exchanges with its left neighbour while that one is greater. The
 // test at j = 1 reads element 0, which holds 0 and so never lets an item pass.
 template <SortObserver Observer>
-void InsertionSort(Items theArray, Observer& observer)
+SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     for (Index i = 2; i <= numItems; ++i) {
@@ -50,7 +50,7 @@ void InsertionSort(Items theArray, Observer& observer)
 
 // Every pass is made, even after one without an exchange; equal neighbours stay.
 template <SortObserver Observer>
-void BubbleSort(Items theArray, Observer& observer)
+SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     for (Index j = 1; j <= numItems - 1; ++j) {

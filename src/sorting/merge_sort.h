@@ -32,7 +32,7 @@ void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observ
 // Bottom-up: passes merge neighbouring runs of width 1, 2, 4, ... from left to right; a last
 // run without a right-hand neighbour waits for a later pass. The observer hears of each merge.
 template <SortObserver Observer>
-void MergeSort(Items theArray, Observer& observer)
+SORTING_HOT_LOOP void MergeSort(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     if (numItems < 2) return;
