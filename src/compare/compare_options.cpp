@@ -1,0 +1,135 @@
+#include "compare/compare_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace compare {
+namespace {
+
+std::vector<std::string> SplitList(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, ',');) parts.push_back(part);
+    return parts;
+}
+
+template <typename Number>
+Number ParseNumber(const std::string& text, const std::string& what)
+{
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        throw UsageError(what + " must be a number, not \"" + text + "\"");
+    return value;
+}
+
+std::int32_t ParseCount(const std::string& text)
+{
+    const auto count = ParseNumber<std::int64_t>(text, "a count");
+    if (count < 1 || count > 2147483647) throw UsageError("a count must be from 1 to 2147483647, not " + text);
+    return static_cast<std::int32_t>(count);
+}
+
+sorting::SortMethod ParseMethod(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (sorting::SortMethod method : sorting::kSortMethods) {
+        std::string known(sorting::MethodName(method));
+        std::transform(known.begin(), known.end(), known.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (name == known) return method;
+    }
+    throw UsageError("unknown method \"" + name + "\" (choose from selection, insertion, bubble, merge)");
+}
+
+std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
+{
+    if (from > to) throw UsageError("--from must not be above --to");
+    std::vector<std::int32_t> counts;
+    for (std::int64_t count = from; count <= to; count *= 2) counts.push_back(static_cast<std::int32_t>(count));
+    return counts;
+}
+
+}  // namespace
+
+CompareOptions ParseOptions(const std::vector<std::string>& arguments)
+{
+    CompareOptions options;
+    std::int32_t from = 1000, to = 10000000;
+    std::optional<std::vector<std::int32_t>> listed;
+    bool rangeGiven = false;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) throw UsageError(option + " needs a value");
+            return arguments[++i];
+        };
+        if (option == "-h" || option == "--help") {
+            options.help = true;
+        } else if (option == "--methods") {
+            options.methods.clear();
+            for (const std::string& name : SplitList(value())) {
+                const sorting::SortMethod method = ParseMethod(name);
+                if (std::find(options.methods.begin(), options.methods.end(), method) == options.methods.end())
+                    options.methods.push_back(method);
+            }
+            if (options.methods.empty()) throw UsageError("--methods needs at least one method");
+        } else if (option == "--counts") {
+            listed.emplace();
+            for (const std::string& count : SplitList(value())) listed->push_back(ParseCount(count));
+            if (listed->empty()) throw UsageError("--counts needs at least one count");
+        } else if (option == "--from") {
+            from = ParseCount(value());
+            rangeGiven = true;
+        } else if (option == "--to") {
+            to = ParseCount(value());
+            rangeGiven = true;
+        } else if (option == "--seed") {
+            options.seed = value();
+        } else if (option == "--budget") {
+            options.budgetSeconds = ParseNumber<double>(value(), "the budget");
+            if (!(options.budgetSeconds > 0) || !std::isfinite(options.budgetSeconds))
+                throw UsageError("the budget must be a positive number of seconds");
+        } else if (option == "--repeat") {
+            options.repeat = ParseNumber<int>(value(), "the repeat count");
+            if (options.repeat < 1) throw UsageError("the repeat count must be 1 or more");
+        } else if (option == "--csv") {
+            options.csv = true;
+        } else if (option == "--chart") {
+            const std::string& path = value();
+            const bool known = path.ends_with(".svg") || path.ends_with(".png");
+            if (!known) throw UsageError("the chart's file name must end in .svg or .png");
+            options.chartPath = path;
+        } else {
+            throw UsageError("unknown option \"" + option + "\"");
+        }
+    }
+    if (listed && rangeGiven) throw UsageError("give either --counts or --from/--to, not both");
+    options.counts = listed ? *listed : Doubling(from, to);
+    std::sort(options.counts.begin(), options.counts.end());
+    options.counts.erase(std::unique(options.counts.begin(), options.counts.end()), options.counts.end());
+    return options;
+}
+
+std::string UsageText(const std::string& program)
+{
+    return "Usage: " + program + R"( [options]
+Sorts random items with each method at growing counts and reports the time of the sort
+alone, the comparisons, exchanges, merges and item moves, and whether the result is in order.
+
+  --methods LIST   methods to compare, from selection,insertion,bubble,merge (default: all)
+  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N --to M  a doubling series of counts from N up to M (default: 1000 to 10000000)
+  --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)
+  --budget SECS    a method stops growing after a run longer than this (default: 2)
+  --repeat K       time each run K times and keep the best (default: 3)
+  --csv            write CSV instead of the aligned table
+  --chart FILE     also draw time against count, log-log, into FILE (.svg or .png)
+  -h, --help       show this text
+)";
+}
+
+}  // namespace compare

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "sorting/sort_method.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace compare {
+
+// What the comparison tool is asked to do.
+struct CompareOptions {
+    std::vector<sorting::SortMethod> methods{sorting::kSortMethods.begin(), sorting::kSortMethods.end()};
+    std::vector<std::int32_t> counts;  // ascending
+    std::optional<std::string> seed;   // as typed; none: seeded from the clock
+    double budgetSeconds = 2.0;
+    int repeat = 3;
+    bool csv = false;
+    std::optional<std::string> chartPath;
+    bool help = false;
+};
+
+// A command line that cannot be followed; the message says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+CompareOptions ParseOptions(const std::vector<std::string>& arguments);
+
+std::string UsageText(const std::string& program);
+
+}  // namespace compare

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "compare/compare_options.h"
+#include "sorting/counting_observer.h"
+#include "sorting/sort_method.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace compare {
+
+// One method at one count.
+struct Measurement {
+    sorting::SortMethod method;
+    std::int32_t count;
+    double seconds;  // the best of the timed runs, the sort alone
+    sorting::SortCounts counts;
+    bool inOrder;
+};
+
+// Runs the methods over the counts: each method on the same items at each count, timed with
+// nothing watching, then once more with counting. A method stops growing after a count whose
+// time exceeded the budget.
+class Comparison {
+public:
+    using Clock = double (*)();
+    using Progress = std::function<void(sorting::SortMethod method, std::int32_t count, double elapsed)>;
+
+    Comparison(CompareOptions options, Clock clock);
+
+    // `progress` hears of each run before it starts.
+    std::vector<Measurement> Run(const Progress& progress = {});
+
+private:
+    std::vector<float> ItemsFor(std::int32_t count) const;
+    Measurement Measure(sorting::SortMethod method, const std::vector<float>& items) const;
+
+    CompareOptions options_;
+    Clock clock_;
+    double seed_;
+};
+
+}  // namespace compare

@@ -1,0 +1,64 @@
+#include "compare/report.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace compare {
+namespace {
+
+constexpr std::array<const char*, 8> kHeadings{"method", "count", "seconds", "comparisons",
+                                               "exchanges", "merges", "moves", "in order"};
+
+std::vector<std::string> Fields(const Measurement& m, bool forCsv)
+{
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, forCsv ? "%.9f" : "%.6f", m.seconds);
+    return {std::string(sorting::MethodName(m.method)),
+            std::to_string(m.count),
+            seconds,
+            std::to_string(m.counts.comparisons),
+            std::to_string(m.counts.exchanges),
+            std::to_string(m.counts.merges),
+            std::to_string(m.counts.moves),
+            m.inOrder ? "yes" : "NO"};
+}
+
+}  // namespace
+
+std::string FormatTable(const std::vector<Measurement>& measurements)
+{
+    std::vector<std::vector<std::string>> rows{{kHeadings.begin(), kHeadings.end()}};
+    for (const Measurement& m : measurements) rows.push_back(Fields(m, false));
+
+    std::array<std::size_t, kHeadings.size()> widths{};
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - row[c].size(), ' ');
+            // The method name stands left; the numbers and the verdict stand right.
+            line += c == 0 ? row[c] + pad : "  " + pad + row[c];
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string FormatCsv(const std::vector<Measurement>& measurements)
+{
+    std::string text;
+    for (std::size_t c = 0; c < kHeadings.size(); ++c) text += (c ? "," : "") + std::string(kHeadings[c]);
+    text += "\n";
+    for (const Measurement& m : measurements) {
+        const std::vector<std::string> fields = Fields(m, true);
+        for (std::size_t c = 0; c < fields.size(); ++c) text += (c ? "," : "") + fields[c];
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace compare

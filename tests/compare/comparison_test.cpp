@@ -1,0 +1,192 @@
+#include "compare/compare_options.h"
+#include "compare/comparison.h"
+#include "compare/report.h"
+#include "platform/monotonic_clock.h"
+#include "sorting/counting_observer.h"
+#include "sorting/sort_method.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+using compare::CompareOptions;
+using compare::ParseOptions;
+using compare::UsageError;
+using sorting::SortMethod;
+
+namespace {
+
+std::vector<float> RandomItems(int n, unsigned seed, int distinct)
+{
+    std::mt19937 engine(seed);
+    std::uniform_int_distribution<int> pick(0, distinct - 1);
+    std::vector<float> items(static_cast<std::size_t>(n) + 1);
+    for (std::size_t i = 1; i < items.size(); ++i) items[i] = static_cast<float>(pick(engine)) / distinct;
+    return items;
+}
+
+std::int64_t Inversions(const std::vector<float>& a)
+{
+    std::int64_t count = 0;
+    for (std::size_t i = 1; i < a.size(); ++i)
+        for (std::size_t j = i + 1; j < a.size(); ++j) count += a[i] > a[j];
+    return count;
+}
+
+sorting::SortCounts Counted(SortMethod method, std::vector<float> items)
+{
+    sorting::CountingObserver counter;
+    sorting::Sort(method, items, counter);
+    return counter.counts;
+}
+
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::stringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::stringstream cells(line);
+        for (std::string field; std::getline(cells, field, ',');) fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+}  // namespace
+
+class CountsFollowTheFormulas : public testing::TestWithParam<int> {};
+
+TEST_P(CountsFollowTheFormulas, ForEachMethod)
+{
+    const std::int64_t n = GetParam();
+    for (int distinct : {5, 1 << 20}) {
+        const std::vector<float> items = RandomItems(GetParam(), 17, distinct);
+        const std::int64_t inversions = Inversions(items);
+
+        const auto bubble = Counted(SortMethod::Bubble, items);
+        EXPECT_EQ(bubble.comparisons, n * (n - 1) / 2);
+        EXPECT_EQ(bubble.exchanges, inversions);
+        EXPECT_EQ(bubble.moves, 3 * inversions);
+
+        const auto selection = Counted(SortMethod::Selection, items);
+        EXPECT_EQ(selection.exchanges, std::max<std::int64_t>(n - 1, 0));
+        EXPECT_EQ(selection.comparisons, n * (n - 1) / 2);
+
+        const auto insertion = Counted(SortMethod::Insertion, items);
+        EXPECT_EQ(insertion.exchanges, inversions);
+
+        const auto merge = Counted(SortMethod::Merge, items);
+        EXPECT_EQ(merge.merges, std::max<std::int64_t>(n - 1, 0));
+        EXPECT_EQ(merge.exchanges, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CountsFollowTheFormulas, testing::Values(0, 1, 2, 3, 10, 100, 333));
+
+TEST(CompareOptions, DefaultsToAllMethodsDoublingFromAThousandToTenMillion)
+{
+    const CompareOptions options = ParseOptions({});
+    EXPECT_EQ(options.methods.size(), 4u);
+    EXPECT_EQ(options.counts.front(), 1000);
+    EXPECT_EQ(options.counts.back(), 8192000);
+    EXPECT_EQ(options.counts.size(), 14u);
+    EXPECT_EQ(options.budgetSeconds, 2.0);
+    EXPECT_FALSE(options.seed);
+}
+
+TEST(CompareOptions, ReadsEveryOption)
+{
+    const CompareOptions options = ParseOptions({"--methods", "Merge,bubble", "--counts", "500,100,500", "--seed", "7",
+                                                 "--budget", "0.5", "--repeat", "2", "--csv", "--chart", "out.svg"});
+    EXPECT_EQ(options.methods, (std::vector<SortMethod>{SortMethod::Merge, SortMethod::Bubble}));
+    EXPECT_EQ(options.counts, (std::vector<std::int32_t>{100, 500}));
+    EXPECT_EQ(options.seed, "7");
+    EXPECT_EQ(options.budgetSeconds, 0.5);
+    EXPECT_EQ(options.repeat, 2);
+    EXPECT_TRUE(options.csv);
+    EXPECT_EQ(options.chartPath, "out.svg");
+    EXPECT_EQ(ParseOptions({"--from", "3", "--to", "20"}).counts, (std::vector<std::int32_t>{3, 6, 12}));
+}
+
+TEST(CompareOptions, RefusesWhatItCannotFollow)
+{
+    const std::vector<std::vector<std::string>> bad{
+        {"--methods", "quick"}, {"--counts", "10,x"},   {"--counts", "0"},        {"--from", "10", "--to", "5"},
+        {"--budget", "-1"},     {"--repeat", "0"},       {"--chart", "out.gif"},   {"--counts", "5", "--from", "2"},
+        {"--seed"},             {"--frobnicate"},        {"--counts", "3000000000"}};
+    for (const auto& arguments : bad) EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();
+}
+
+TEST(Comparison, TheBudgetStopsAMethodsGrowth)
+{
+    CompareOptions options = ParseOptions({"--counts", "50,100,200", "--seed", "1", "--repeat", "1"});
+    options.budgetSeconds = 1e-12;  // every run is longer
+    const auto stopped = compare::Comparison(options, platform::Timer).Run();
+    ASSERT_EQ(stopped.size(), 4u);
+    for (const auto& m : stopped) EXPECT_EQ(m.count, 50);
+
+    options.budgetSeconds = 100;
+    const auto grown = compare::Comparison(options, platform::Timer).Run();
+    ASSERT_EQ(grown.size(), 12u);
+    EXPECT_EQ(grown[0].method, SortMethod::Selection);
+    EXPECT_EQ(grown[2].count, 200);
+    EXPECT_EQ(grown[11].method, SortMethod::Merge);
+    for (const auto& m : grown) EXPECT_TRUE(m.inOrder);
+}
+
+TEST(Comparison, EveryMethodMeetsTheSameItemsAndAFixedSeedRepeats)
+{
+    const CompareOptions options = ParseOptions({"--counts", "300", "--seed", "42", "--repeat", "1"});
+    const auto first = compare::Comparison(options, platform::Timer).Run();
+    const auto second = compare::Comparison(options, platform::Timer).Run();
+    // Insertion and bubble make one exchange per inversion of the same items.
+    EXPECT_EQ(first[1].counts.exchanges, first[2].counts.exchanges);
+    for (std::size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i].counts.comparisons, second[i].counts.comparisons);
+}
+
+TEST(Comparison, ReportsProgressBeforeEachRun)
+{
+    const CompareOptions options = ParseOptions({"--methods", "merge,bubble", "--counts", "10,20", "--repeat", "1"});
+    std::vector<std::string> heard;
+    compare::Comparison(options, platform::Timer).Run([&](SortMethod method, std::int32_t count, double elapsed) {
+        EXPECT_GE(elapsed, 0);
+        heard.push_back(std::string(sorting::MethodName(method)) + " " + std::to_string(count));
+    });
+    EXPECT_EQ(heard, (std::vector<std::string>{"Merge 10", "Bubble 10", "Merge 20", "Bubble 20"}));
+}
+
+TEST(Report, CsvParsesBackToTheTablesNumbers)
+{
+    const CompareOptions options = ParseOptions({"--counts", "64,128", "--seed", "3", "--repeat", "1"});
+    const auto measurements = compare::Comparison(options, platform::Timer).Run();
+    const auto csv = ParseCsv(compare::FormatCsv(measurements));
+    ASSERT_EQ(csv.size(), measurements.size() + 1);
+    EXPECT_EQ(csv[0], (std::vector<std::string>{"method", "count", "seconds", "comparisons", "exchanges", "merges",
+                                                "moves", "in order"}));
+
+    std::stringstream table(compare::FormatTable(measurements));
+    std::string header;
+    std::getline(table, header);
+    for (std::size_t i = 0; i < measurements.size(); ++i) {
+        const auto& m = measurements[i];
+        const auto& row = csv[i + 1];
+        ASSERT_EQ(row.size(), 8u);
+        EXPECT_EQ(row[0], sorting::MethodName(m.method));
+        EXPECT_EQ(std::stoi(row[1]), m.count);
+        EXPECT_NEAR(std::stod(row[2]), m.seconds, 1e-9);
+        EXPECT_EQ(std::stoll(row[3]), m.counts.comparisons);
+        EXPECT_EQ(std::stoll(row[4]), m.counts.exchanges);
+        EXPECT_EQ(std::stoll(row[5]), m.counts.merges);
+        EXPECT_EQ(std::stoll(row[6]), m.counts.moves);
+        EXPECT_EQ(row[7], "yes");
+
+        std::string method, count, seconds, comparisons, exchanges, merges, moves, verdict;
+        table >> method >> count >> seconds >> comparisons >> exchanges >> merges >> moves >> verdict;
+        EXPECT_EQ((std::vector<std::string>{method, count, comparisons, exchanges, merges, moves}),
+                  (std::vector<std::string>{row[0], row[1], row[3], row[4], row[5], row[6]}));
+        EXPECT_NEAR(std::stod(seconds), m.seconds, 1e-6);
+        EXPECT_EQ(verdict, "yes");
+    }
+}
