@@ -90,20 +90,22 @@ void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot)
     painter.drawText(QRect(plot.left(), 8, plot.width(), 24), Qt::AlignHCenter, "time of the sort (log-log)");
 }
 
-// A dashed line of the given growth through the lower-left corner's first measurement.
-void DrawReference(QPainter& painter, const LogLogScale& scale, const Measurement& anchor, std::int32_t lastCount,
-                   double (*growth)(double), const QString& label)
+// A dashed line of the given growth through the first measurement, up to the last count or
+// the top of the plot, whichever comes first.
+void DrawReference(QPainter& painter, const LogLogScale& scale, QRect plot, const Measurement& anchor,
+                   std::int32_t lastCount, double (*growth)(double), const QString& label)
 {
     QPainterPath path;
-    const int steps = 40;
+    const int steps = 200;
     for (int i = 0; i <= steps; ++i) {
         const double count = anchor.count * std::pow(double(lastCount) / anchor.count, double(i) / steps);
         const QPointF point = scale.At(count, anchor.seconds * growth(count) / growth(anchor.count));
+        if (point.y() < plot.top()) break;
         i == 0 ? path.moveTo(point) : path.lineTo(point);
     }
     painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     painter.drawPath(path);
-    painter.drawText(path.currentPosition() + QPointF(4, 4), label);
+    painter.drawText(path.currentPosition() + QPointF(6, 12), label);
 }
 
 void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
@@ -115,18 +117,15 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
     DrawAxes(painter, scale, plot);
     if (!scale.Valid()) return;
 
-    painter.save();
-    painter.setClipRect(plot);
     const auto first = std::min_element(measurements.begin(), measurements.end(), [](const auto& a, const auto& b) {
         return a.count < b.count || (a.count == b.count && a.seconds < b.seconds);
     });
     const auto last = std::max_element(measurements.begin(), measurements.end(),
                                        [](const auto& a, const auto& b) { return a.count < b.count; });
     if (first->seconds > 0 && last->count > first->count) {
-        DrawReference(painter, scale, *first, last->count, [](double n) { return n * n; }, "n²");
-        DrawReference(painter, scale, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
+        DrawReference(painter, scale, plot, *first, last->count, [](double n) { return n * n; }, "n²");
+        DrawReference(painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
     }
-    painter.restore();
 
     int legendRow = 0;
     for (sorting::SortMethod method : sorting::kSortMethods) {

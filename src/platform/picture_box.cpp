@@ -1,5 +1,8 @@
 #include "platform/picture_box.h"
 
+#include "platform/picture_box_accessible.h"
+
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -21,6 +24,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     // The classic sunken 3D border, two pixels on every side.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallPictureBoxAccessibility();
 }
 
 PictureBox::Coordinates PictureBox::CurrentScale() const
@@ -97,7 +101,7 @@ void PictureBox::Cls()
     printTop_ = 0;
     if (!printedLines_.isEmpty()) {
         printedLines_.clear();
-        emit printedLinesChanged();
+        TextChanged();
     }
     Changed(QRect(QPoint(0, 0), InteriorSize()));
 }
@@ -116,14 +120,22 @@ void PictureBox::Print(const std::string& text)
     Changed(QRect(0, printTop_, metrics.horizontalAdvance(line) + 1, metrics.height()));
     printTop_ += metrics.height();
     printedLines_.append(line);
-    emit printedLinesChanged();
+    TextChanged();
 }
 
 void PictureBox::Print()
 {
     printTop_ += QFontMetrics(font()).height();
     printedLines_.append(QString());
-    emit printedLinesChanged();
+    TextChanged();
+}
+
+void PictureBox::TextChanged()
+{
+    // A screen reader reads the box's name, which is its text.
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureBox::Changed(const QRect& interiorRect)

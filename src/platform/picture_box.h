@@ -38,10 +38,6 @@ public:
     // The colour of one interior pixel, as a colour number.
     Colour PixelAt(int x, int y) const;
 
-signals:
-    // The printed lines changed: assistive technology reads them as the box's text.
-    void printedLinesChanged();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -59,6 +55,7 @@ private:
     void FillInterior(QRect box, QRgb rgb);
     void Changed(const QRect& interiorRect);
     void ShowPending();
+    void TextChanged();
 
     QImage picture_;
     QStringList printedLines_;

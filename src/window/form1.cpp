@@ -3,6 +3,7 @@
 #include "platform/monotonic_clock.h"
 #include "platform/run_time_error.h"
 #include "ui_form1.h"
+#include "window/labelled_option_accessible.h"
 
 #include <QMessageBox>
 
@@ -13,6 +14,7 @@ namespace window {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::Form1>())
 {
+    InstallLabelledOptionAccessibility();
     ui_->setupUi(this);
     run_ = std::make_unique<run::RunCommand>(*this, *this, *ui_->Picture1, platform::Timer);
     ui_->OptionMode->setId(ui_->OptionMode_0, kMeasure);

@@ -1,0 +1,113 @@
+#include "platform/picture_box.h"
+#include "support/form_controls.h"
+#include "window/application_look.h"
+#include "window/form1.h"
+
+#include <QAccessible>
+#include <QtTest>
+#include <QtWidgets>
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<window::Form1> form;
+
+    template <typename T = QWidget>
+    T* Control(const char* name) const
+    {
+        return testing_support::Control<T>(*form, name);
+    }
+
+    static QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+
+private slots:
+    void initTestCase() { window::ApplyApplicationLook(*qApp); }
+
+    void init()
+    {
+        form = std::make_unique<window::Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void everyUsableControlIsReachedWithTabInOrder()
+    {
+        QTest::mouseClick(Control("OptionMode_2"), Qt::LeftButton, {}, QPoint(6, 8));
+        QTest::mouseClick(Control("CheckSeed"), Qt::LeftButton, {}, QPoint(6, 8));
+        const QStringList expected{"TextNum",          "SortChoice",   "ButtonRun", "Picture1", "AnimationTextDelay",
+                                   "AnimationColor_0", "OptionMode_2", "CheckSeed", "TextSeed", "TextNum"};
+        Control("TextNum")->setFocus();
+        QStringList visited{"TextNum"};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void enterOnTheFocusedButtonRuns()
+    {
+        Control("ButtonRun")->setFocus();
+        QTest::keyClick(Control("ButtonRun"), Qt::Key_Return);
+        QCOMPARE(Control<platform::PictureBox>("Picture1")->PrintedLines(),
+                 QStringList{"You must select a sort method."});
+        Control<QListWidget>("SortChoice")->setCurrentRow(3);
+        Control<QLineEdit>("TextNum")->setText("25");
+        Control("ButtonRun")->setFocus();
+        QTest::keyClick(Control("ButtonRun"), Qt::Key_Enter);
+        QCOMPARE(form->Run().NumItems(), 25);
+    }
+
+    void modeOptionsAreNamedAndLabelledByTheirFrames()
+    {
+        const std::pair<const char*, const char*> options[] = {{"OptionMode_0", "FrameMeasure"},
+                                                               {"OptionMode_1", "FrameVerify"},
+                                                               {"OptionMode_2", "FrameAnimate"}};
+        for (const auto& [option, frame] : options) {
+            QAccessibleInterface* accessible = Accessible(Control(option));
+            QVERIFY(accessible);
+            QCOMPARE(accessible->role(), QAccessible::RadioButton);
+            QCOMPARE(accessible->text(QAccessible::Name), Control<QGroupBox>(frame)->title());
+            const auto labels = accessible->relations(QAccessible::Label);
+            QVERIFY2(std::any_of(labels.begin(), labels.end(),
+                                 [&](const auto& relation) { return relation.first->object() == Control(frame); }),
+                     option);
+        }
+        QVERIFY(Accessible(Control("OptionMode_0"))->state().checked);
+        QVERIFY(!Accessible(Control("OptionMode_2"))->state().checked);
+    }
+
+    void pressingAModeOptionThroughAssistiveTechnologyAppliesItsRule()
+    {
+        QAccessibleInterface* animate = Accessible(Control("OptionMode_2"));
+        animate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(form->OptionModeValue(2));
+        QVERIFY(Control("FrameAnimate")->isEnabled());
+        QVERIFY(Control("AnimationTextDelay")->isEnabled());
+    }
+
+    void inputsAreNamedByTheirLabels()
+    {
+        QVERIFY(Accessible(Control("TextNum"))->text(QAccessible::Name).contains("Number of items"));
+        QVERIFY(Accessible(Control("SortChoice"))->text(QAccessible::Name).contains("Sorting Method"));
+        QVERIFY(Accessible(Control("AnimationTextDelay"))->text(QAccessible::Name).contains("Animation Delay"));
+        QCOMPARE(Accessible(Control("TextSeed"))->text(QAccessible::Name), QString("Random seed"));
+    }
+
+    void thePictureBoxReadsOutItsText()
+    {
+        QAccessibleInterface* picture = Accessible(Control("Picture1"));
+        QVERIFY(picture);
+        QCOMPARE(picture->text(QAccessible::Name), QString("Output"));
+        Control<QListWidget>("SortChoice")->setCurrentRow(0);
+        QTest::mouseClick(Control("OptionMode_1"), Qt::LeftButton, {}, QPoint(6, 8));
+        Control<QLineEdit>("TextNum")->setText("30");
+        QTest::mouseClick(Control("ButtonRun"), Qt::LeftButton);
+        QCOMPARE(picture->text(QAccessible::Name), QString("The array is sorted"));
+    }
+};
+
+QTEST_MAIN(KeyboardAccessTest)
+#include "keyboard_access_test.moc"
