@@ -139,6 +139,28 @@ private slots:
         QVERIFY(inked);
     }
 
+    void boxesAreSharpAtAnyPixelRatio()
+    {
+        PictureBox box;
+        SizeInterior(box, 40, 30);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.SetScaleMode(PictureBox::kScaleModePixels);
+        box.Cls();
+        box.Line(10, 5, 12, 20, kRed);
+        const QImage shown = box.grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+        QCOMPARE(ratio, box.devicePixelRatioF());
+        const int border = PictureBox::kBorderWidth;
+        // Every device pixel of the box is red, and those just outside are white: no blur.
+        for (int y = int((border + 5) * ratio); y < int((border + 21) * ratio); ++y) {
+            for (int x = int((border + 10) * ratio); x < int((border + 13) * ratio); ++x)
+                QCOMPARE(shown.pixelColor(x, y), QColor(Qt::red));
+            QCOMPARE(shown.pixelColor(int((border + 10) * ratio) - 1, y), QColor(Qt::white));
+            QCOMPARE(shown.pixelColor(int((border + 13) * ratio), y), QColor(Qt::white));
+        }
+    }
+
     void keepsItsPictureAcrossRefreshAndShow()
     {
         PictureBox box;
@@ -152,7 +174,8 @@ private slots:
         box.repaint();
         QCOMPARE(RunsOfColour(box, 2, kRed), QString("1-3"));
         const QImage onScreen = box.grab().toImage();
-        QCOMPARE(onScreen.pixelColor(PictureBox::kBorderWidth + 2, PictureBox::kBorderWidth + 2), QColor(Qt::red));
+        const int inside = static_cast<int>((PictureBox::kBorderWidth + 2) * onScreen.devicePixelRatio());
+        QCOMPARE(onScreen.pixelColor(inside, inside), QColor(Qt::red));
     }
 };
 
