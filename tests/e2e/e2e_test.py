@@ -1,0 +1,354 @@
+#!/usr/bin/python3
+"""End-to-end tests of the built program on a real X server.
+
+The program is driven with real input events (xdotool, through the XTEST extension) and
+checked from what it shows: the accessibility tree that a screen reader reads (names,
+places, states, the picture box's text) and screenshots of the screen (the bars).
+
+Run it under Xvfb and a D-Bus session, as tests/e2e/run does. The first argument is the
+program; the second, optional, a folder for the screenshots.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import pyatspi
+
+PROGRAM = None
+SHOTS = None
+
+# Every control: accessible role, name, and place in pixels (twips / 15). Check boxes and
+# option buttons report the part they draw, which starts at their place and is no wider.
+CONTROLS = [
+    ("text", "Number of items:", (120, 56, 97, 19)),
+    ("label", "Number of items:", (24, 56, 97, 17)),
+    ("label", "Sorting Method:    (choose one)", (24, 96, 81, 33)),
+    ("list", "Sorting Method", (120, 88, 97, 56)),
+    ("push button", "Begin Sorting", (128, 16, 81, 25)),
+    ("label", "Output", (232, 16, 505, 313)),
+    ("panel", "Use Animation", (24, 280, 193, 81)),
+    ("label", "Animation Delay:", (40, 304, 89, 17)),
+    ("text", "Animation Delay:", (128, 304, 49, 19)),
+    ("radio button", "Color", (40, 328, 57, 17)),
+    ("radio button", "B/W", (144, 328, 57, 17)),
+    ("radio button", "Measure Time Used", (0, 200, 25, 17)),
+    ("radio button", "Verify Correctness", (0, 240, 25, 17)),
+    ("radio button", "Use Animation", (0, 280, 25, 17)),
+    ("panel", "Measure Time Used", (24, 200, 193, 25)),
+    ("panel", "Verify Correctness", (24, 240, 193, 25)),
+    ("label", "-or-", (104, 328, 25, 17)),
+    ("check box", "Fix Random Seed", (24, 168, 113, 17)),
+    ("text", "Random seed", (144, 168, 73, 19)),
+]
+INTERIOR = (232 + 2, 16 + 2, 505 - 4, 313 - 4)  # Picture1 inside its border
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *map(str, arguments)], check=True)
+
+
+class Screen:
+    """A screenshot, read pixel by pixel."""
+
+    def __init__(self, name=None):
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
+        self.width = int(header.group(1))
+        self.pixels = ppm[header.end():]
+        if name and SHOTS:
+            subprocess.run(["convert", "ppm:-", "-crop", "751x376+0+0", os.path.join(SHOTS, name + ".png")],
+                           input=ppm, check=True)
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i:i + 3])
+
+
+class Program:
+    def __init__(self):
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env.pop("QT_QPA_PLATFORM", None)
+        self.process = subprocess.Popen([PROGRAM], env=env)
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Form1$"], check=True,
+                       capture_output=True, timeout=20)
+        self.app = self._find_application()
+
+    def _find_application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for _ in range(100):
+            for i in range(desktop.childCount):
+                app = desktop.getChildAtIndex(i)
+                if app is not None and app.name == os.path.basename(PROGRAM) and app.childCount:
+                    return app
+            time.sleep(0.1)
+        raise RuntimeError("the program did not appear to assistive technology")
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+
+    # The accessible objects of the window, by role and name.
+    def nodes(self):
+        found = []
+
+        def walk(node):
+            found.append(node)
+            for i in range(node.childCount):
+                walk(node.getChildAtIndex(i))
+
+        walk(self.app)
+        return found
+
+    def find(self, role, name):
+        for node in self.nodes():
+            if node.getRoleName() == role and node.name == name:
+                return node
+        raise LookupError(f"no {role} named {name!r}")
+
+    def window(self):
+        return self.find("filler", "Form1")
+
+    @staticmethod
+    def extents(node):
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return (e.x, e.y, e.width, e.height)
+
+    @staticmethod
+    def enabled(node):
+        return node.getState().contains(pyatspi.STATE_SENSITIVE)
+
+    @staticmethod
+    def checked(node):
+        return node.getState().contains(pyatspi.STATE_CHECKED)
+
+    def click(self, node, dx=None, dy=6):
+        x, y, w, h = self.extents(node)
+        xdotool("mousemove", x + (w // 2 if dx is None else dx), y + min(dy, h - 1), "click", "1")
+        time.sleep(0.15)
+
+    def type_into(self, role, name, text):
+        field = self.find(role, name)
+        self.click(field)
+        xdotool("key", "ctrl+a")
+        xdotool("type", "--delay", "5", text)
+
+    def choose_method(self, method):
+        self.click(self.find("list item", method))
+
+    def choose_mode(self, frame_caption):
+        self.click(self.find("radio button", frame_caption), dx=6, dy=8)
+
+    def picture_text(self):
+        # The picture box reads out its printed lines as its name, or "Output" when it has none.
+        for node in self.nodes():
+            if node.getRoleName() == "label" and self.extents(node) == (232, 16, 505, 313):
+                return node.name
+        raise LookupError("no picture box")
+
+    def begin_sorting(self):
+        self.click(self.find("push button", "Begin Sorting"))
+
+    def wait_for_text(self, pattern, timeout=60):
+        deadline = time.time() + timeout
+        text = None
+        while time.time() < deadline:
+            try:
+                text = self.picture_text()
+                if re.fullmatch(pattern, text):
+                    return text
+            except Exception:
+                pass  # the program is busy with a run
+            time.sleep(0.2)
+        raise AssertionError(f"the picture box never showed {pattern!r}; last {text!r}")
+
+    def dialog(self, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            for node in self.nodes():
+                if node.getRoleName() in ("alert", "dialog"):
+                    return node
+            time.sleep(0.2)
+        raise AssertionError("no message box appeared")
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.program = Program()
+
+    def tearDown(self):
+        self.program.close()
+
+    def test_layout_of_the_nineteen_controls(self):
+        p = self.program
+        self.assertEqual(p.extents(p.window())[2:], (751, 376))
+        for role, name, (x, y, w, h) in CONTROLS:
+            with self.subTest(control=name, role=role):
+                node = p.find(role, name)
+                ex, ey, ew, eh = p.extents(node)
+                if role in ("check box", "radio button"):
+                    self.assertEqual((ex, ey), (x, y))
+                    self.assertLessEqual(ew, w)
+                    self.assertLessEqual(eh, h)
+                else:
+                    self.assertEqual((ex, ey, ew, eh), (x, y, w, h))
+        Screen("start")
+
+    def test_begin_sorting_without_a_method(self):
+        p = self.program
+        p.begin_sorting()
+        p.wait_for_text(r"You must select a sort method\.")
+        screen = Screen("no-method")
+        ink = [screen.at(x, y) for x in range(INTERIOR[0], INTERIOR[0] + 150)
+               for y in range(INTERIOR[1], INTERIOR[1] + 14)]
+        self.assertTrue(any(sum(c) < 200 for c in ink), "the message is drawn on the screen")
+
+    def test_measure_run_of_each_sort(self):
+        p = self.program
+        p.type_into("text", "Number of items:", "3000")
+        for method in ("Selection", "Insertion", "Bubble", "Merge"):
+            with self.subTest(method=method):
+                p.choose_method(method)
+                p.begin_sorting()
+                p.wait_for_text(r"time used was \d+\.\d\d seconds\.")
+
+    def test_progress_is_painted_while_a_long_sort_runs(self):
+        p = self.program
+        p.type_into("text", "Number of items:", "40000")
+        p.choose_method("Bubble")
+        p.begin_sorting()
+        time.sleep(0.5)
+        screen = Screen("measure-in-progress")
+        ink = [screen.at(x, y) for x in range(INTERIOR[0], INTERIOR[0] + 100)
+               for y in range(INTERIOR[1], INTERIOR[1] + 14)]
+        self.assertTrue(any(sum(c) < 200 for c in ink), "(sort in progress) is on the screen")
+        p.wait_for_text(r"time used was \d+\.\d\d seconds\.")
+        Screen("measure")
+
+    def test_verify_run_reports_sorted(self):
+        p = self.program
+        p.choose_mode("Verify Correctness")
+        p.type_into("text", "Number of items:", "2000")
+        for method in ("Selection", "Merge"):
+            p.choose_method(method)
+            p.begin_sorting()
+            p.wait_for_text(r"The array is sorted")
+        Screen("verify")
+
+    def animate_bubble(self, colour):
+        p = self.program
+        p.choose_mode("Use Animation")
+        p.type_into("text", "Number of items:", "100")
+        p.type_into("text", "Animation Delay:", "20")
+        if not colour:
+            p.click(p.find("radio button", "B/W"), dx=6, dy=8)
+        p.choose_method("Bubble")
+        p.begin_sorting()
+        p.wait_for_text("Output")
+        time.sleep(0.3)
+        return Screen("animate" if colour else "animate-bw")
+
+    def bars(self, screen):
+        """Each drawn column of the interior: (x, height, colour at its foot)."""
+        x0, y0, w, h = INTERIOR
+        found = []
+        for x in range(x0, x0 + w):
+            column = [screen.at(x, y) for y in range(y0, y0 + h)]
+            inked = [i for i, c in enumerate(column) if c != (255, 255, 255)]
+            if inked:
+                found.append((x, len(inked), column[inked[-1]]))
+        return found
+
+    def test_animated_bubble_sort_ends_with_rising_colour_bars(self):
+        bars = self.bars(self.animate_bubble(colour=True))
+        self.assertGreaterEqual(len(bars), 380)  # 100 bars of 4 columns, the first may be one row high
+        heights = [height for _, height, _ in bars]
+        self.assertEqual(heights, sorted(heights))
+        first, last = bars[0][2], bars[-1][2]
+        self.assertGreater(first[2], 200)
+        self.assertLess(first[0], 30)
+        self.assertGreater(last[0], 200)
+        self.assertLess(last[2], 30)
+
+    def test_animated_bubble_sort_in_black_and_white(self):
+        bars = self.bars(self.animate_bubble(colour=False))
+        self.assertGreaterEqual(len(bars), 380)
+        heights = [height for _, height, _ in bars]
+        self.assertEqual(heights, sorted(heights))
+        self.assertTrue(all(colour == (0, 0, 0) for _, _, colour in bars))
+
+    def test_seed_and_mode_rules(self):
+        p = self.program
+        seed = p.find("text", "Random seed")
+        self.assertFalse(p.enabled(seed))
+        p.click(p.find("check box", "Fix Random Seed"), dx=6, dy=8)
+        self.assertTrue(p.enabled(p.find("text", "Random seed")))
+
+        frames = ("Measure Time Used", "Verify Correctness", "Use Animation")
+        for chosen in frames:
+            p.choose_mode(chosen)
+            for frame in frames:
+                self.assertEqual(p.enabled(p.find("panel", frame)), frame == chosen, (chosen, frame))
+            self.assertEqual(p.enabled(p.find("text", "Animation Delay:")), chosen == "Use Animation")
+            self.assertTrue(p.checked(p.find("radio button", chosen)))
+        Screen("rules")
+
+    def test_tab_reaches_the_controls_in_order(self):
+        p = self.program
+        p.click(p.find("text", "Number of items:"))
+        order = []
+        for _ in range(6):
+            xdotool("key", "Tab")
+            time.sleep(0.1)
+            focused = [n for n in p.nodes() if n.getState().contains(pyatspi.STATE_FOCUSED)]
+            # In the list the focus is on its current item, which may keep the state afterwards.
+            controls = [n for n in focused if n.getRoleName() != "list item"]
+            node = controls[0] if controls else focused[0].parent if focused else None
+            order.append(node.name if node is not None else None)
+        self.assertEqual(order[:5], ["Sorting Method", "Begin Sorting", "Output", "Measure Time Used",
+                                     "Fix Random Seed"])
+        # Back at the count: two more steps reach the button, and Enter on it runs.
+        self.assertEqual(order[5], "Number of items:")
+        xdotool("key", "Tab", "Tab")
+        xdotool("key", "Return")
+        p.wait_for_text(r"You must select a sort method\.")
+
+    def test_bad_input_gives_a_message_and_the_window_stays(self):
+        p = self.program
+        p.choose_mode("Use Animation")
+        p.choose_method("Insertion")
+        for count, delay, error in (("abc", "0", "Division by zero"), ("10", "1e12", "Overflow")):
+            with self.subTest(count=count, delay=delay):
+                p.type_into("text", "Number of items:", count)
+                p.type_into("text", "Animation Delay:", delay)
+                p.begin_sorting()
+                box = p.dialog()
+                texts = " ".join(n.name for n in p.nodes() if n.getRoleName() == "label")
+                self.assertIn(error, texts)
+                Screen("error-" + error.split()[0].lower())
+                xdotool("key", "Return")
+                time.sleep(0.3)
+        p.type_into("text", "Animation Delay:", "0")
+        p.begin_sorting()
+        time.sleep(0.5)
+        self.assertIsNone(p.process.poll(), "the program is still running")
+        self.assertEqual(p.picture_text(), "Output")
+
+
+def main():
+    global PROGRAM, SHOTS
+    PROGRAM = os.path.abspath(sys.argv[1])
+    SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
+    os.makedirs(SHOTS, exist_ok=True)
+    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(EndToEnd))
+    failed = len(result.failures) + len(result.errors)
+    print(f"{result.testsRun - failed} passed, {failed} failed")
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
