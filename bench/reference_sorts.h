@@ -4,7 +4,7 @@
 // comparisons and exchanges, on a plain array a[1..n], with nothing else. They are placed in
 // memory like the program's sorts, so that both meet the same fetch alignment.
 
-#include "sorting/sort_observer.h"
+#include "sorting/hot_loop.h"
 
 #include <cstddef>
 #include <memory>

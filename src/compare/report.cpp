@@ -50,14 +50,18 @@ std::string FormatTable(const std::vector<Measurement>& measurements)
 
 std::string FormatCsv(const std::vector<Measurement>& measurements)
 {
-    std::string text;
-    for (std::size_t c = 0; c < kHeadings.size(); ++c) text += (c ? "," : "") + std::string(kHeadings[c]);
-    text += "\n";
-    for (const Measurement& m : measurements) {
-        const std::vector<std::string> fields = Fields(m, true);
-        for (std::size_t c = 0; c < fields.size(); ++c) text += (c ? "," : "") + fields[c];
-        text += "\n";
-    }
+    const auto line = [](const auto& fields) {
+        std::string text;
+        bool first = true;
+        for (const auto& field : fields) {
+            if (!first) text += ',';
+            text += field;
+            first = false;
+        }
+        return text + '\n';
+    };
+    std::string text = line(kHeadings);
+    for (const Measurement& m : measurements) text += line(Fields(m, true));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 
 #include <algorithm>

@@ -3,11 +3,6 @@
 #include <cstddef>
 #include <span>
 
-// A sort's loops stand at the start of a 64-byte aligned function of their own, so their speed
-// does not hang on where the linker happens to put them: on some processors the same loop
-// runs a sixth slower when its branches fall across a fetch boundary.
-#define SORTING_HOT_LOOP [[gnu::noinline, gnu::aligned(64)]]
-
 namespace sorting {
 
 // Item indices: 1 to NumItems address the items, 0 an element that is no item.
