@@ -46,28 +46,14 @@ void Form1::CheckSeed_Click() { ui_->TextSeed->setEnabled(CheckSeedValue() == 1)
 
 void Form1::OptionMode_Click(int index)
 {
-    switch (index) {
-    case kMeasure:
-        ui_->FrameMeasure->setEnabled(true);
-        ui_->FrameVerify->setEnabled(false);
-        ui_->FrameAnimate->setEnabled(false);
-        DisableAnimationControls();
-        break;
-    case kVerify:
-        ui_->FrameMeasure->setEnabled(false);
-        ui_->FrameVerify->setEnabled(true);
-        ui_->FrameAnimate->setEnabled(false);
-        DisableAnimationControls();
-        break;
-    case kAnimate:
-        ui_->FrameMeasure->setEnabled(false);
-        ui_->FrameVerify->setEnabled(false);
-        ui_->FrameAnimate->setEnabled(true);
+    if (index != kMeasure && index != kVerify && index != kAnimate) return;
+    ui_->FrameMeasure->setEnabled(index == kMeasure);
+    ui_->FrameVerify->setEnabled(index == kVerify);
+    ui_->FrameAnimate->setEnabled(index == kAnimate);
+    if (index == kAnimate)
         EnableAnimationControls();
-        break;
-    default:
-        break;
-    }
+    else
+        DisableAnimationControls();
 }
 
 void Form1::DisableAnimationControls() { SetAnimationControlsEnabled(false); }

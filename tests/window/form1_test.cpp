@@ -1,12 +1,8 @@
 #include "platform/picture_box.h"
-#include "support/form_controls.h"
-#include "window/application_look.h"
-#include "window/form1.h"
+#include "support/shown_form.h"
 
 #include <QtTest>
 #include <QtWidgets>
-
-using window::Form1;
 
 namespace {
 
@@ -45,12 +41,12 @@ const Placement kPlacements[] = {
 class Form1Test : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<testing_support::ShownForm> form;
 
     template <typename T = QWidget>
     T* Control(const char* name) const
     {
-        return testing_support::Control<T>(*form, name);
+        return form->Control<T>(name);
     }
 
     platform::PictureBox* Picture() const { return Control<platform::PictureBox>("Picture1"); }
@@ -62,14 +58,7 @@ class Form1Test : public QObject {
     QMessageBox* ErrorBox() const { return form->findChild<QMessageBox*>("RunTimeErrorBox"); }
 
 private slots:
-    void initTestCase() { window::ApplyApplicationLook(*qApp); }
-
-    void init()
-    {
-        form = std::make_unique<Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { form = std::make_unique<testing_support::ShownForm>(); }
 
     void cleanup() { form.reset(); }
 
@@ -140,15 +129,8 @@ private slots:
 
     void focusFollowsTheTabIndexOrder()
     {
-        const QStringList expected{"TextNum",      "SortChoice",   "ButtonRun",         "Picture1",
-                                   "OptionMode_0", "CheckSeed",    "TextNum"};
-        Control("TextNum")->setFocus();
-        QStringList visited{"TextNum"};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited, expected);
+        QCOMPARE(form->TabWalk("TextNum", 6),
+                 QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1", "OptionMode_0", "CheckSeed", "TextNum"}));
     }
 
     void captionsFitTheirControls()

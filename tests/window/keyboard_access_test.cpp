@@ -1,7 +1,5 @@
 #include "platform/picture_box.h"
-#include "support/form_controls.h"
-#include "window/application_look.h"
-#include "window/form1.h"
+#include "support/shown_form.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -10,41 +8,28 @@
 class KeyboardAccessTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<window::Form1> form;
+    std::unique_ptr<testing_support::ShownForm> form;
 
     template <typename T = QWidget>
     T* Control(const char* name) const
     {
-        return testing_support::Control<T>(*form, name);
+        return form->Control<T>(name);
     }
 
     static QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
 private slots:
-    void initTestCase() { window::ApplyApplicationLook(*qApp); }
-
-    void init()
-    {
-        form = std::make_unique<window::Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { form = std::make_unique<testing_support::ShownForm>(); }
 
     void cleanup() { form.reset(); }
 
     void everyUsableControlIsReachedWithTabInOrder()
     {
-        QTest::mouseClick(Control("OptionMode_2"), Qt::LeftButton, {}, QPoint(6, 8));
-        QTest::mouseClick(Control("CheckSeed"), Qt::LeftButton, {}, QPoint(6, 8));
-        const QStringList expected{"TextNum",          "SortChoice",   "ButtonRun", "Picture1", "AnimationTextDelay",
-                                   "AnimationColor_0", "OptionMode_2", "CheckSeed", "TextSeed", "TextNum"};
-        Control("TextNum")->setFocus();
-        QStringList visited{"TextNum"};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited, expected);
+        form->Click("OptionMode_2");
+        form->Click("CheckSeed");
+        QCOMPARE(form->TabWalk("TextNum", 9),
+                 QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1", "AnimationTextDelay", "AnimationColor_0",
+                              "OptionMode_2", "CheckSeed", "TextSeed", "TextNum"}));
     }
 
     void enterOnTheFocusedButtonRuns()
@@ -102,7 +87,7 @@ private slots:
         QVERIFY(picture);
         QCOMPARE(picture->text(QAccessible::Name), QString("Output"));
         Control<QListWidget>("SortChoice")->setCurrentRow(0);
-        QTest::mouseClick(Control("OptionMode_1"), Qt::LeftButton, {}, QPoint(6, 8));
+        form->Click("OptionMode_1");
         Control<QLineEdit>("TextNum")->setText("30");
         QTest::mouseClick(Control("ButtonRun"), Qt::LeftButton);
         QCOMPARE(picture->text(QAccessible::Name), QString("The array is sorted"));

@@ -1,6 +1,4 @@
-#include "support/form_controls.h"
-#include "window/application_look.h"
-#include "window/form1.h"
+#include "support/shown_form.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,15 +16,15 @@ const char* const kAnimationControls[] = {"AnimationLabel1", "AnimationLabel2", 
 class ModeRulesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<window::Form1> form;
+    std::unique_ptr<testing_support::ShownForm> form;
 
     template <typename T = QWidget>
     T* Control(const char* name) const
     {
-        return testing_support::Control<T>(*form, name);
+        return form->Control<T>(name);
     }
 
-    void Click(const char* name) { QTest::mouseClick(Control(name), Qt::LeftButton, {}, QPoint(6, 8)); }
+    void Click(const char* name) { form->Click(name); }
 
     // The enabled states of the three frames and the five animation controls, as "10000000".
     QString ModeState() const
@@ -43,14 +41,7 @@ class ModeRulesTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { window::ApplyApplicationLook(*qApp); }
-
-    void init()
-    {
-        form = std::make_unique<window::Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { form = std::make_unique<testing_support::ShownForm>(); }
 
     void cleanup() { form.reset(); }
 
