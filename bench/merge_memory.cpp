@@ -36,8 +36,9 @@ int main(int argc, char* argv[])
     run.SortWithChoice();
     const double sorted = PeakMegabytes();
     const double items = static_cast<double>(run.TheArray().Elements().size_bytes()) / (1024.0 * 1024.0);
-    std::printf("merge sort of %s items: items %.1f MB, idle peak %.1f MB, filled peak %.1f MB, "
-                "sort peak %.1f MB; (sort peak - idle) / items = %.2f\n",
-                count.c_str(), items, idle, filled, sorted, (sorted - idle) / items);
+    std::printf(
+        "merge sort of %s items: items %.1f MB, idle peak %.1f MB, filled peak %.1f MB, "
+        "sort peak %.1f MB; (sort peak - idle) / items = %.2f\n",
+        count.c_str(), items, idle, filled, sorted, (sorted - idle) / items);
     return 0;
 }

@@ -77,8 +77,14 @@ Reference Bare(void (*sort)(float*, std::ptrdiff_t))
     return [sort](std::span<float> a) { sort(a.data(), static_cast<std::ptrdiff_t>(a.size()) - 1); };
 }
 
-void BM_Selection(benchmark::State& state) { AgainstReference(state, SortMethod::Selection, Bare(reference::Selection)); }
-void BM_Insertion(benchmark::State& state) { AgainstReference(state, SortMethod::Insertion, Bare(reference::Insertion)); }
+void BM_Selection(benchmark::State& state)
+{
+    AgainstReference(state, SortMethod::Selection, Bare(reference::Selection));
+}
+void BM_Insertion(benchmark::State& state)
+{
+    AgainstReference(state, SortMethod::Insertion, Bare(reference::Insertion));
+}
 void BM_Bubble(benchmark::State& state) { AgainstReference(state, SortMethod::Bubble, Bare(reference::Bubble)); }
 void BM_Merge(benchmark::State& state) { AgainstReference(state, SortMethod::Merge, Bare(reference::Merge)); }
 void BM_MergeVsStableSort(benchmark::State& state)

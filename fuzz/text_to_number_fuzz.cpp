@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::int32_t delay = animation::DelayCount(text);
         if (std::fabs(delay - *value * 1000.0) > 0.5) Disagree();
     } catch (const platform::RunTimeError& error) {
-        const bool expectedError = error.kind() == platform::ErrorKind::Overflow ||
-                                   error.kind() == platform::ErrorKind::InvalidFloatingPoint;
+        const bool expectedError =
+            error.kind() == platform::ErrorKind::Overflow || error.kind() == platform::ErrorKind::InvalidFloatingPoint;
         if (!expectedError || std::fabs(*value * 1000.0) < 2147483647.0) Disagree();
     }
     return 0;

@@ -39,8 +39,8 @@ std::vector<float> Comparison::ItemsFor(std::int32_t count) const
 
 Measurement Comparison::Measure(sorting::SortMethod method, const std::vector<float>& items) const
 {
-    Measurement result{method, static_cast<std::int32_t>(items.size() - 1), std::numeric_limits<double>::infinity(),
-                       {}, true};
+    Measurement result{
+        method, static_cast<std::int32_t>(items.size() - 1), std::numeric_limits<double>::infinity(), {}, true};
     std::vector<float> work;
     for (int run = 0; run < options_.repeat; ++run) {
         work = items;

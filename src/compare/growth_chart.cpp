@@ -123,8 +123,10 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
     const auto last = std::max_element(measurements.begin(), measurements.end(),
                                        [](const auto& a, const auto& b) { return a.count < b.count; });
     if (first->seconds > 0 && last->count > first->count) {
-        DrawReference(painter, scale, plot, *first, last->count, [](double n) { return n * n; }, "n²");
-        DrawReference(painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
+        DrawReference(
+            painter, scale, plot, *first, last->count, [](double n) { return n * n; }, "n²");
+        DrawReference(
+            painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
     }
 
     int legendRow = 0;
@@ -142,7 +144,7 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         painter.drawLine(key, key + QPointF(24, 0));
         painter.setPen(Qt::black);
         painter.drawText(key + QPointF(32, 4), QString::fromUtf8(sorting::MethodName(method).data(),
-                                                                  int(sorting::MethodName(method).size())));
+                                                                 int(sorting::MethodName(method).size())));
     }
 }
 
@@ -151,10 +153,14 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
 QColor MethodColour(sorting::SortMethod method)
 {
     switch (method) {
-    case sorting::SortMethod::Selection: return QColor(31, 119, 180);
-    case sorting::SortMethod::Insertion: return QColor(44, 160, 44);
-    case sorting::SortMethod::Bubble: return QColor(214, 39, 40);
-    case sorting::SortMethod::Merge: return QColor(148, 103, 189);
+        case sorting::SortMethod::Selection:
+            return QColor(31, 119, 180);
+        case sorting::SortMethod::Insertion:
+            return QColor(44, 160, 44);
+        case sorting::SortMethod::Bubble:
+            return QColor(214, 39, 40);
+        case sorting::SortMethod::Merge:
+            return QColor(148, 103, 189);
     }
     return Qt::black;
 }

@@ -7,8 +7,8 @@
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, 8> kHeadings{"method", "count", "seconds", "comparisons",
-                                               "exchanges", "merges", "moves", "in order"};
+constexpr std::array<const char*, 8> kHeadings{"method",    "count",  "seconds", "comparisons",
+                                               "exchanges", "merges", "moves",   "in order"};
 
 std::vector<std::string> Fields(const Measurement& m, bool forCsv)
 {

@@ -14,8 +14,10 @@ NumberFormat RegionalNumberFormat()
         if (conv->decimal_point && *conv->decimal_point) format.decimalSeparator = conv->decimal_point;
         format.groupSeparator = conv->thousands_sep ? conv->thousands_sep : "";
         const char* grouping = conv->grouping;
-        if (grouping && *grouping > 0 && *grouping != CHAR_MAX) format.groupSize = *grouping;
-        else format.groupSeparator.clear();
+        if (grouping && *grouping > 0 && *grouping != CHAR_MAX)
+            format.groupSize = *grouping;
+        else
+            format.groupSeparator.clear();
     }
     return format;
 }

@@ -9,7 +9,7 @@ struct NumberFormat {
     std::string decimalSeparator = ".";
     std::string groupSeparator;  // empty: no digit grouping
     int groupSize = 3;
-    bool leadingZero = true;     // "0.27" rather than ".27"
+    bool leadingZero = true;  // "0.27" rather than ".27"
     std::string negativeSign = "-";
 };
 

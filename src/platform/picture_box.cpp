@@ -84,9 +84,9 @@ void PictureBox::FillInterior(QRect box, QRgb rgb)
     if (box.isEmpty()) return;
     SyncPicture();
     const qreal ratio = picture_.devicePixelRatio();
-    const QRect device(QPoint(static_cast<int>(box.left() * ratio), static_cast<int>(box.top() * ratio)),
-                       QPoint(static_cast<int>((box.right() + 1) * ratio) - 1,
-                              static_cast<int>((box.bottom() + 1) * ratio) - 1));
+    const QRect device(
+        QPoint(static_cast<int>(box.left() * ratio), static_cast<int>(box.top() * ratio)),
+        QPoint(static_cast<int>((box.right() + 1) * ratio) - 1, static_cast<int>((box.bottom() + 1) * ratio) - 1));
     for (int row = device.top(); row <= device.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(row));
         std::fill(line + device.left(), line + device.right() + 1, rgb);

@@ -5,12 +5,18 @@ namespace platform {
 std::string ErrorName(ErrorKind kind)
 {
     switch (kind) {
-    case ErrorKind::Overflow: return "Overflow";
-    case ErrorKind::DivisionByZero: return "Division by zero";
-    case ErrorKind::SubscriptOutOfRange: return "Subscript out of range";
-    case ErrorKind::OutOfMemory: return "Out of memory";
-    case ErrorKind::InvalidFloatingPoint: return "Invalid floating-point operation";
-    case ErrorKind::NegativeCount: return "Negative number of items";
+        case ErrorKind::Overflow:
+            return "Overflow";
+        case ErrorKind::DivisionByZero:
+            return "Division by zero";
+        case ErrorKind::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case ErrorKind::OutOfMemory:
+            return "Out of memory";
+        case ErrorKind::InvalidFloatingPoint:
+            return "Invalid floating-point operation";
+        case ErrorKind::NegativeCount:
+            return "Negative number of items";
     }
     return "Unknown error";
 }

@@ -14,8 +14,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct NumberExtent {
-    std::size_t end = 0;           // one past the last character of the number
-    long decimalMagnitude = 0;     // rough power of ten of the value, to tell overflow from underflow
+    std::size_t end = 0;        // one past the last character of the number
+    long decimalMagnitude = 0;  // rough power of ten of the value, to tell overflow from underflow
 };
 
 // Finds how far the number starting at `begin` reaches; `end` stays `begin` without a digit.
@@ -87,8 +87,7 @@ double Val(std::string_view text)
     if (ec == std::errc::result_out_of_range) {
         if (extent.decimalMagnitude > 0)
             throw RunTimeError(ErrorKind::Overflow,
-                               "The number \"" + std::string(text.substr(pos, extent.end - pos)) +
-                                   "\" is too large.");
+                               "The number \"" + std::string(text.substr(pos, extent.end - pos)) + "\" is too large.");
         value = 0.0;  // too small to hold: it is zero
     }
     return negative ? -value : value;

@@ -64,8 +64,7 @@ void RunCommand::ButtonRun_Click()
         const double endTime = clock_();
         picture_.Cls();
         picture_.Print("time used was " +
-                       platform::FormatNumber(endTime - startTime, 2, platform::RegionalNumberFormat()) +
-                       " seconds.");
+                       platform::FormatNumber(endTime - startTime, 2, platform::RegionalNumberFormat()) + " seconds.");
     }
     if (controls_.OptionModeValue(RunControls::kVerify))
         sorting::VerifyOrder(theArray_.Elements(), 1, picture_, platform::RegionalNumberFormat());

@@ -24,10 +24,18 @@ template <SortObserver Observer>
 void Sort(SortMethod method, Items theArray, Observer& observer)
 {
     switch (method) {
-    case SortMethod::Selection: SelectionSort(theArray, observer); break;
-    case SortMethod::Insertion: InsertionSort(theArray, observer); break;
-    case SortMethod::Bubble: BubbleSort(theArray, observer); break;
-    case SortMethod::Merge: MergeSort(theArray, observer); break;
+        case SortMethod::Selection:
+            SelectionSort(theArray, observer);
+            break;
+        case SortMethod::Insertion:
+            InsertionSort(theArray, observer);
+            break;
+        case SortMethod::Bubble:
+            BubbleSort(theArray, observer);
+            break;
+        case SortMethod::Merge:
+            MergeSort(theArray, observer);
+            break;
     }
 }
 

@@ -17,7 +17,8 @@ inline Index NumItems(std::span<const float> theArray) { return static_cast<Inde
 // counting tool counts. The sorts are templates over it, so that an observer whose hooks do
 // nothing costs nothing.
 template <typename T>
-concept SortObserver = requires(T observer, Index i) {
+concept SortObserver = requires(T observer, Index i)
+{
     observer.Compared();
     observer.Swapped(i, i);
     observer.Merged(i, i, i);

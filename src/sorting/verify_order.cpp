@@ -38,8 +38,8 @@ void VerifyOrder(std::span<const float> theArray, std::int32_t gap, platform::Ou
                                : "The " + gapText + "-sorting process was not done correctly.");
         picture.Print("for example:");
         const Index other = *badIndex + gap;
-        picture.Print("   TheArray(" + std::to_string(*badIndex) + ")=" +
-                      platform::FormatNumber(ItemAt(theArray, *badIndex), 5, format) + " > TheArray(" +
+        picture.Print("   TheArray(" + std::to_string(*badIndex) +
+                      ")=" + platform::FormatNumber(ItemAt(theArray, *badIndex), 5, format) + " > TheArray(" +
                       std::to_string(other) + ")=" + platform::FormatNumber(ItemAt(theArray, other), 5, format));
     }
     picture.Print();

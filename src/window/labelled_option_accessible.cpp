@@ -40,7 +40,8 @@ public:
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         auto related = QAccessibleWidget::relations(match);
-        if (match & QAccessible::Label) related.append({QAccessible::queryAccessibleInterface(label_), QAccessible::Label});
+        if (match & QAccessible::Label)
+            related.append({QAccessible::queryAccessibleInterface(label_), QAccessible::Label});
         return related;
     }
 
@@ -48,8 +49,10 @@ public:
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction()) Option()->click();
-        else QAccessibleWidget::doAction(action);
+        if (action == pressAction())
+            Option()->click();
+        else
+            QAccessibleWidget::doAction(action);
     }
 
 private:

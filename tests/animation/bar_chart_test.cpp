@@ -35,7 +35,7 @@ TEST_F(ChartFixture, PixelLayoutCentresBarsOnFiveSixthsOfTheWidth)
     picture.scaleWidth = 507;
     chart.PrepareBarChart(100);
     EXPECT_EQ(picture.calls, (Lines{"DrawWidth 1", "Cls", "Scale", "ScaleMode 3", "Scale 0 1.1 507 -0.1"}));
-    EXPECT_EQ(chart.BarWidth(), 4);   // 5070 / 12 = 422.5 gives 422; 422 / 100 = 4
+    EXPECT_EQ(chart.BarWidth(), 4);    // 5070 / 12 = 422.5 gives 422; 422 / 100 = 4
     EXPECT_EQ(chart.BarOffset(), 53);  // (507 - 400) / 2 = 53.5, truncated
 
     std::vector<float> theArray(101, 0.25f);
@@ -144,8 +144,8 @@ TEST(AnimationDelay, CountsThousandsOfIterations)
 {
     EXPECT_EQ(animation::DelayCount("500"), 500000);
     EXPECT_EQ(animation::DelayCount("2.5"), 2500);
-    EXPECT_EQ(animation::DelayCount("0.0005"), 0);   // 0.5 rounds to the even 0
-    EXPECT_EQ(animation::DelayCount("0.0015"), 2);   // 1.5 rounds to 2
+    EXPECT_EQ(animation::DelayCount("0.0005"), 0);  // 0.5 rounds to the even 0
+    EXPECT_EQ(animation::DelayCount("0.0015"), 2);  // 1.5 rounds to 2
     EXPECT_EQ(animation::DelayCount("0"), 0);
     EXPECT_EQ(animation::DelayCount("letters"), 0);
     EXPECT_EQ(animation::DelayCount("-4"), -4000);

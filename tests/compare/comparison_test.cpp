@@ -112,10 +112,17 @@ TEST(CompareOptions, ReadsEveryOption)
 
 TEST(CompareOptions, RefusesWhatItCannotFollow)
 {
-    const std::vector<std::vector<std::string>> bad{
-        {"--methods", "quick"}, {"--counts", "10,x"},   {"--counts", "0"},        {"--from", "10", "--to", "5"},
-        {"--budget", "-1"},     {"--repeat", "0"},       {"--chart", "out.gif"},   {"--counts", "5", "--from", "2"},
-        {"--seed"},             {"--frobnicate"},        {"--counts", "3000000000"}};
+    const std::vector<std::vector<std::string>> bad{{"--methods", "quick"},
+                                                    {"--counts", "10,x"},
+                                                    {"--counts", "0"},
+                                                    {"--from", "10", "--to", "5"},
+                                                    {"--budget", "-1"},
+                                                    {"--repeat", "0"},
+                                                    {"--chart", "out.gif"},
+                                                    {"--counts", "5", "--from", "2"},
+                                                    {"--seed"},
+                                                    {"--frobnicate"},
+                                                    {"--counts", "3000000000"}};
     for (const auto& arguments : bad) EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();
 }
 

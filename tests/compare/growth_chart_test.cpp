@@ -73,8 +73,7 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) ++pixels[image.pixel(x, y)];
         for (SortMethod method : sorting::kSortMethods)
-            QVERIFY2(pixels.value(compare::MethodColour(method).rgb()) > 50,
-                     sorting::MethodName(method).data());
+            QVERIFY2(pixels.value(compare::MethodColour(method).rgb()) > 50, sorting::MethodName(method).data());
     }
 
     void anUnwritablePathIsAnError()
@@ -101,7 +100,8 @@ private slots:
     {
         const QString chart = directory.filePath("run.svg");
         QProcess tool;
-        tool.start(SORTING_COMPARE_PATH, {"--counts", "100,200", "--seed", "5", "--repeat", "1", "--csv", "--chart", chart});
+        tool.start(SORTING_COMPARE_PATH,
+                   {"--counts", "100,200", "--seed", "5", "--repeat", "1", "--csv", "--chart", chart});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
         const QStringList lines = QString(tool.readAllStandardOutput()).trimmed().split('\n');

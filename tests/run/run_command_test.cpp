@@ -66,8 +66,8 @@ TEST_F(RunFixture, WithoutAMethodOnlyTheMessageShowsAndTheItemsStay)
 TEST_F(RunFixture, TheCountTextIsReadLeniently)
 {
     controls.listIndex = 2;
-    const std::pair<const char*, int> cases[] = {{"", 0},    {"abc", 0}, {"2.5", 2},  {"3.5", 4},
-                                                 {" 12", 12}, {"1", 1},  {"7 items", 7}, {"0.4", 0}};
+    const std::pair<const char*, int> cases[] = {{"", 0},     {"abc", 0}, {"2.5", 2},     {"3.5", 4},
+                                                 {" 12", 12}, {"1", 1},   {"7 items", 7}, {"0.4", 0}};
     for (const auto& [text, count] : cases) {
         controls.numText = text;
         run.ButtonRun_Click();
@@ -150,8 +150,8 @@ TEST_F(RunFixture, MeasureModeShowsProgressThenOneTimeLine)
     controls.listIndex = 1;
     controls.numText = "20";
     timed.ButtonRun_Click();
-    EXPECT_EQ(picture.calls,
-              (Lines{"Scale", "Cls", "Print (sort in progress)", "Refresh", "Cls", "Print time used was 0.27 seconds."}));
+    EXPECT_EQ(picture.calls, (Lines{"Scale", "Cls", "Print (sort in progress)", "Refresh", "Cls",
+                                    "Print time used was 0.27 seconds."}));
     EXPECT_EQ(picture.printed, Lines{"time used was 0.27 seconds."});
 }
 

@@ -32,8 +32,8 @@ TEST(VerifyOrder, ItemsInOrderAreReportedSorted)
 TEST(VerifyOrder, NamesOnlyTheFirstPairOutOfOrder)
 {
     EXPECT_EQ(Report(WithElementZero({0.1f, 0.3f, 0.2f, 0.5f, 0.4f}), 1),
-              (Lines{"The sorting process was not done correctly.", "for example:",
-                     "   TheArray(2)=0.30000 > TheArray(3)=0.20000", ""}));
+              (Lines{"The sorting process was not done correctly.",
+                     "for example:", "   TheArray(2)=0.30000 > TheArray(3)=0.20000", ""}));
 }
 
 TEST(VerifyOrder, FindsAFaultInTheLastPair)
@@ -53,9 +53,8 @@ TEST(VerifyOrder, OtherGapsNameTheGapInTheVerdict)
 {
     const std::vector<float> twoSorted = WithElementZero({0.1f, 0.5f, 0.2f, 0.6f, 0.3f});
     EXPECT_EQ(Report(twoSorted, 2), (Lines{"The array is correctly 2-sorted.", ""}));
-    EXPECT_EQ(Report(twoSorted, 3),
-              (Lines{"The 3-sorting process was not done correctly.", "for example:",
-                     "   TheArray(2)=0.50000 > TheArray(5)=0.30000", ""}));
+    EXPECT_EQ(Report(twoSorted, 3), (Lines{"The 3-sorting process was not done correctly.",
+                                           "for example:", "   TheArray(2)=0.50000 > TheArray(5)=0.30000", ""}));
     EXPECT_EQ(Report(twoSorted, 4)[0], "The array is correctly 4-sorted.");
     EXPECT_EQ(Report(twoSorted, 9)[0], "The array is correctly 9-sorted.");
 }
@@ -82,6 +81,8 @@ TEST(FirstOutOfOrder, StopsAtTheFirstFaultAndToleratesEquals)
 
 TEST(FirstOutOfOrder, AGapThatLeavesTheArrayIsASubscriptError)
 {
-    EXPECT_EQ(testing_support::ErrorKindOf([] { sorting::FirstOutOfOrder(WithElementZero({0.1f, 0.2f}), -2); }),
+    EXPECT_EQ(testing_support::ErrorKindOf([] {
+                  sorting::FirstOutOfOrder(WithElementZero({0.1f, 0.2f}), -2);
+              }),
               platform::ErrorKind::SubscriptOutOfRange);
 }

@@ -15,9 +15,21 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> printed;
 
-    void Cls() override { calls.push_back("Cls"); printed.clear(); }
-    void Print(const std::string& text) override { calls.push_back("Print " + text); printed.push_back(text); }
-    void Print() override { calls.push_back("Print"); printed.emplace_back(); }
+    void Cls() override
+    {
+        calls.push_back("Cls");
+        printed.clear();
+    }
+    void Print(const std::string& text) override
+    {
+        calls.push_back("Print " + text);
+        printed.push_back(text);
+    }
+    void Print() override
+    {
+        calls.push_back("Print");
+        printed.emplace_back();
+    }
     void Refresh() override { calls.push_back("Refresh"); }
     void Scale() override { calls.push_back("Scale"); }
     void Scale(double x1, double y1, double x2, double y2) override
@@ -40,7 +52,8 @@ public:
         const std::string clearing = " " + std::to_string(BackColor());
         std::vector<std::string> lefts;
         for (const std::string& call : calls)
-            if (call.starts_with("Line ") && call.ends_with(clearing)) lefts.push_back(call.substr(5, call.find(' ', 5) - 5));
+            if (call.starts_with("Line ") && call.ends_with(clearing))
+                lefts.push_back(call.substr(5, call.find(' ', 5) - 5));
         return lefts;
     }
 

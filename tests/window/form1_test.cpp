@@ -43,17 +43,11 @@ class Form1Test : public QObject {
 
     std::unique_ptr<testing_support::ShownForm> form;
 
-    template <typename T = QWidget>
-    T* Control(const char* name) const
-    {
-        return form->Control<T>(name);
-    }
+    platform::PictureBox* Picture() const { return form->Control<platform::PictureBox>("Picture1"); }
 
-    platform::PictureBox* Picture() const { return Control<platform::PictureBox>("Picture1"); }
+    void ChooseMethod(int row) { form->Control<QListWidget>("SortChoice")->setCurrentRow(row); }
 
-    void ChooseMethod(int row) { Control<QListWidget>("SortChoice")->setCurrentRow(row); }
-
-    void ClickRun() { QTest::mouseClick(Control<QPushButton>("ButtonRun"), Qt::LeftButton); }
+    void ClickRun() { QTest::mouseClick(form->Control<QPushButton>("ButtonRun"), Qt::LeftButton); }
 
     QMessageBox* ErrorBox() const { return form->findChild<QMessageBox*>("RunTimeErrorBox"); }
 
@@ -74,7 +68,7 @@ private slots:
     {
         QCOMPARE(static_cast<int>(std::size(kPlacements)), 19);
         for (const Placement& p : kPlacements) {
-            QWidget* control = Control(p.name);
+            QWidget* control = form->Control(p.name);
             QCOMPARE(control->parentWidget()->objectName(), QString(p.container));
             QCOMPARE(control->geometry(), p.geometry);
             QVERIFY2(control->isVisible(), p.name);
@@ -84,29 +78,29 @@ private slots:
 
     void controlsStartWithTheirTextsAndValues()
     {
-        QCOMPARE(Control<QLineEdit>("TextNum")->text(), QString("500"));
-        QCOMPARE(Control<QLineEdit>("AnimationTextDelay")->text(), QString("500"));
-        QCOMPARE(Control<QLineEdit>("TextSeed")->text(), QString("0"));
-        QCOMPARE(Control<QLabel>("Label1")->text(), QString("Number of items:"));
-        QCOMPARE(Control<QLabel>("Label2")->text(), QString("Sorting Method:    (choose one)"));
-        QCOMPARE(Control<QLabel>("AnimationLabel1")->text(), QString("Animation Delay:"));
-        QCOMPARE(Control<QLabel>("AnimationLabel2")->text(), QString("-or-"));
-        QCOMPARE(Control<QPushButton>("ButtonRun")->text(), QString("Begin Sorting"));
-        QCOMPARE(Control<QGroupBox>("FrameMeasure")->title(), QString("Measure Time Used"));
-        QCOMPARE(Control<QGroupBox>("FrameVerify")->title(), QString("Verify Correctness"));
-        QCOMPARE(Control<QGroupBox>("FrameAnimate")->title(), QString("Use Animation"));
-        QCOMPARE(Control<QCheckBox>("CheckSeed")->text(), QString("Fix Random Seed"));
-        QVERIFY(!Control<QCheckBox>("CheckSeed")->isChecked());
-        QCOMPARE(Control<QRadioButton>("AnimationColor_0")->text(), QString("Color"));
-        QCOMPARE(Control<QRadioButton>("AnimationColor_1")->text(), QString("B/W"));
-        QVERIFY(Control<QRadioButton>("AnimationColor_0")->isChecked());
-        QVERIFY(Control<QRadioButton>("OptionMode_0")->isChecked());
-        QVERIFY(!Control<QRadioButton>("OptionMode_1")->isChecked());
-        QVERIFY(!Control<QRadioButton>("OptionMode_2")->isChecked());
+        QCOMPARE(form->Control<QLineEdit>("TextNum")->text(), QString("500"));
+        QCOMPARE(form->Control<QLineEdit>("AnimationTextDelay")->text(), QString("500"));
+        QCOMPARE(form->Control<QLineEdit>("TextSeed")->text(), QString("0"));
+        QCOMPARE(form->Control<QLabel>("Label1")->text(), QString("Number of items:"));
+        QCOMPARE(form->Control<QLabel>("Label2")->text(), QString("Sorting Method:    (choose one)"));
+        QCOMPARE(form->Control<QLabel>("AnimationLabel1")->text(), QString("Animation Delay:"));
+        QCOMPARE(form->Control<QLabel>("AnimationLabel2")->text(), QString("-or-"));
+        QCOMPARE(form->Control<QPushButton>("ButtonRun")->text(), QString("Begin Sorting"));
+        QCOMPARE(form->Control<QGroupBox>("FrameMeasure")->title(), QString("Measure Time Used"));
+        QCOMPARE(form->Control<QGroupBox>("FrameVerify")->title(), QString("Verify Correctness"));
+        QCOMPARE(form->Control<QGroupBox>("FrameAnimate")->title(), QString("Use Animation"));
+        QCOMPARE(form->Control<QCheckBox>("CheckSeed")->text(), QString("Fix Random Seed"));
+        QVERIFY(!form->Control<QCheckBox>("CheckSeed")->isChecked());
+        QCOMPARE(form->Control<QRadioButton>("AnimationColor_0")->text(), QString("Color"));
+        QCOMPARE(form->Control<QRadioButton>("AnimationColor_1")->text(), QString("B/W"));
+        QVERIFY(form->Control<QRadioButton>("AnimationColor_0")->isChecked());
+        QVERIFY(form->Control<QRadioButton>("OptionMode_0")->isChecked());
+        QVERIFY(!form->Control<QRadioButton>("OptionMode_1")->isChecked());
+        QVERIFY(!form->Control<QRadioButton>("OptionMode_2")->isChecked());
         for (const char* option : {"OptionMode_0", "OptionMode_1", "OptionMode_2"})
-            QVERIFY(Control<QRadioButton>(option)->text().isEmpty());
+            QVERIFY(form->Control<QRadioButton>(option)->text().isEmpty());
 
-        auto* list = Control<QListWidget>("SortChoice");
+        auto* list = form->Control<QListWidget>("SortChoice");
         QCOMPARE(list->count(), 4);
         const QStringList methods{"Selection", "Insertion", "Bubble", "Merge"};
         for (int i = 0; i < 4; ++i) QCOMPARE(list->item(i)->text(), methods[i]);
@@ -117,35 +111,35 @@ private slots:
 
     void optionGroupsAreSeparate()
     {
-        QTest::mouseClick(Control("AnimationColor_1"), Qt::LeftButton);  // disabled: no effect
-        QVERIFY(Control<QRadioButton>("AnimationColor_0")->isChecked());
-        Control<QRadioButton>("OptionMode_2")->setChecked(true);
-        Control<QRadioButton>("AnimationColor_1")->setChecked(true);
-        QVERIFY(Control<QRadioButton>("OptionMode_2")->isChecked());
-        QVERIFY(!Control<QRadioButton>("OptionMode_0")->isChecked());
-        QVERIFY(!Control<QRadioButton>("AnimationColor_0")->isChecked());
+        QTest::mouseClick(form->Control("AnimationColor_1"), Qt::LeftButton);  // disabled: no effect
+        QVERIFY(form->Control<QRadioButton>("AnimationColor_0")->isChecked());
+        form->Control<QRadioButton>("OptionMode_2")->setChecked(true);
+        form->Control<QRadioButton>("AnimationColor_1")->setChecked(true);
+        QVERIFY(form->Control<QRadioButton>("OptionMode_2")->isChecked());
+        QVERIFY(!form->Control<QRadioButton>("OptionMode_0")->isChecked());
+        QVERIFY(!form->Control<QRadioButton>("AnimationColor_0")->isChecked());
         QVERIFY(!form->AnimationColorValue());
     }
 
     void focusFollowsTheTabIndexOrder()
     {
-        QCOMPARE(form->TabWalk("TextNum", 6),
-                 QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1", "OptionMode_0", "CheckSeed", "TextNum"}));
+        QCOMPARE(form->TabWalk("TextNum", 6), QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1",
+                                                           "OptionMode_0", "CheckSeed", "TextNum"}));
     }
 
     void captionsFitTheirControls()
     {
         for (const char* name : {"Label1", "AnimationLabel1", "AnimationLabel2"}) {
-            auto* label = Control<QLabel>(name);
+            auto* label = form->Control<QLabel>(name);
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
         }
-        auto* wrapped = Control<QLabel>("Label2");
+        auto* wrapped = form->Control<QLabel>("Label2");
         QVERIFY(wrapped->heightForWidth(wrapped->width()) <= wrapped->height());
         for (const char* name : {"ButtonRun", "CheckSeed", "AnimationColor_0", "AnimationColor_1"}) {
-            auto* button = Control<QAbstractButton>(name);
+            auto* button = form->Control<QAbstractButton>(name);
             QVERIFY2(button->sizeHint().width() <= button->width() + 8, name);
         }
-        auto* list = Control<QListWidget>("SortChoice");
+        auto* list = form->Control<QListWidget>("SortChoice");
         QVERIFY(list->visualItemRect(list->item(3)).bottom() < list->viewport()->height());
     }
 
@@ -158,7 +152,7 @@ private slots:
 
     void measureRunOfEachExchangeSortPrintsItsTime()
     {
-        Control<QLineEdit>("TextNum")->setText("2000");
+        form->Control<QLineEdit>("TextNum")->setText("2000");
         for (int method = 0; method < 3; ++method) {
             ChooseMethod(method);
             QCOMPARE(form->SortChoiceListIndex(), static_cast<std::int16_t>(method));
@@ -173,8 +167,8 @@ private slots:
 
     void verifyRunOfEachSortReportsSorted()
     {
-        Control<QRadioButton>("OptionMode_1")->click();
-        Control<QLineEdit>("TextNum")->setText("700");
+        form->Control<QRadioButton>("OptionMode_1")->click();
+        form->Control<QLineEdit>("TextNum")->setText("700");
         for (int method = 0; method < 4; ++method) {
             ChooseMethod(method);
             ClickRun();
@@ -185,14 +179,14 @@ private slots:
     void textAfterAnAnimatedRunStartsAtTheTopLeft()
     {
         ChooseMethod(3);
-        Control<QLineEdit>("TextNum")->setText("50");
-        Control<QRadioButton>("OptionMode_2")->click();
-        Control<QLineEdit>("AnimationTextDelay")->setText("0");
+        form->Control<QLineEdit>("TextNum")->setText("50");
+        form->Control<QRadioButton>("OptionMode_2")->click();
+        form->Control<QLineEdit>("AnimationTextDelay")->setText("0");
         ClickRun();
         QCOMPARE(form->Run().Chart().BarWidth(), std::int16_t{8});
         QVERIFY(Picture()->PrintedLines().isEmpty());
 
-        Control<QRadioButton>("OptionMode_1")->click();
+        form->Control<QRadioButton>("OptionMode_1")->click();
         ClickRun();
         QCOMPARE(Picture()->PrintedLines(), QStringList({"The array is sorted", ""}));
         // Ink only in the first text line, starting at the left edge; the chart is gone.
@@ -211,9 +205,15 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("delay");
         QTest::addColumn<QString>("error");
-        QTest::newRow("no items") << "abc" << "0" << "Division by zero";
-        QTest::newRow("delay too long") << "5" << "1e12" << "Overflow";
-        QTest::newRow("delay beyond doubles") << "5" << "1e306" << "Invalid floating-point operation";
+        QTest::newRow("no items") << "abc"
+                                  << "0"
+                                  << "Division by zero";
+        QTest::newRow("delay too long") << "5"
+                                        << "1e12"
+                                        << "Overflow";
+        QTest::newRow("delay beyond doubles") << "5"
+                                              << "1e306"
+                                              << "Invalid floating-point operation";
     }
 
     void badAnimationInputsAreReportedAndTheWindowStays()
@@ -222,9 +222,9 @@ private slots:
         QFETCH(QString, delay);
         QFETCH(QString, error);
         ChooseMethod(2);
-        Control<QRadioButton>("OptionMode_2")->click();
-        Control<QLineEdit>("TextNum")->setText(count);
-        Control<QLineEdit>("AnimationTextDelay")->setText(delay);
+        form->Control<QRadioButton>("OptionMode_2")->click();
+        form->Control<QLineEdit>("TextNum")->setText(count);
+        form->Control<QLineEdit>("AnimationTextDelay")->setText(delay);
         ClickRun();
         QVERIFY(ErrorBox());
         QVERIFY2(ErrorBox()->text().contains(error), qPrintable(ErrorBox()->text()));
@@ -236,7 +236,7 @@ private slots:
     void aRunTimeErrorLeavesTheWindowUsable()
     {
         ChooseMethod(0);
-        Control<QLineEdit>("TextNum")->setText("-1");
+        form->Control<QLineEdit>("TextNum")->setText("-1");
         ClickRun();
         QMessageBox* box = ErrorBox();
         QVERIFY(box);
@@ -246,7 +246,7 @@ private slots:
         box->accept();
         QTRY_VERIFY(!ErrorBox());
 
-        Control<QLineEdit>("TextNum")->setText("10");
+        form->Control<QLineEdit>("TextNum")->setText("10");
         ClickRun();
         QCOMPARE(form->Run().NumItems(), 10);
         QCOMPARE(Picture()->PrintedLines().size(), 1);

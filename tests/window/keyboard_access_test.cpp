@@ -10,12 +10,6 @@ class KeyboardAccessTest : public QObject {
 
     std::unique_ptr<testing_support::ShownForm> form;
 
-    template <typename T = QWidget>
-    T* Control(const char* name) const
-    {
-        return form->Control<T>(name);
-    }
-
     static QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
 private slots:
@@ -28,68 +22,68 @@ private slots:
         form->Click("OptionMode_2");
         form->Click("CheckSeed");
         QCOMPARE(form->TabWalk("TextNum", 9),
-                 QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1", "AnimationTextDelay", "AnimationColor_0",
-                              "OptionMode_2", "CheckSeed", "TextSeed", "TextNum"}));
+                 QStringList({"TextNum", "SortChoice", "ButtonRun", "Picture1", "AnimationTextDelay",
+                              "AnimationColor_0", "OptionMode_2", "CheckSeed", "TextSeed", "TextNum"}));
     }
 
     void enterOnTheFocusedButtonRuns()
     {
-        Control("ButtonRun")->setFocus();
-        QTest::keyClick(Control("ButtonRun"), Qt::Key_Return);
-        QCOMPARE(Control<platform::PictureBox>("Picture1")->PrintedLines(),
+        form->Control("ButtonRun")->setFocus();
+        QTest::keyClick(form->Control("ButtonRun"), Qt::Key_Return);
+        QCOMPARE(form->Control<platform::PictureBox>("Picture1")->PrintedLines(),
                  QStringList{"You must select a sort method."});
-        Control<QListWidget>("SortChoice")->setCurrentRow(3);
-        Control<QLineEdit>("TextNum")->setText("25");
-        Control("ButtonRun")->setFocus();
-        QTest::keyClick(Control("ButtonRun"), Qt::Key_Enter);
+        form->Control<QListWidget>("SortChoice")->setCurrentRow(3);
+        form->Control<QLineEdit>("TextNum")->setText("25");
+        form->Control("ButtonRun")->setFocus();
+        QTest::keyClick(form->Control("ButtonRun"), Qt::Key_Enter);
         QCOMPARE(form->Run().NumItems(), 25);
     }
 
     void modeOptionsAreNamedAndLabelledByTheirFrames()
     {
-        const std::pair<const char*, const char*> options[] = {{"OptionMode_0", "FrameMeasure"},
-                                                               {"OptionMode_1", "FrameVerify"},
-                                                               {"OptionMode_2", "FrameAnimate"}};
+        const std::pair<const char*, const char*> options[] = {
+            {"OptionMode_0", "FrameMeasure"}, {"OptionMode_1", "FrameVerify"}, {"OptionMode_2", "FrameAnimate"}};
         for (const auto& [option, frame] : options) {
-            QAccessibleInterface* accessible = Accessible(Control(option));
+            QAccessibleInterface* accessible = Accessible(form->Control(option));
             QVERIFY(accessible);
             QCOMPARE(accessible->role(), QAccessible::RadioButton);
-            QCOMPARE(accessible->text(QAccessible::Name), Control<QGroupBox>(frame)->title());
+            QCOMPARE(accessible->text(QAccessible::Name), form->Control<QGroupBox>(frame)->title());
             const auto labels = accessible->relations(QAccessible::Label);
-            QVERIFY2(std::any_of(labels.begin(), labels.end(),
-                                 [&](const auto& relation) { return relation.first->object() == Control(frame); }),
-                     option);
+            QVERIFY2(
+                std::any_of(labels.begin(), labels.end(),
+                            [&](const auto& relation) { return relation.first->object() == form->Control(frame); }),
+                option);
         }
-        QVERIFY(Accessible(Control("OptionMode_0"))->state().checked);
-        QVERIFY(!Accessible(Control("OptionMode_2"))->state().checked);
+        QVERIFY(Accessible(form->Control("OptionMode_0"))->state().checked);
+        QVERIFY(!Accessible(form->Control("OptionMode_2"))->state().checked);
     }
 
     void pressingAModeOptionThroughAssistiveTechnologyAppliesItsRule()
     {
-        QAccessibleInterface* animate = Accessible(Control("OptionMode_2"));
+        QAccessibleInterface* animate = Accessible(form->Control("OptionMode_2"));
         animate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(form->OptionModeValue(2));
-        QVERIFY(Control("FrameAnimate")->isEnabled());
-        QVERIFY(Control("AnimationTextDelay")->isEnabled());
+        QVERIFY(form->Control("FrameAnimate")->isEnabled());
+        QVERIFY(form->Control("AnimationTextDelay")->isEnabled());
     }
 
     void inputsAreNamedByTheirLabels()
     {
-        QVERIFY(Accessible(Control("TextNum"))->text(QAccessible::Name).contains("Number of items"));
-        QVERIFY(Accessible(Control("SortChoice"))->text(QAccessible::Name).contains("Sorting Method"));
-        QVERIFY(Accessible(Control("AnimationTextDelay"))->text(QAccessible::Name).contains("Animation Delay"));
-        QCOMPARE(Accessible(Control("TextSeed"))->text(QAccessible::Name), QString("Random seed"));
+        QVERIFY(Accessible(form->Control("TextNum"))->text(QAccessible::Name).contains("Number of items"));
+        QVERIFY(Accessible(form->Control("SortChoice"))->text(QAccessible::Name).contains("Sorting Method"));
+        QVERIFY(Accessible(form->Control("AnimationTextDelay"))->text(QAccessible::Name).contains("Animation Delay"));
+        QCOMPARE(Accessible(form->Control("TextSeed"))->text(QAccessible::Name), QString("Random seed"));
     }
 
     void thePictureBoxReadsOutItsText()
     {
-        QAccessibleInterface* picture = Accessible(Control("Picture1"));
+        QAccessibleInterface* picture = Accessible(form->Control("Picture1"));
         QVERIFY(picture);
         QCOMPARE(picture->text(QAccessible::Name), QString("Output"));
-        Control<QListWidget>("SortChoice")->setCurrentRow(0);
+        form->Control<QListWidget>("SortChoice")->setCurrentRow(0);
         form->Click("OptionMode_1");
-        Control<QLineEdit>("TextNum")->setText("30");
-        QTest::mouseClick(Control("ButtonRun"), Qt::LeftButton);
+        form->Control<QLineEdit>("TextNum")->setText("30");
+        QTest::mouseClick(form->Control("ButtonRun"), Qt::LeftButton);
         QCOMPARE(picture->text(QAccessible::Name), QString("The array is sorted"));
     }
 };

@@ -18,26 +18,22 @@ class ModeRulesTest : public QObject {
 
     std::unique_ptr<testing_support::ShownForm> form;
 
-    template <typename T = QWidget>
-    T* Control(const char* name) const
-    {
-        return form->Control<T>(name);
-    }
-
     void Click(const char* name) { form->Click(name); }
 
     // The enabled states of the three frames and the five animation controls, as "10000000".
     QString ModeState() const
     {
         QString state;
-        for (const char* frame : kFrames) state += OwnEnabled(Control(frame)) ? '1' : '0';
-        for (const char* control : kAnimationControls) state += OwnEnabled(Control(control)) ? '1' : '0';
+        for (const char* frame : kFrames) state += OwnEnabled(form->Control(frame)) ? '1' : '0';
+        for (const char* control : kAnimationControls) state += OwnEnabled(form->Control(control)) ? '1' : '0';
         return state;
     }
 
     QString SeedState() const
     {
-        return QString("%1%2").arg(Control<QCheckBox>("CheckSeed")->isChecked()).arg(OwnEnabled(Control("TextSeed")));
+        return QString("%1%2")
+            .arg(form->Control<QCheckBox>("CheckSeed")->isChecked())
+            .arg(OwnEnabled(form->Control("TextSeed")));
     }
 
 private slots:
@@ -52,7 +48,7 @@ private slots:
         QCOMPARE(ModeState(), QString("01000000"));
         Click("OptionMode_2");
         QCOMPARE(ModeState(), QString("00111111"));
-        QVERIFY(Control("AnimationTextDelay")->isEnabled());
+        QVERIFY(form->Control("AnimationTextDelay")->isEnabled());
         Click("OptionMode_0");
         QCOMPARE(ModeState(), QString("10000000"));
         Click("OptionMode_2");
@@ -72,8 +68,8 @@ private slots:
 
     void arrowKeysMoveTheModeAndItsRule()
     {
-        Control("OptionMode_0")->setFocus();
-        QTest::keyClick(Control("OptionMode_0"), Qt::Key_Down);
+        form->Control("OptionMode_0")->setFocus();
+        QTest::keyClick(form->Control("OptionMode_0"), Qt::Key_Down);
         QVERIFY(form->OptionModeValue(1));
         QCOMPARE(ModeState(), QString("01000000"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -96,15 +92,15 @@ private slots:
     void delayAndColourSurviveARoundTrip()
     {
         Click("OptionMode_2");
-        Control<QLineEdit>("AnimationTextDelay")->setText("12.5");
+        form->Control<QLineEdit>("AnimationTextDelay")->setText("12.5");
         Click("AnimationColor_1");
         Click("OptionMode_0");
-        QCOMPARE(Control<QLineEdit>("AnimationTextDelay")->text(), QString("12.5"));
-        QVERIFY(Control<QRadioButton>("AnimationColor_1")->isChecked());
+        QCOMPARE(form->Control<QLineEdit>("AnimationTextDelay")->text(), QString("12.5"));
+        QVERIFY(form->Control<QRadioButton>("AnimationColor_1")->isChecked());
         QVERIFY(!form->AnimationColorValue());
         Click("OptionMode_2");
-        QCOMPARE(Control<QLineEdit>("AnimationTextDelay")->text(), QString("12.5"));
-        QVERIFY(Control<QRadioButton>("AnimationColor_1")->isChecked());
+        QCOMPARE(form->Control<QLineEdit>("AnimationTextDelay")->text(), QString("12.5"));
+        QVERIFY(form->Control<QRadioButton>("AnimationColor_1")->isChecked());
     }
 
     void theSeedBoxFollowsTheCheckBox()
@@ -113,12 +109,12 @@ private slots:
         Click("CheckSeed");
         QCOMPARE(SeedState(), QString("11"));
         QCOMPARE(form->CheckSeedValue(), std::int16_t{1});
-        Control<QLineEdit>("TextSeed")->setText("1234");
+        form->Control<QLineEdit>("TextSeed")->setText("1234");
         // The space bar on the focused check box works as a click.
-        Control("CheckSeed")->setFocus();
-        QTest::keyClick(Control("CheckSeed"), Qt::Key_Space);
+        form->Control("CheckSeed")->setFocus();
+        QTest::keyClick(form->Control("CheckSeed"), Qt::Key_Space);
         QCOMPARE(SeedState(), QString("00"));
-        QCOMPARE(Control<QLineEdit>("TextSeed")->text(), QString("1234"));
+        QCOMPARE(form->Control<QLineEdit>("TextSeed")->text(), QString("1234"));
         QCOMPARE(form->TextSeedText(), std::string("1234"));
     }
 
@@ -136,9 +132,9 @@ private slots:
     {
         Click("OptionMode_2");
         Click("CheckSeed");
-        Control<QLineEdit>("TextNum")->setText("20");
-        Control<QLineEdit>("AnimationTextDelay")->setText("0");
-        Control<QListWidget>("SortChoice")->setCurrentRow(1);
+        form->Control<QLineEdit>("TextNum")->setText("20");
+        form->Control<QLineEdit>("AnimationTextDelay")->setText("0");
+        form->Control<QListWidget>("SortChoice")->setCurrentRow(1);
         Click("ButtonRun");
         QCOMPARE(ModeState(), QString("00111111"));
         QCOMPARE(SeedState(), QString("11"));
