@@ -17,6 +17,15 @@ constexpr Colour kForeColour = RGB(0, 0, 0);
 
 QRgb ToRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
+// The nearest pixel to a position in pixels; far outside (or not a number) it is clipped anyway.
+int NearestPixel(double position)
+{
+    constexpr double kFar = 1 << 24;
+    if (!(position > -kFar)) return -int(kFar);
+    if (position > kFar) return int(kFar);
+    return static_cast<int>(std::floor(position + 0.5));
+}
+
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
@@ -58,13 +67,13 @@ Colour PictureBox::BackColor() const { return kBackColour; }
 int PictureBox::ColumnOf(double x) const
 {
     const Coordinates scale = CurrentScale();
-    return static_cast<int>(std::floor((x - scale.left) * InteriorSize().width() / scale.width + 0.5));
+    return NearestPixel((x - scale.left) * InteriorSize().width() / scale.width);
 }
 
 int PictureBox::RowOf(double y) const
 {
     const Coordinates scale = CurrentScale();
-    return static_cast<int>(std::floor((y - scale.top) * InteriorSize().height() / scale.height + 0.5));
+    return NearestPixel((y - scale.top) * InteriorSize().height() / scale.height);
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour)

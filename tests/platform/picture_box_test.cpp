@@ -105,6 +105,17 @@ private slots:
         QCOMPARE(RunsOfColour(box, 9, kRed), QString("8-9"));
     }
 
+    void aDegenerateScaleDrawsNothingAndDoesNotFail()
+    {
+        PictureBox box;
+        SizeInterior(box, 20, 10);
+        box.Cls();
+        box.Scale(5, 5, 5, 5);  // zero width and height: every position is infinitely far
+        box.Line(1, 1, 2, 2, kRed);
+        box.Line(std::nanf(""), 0, 1e30f, -1e30f, kRed);
+        for (int y = 0; y < 10; ++y) QCOMPARE(RunsOfColour(box, y, kRed), QString());
+    }
+
     void clsFillsWithTheBackColourAndDropsText()
     {
         PictureBox box;
