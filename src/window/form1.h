@@ -12,8 +12,6 @@ namespace Ui {
 class Form1;
 }
 
-class QRadioButton;
-
 namespace window {
 
 // The program's one window: the inputs of a run, "Begin Sorting", and the picture box. It
