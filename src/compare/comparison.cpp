@@ -2,6 +2,7 @@
 
 #include "platform/random_generator.h"
 #include "platform/val.h"
+#include "run/item_array.h"
 #include "sorting/verify_order.h"
 
 #include <algorithm>
@@ -28,13 +29,12 @@ Comparison::Comparison(CompareOptions options, Clock clock)
 
 std::vector<float> Comparison::ItemsFor(std::int32_t count) const
 {
-    // The seeding of "Fix Random Seed": a reset, then the seed.
     platform::RandomGenerator generator;
-    generator.Rnd(-1);
-    generator.Randomize(seed_);
-    std::vector<float> items(static_cast<std::size_t>(count) + 1);
-    for (std::size_t i = 1; i < items.size(); ++i) items[i] = generator.Rnd();
-    return items;
+    generator.FixSeed(seed_);
+    run::ItemArray items = run::ItemArray::Allocate(count);
+    items.FillFrom(generator);
+    const auto elements = items.Elements();
+    return {elements.begin(), elements.end()};
 }
 
 Measurement Comparison::Measure(sorting::SortMethod method, const std::vector<float>& items) const

@@ -48,6 +48,12 @@ void RandomGenerator::Mix(std::uint64_t value) { state_ = SplitMix(state_ ^ Spli
 
 void RandomGenerator::Randomize(double seed) { Mix(std::bit_cast<std::uint64_t>(seed + 0.0)); }
 
+void RandomGenerator::FixSeed(double seed)
+{
+    Rnd(-1);
+    Randomize(seed);
+}
+
 void RandomGenerator::Randomize()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();

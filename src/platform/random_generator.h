@@ -21,6 +21,10 @@ public:
     // follows therefore depends on the seed alone.
     void Randomize(double seed);
 
+    // The seeding of "Fix Random Seed": a reset by Rnd(-1), then Randomize(seed), so that the
+    // numbers that follow depend on the seed alone.
+    void FixSeed(double seed);
+
     // Mixes the clock into the current state, so that each start gives another sequence.
     void Randomize();
 

@@ -34,4 +34,9 @@ ItemArray ItemArray::Allocate(std::int32_t numItems)
     return array;
 }
 
+void ItemArray::FillFrom(platform::RandomGenerator& generator)
+{
+    for (std::size_t i = 1; i < items_.size(); ++i) items_[i] = generator.Rnd();
+}
+
 }  // namespace run

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/random_generator.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,6 +23,9 @@ public:
     // Element 0 and the items, in index order.
     std::span<float> Elements() { return items_; }
     std::span<const float> Elements() const { return items_; }
+
+    // Sets items 1 to NumItems, in index order, to the generator's next numbers.
+    void FillFrom(platform::RandomGenerator& generator);
 
 private:
     std::vector<float> items_;

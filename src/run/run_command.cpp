@@ -21,12 +21,8 @@ void RunCommand::FillArray()
 {
     // Count and allocation first: a refused count changes nothing, not even the generator.
     ItemArray fresh = ItemArray::Allocate(platform::RoundToInt32(platform::Val(controls_.TextNumText())));
-    if (controls_.CheckSeedValue() == 1) {
-        generator_.Rnd(-1);
-        generator_.Randomize(platform::Val(controls_.TextSeedText()));
-    }
-    std::span<float> items = fresh.Elements();
-    for (std::size_t i = 1; i < items.size(); ++i) items[i] = generator_.Rnd();
+    if (controls_.CheckSeedValue() == 1) generator_.FixSeed(platform::Val(controls_.TextSeedText()));
+    fresh.FillFrom(generator_);
     theArray_ = std::move(fresh);
 }
 
