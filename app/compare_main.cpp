@@ -37,6 +37,10 @@ int main(int argc, char* argv[])
         std::cout << compare::UsageText(program);
         return 0;
     }
+    if (options.version) {
+        std::cout << "sorting-compare " SORTING_VERSION "\n";
+        return 0;
+    }
 
     const bool terminal = isatty(STDERR_FILENO) != 0;
     compare::Comparison comparison(options, platform::Timer);

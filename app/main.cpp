@@ -6,6 +6,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(SORTING_VERSION);
+    // Lets the desktop match the window to its installed entry and icon.
+    QApplication::setDesktopFileName(SORTING_APP_ID);
     window::ApplyApplicationLook(app);
     window::Form1 form;
     form.show();

@@ -69,6 +69,8 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
         };
         if (option == "-h" || option == "--help") {
             options.help = true;
+        } else if (option == "--version") {
+            options.version = true;
         } else if (option == "--methods") {
             options.methods.clear();
             for (const std::string& name : SplitList(value())) {
@@ -129,6 +131,7 @@ alone, the comparisons, exchanges, merges and item moves, and whether the result
   --csv            write CSV instead of the aligned table
   --chart FILE     also draw time against count, log-log, into FILE (.svg or .png)
   -h, --help       show this text
+  --version        show the program's version
 )";
 }
 

@@ -20,6 +20,7 @@ struct CompareOptions {
     bool csv = false;
     std::optional<std::string> chartPath;
     bool help = false;
+    bool version = false;
 };
 
 // A command line that cannot be followed; the message says why.

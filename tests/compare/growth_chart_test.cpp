@@ -96,6 +96,15 @@ private slots:
         QVERIFY(!QFile::exists(chart));
     }
 
+    void theToolNamesTheProjectVersion()
+    {
+        QProcess tool;
+        tool.start(SORTING_COMPARE_PATH, {"--version"});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(QString(tool.readAllStandardOutput()), QString("sorting-compare " SORTING_VERSION "\n"));
+    }
+
     void theToolWritesTableCsvAndChart()
     {
         const QString chart = directory.filePath("run.svg");

@@ -49,7 +49,8 @@ public:
     // The left x of each bar drawn, in order, read from the box that clears above each bar.
     std::vector<std::string> BarsDrawn() const
     {
-        const std::string clearing = " " + std::to_string(BackColor());
+        std::string clearing(1, ' ');
+        clearing += std::to_string(BackColor());
         std::vector<std::string> lefts;
         for (const std::string& call : calls)
             if (call.starts_with("Line ") && call.ends_with(clearing))

@@ -43,7 +43,8 @@ private slots:
     {
         const std::pair<const char*, const char*> options[] = {
             {"OptionMode_0", "FrameMeasure"}, {"OptionMode_1", "FrameVerify"}, {"OptionMode_2", "FrameAnimate"}};
-        for (const auto& [option, frame] : options) {
+        for (const auto& [option, frameName] : options) {
+            const char* frame = frameName;  // a lambda may not capture a structured binding in clang 14
             QAccessibleInterface* accessible = Accessible(form->Control(option));
             QVERIFY(accessible);
             QCOMPARE(accessible->role(), QAccessible::RadioButton);
