@@ -5,6 +5,7 @@
 #include "compare/growth_chart.h"
 #include "compare/report.h"
 #include "platform/monotonic_clock.h"
+#include "platform/run_time_error.h"
 
 #include <QGuiApplication>
 
@@ -42,8 +43,15 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    const bool terminal = isatty(STDERR_FILENO) != 0;
     compare::Comparison comparison(options, platform::Timer);
+    try {
+        comparison.RequireMemory(platform::SystemMemory());
+    } catch (const platform::RunTimeError& error) {
+        std::cerr << program << ": " << error.detail() << "\n";
+        return 2;
+    }
+
+    const bool terminal = isatty(STDERR_FILENO) != 0;
     const std::vector<compare::Measurement> measurements =
         comparison.Run(terminal ? compare::Comparison::Progress(ShowProgress) : compare::Comparison::Progress());
     if (terminal) std::fputs("\r\033[K", stderr);

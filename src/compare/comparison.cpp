@@ -1,5 +1,7 @@
 #include "compare/comparison.h"
 
+#include "platform/format_number.h"
+#include "platform/memory_check.h"
 #include "platform/random_generator.h"
 #include "platform/val.h"
 #include "run/item_array.h"
@@ -33,8 +35,17 @@ std::vector<float> Comparison::ItemsFor(std::int32_t count) const
     generator.FixSeed(seed_);
     run::ItemArray items = run::ItemArray::Allocate(count);
     items.FillFrom(generator);
-    const auto elements = items.Elements();
-    return {elements.begin(), elements.end()};
+    return std::move(items).TakeElements();
+}
+
+void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
+{
+    if (options_.counts.empty()) return;
+    const std::int32_t largest = options_.counts.back();
+    const bool merge = std::find(options_.methods.begin(), options_.methods.end(), sorting::SortMethod::Merge) !=
+                       options_.methods.end();
+    const std::uint64_t bytes = 2 * run::ItemArray::Bytes(largest) + (merge ? sorting::MergeScratchBytes(largest) : 0);
+    platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
 Measurement Comparison::Measure(sorting::SortMethod method, const std::vector<float>& items) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/compare_options.h"
+#include "platform/available_memory.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 
@@ -28,6 +29,10 @@ public:
     using Progress = std::function<void(sorting::SortMethod method, std::int32_t count, double elapsed)>;
 
     Comparison(CompareOptions options, Clock clock);
+
+    // Raises the out-of-memory error when the largest count cannot be held: its items, the
+    // copy each run sorts, and merge sort's scratch array.
+    void RequireMemory(const platform::MemoryGauge& memory) const;
 
     // `progress` hears of each run before it starts.
     std::vector<Measurement> Run(const Progress& progress = {});

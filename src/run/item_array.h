@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace run {
@@ -18,11 +19,17 @@ public:
     // and a count that cannot be allocated raises the out-of-memory error.
     static ItemArray Allocate(std::int32_t numItems);
 
+    // The memory of an array of `numItems` items and element 0.
+    static std::uint64_t Bytes(std::int32_t numItems) { return (static_cast<std::uint64_t>(numItems) + 1) * sizeof(float); }
+
     std::int32_t NumItems() const { return items_.empty() ? 0 : static_cast<std::int32_t>(items_.size() - 1); }
 
     // Element 0 and the items, in index order.
     std::span<float> Elements() { return items_; }
     std::span<const float> Elements() const { return items_; }
+
+    // Element 0 and the items, handed over without a copy; the array is left empty.
+    std::vector<float> TakeElements() && { return std::move(items_); }
 
     // Sets items 1 to NumItems, in index order, to the generator's next numbers.
     void FillFrom(platform::RandomGenerator& generator);

@@ -2,6 +2,7 @@
 
 #include "animation/bar_redraw.h"
 #include "platform/format_number.h"
+#include "platform/memory_check.h"
 #include "platform/rounding.h"
 #include "platform/val.h"
 #include "sorting/sort_method.h"
@@ -10,17 +11,38 @@
 #include <utility>
 
 namespace run {
+namespace {
+
+// What a run adds to what the program holds: the new items, then merge sort's scratch array
+// once the previous items have been let go.
+std::uint64_t RunBytes(std::int32_t numItems, sorting::SortMethod method, const ItemArray& previous)
+{
+    const std::uint64_t items = ItemArray::Bytes(numItems);
+    const std::uint64_t scratch = method == sorting::SortMethod::Merge ? sorting::MergeScratchBytes(numItems) : 0;
+    const std::uint64_t held = previous.Elements().size_bytes();
+    return items + (scratch > held ? scratch - held : 0);
+}
+
+}  // namespace
 
 RunCommand::RunCommand(const RunControls& controls, const animation::AnimationSettings& settings,
-                       platform::OutputSurface& picture, Clock clock)
-    : controls_(controls), picture_(picture), clock_(clock), chart_(picture, settings)
+                       platform::OutputSurface& picture, Clock clock, const platform::MemoryGauge& memory)
+    : controls_(controls), picture_(picture), clock_(clock), memory_(memory), chart_(picture, settings)
 {
 }
 
 void RunCommand::FillArray()
 {
-    // Count and allocation first: a refused count changes nothing, not even the generator.
-    ItemArray fresh = ItemArray::Allocate(platform::RoundToInt32(platform::Val(controls_.TextNumText())));
+    // Count, memory and allocation first: a refused count changes nothing, not even the
+    // generator. The kernel would promise an array it cannot give and later end the program,
+    // so the memory is asked about before the array is.
+    const std::int32_t numItems = platform::RoundToInt32(platform::Val(controls_.TextNumText()));
+    if (numItems >= 0) {
+        const auto method = static_cast<sorting::SortMethod>(controls_.SortChoiceListIndex());
+        platform::RequireMemory(RunBytes(numItems, method, theArray_), numItems, memory_,
+                                platform::RegionalNumberFormat());
+    }
+    ItemArray fresh = ItemArray::Allocate(numItems);
     if (controls_.CheckSeedValue() == 1) generator_.FixSeed(platform::Val(controls_.TextSeedText()));
     fresh.FillFrom(generator_);
     theArray_ = std::move(fresh);

@@ -2,6 +2,7 @@
 
 #include "animation/animation_settings.h"
 #include "animation/bar_chart.h"
+#include "platform/available_memory.h"
 #include "platform/output_surface.h"
 #include "platform/random_generator.h"
 #include "run/item_array.h"
@@ -17,15 +18,18 @@ class RunCommand {
 public:
     using Clock = double (*)();
 
+    // `memory` tells whether a run's arrays can be had before they are asked for.
     RunCommand(const RunControls& controls, const animation::AnimationSettings& settings,
-               platform::OutputSurface& picture, Clock clock);
+               platform::OutputSurface& picture, Clock clock,
+               const platform::MemoryGauge& memory = platform::SystemMemory());
 
     // The run of one click on "Begin Sorting". A run-time error ends the run and reaches the
     // caller; the items then still describe one whole array.
     void ButtonRun_Click();
 
     // Replaces the items by a new array of the count typed, filled from the generator (seeded
-    // first when the seed is fixed). Nothing changes when the count is refused.
+    // first when the seed is fixed). Nothing changes when the count is refused: negative, or
+    // more than the memory left can hold for the chosen method.
     void FillArray();
 
     // Sorts the items with the method chosen in the list, redrawing the chart in animate mode.
@@ -40,6 +44,7 @@ private:
     const RunControls& controls_;
     platform::OutputSurface& picture_;
     Clock clock_;
+    const platform::MemoryGauge& memory_;
     platform::RandomGenerator generator_;
     ItemArray theArray_;
     animation::BarChart chart_;

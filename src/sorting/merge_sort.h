@@ -4,6 +4,7 @@
 #include "sorting/sort_observer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace sorting {
@@ -28,6 +29,12 @@ void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observ
         i += takeLeft;
         j -= !takeLeft;
     }
+}
+
+// The memory of MergeSort's scratch array for `numItems` items.
+constexpr std::uint64_t MergeScratchBytes(Index numItems)
+{
+    return numItems < 2 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * sizeof(float);
 }
 
 // Bottom-up: passes merge neighbouring runs of width 1, 2, 4, ... from left to right; a last

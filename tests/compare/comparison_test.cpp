@@ -1,9 +1,13 @@
 #include "compare/compare_options.h"
 #include "compare/comparison.h"
 #include "compare/report.h"
+#include "platform/memory_check.h"
 #include "platform/monotonic_clock.h"
+#include "platform/run_time_error.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
+
+#include "support/fixed_gauge.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +18,7 @@ using compare::CompareOptions;
 using compare::ParseOptions;
 using compare::UsageError;
 using sorting::SortMethod;
+using testing_support::FixedGauge;
 
 namespace {
 
@@ -196,4 +201,22 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
         EXPECT_NEAR(std::stod(seconds), m.seconds, 1e-6);
         EXPECT_EQ(verdict, "yes");
     }
+}
+
+TEST(Comparison, ACountThatCannotBeHeldIsRefusedBeforeAnyRun)
+{
+    const std::uint64_t items = (100'000'000ULL + 1) * sizeof(float);
+    FixedGauge gauge;
+    // The items and the copy each run sorts; merge sort's scratch on top.
+    gauge.bytes = platform::WithMargin(2 * items);
+    compare::Comparison exchange(ParseOptions({"--methods", "bubble,selection", "--counts", "10,100000000"}),
+                                 platform::Timer);
+    EXPECT_NO_THROW(exchange.RequireMemory(gauge));
+    compare::Comparison merge(ParseOptions({"--methods", "bubble,merge", "--counts", "10,100000000"}),
+                              platform::Timer);
+    EXPECT_THROW(merge.RequireMemory(gauge), platform::RunTimeError);
+    gauge.bytes = platform::WithMargin(3 * items);
+    EXPECT_NO_THROW(merge.RequireMemory(gauge));
+    *gauge.bytes -= 1;
+    EXPECT_THROW(merge.RequireMemory(gauge), platform::RunTimeError);
 }

@@ -19,6 +19,8 @@ import unittest
 
 import pyatspi
 
+from memory_cgroup import MemoryCgroup
+
 PROGRAM = None
 SHOTS = None
 
@@ -70,10 +72,11 @@ class Screen:
 
 
 class Program:
-    def __init__(self):
+    def __init__(self, command=None):
+        """Starts the program, or `command`, which starts the program."""
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.pop("QT_QPA_PLATFORM", None)
-        self.process = subprocess.Popen([PROGRAM], env=env)
+        self.process = subprocess.Popen(command or [PROGRAM], env=env)
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Form1$"], check=True,
                        capture_output=True, timeout=20)
         self.app = self._find_application()
@@ -339,12 +342,52 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(p.picture_text(), "Output")
 
 
+class UnderAMemoryLimit(unittest.TestCase):
+    """As on a small school laptop: the program in a memory control group of 1.5 GiB."""
+
+    LIMIT = 3 << 29
+
+    def setUp(self):
+        self.group, reason = MemoryCgroup.make(self.LIMIT)
+        if self.group is None:
+            self.skipTest(f"no memory control group can be made here: {reason}")
+        self.addCleanup(self.group.remove)
+
+    def test_a_count_beyond_the_limit_is_refused_and_the_window_lives(self):
+        p = Program(self.group.command(PROGRAM))
+        self.addCleanup(p.close)
+        p.choose_method("Merge")
+        p.type_into("text", "Number of items:", "300000000")
+        p.begin_sorting()
+        p.dialog(timeout=20)
+        texts = " ".join(n.name for n in p.nodes() if n.getRoleName() == "label")
+        self.assertIn("Out of memory", texts)
+        self.assertRegex(texts, r"300.?000.?000 items need 2\.6 GB; 1\.\d GB is available\.")
+        Screen("error-memory")
+        xdotool("key", "Return")
+        time.sleep(0.3)
+        self.assertIsNone(p.process.poll(), "the program is still running")
+        p.type_into("text", "Number of items:", "100000")
+        p.begin_sorting()
+        p.wait_for_text(r"time used was \d+\.\d\d seconds\.")
+
+    def test_the_comparison_tool_refuses_it_with_status_two(self):
+        compare = os.path.join(os.path.dirname(PROGRAM), "sorting-compare")
+        result = subprocess.run(self.group.command(compare, "--counts", "1000,300000000", "--methods", "merge"),
+                                capture_output=True, text=True, timeout=60)
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertEqual(result.stdout, "")
+        self.assertRegex(result.stderr, r"300.?000.?000 items need 3\.8 GB; 1\.\d GB is available\.")
+
+
 def main():
     global PROGRAM, SHOTS
     PROGRAM = os.path.abspath(sys.argv[1])
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
-    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(EndToEnd))
+    loader = unittest.defaultTestLoader
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(EndToEnd), loader.loadTestsFromTestCase(UnderAMemoryLimit)])
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")
     return 0 if result.wasSuccessful() else 1

@@ -1,6 +1,8 @@
+#include "platform/memory_check.h"
 #include "platform/run_time_error.h"
 #include "run/run_command.h"
 #include "support/error_kind.h"
+#include "support/fixed_gauge.h"
 #include "support/fake_controls.h"
 #include "support/recording_surface.h"
 
@@ -11,6 +13,7 @@
 #include <sys/resource.h>
 
 using platform::ErrorKind;
+using testing_support::FixedGauge;
 using platform::RunTimeError;
 using run::RunCommand;
 using testing_support::FakeControls;
@@ -213,4 +216,83 @@ TEST(ItemArray, ACountThatCannotBeAllocatedIsOutOfMemory)
 #else
     EXPECT_EXIT(AllocateBeyondTheLimit(), testing::ExitedWithCode(0), "");
 #endif
+}
+
+namespace {
+
+struct MemoryFixture : RunFixture {
+    FixedGauge gauge;
+    std::optional<RunCommand> command{std::in_place, controls, controls, picture, StoppedClock, gauge};
+    RunCommand& gauged = *command;
+
+    // A command that holds no items yet.
+    void Fresh() { command.emplace(controls, controls, picture, StoppedClock, gauge); }
+
+    // Whether a run of `count` items with `method` goes ahead with exactly `bytes` available.
+    bool RunsWith(std::uint64_t bytes, std::int16_t method, std::int32_t count)
+    {
+        gauge.bytes = bytes;
+        controls.listIndex = method;
+        controls.numText = std::to_string(count);
+        try {
+            gauged.FillArray();
+            return true;
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.kind(), ErrorKind::OutOfMemory);
+            return false;
+        }
+    }
+};
+
+constexpr std::int32_t kCount = 1'000'000;
+constexpr std::uint64_t kItems = (kCount + 1) * sizeof(float);
+
+}  // namespace
+
+TEST_F(MemoryFixture, MergeNeedsItsScratchArrayAndTheOtherMethodsDoNot)
+{
+    for (std::int16_t method = 0; method < 3; ++method) {
+        EXPECT_TRUE(RunsWith(platform::WithMargin(kItems), method, kCount)) << method;
+        Fresh();
+        EXPECT_FALSE(RunsWith(platform::WithMargin(kItems) - 1, method, kCount)) << method;
+    }
+    EXPECT_FALSE(RunsWith(platform::WithMargin(kItems), 3, kCount));
+    EXPECT_FALSE(RunsWith(platform::WithMargin(2 * kItems) - 1, 3, kCount));
+    EXPECT_TRUE(RunsWith(platform::WithMargin(2 * kItems), 3, kCount));
+}
+
+TEST_F(MemoryFixture, TheItemsOfThePreviousRunAreLetGoBeforeTheScratchIsAskedFor)
+{
+    ASSERT_TRUE(RunsWith(platform::WithMargin(2 * kItems), 3, kCount));
+    // The first run's items are held now, and so no longer count as available.
+    EXPECT_TRUE(RunsWith(platform::WithMargin(kItems), 3, kCount)) << "the same run again must still go ahead";
+}
+
+TEST_F(MemoryFixture, ARefusedCountChangesNothingNotEvenTheGenerator)
+{
+    ASSERT_TRUE(RunsWith(platform::WithMargin(kItems), 0, 10));
+    const auto before = gauged.TheArray().Elements();
+    const std::vector<float> items(before.begin(), before.end());
+    platform::RandomGenerator generator = gauged.Generator();
+
+    controls.checkSeed = 1;
+    controls.seedText = "7";
+    picture.calls.clear();
+    gauge.bytes = 1000;
+    controls.numText = "300000000";
+    controls.listIndex = 3;
+    EXPECT_EQ(testing_support::ErrorKindOf([this] { gauged.ButtonRun_Click(); }), ErrorKind::OutOfMemory);
+    const auto after = gauged.TheArray().Elements();
+    EXPECT_EQ(std::vector<float>(after.begin(), after.end()), items);
+    EXPECT_EQ(gauged.Generator().Rnd(), generator.Rnd()) << "the generator was not re-seeded";
+    EXPECT_TRUE(picture.calls.empty());
+}
+
+TEST_F(MemoryFixture, UnreadableFiguresLetTheRunGoAhead)
+{
+    gauge.bytes.reset();
+    controls.listIndex = 3;
+    controls.numText = "1000";
+    EXPECT_NO_THROW(gauged.FillArray());
+    EXPECT_EQ(gauged.NumItems(), 1000);
 }
