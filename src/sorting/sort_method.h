@@ -1,7 +1,9 @@
 #pragma once
 
-#include "sorting/exchange_sorts.h"
+#include "sorting/bubble_sort.h"
+#include "sorting/insertion_sort.h"
 #include "sorting/merge_sort.h"
+#include "sorting/selection_sort.h"
 
 #include <array>
 #include <string_view>

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <span>
+#include <type_traits>
 
 namespace sorting {
 
@@ -24,11 +25,24 @@ concept SortObserver = requires(T observer, Index i)
     observer.Merged(i, i, i);
 };
 
-// Watches nothing: the sorts then run as plain loops.
+// Watches nothing: the sorts then take their fast forms.
 struct NoObserver {
     void Compared() {}
     void Swapped(Index, Index) {}
     void Merged(Index, Index, Index) {}
 };
+
+// Whether anybody listens to the sort's steps; when nobody does, a sort may take its fast
+// form, which makes the same passes and leaves the same items but reports nothing.
+template <typename Observer>
+constexpr bool kListens = !std::is_same_v<Observer, NoObserver>;
+
+// Tells a watcher that asks for it (`PassEnded(items)`) that an outer pass of the sort has
+// ended, so that a test can hold the two forms of a sort against each other pass by pass.
+template <typename Watcher>
+inline void NotePassEnded(Watcher& watcher, std::span<const float> theArray)
+{
+    if constexpr (requires { watcher.PassEnded(theArray); }) watcher.PassEnded(theArray);
+}
 
 }  // namespace sorting

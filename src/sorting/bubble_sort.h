@@ -1,0 +1,106 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/simd.h"
+#include "sorting/sort_observer.h"
+#include "sorting/swap.h"
+
+namespace sorting {
+
+template <typename Watcher>
+void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+
+// Every pass is made, even after one without an exchange; equal neighbours stay.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
+{
+    if constexpr (!kListens<Observer>) {
+        BubbleSortFast(theArray, observer);
+    } else {
+        const Index numItems = NumItems(theArray);
+        for (Index j = 1; j <= numItems - 1; ++j) {
+            for (Index i = 1; i <= numItems - j; ++i) {
+                observer.Compared();
+                if (theArray[i] > theArray[i + 1]) Swap(theArray, i, i + 1, observer);
+            }
+            NotePassEnded(observer, theArray);
+        }
+    }
+}
+
+// The fast form makes the same passes and the same exchanges, without a branch to guess.
+// Within pass j the item carried along is the larger of the pair, so the item left at i is
+// the smaller of the carried one and item i + 1, and the carried one goes on as the larger;
+// after its last pair the carried item, the largest, lands at NumItems - j + 1.
+namespace bubble {
+
+// Pairs i to `last`, with `carried` arriving at pair i.
+inline void CarryAlong(float* a, Index i, Index last, float carried)
+{
+    for (; i <= last; ++i) {
+        const float next = a[i + 1];
+        const bool exchange = carried > next;
+        a[i] = exchange ? next : carried;
+        carried = exchange ? carried : next;
+    }
+    a[last + 1] = carried;
+}
+
+SORTING_HOT_LOOP inline void PortablePass(float* a, Index last) { CarryAlong(a, 1, last, a[1]); }
+
+#if SORTING_X86
+// Each lane takes the value of a lower lane, as `from` names it; the lanes in `Filled` take
+// `fill` instead.
+template <int Filled>
+SORTING_AVX2 inline __m256 FromLowerLanes(__m256 v, __m256i from, __m256 fill)
+{
+    return _mm256_blend_ps(_mm256_permutevar8x32_ps(v, from), fill, Filled);
+}
+
+// The running maximum of eight items, in three steps; on equal items the later one.
+SORTING_AVX2 inline __m256 RunningMax(__m256 y)
+{
+    const __m256 none = _mm256_set1_ps(-__builtin_inff());
+    y = _mm256_max_ps(FromLowerLanes<0x01>(y, _mm256_setr_epi32(0, 0, 1, 2, 3, 4, 5, 6), none), y);
+    y = _mm256_max_ps(FromLowerLanes<0x03>(y, _mm256_setr_epi32(0, 0, 0, 1, 2, 3, 4, 5), none), y);
+    return _mm256_max_ps(FromLowerLanes<0x0F>(y, _mm256_setr_epi32(0, 0, 0, 0, 0, 1, 2, 3), none), y);
+}
+
+// The item carried to pair i is the largest of items 1 to i (the later one where several are
+// equal), so a pass is a running maximum and a minimum against the next item: eight pairs at
+// a time. _mm256_max_ps(a, b) is a > b ? a : b, the exchange test; _mm256_min_ps(b, a) is
+// a > b ? b : a.
+SORTING_AVX2 SORTING_HOT_LOOP inline void Avx2Pass(float* a, Index last)
+{
+    __m256 carried = _mm256_set1_ps(a[1]);
+    Index i = 1;
+    for (; i + 7 <= last; i += 8) {
+        const __m256 next = _mm256_loadu_ps(a + i + 1);
+        const __m256 leaving = _mm256_max_ps(carried, RunningMax(next));  // carried on from pairs i to i + 7
+        const __m256 arriving = FromLowerLanes<0x01>(leaving, _mm256_setr_epi32(0, 0, 1, 2, 3, 4, 5, 6), carried);
+        _mm256_storeu_ps(a + i, _mm256_min_ps(next, arriving));
+        carried = _mm256_permutevar8x32_ps(leaving, _mm256_set1_epi32(7));
+    }
+    CarryAlong(a, i, last, _mm256_cvtss_f32(carried));
+}
+#endif
+
+}  // namespace bubble
+
+template <typename Watcher>
+void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+    const Index numItems = NumItems(theArray);
+    for (Index j = 1; j <= numItems - 1; ++j) {
+#if SORTING_X86
+        if (kernel == Kernel::Avx2)
+            bubble::Avx2Pass(theArray.data(), numItems - j);
+        else
+#endif
+            bubble::PortablePass(theArray.data(), numItems - j);
+        NotePassEnded(watcher, theArray);
+    }
+    (void)kernel;
+}
+
+}  // namespace sorting

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/simd.h"
+#include "sorting/sort_observer.h"
+#include "sorting/swap.h"
+
+#include <cstring>
+
+namespace sorting {
+
+template <typename Watcher>
+void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+
+// Each item moves down by exchanges with its left neighbour while that one is greater. The
+// test at j = 1 reads element 0, which holds 0 and so never lets an item pass.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
+{
+    if constexpr (!kListens<Observer>) {
+        InsertionSortFast(theArray, observer);
+    } else {
+        const Index numItems = NumItems(theArray);
+        for (Index i = 2; i <= numItems; ++i) {
+            const float inserted = theArray[i];
+            Index j = i;
+            for (;;) {
+                observer.Compared();
+                if (!(theArray[j - 1] > inserted && j > 1)) break;
+                Swap(theArray, j - 1, j, observer);
+                --j;
+            }
+            NotePassEnded(observer, theArray);
+        }
+    }
+}
+
+// The fast form makes the same passes and moves each item down past the same neighbours,
+// the greater ones; since the exchanges only carry the inserted item down, it moves those
+// neighbours up one place each and writes the item once, where the exchanges leave it.
+namespace insertion {
+
+// Where item i comes to stand: below every greater item of the ordered items 1 to i - 1.
+inline Index PlaceOf(const float* a, Index i, float inserted)
+{
+    Index j = i;
+    while (j > 1 && a[j - 1] > inserted) --j;
+    return j;
+}
+
+#if SORTING_X86
+// The same tests, eight neighbours at a time: since items 1 to i - 1 are in order, the
+// greater ones of any eight are the upper ones, and their count is how far the item moves.
+SORTING_AVX2 inline Index PlaceOfAvx2(const float* a, Index i, float inserted)
+{
+    const __m256 item = _mm256_set1_ps(inserted);
+    Index j = i;
+    while (j - 8 >= 1) {
+        const auto greater = static_cast<unsigned>(
+            _mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(a + j - 8), item, _CMP_GT_OQ)));
+        // The greater ones are the upper lanes, from the lowest lane set. The step to the
+        // next eight does not wait for the count, so the next load need not either.
+        if (greater != 0xFFu) return greater == 0 ? j : j - 8 + static_cast<Index>(__builtin_ctz(greater));
+        j -= 8;
+    }
+    return PlaceOf(a, j, inserted);
+}
+#endif
+
+}  // namespace insertion
+
+template <typename Watcher>
+SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+    const Index numItems = NumItems(theArray);
+    float* a = theArray.data();
+    for (Index i = 2; i <= numItems; ++i) {
+        const float inserted = a[i];
+#if SORTING_X86
+        const Index j = kernel == Kernel::Avx2 ? insertion::PlaceOfAvx2(a, i, inserted)
+                                               : insertion::PlaceOf(a, i, inserted);
+#else
+        const Index j = insertion::PlaceOf(a, i, inserted);
+#endif
+        if (j < i) {
+            std::memmove(a + j + 1, a + j, static_cast<std::size_t>(i - j) * sizeof(float));
+            a[j] = inserted;
+        }
+        NotePassEnded(watcher, theArray);
+    }
+    (void)kernel;
+}
+
+}  // namespace sorting

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/simd.h"
+#include "sorting/sort_observer.h"
+#include "sorting/swap.h"
+
+namespace sorting {
+
+template <typename Watcher>
+void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+
+// Each pass picks the smallest remaining item (the first of equal ones) and swaps it into
+// place, also when it is already there.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void SelectionSort(Items theArray, Observer& observer)
+{
+    if constexpr (!kListens<Observer>) {
+        SelectionSortFast(theArray, observer);
+    } else {
+        const Index numItems = NumItems(theArray);
+        for (Index i = 1; i <= numItems - 1; ++i) {
+            Index m = i;
+            for (Index j = i + 1; j <= numItems; ++j) {
+                observer.Compared();
+                if (theArray[j] < theArray[m]) m = j;
+            }
+            Swap(theArray, m, i, observer);
+            NotePassEnded(observer, theArray);
+        }
+    }
+}
+
+// The fast form makes the same passes and the same exchanges: it finds the same item, the
+// first of the smallest remaining ones, without a branch to guess.
+namespace selection {
+
+inline Index FirstSmallest(const float* a, Index i, Index last)
+{
+    Index m = i;
+    for (Index j = i + 1; j <= last; ++j) m = a[j] < a[m] ? j : m;
+    return m;
+}
+
+#if SORTING_X86
+// The smallest value of items i to `last`, 32 at a time, then the first item that holds it.
+SORTING_AVX2 inline Index FirstSmallestAvx2(const float* a, Index i, Index last)
+{
+    const Index count = last - i + 1;
+    if (count < 32) return FirstSmallest(a, i, last);
+    const float* items = a + i;
+    __m256 smallest[4];
+    for (int lane = 0; lane < 4; ++lane) smallest[lane] = _mm256_loadu_ps(items + 8 * lane);
+    Index k = 32;
+    for (; k + 32 <= count; k += 32)
+        for (int lane = 0; lane < 4; ++lane)
+            smallest[lane] = _mm256_min_ps(_mm256_loadu_ps(items + k + 8 * lane), smallest[lane]);
+    const __m256 joined = _mm256_min_ps(_mm256_min_ps(smallest[0], smallest[1]), _mm256_min_ps(smallest[2], smallest[3]));
+    alignas(32) float lanes[8];
+    _mm256_store_ps(lanes, joined);
+    float value = lanes[0];
+    for (const float lane : lanes) value = lane < value ? lane : value;
+    for (; k < count; ++k) value = items[k] < value ? items[k] : value;
+
+    const __m256 wanted = _mm256_set1_ps(value);
+    Index j = 0;
+    for (; j + 8 <= count; j += 8) {
+        const int equal = _mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(items + j), wanted, _CMP_EQ_OQ));
+        if (equal != 0) return i + j + __builtin_ctz(static_cast<unsigned>(equal));
+    }
+    while (!(items[j] == value)) ++j;
+    return i + j;
+}
+#endif
+
+}  // namespace selection
+
+template <typename Watcher>
+SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+    const Index numItems = NumItems(theArray);
+    float* a = theArray.data();
+    for (Index i = 1; i <= numItems - 1; ++i) {
+#if SORTING_X86
+        const Index m = kernel == Kernel::Avx2 ? selection::FirstSmallestAvx2(a, i, numItems)
+                                               : selection::FirstSmallest(a, i, numItems);
+#else
+        const Index m = selection::FirstSmallest(a, i, numItems);
+#endif
+        const float held = a[m];
+        a[m] = a[i];
+        a[i] = held;
+        NotePassEnded(watcher, theArray);
+    }
+    (void)kernel;
+}
+
+}  // namespace sorting

@@ -1,0 +1,147 @@
+// The fast form of each sort, taken when nobody listens, against its observed form: the same
+// items after every outer pass and at the end, with each kernel this processor can run.
+
+#include "sorting/counting_observer.h"
+#include "sorting/sort_method.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+using sorting::Index;
+using sorting::Kernel;
+using sorting::SortMethod;
+
+namespace {
+
+// Hears nothing but the end of each outer pass, and keeps the items as they then stand.
+struct PassRecorder {
+    std::vector<std::vector<float>> passes;
+
+    void Compared() {}
+    void Swapped(Index, Index) {}
+    void Merged(Index, Index, Index) {}
+    void PassEnded(std::span<const float> theArray) { passes.emplace_back(theArray.begin(), theArray.end()); }
+};
+
+template <typename Watcher>
+void SortFast(SortMethod method, std::vector<float>& theArray, Watcher& watcher, Kernel kernel)
+{
+    switch (method) {
+        case SortMethod::Selection:
+            return sorting::SelectionSortFast(theArray, watcher, kernel);
+        case SortMethod::Insertion:
+            return sorting::InsertionSortFast(theArray, watcher, kernel);
+        case SortMethod::Bubble:
+            return sorting::BubbleSortFast(theArray, watcher, kernel);
+        case SortMethod::Merge:
+            return sorting::MergeSort(theArray, watcher);  // one form serves both
+    }
+}
+
+// The items' bits, so that 0 and -0 count as different.
+std::vector<std::uint32_t> Bits(const std::vector<float>& items)
+{
+    std::vector<std::uint32_t> bits;
+    for (float x : items) bits.push_back(std::bit_cast<std::uint32_t>(x));
+    return bits;
+}
+
+// Items of every kind a run can meet and some it cannot: spread, few distinct values, all
+// equal, in order, reversed, and zeros of both signs.
+std::vector<float> Items(int size, int kind, std::mt19937& engine)
+{
+    std::vector<float> items(static_cast<std::size_t>(size) + 1, 0.0f);
+    std::uniform_real_distribution<float> spread(0.0f, 1.0f);
+    std::uniform_int_distribution<int> few(0, 3);
+    for (int i = 1; i <= size; ++i) {
+        float& x = items[static_cast<std::size_t>(i)];
+        switch (kind) {
+            case 0: x = spread(engine); break;
+            case 1: x = static_cast<float>(few(engine)) / 4; break;
+            case 2: x = 0.5f; break;
+            case 3: x = static_cast<float>(i) / 512; break;
+            case 4: x = static_cast<float>(size - i) / 512; break;
+            default: x = few(engine) == 0 ? -0.0f : few(engine) == 1 ? 0.0f : static_cast<float>(few(engine)) / 4;
+        }
+    }
+    return items;
+}
+
+constexpr int kKinds = 6;
+
+using Case = std::tuple<SortMethod, Kernel>;
+
+class FastForm : public testing::TestWithParam<Case> {
+protected:
+    SortMethod Method() const { return std::get<0>(GetParam()); }
+    Kernel TheKernel() const { return std::get<1>(GetParam()); }
+
+    void SetUp() override
+    {
+        if (TheKernel() == Kernel::Avx2 && sorting::BestKernel() != Kernel::Avx2)
+            GTEST_SKIP() << "this processor has no AVX2";
+    }
+};
+
+}  // namespace
+
+TEST_P(FastForm, LeavesTheSameItemsAsTheObservedForm)
+{
+    std::mt19937 engine(2026);
+    for (int size = 0; size <= 300; ++size) {
+        for (int kind = 0; kind < kKinds; ++kind) {
+            std::vector<float> observed = Items(size, kind, engine);
+            std::vector<float> fast = observed;
+            sorting::CountingObserver counter;
+            sorting::Sort(Method(), observed, counter);
+            sorting::NoObserver nobody;
+            SortFast(Method(), fast, nobody, TheKernel());
+            ASSERT_EQ(Bits(fast), Bits(observed)) << "size " << size << ", kind " << kind;
+        }
+    }
+}
+
+TEST_P(FastForm, MatchesTheObservedFormAfterEveryPass)
+{
+    std::mt19937 engine(12);
+    for (int size = 0; size <= 12; ++size) {
+        for (int kind = 0; kind < kKinds; ++kind) {
+            for (int round = 0; round < 20; ++round) {
+                std::vector<float> observed = Items(size, kind, engine);
+                std::vector<float> fast = observed;
+                PassRecorder observedPasses, fastPasses;
+                sorting::Sort(Method(), observed, observedPasses);
+                SortFast(Method(), fast, fastPasses, TheKernel());
+                ASSERT_EQ(fastPasses.passes.size(), observedPasses.passes.size()) << "size " << size;
+                for (std::size_t pass = 0; pass < fastPasses.passes.size(); ++pass)
+                    ASSERT_EQ(Bits(fastPasses.passes[pass]), Bits(observedPasses.passes[pass]))
+                        << "size " << size << ", kind " << kind << ", after pass " << pass + 1;
+            }
+        }
+    }
+}
+
+TEST_P(FastForm, MakesOnePassPerItemButOne)
+{
+    std::mt19937 engine(3);
+    for (int size : {0, 1, 2, 9, 40}) {
+        std::vector<float> items = Items(size, 0, engine);
+        PassRecorder passes;
+        SortFast(Method(), items, passes, TheKernel());
+        // Merge sort makes one pass per doubling of the run width instead.
+        const std::size_t expected = Method() == SortMethod::Merge
+                                         ? (size < 2 ? 0 : static_cast<std::size_t>(std::bit_width(unsigned(size - 1))))
+                                         : static_cast<std::size_t>(size < 2 ? 0 : size - 1);
+        EXPECT_EQ(passes.passes.size(), expected) << "size " << size;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MethodsAndKernels, FastForm,
+                         testing::Combine(testing::ValuesIn(sorting::kSortMethods),
+                                          testing::Values(Kernel::Portable, Kernel::Avx2)),
+                         [](const auto& info) {
+                             return std::string(sorting::MethodName(std::get<0>(info.param))) +
+                                    (std::get<1>(info.param) == Kernel::Avx2 ? "Avx2" : "Portable");
+                         });
