@@ -15,10 +15,10 @@
 
 namespace {
 
-void ShowProgress(sorting::SortMethod method, std::int32_t count, double elapsed)
+void ShowProgress(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count, double elapsed)
 {
-    std::fprintf(stderr, "\r%-10s %12d items   %7.1f s elapsed ", std::string(sorting::MethodName(method)).c_str(),
-                 count, elapsed);
+    std::fprintf(stderr, "\r%-10s %-14s %12d items   %7.1f s elapsed ", std::string(sorting::MethodName(method)).c_str(),
+                 std::string(sorting::OrderName(order)).c_str(), count, elapsed);
     std::fflush(stderr);
 }
 

@@ -44,6 +44,24 @@ sorting::SortMethod ParseMethod(std::string name)
     throw UsageError("unknown method \"" + name + "\" (choose from selection, insertion, bubble, merge)");
 }
 
+std::vector<sorting::InitialOrder> ParseOrders(const std::string& list)
+{
+    if (list == "all") return {sorting::kInitialOrders.begin(), sorting::kInitialOrders.end()};
+    std::vector<sorting::InitialOrder> orders;
+    for (const std::string& name : SplitList(list)) {
+        const std::optional<sorting::InitialOrder> order = sorting::OrderNamed(name);
+        if (!order) {
+            std::string known;
+            for (sorting::InitialOrder o : sorting::kInitialOrders)
+                known += (known.empty() ? "" : ", ") + std::string(sorting::OrderName(o));
+            throw UsageError("unknown order \"" + name + "\" (choose from " + known + ", or all)");
+        }
+        if (std::find(orders.begin(), orders.end(), *order) == orders.end()) orders.push_back(*order);
+    }
+    if (orders.empty()) throw UsageError("--orders needs at least one order");
+    return orders;
+}
+
 std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
 {
     if (from > to) throw UsageError("--from must not be above --to");
@@ -79,6 +97,8 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
                     options.methods.push_back(method);
             }
             if (options.methods.empty()) throw UsageError("--methods needs at least one method");
+        } else if (option == "--orders") {
+            options.orders = ParseOrders(value());
         } else if (option == "--counts") {
             listed.emplace();
             for (const std::string& count : SplitList(value())) listed->push_back(ParseCount(count));
@@ -118,12 +138,20 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
 
 std::string UsageText(const std::string& program)
 {
+    std::string orders;
+    for (sorting::InitialOrder order : sorting::kInitialOrders) {
+        std::string name(sorting::OrderName(order));
+        name.resize(15, ' ');
+        orders += "    " + name + std::string(sorting::OrderDescription(order)) + "\n";
+    }
     return "Usage: " + program + R"( [options]
-Sorts random items with each method at growing counts and reports the time of the sort
-alone, the comparisons, exchanges, merges and item moves, and whether the result is in order.
+Sorts items with each method at growing counts and reports the time of the sort alone, the
+comparisons, exchanges, merges and item moves, and whether the result is in order.
 
   --methods LIST   methods to compare, from selection,insertion,bubble,merge (default: all)
-  --counts LIST    the counts to run, such as 1000,5000,20000
+  --orders LIST    how the items stand before the sort, from the orders below, or all
+                   (default: random)
+)" + orders + R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N --to M  a doubling series of counts from N up to M (default: 1000 to 10000000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)
   --budget SECS    a method stops growing after a run longer than this (default: 2)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
 
 #include <cstdint>
@@ -13,6 +14,7 @@ namespace compare {
 // What the comparison tool is asked to do.
 struct CompareOptions {
     std::vector<sorting::SortMethod> methods{sorting::kSortMethods.begin(), sorting::kSortMethods.end()};
+    std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
     std::vector<std::int32_t> counts;  // ascending
     std::optional<std::string> seed;   // as typed; none: seeded from the clock
     double budgetSeconds = 2.0;

@@ -5,6 +5,7 @@
 #include "platform/random_generator.h"
 #include "platform/val.h"
 #include "run/item_array.h"
+#include "sorting/initial_order.h"
 #include "sorting/verify_order.h"
 
 #include <algorithm>
@@ -29,15 +30,6 @@ Comparison::Comparison(CompareOptions options, Clock clock)
 {
 }
 
-std::vector<float> Comparison::ItemsFor(std::int32_t count) const
-{
-    platform::RandomGenerator generator;
-    generator.FixSeed(seed_);
-    run::ItemArray items = run::ItemArray::Allocate(count);
-    items.FillFrom(generator);
-    return std::move(items).TakeElements();
-}
-
 void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
 {
     if (options_.counts.empty()) return;
@@ -48,10 +40,11 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
-Measurement Comparison::Measure(sorting::SortMethod method, const std::vector<float>& items) const
+Measurement Comparison::Measure(sorting::SortMethod method, sorting::InitialOrder order,
+                                const std::vector<float>& items) const
 {
-    Measurement result{
-        method, static_cast<std::int32_t>(items.size() - 1), std::numeric_limits<double>::infinity(), {}, true};
+    Measurement result{method, order, static_cast<std::int32_t>(items.size() - 1),
+                       std::numeric_limits<double>::infinity(), {}, true};
     std::vector<float> work;
     for (int run = 0; run < options_.repeat; ++run) {
         work = items;
@@ -73,24 +66,35 @@ Measurement Comparison::Measure(sorting::SortMethod method, const std::vector<fl
 std::vector<Measurement> Comparison::Run(const Progress& progress)
 {
     std::vector<Measurement> measurements;
-    std::vector<bool> growing(options_.methods.size(), true);
+    const std::size_t methods = options_.methods.size();
+    // Whether each method still grows on each order.
+    std::vector<bool> growing(methods * options_.orders.size(), true);
     const double start = clock_();
     for (std::int32_t count : options_.counts) {
         if (std::none_of(growing.begin(), growing.end(), [](bool g) { return g; })) break;
-        const std::vector<float> items = ItemsFor(count);
-        for (std::size_t m = 0; m < options_.methods.size(); ++m) {
-            if (!growing[m]) continue;
-            if (progress) progress(options_.methods[m], count, clock_() - start);
-            measurements.push_back(Measure(options_.methods[m], items));
-            growing[m] = measurements.back().seconds <= options_.budgetSeconds;
+        for (std::size_t o = 0; o < options_.orders.size(); ++o) {
+            const sorting::InitialOrder order = options_.orders[o];
+            const auto grows = [&](std::size_t m) { return growing[o * methods + m]; };
+            bool any = false;
+            for (std::size_t m = 0; m < methods; ++m) any = any || grows(m);
+            if (!any) continue;
+            const std::vector<float> items = sorting::MakeItems(count, seed_, order);
+            for (std::size_t m = 0; m < methods; ++m) {
+                if (!grows(m)) continue;
+                if (progress) progress(options_.methods[m], order, count, clock_() - start);
+                measurements.push_back(Measure(options_.methods[m], order, items));
+                growing[o * methods + m] = measurements.back().seconds <= options_.budgetSeconds;
+            }
         }
     }
-    // Grouped by method, in the order asked for, each by count.
-    std::stable_sort(measurements.begin(), measurements.end(), [this](const Measurement& a, const Measurement& b) {
-        const auto position = [this](sorting::SortMethod method) {
-            return std::find(options_.methods.begin(), options_.methods.end(), method) - options_.methods.begin();
-        };
-        return position(a.method) < position(b.method);
+    // Grouped by method, then by order, in the order asked for, each by count.
+    const auto position = [](const auto& list, auto value) {
+        return std::find(list.begin(), list.end(), value) - list.begin();
+    };
+    std::stable_sort(measurements.begin(), measurements.end(), [&](const Measurement& a, const Measurement& b) {
+        const auto keyA = std::pair(position(options_.methods, a.method), position(options_.orders, a.order));
+        const auto keyB = std::pair(position(options_.methods, b.method), position(options_.orders, b.order));
+        return keyA < keyB;
     });
     return measurements;
 }

@@ -11,22 +11,24 @@
 
 namespace compare {
 
-// One method at one count.
+// One method on one initial order at one count.
 struct Measurement {
     sorting::SortMethod method;
+    sorting::InitialOrder order;
     std::int32_t count;
     double seconds;  // the best of the timed runs, the sort alone
     sorting::SortCounts counts;
     bool inOrder;
 };
 
-// Runs the methods over the counts: each method on the same items at each count, timed with
-// nothing watching, then once more with counting. A method stops growing after a count whose
-// time exceeded the budget.
+// Runs the methods over the initial orders and the counts: each method on the same items for
+// each order and count, timed with nothing watching, then once more with counting. A method
+// stops growing on an order after a count whose time exceeded the budget.
 class Comparison {
 public:
     using Clock = double (*)();
-    using Progress = std::function<void(sorting::SortMethod method, std::int32_t count, double elapsed)>;
+    using Progress = std::function<void(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
+                                        double elapsed)>;
 
     Comparison(CompareOptions options, Clock clock);
 
@@ -38,8 +40,7 @@ public:
     std::vector<Measurement> Run(const Progress& progress = {});
 
 private:
-    std::vector<float> ItemsFor(std::int32_t count) const;
-    Measurement Measure(sorting::SortMethod method, const std::vector<float>& items) const;
+    Measurement Measure(sorting::SortMethod method, sorting::InitialOrder order, const std::vector<float>& items) const;
 
     CompareOptions options_;
     Clock clock_;

@@ -8,13 +8,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 namespace compare {
 namespace {
 
-constexpr QSize kSize(800, 520);
+constexpr QSize kSize(800, 520);  // one order
 constexpr QMargins kMargins(80, 40, 150, 60);
+constexpr QSize kPanel(380, 290);  // each order of several
+constexpr QMargins kPanelMargins(58, 30, 12, 44);
+constexpr int kPanelColumns = 3;
+constexpr int kLegendWidth = 130;
+constexpr int kTitleHeight = 36;
 
 // Maps log10 of count and of seconds onto the plot area.
 class LogLogScale {
@@ -52,7 +58,14 @@ private:
     double minX_ = INFINITY, maxX_ = -INFINITY, minY_ = INFINITY, maxY_ = -INFINITY;
 };
 
-QString CountLabel(int decade) { return QLocale(QLocale::English).toString(std::pow(10.0, decade), 'f', 0); }
+QString CountLabel(int decade, bool compact)
+{
+    if (compact && decade >= 3) {
+        const char* units[] = {"k", "M", "G"};
+        return QString("%1%2").arg(std::pow(10.0, decade % 3)).arg(units[decade / 3 - 1]);
+    }
+    return QLocale(QLocale::English).toString(std::pow(10.0, decade), 'f', 0);
+}
 
 QString TimeLabel(int decade)
 {
@@ -62,7 +75,7 @@ QString TimeLabel(int decade)
     return QString("%1 ns").arg(std::pow(10.0, decade + 9));
 }
 
-void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot)
+void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot, const QString& title, bool compact)
 {
     painter.setPen(QPen(QColor(220, 220, 220), 1));
     for (int d = scale.FirstDecadeX(); d <= scale.LastDecadeX(); ++d) {
@@ -77,7 +90,7 @@ void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot)
     painter.drawRect(plot);
     const QFontMetrics metrics(painter.font());
     for (int d = scale.FirstDecadeX(); d <= scale.LastDecadeX(); ++d) {
-        const QString label = CountLabel(d);
+        const QString label = CountLabel(d, compact);
         const double x = scale.At(std::pow(10.0, d), 1).x();
         painter.drawText(QPointF(x - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 18), label);
     }
@@ -86,8 +99,8 @@ void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot)
         const double y = scale.At(10, std::pow(10.0, d)).y();
         painter.drawText(QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), y + 4), label);
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + 28, plot.width(), 20), Qt::AlignHCenter, "number of items");
-    painter.drawText(QRect(plot.left(), 8, plot.width(), 24), Qt::AlignHCenter, "time of the sort (log-log)");
+    painter.drawText(QRect(plot.left(), plot.bottom() + 24, plot.width(), 20), Qt::AlignHCenter, "number of items");
+    painter.drawText(QRect(plot.left(), plot.top() - 28, plot.width(), 24), Qt::AlignHCenter, title);
 }
 
 // A dashed line of the given growth through the first measurement, up to the last count or
@@ -108,14 +121,13 @@ void DrawReference(QPainter& painter, const LogLogScale& scale, QRect plot, cons
     painter.drawText(path.currentPosition() + QPointF(6, 12), label);
 }
 
-void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
+// One plot: the axes, the reference slopes through its first measurement and one line per
+// method. `scale` spans every measurement of the chart, so that panels compare at a glance.
+void DrawPlot(QPainter& painter, const LogLogScale& scale, QRect plot, const std::vector<Measurement>& measurements,
+              const QString& title, bool compact)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRect(QPoint(0, 0), kSize), Qt::white);
-    const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
-    const LogLogScale scale(measurements, plot);
-    DrawAxes(painter, scale, plot);
-    if (!scale.Valid()) return;
+    DrawAxes(painter, scale, plot, title, compact);
+    if (!scale.Valid() || measurements.empty()) return;
 
     const auto first = std::min_element(measurements.begin(), measurements.end(), [](const auto& a, const auto& b) {
         return a.count < b.count || (a.count == b.count && a.seconds < b.seconds);
@@ -128,8 +140,6 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         DrawReference(
             painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
     }
-
-    int legendRow = 0;
     for (sorting::SortMethod method : sorting::kSortMethods) {
         QPolygonF line;
         for (const Measurement& m : measurements)
@@ -140,7 +150,18 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         painter.setBrush(MethodColour(method));
         for (const QPointF& point : line) painter.drawEllipse(point, 3, 3);
         painter.setBrush(Qt::NoBrush);
-        const QPointF key(plot.right() + 16, plot.top() + 16 + 22 * legendRow++);
+    }
+}
+
+// A key of the methods that have measurements, from `at` down.
+void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& measurements)
+{
+    int row = 0;
+    for (sorting::SortMethod method : sorting::kSortMethods) {
+        if (std::none_of(measurements.begin(), measurements.end(), [method](const auto& m) { return m.method == method; }))
+            continue;
+        const QPointF key = at + QPointF(0, 22 * row++);
+        painter.setPen(QPen(MethodColour(method), 2));
         painter.drawLine(key, key + QPointF(24, 0));
         painter.setPen(Qt::black);
         painter.drawText(key + QPointF(32, 4), QString::fromUtf8(sorting::MethodName(method).data(),
@@ -148,7 +169,52 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
     }
 }
 
+// The initial orders of the measurements, in the order they first appear.
+std::vector<sorting::InitialOrder> OrdersOf(const std::vector<Measurement>& measurements)
+{
+    std::vector<sorting::InitialOrder> orders;
+    for (const Measurement& m : measurements)
+        if (std::find(orders.begin(), orders.end(), m.order) == orders.end()) orders.push_back(m.order);
+    return orders;
+}
+
+void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QSize size = ChartSize(measurements);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const std::vector<sorting::InitialOrder> orders = OrdersOf(measurements);
+    if (orders.size() <= 1) {
+        const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
+        DrawPlot(painter, LogLogScale(measurements, plot), plot, measurements, "time of the sort (log-log)", false);
+        DrawLegend(painter, QPointF(plot.right() + 16, plot.top() + 16), measurements);
+        return;
+    }
+    painter.drawText(QRect(0, 8, size.width(), 24), Qt::AlignHCenter,
+                     "time of the sort (log-log), by the initial order of the items");
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        const QPoint corner(static_cast<int>(i % kPanelColumns) * kPanel.width(),
+                            kTitleHeight + static_cast<int>(i / kPanelColumns) * kPanel.height());
+        const QRect plot = QRect(corner, kPanel).marginsRemoved(kPanelMargins);
+        std::vector<Measurement> ofOrder;
+        std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(ofOrder),
+                     [&](const Measurement& m) { return m.order == orders[i]; });
+        const std::string_view name = sorting::OrderName(orders[i]);
+        DrawPlot(painter, LogLogScale(measurements, plot), plot, ofOrder,
+                 QString::fromUtf8(name.data(), int(name.size())), true);
+    }
+    DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 8, kTitleHeight + 40), measurements);
+}
+
 }  // namespace
+
+QSize ChartSize(const std::vector<Measurement>& measurements)
+{
+    const auto orders = static_cast<int>(OrdersOf(measurements).size());
+    if (orders <= 1) return kSize;
+    const int rows = (orders + kPanelColumns - 1) / kPanelColumns;
+    return {kPanelColumns * kPanel.width() + kLegendWidth, kTitleHeight + rows * kPanel.height()};
+}
 
 QColor MethodColour(sorting::SortMethod method)
 {
@@ -171,8 +237,8 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
     if (fileName.endsWith(".svg")) {
         QSvgGenerator svg;
         svg.setFileName(fileName);
-        svg.setSize(kSize);
-        svg.setViewBox(QRect(QPoint(0, 0), kSize));
+        svg.setSize(ChartSize(measurements));
+        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(measurements)));
         svg.setTitle("Sorting methods: time against count");
         QPainter painter;
         if (!painter.begin(&svg)) throw std::runtime_error("cannot write the chart to " + path);
@@ -180,7 +246,7 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
         painter.end();
         return;
     }
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image(ChartSize(measurements), QImage::Format_RGB32);
     {
         QPainter painter(&image);
         DrawChart(painter, measurements);

@@ -7,14 +7,15 @@
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, 8> kHeadings{"method",    "count",  "seconds", "comparisons",
-                                               "exchanges", "merges", "moves",   "in order"};
+constexpr std::array<const char*, 9> kHeadings{"method",    "order",     "count",  "seconds", "comparisons",
+                                               "exchanges", "merges",    "moves",  "in order"};
 
 std::vector<std::string> Fields(const Measurement& m, bool forCsv)
 {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, forCsv ? "%.9f" : "%.6f", m.seconds);
     return {std::string(sorting::MethodName(m.method)),
+            std::string(sorting::OrderName(m.order)),
             std::to_string(m.count),
             seconds,
             std::to_string(m.counts.comparisons),
@@ -40,8 +41,8 @@ std::string FormatTable(const std::vector<Measurement>& measurements)
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::string pad(widths[c] - row[c].size(), ' ');
-            // The method name stands left; the numbers and the verdict stand right.
-            line += c == 0 ? row[c] + pad : "  " + pad + row[c];
+            // The method and the order stand left; the numbers and the verdict stand right.
+            line += c == 0 ? row[c] + pad : c == 1 ? "  " + row[c] + pad : "  " + pad + row[c];
         }
         text += line + "\n";
     }

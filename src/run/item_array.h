@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace run {
@@ -27,9 +26,6 @@ public:
     // Element 0 and the items, in index order.
     std::span<float> Elements() { return items_; }
     std::span<const float> Elements() const { return items_; }
-
-    // Element 0 and the items, handed over without a copy; the array is left empty.
-    std::vector<float> TakeElements() && { return std::move(items_); }
 
     // Sets items 1 to NumItems, in index order, to the generator's next numbers.
     void FillFrom(platform::RandomGenerator& generator);

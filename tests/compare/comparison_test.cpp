@@ -5,6 +5,7 @@
 #include "platform/monotonic_clock.h"
 #include "platform/run_time_error.h"
 #include "sorting/counting_observer.h"
+#include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
 
 #include "support/fixed_gauge.h"
@@ -162,11 +163,14 @@ TEST(Comparison, ReportsProgressBeforeEachRun)
 {
     const CompareOptions options = ParseOptions({"--methods", "merge,bubble", "--counts", "10,20", "--repeat", "1"});
     std::vector<std::string> heard;
-    compare::Comparison(options, platform::Timer).Run([&](SortMethod method, std::int32_t count, double elapsed) {
-        EXPECT_GE(elapsed, 0);
-        heard.push_back(std::string(sorting::MethodName(method)) + " " + std::to_string(count));
-    });
-    EXPECT_EQ(heard, (std::vector<std::string>{"Merge 10", "Bubble 10", "Merge 20", "Bubble 20"}));
+    compare::Comparison(options, platform::Timer)
+        .Run([&](SortMethod method, sorting::InitialOrder order, std::int32_t count, double elapsed) {
+            EXPECT_GE(elapsed, 0);
+            heard.push_back(std::string(sorting::MethodName(method)) + " " + std::string(sorting::OrderName(order)) +
+                            " " + std::to_string(count));
+        });
+    EXPECT_EQ(heard, (std::vector<std::string>{"Merge random 10", "Bubble random 10", "Merge random 20",
+                                               "Bubble random 20"}));
 }
 
 TEST(Report, CsvParsesBackToTheTablesNumbers)
@@ -175,8 +179,8 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
     const auto measurements = compare::Comparison(options, platform::Timer).Run();
     const auto csv = ParseCsv(compare::FormatCsv(measurements));
     ASSERT_EQ(csv.size(), measurements.size() + 1);
-    EXPECT_EQ(csv[0], (std::vector<std::string>{"method", "count", "seconds", "comparisons", "exchanges", "merges",
-                                                "moves", "in order"}));
+    EXPECT_EQ(csv[0], (std::vector<std::string>{"method", "order", "count", "seconds", "comparisons", "exchanges",
+                                                "merges", "moves", "in order"}));
 
     std::stringstream table(compare::FormatTable(measurements));
     std::string header;
@@ -184,20 +188,21 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
     for (std::size_t i = 0; i < measurements.size(); ++i) {
         const auto& m = measurements[i];
         const auto& row = csv[i + 1];
-        ASSERT_EQ(row.size(), 8u);
+        ASSERT_EQ(row.size(), 9u);
         EXPECT_EQ(row[0], sorting::MethodName(m.method));
-        EXPECT_EQ(std::stoi(row[1]), m.count);
-        EXPECT_NEAR(std::stod(row[2]), m.seconds, 1e-9);
-        EXPECT_EQ(std::stoll(row[3]), m.counts.comparisons);
-        EXPECT_EQ(std::stoll(row[4]), m.counts.exchanges);
-        EXPECT_EQ(std::stoll(row[5]), m.counts.merges);
-        EXPECT_EQ(std::stoll(row[6]), m.counts.moves);
-        EXPECT_EQ(row[7], "yes");
+        EXPECT_EQ(row[1], sorting::OrderName(m.order));
+        EXPECT_EQ(std::stoi(row[2]), m.count);
+        EXPECT_NEAR(std::stod(row[3]), m.seconds, 1e-9);
+        EXPECT_EQ(std::stoll(row[4]), m.counts.comparisons);
+        EXPECT_EQ(std::stoll(row[5]), m.counts.exchanges);
+        EXPECT_EQ(std::stoll(row[6]), m.counts.merges);
+        EXPECT_EQ(std::stoll(row[7]), m.counts.moves);
+        EXPECT_EQ(row[8], "yes");
 
-        std::string method, count, seconds, comparisons, exchanges, merges, moves, verdict;
-        table >> method >> count >> seconds >> comparisons >> exchanges >> merges >> moves >> verdict;
-        EXPECT_EQ((std::vector<std::string>{method, count, comparisons, exchanges, merges, moves}),
-                  (std::vector<std::string>{row[0], row[1], row[3], row[4], row[5], row[6]}));
+        std::string method, order, count, seconds, comparisons, exchanges, merges, moves, verdict;
+        table >> method >> order >> count >> seconds >> comparisons >> exchanges >> merges >> moves >> verdict;
+        EXPECT_EQ((std::vector<std::string>{method, order, count, comparisons, exchanges, merges, moves}),
+                  (std::vector<std::string>{row[0], row[1], row[2], row[4], row[5], row[6], row[7]}));
         EXPECT_NEAR(std::stod(seconds), m.seconds, 1e-6);
         EXPECT_EQ(verdict, "yes");
     }
@@ -219,4 +224,89 @@ TEST(Comparison, ACountThatCannotBeHeldIsRefusedBeforeAnyRun)
     EXPECT_NO_THROW(merge.RequireMemory(gauge));
     *gauge.bytes -= 1;
     EXPECT_THROW(merge.RequireMemory(gauge), platform::RunTimeError);
+}
+
+// The counts of each method on each initial order, exactly.
+class CountsOnEachOrder : public testing::TestWithParam<sorting::InitialOrder> {};
+
+TEST_P(CountsOnEachOrder, FollowTheirFormulas)
+{
+    for (const std::int64_t n : {1, 2, 3, 10, 64, 1000}) {
+        const std::vector<float> items = sorting::MakeItems(static_cast<std::int32_t>(n), 9, GetParam());
+        const std::int64_t pairs = n * (n - 1) / 2;
+        const std::int64_t inversions = Inversions(items);
+        EXPECT_EQ(Counted(SortMethod::Selection, items).exchanges, n - 1);
+        EXPECT_EQ(Counted(SortMethod::Selection, items).comparisons, pairs);
+        EXPECT_EQ(Counted(SortMethod::Merge, items).merges, n - 1);
+        const auto bubble = Counted(SortMethod::Bubble, items);
+        const auto insertion = Counted(SortMethod::Insertion, items);
+        EXPECT_EQ(bubble.comparisons, pairs);
+        EXPECT_EQ(bubble.exchanges, inversions);
+        EXPECT_EQ(insertion.exchanges, inversions);
+        switch (GetParam()) {
+            case sorting::InitialOrder::Sorted:
+                EXPECT_EQ(insertion.comparisons, n - 1) << n;
+                EXPECT_EQ(insertion.exchanges, 0);
+                EXPECT_EQ(bubble.exchanges, 0);
+                break;
+            case sorting::InitialOrder::Reversed:
+                EXPECT_EQ(insertion.exchanges, pairs) << n;
+                EXPECT_EQ(bubble.exchanges, pairs) << n;
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, CountsOnEachOrder, testing::ValuesIn(sorting::kInitialOrders),
+                         [](const auto& info) {
+                             std::string name(sorting::OrderName(info.param));
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(MergeCounts, EachMergeMovesItsRangeOutAndBack)
+{
+    // 10 items: merges of 2, 2, 2, 2, 2, then 4, 4, then 8, then 10 items.
+    const std::vector<std::pair<std::int32_t, std::int64_t>> cases{{2, 4}, {3, 10}, {10, 72}, {1024, 2 * 1024 * 10}};
+    for (const auto& [n, moves] : cases)
+        EXPECT_EQ(Counted(SortMethod::Merge, sorting::MakeItems(n, 1, sorting::InitialOrder::Random)).moves, moves) << n;
+}
+
+TEST(CompareOptions, ReadsTheInitialOrders)
+{
+    EXPECT_EQ(ParseOptions({}).orders, std::vector{sorting::InitialOrder::Random});
+    EXPECT_EQ(ParseOptions({"--orders", "all"}).orders,
+              std::vector(sorting::kInitialOrders.begin(), sorting::kInitialOrders.end()));
+    EXPECT_EQ(ParseOptions({"--orders", "reversed,nearly-sorted,reversed"}).orders,
+              (std::vector{sorting::InitialOrder::Reversed, sorting::InitialOrder::NearlySorted}));
+    EXPECT_THROW(ParseOptions({"--orders", "shuffled"}), UsageError);
+    EXPECT_THROW(ParseOptions({"--orders", ""}), UsageError);
+    const std::string usage = compare::UsageText("sorting-compare");
+    for (sorting::InitialOrder order : sorting::kInitialOrders)
+        EXPECT_NE(usage.find("    " + std::string(sorting::OrderName(order)) + " "), std::string::npos);
+}
+
+TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
+{
+    CompareOptions options = ParseOptions(
+        {"--methods", "insertion,merge", "--orders", "reversed,sorted", "--counts", "40,80", "--seed", "2", "--repeat",
+         "1"});
+    options.budgetSeconds = 100;
+    const auto rows = compare::Comparison(options, platform::Timer).Run();
+    std::vector<std::string> keys;
+    for (const auto& m : rows)
+        keys.push_back(std::string(sorting::MethodName(m.method)) + " " + std::string(sorting::OrderName(m.order)) +
+                       " " + std::to_string(m.count));
+    EXPECT_EQ(keys, (std::vector<std::string>{"Insertion reversed 40", "Insertion reversed 80", "Insertion sorted 40",
+                                              "Insertion sorted 80", "Merge reversed 40", "Merge reversed 80",
+                                              "Merge sorted 40", "Merge sorted 80"}));
+    EXPECT_EQ(rows[0].counts.exchanges, 40 * 39 / 2);
+    EXPECT_EQ(rows[2].counts.exchanges, 0);
+
+    options.budgetSeconds = 1e-12;  // every run is longer: each method stops on each order
+    const auto stopped = compare::Comparison(options, platform::Timer).Run();
+    ASSERT_EQ(stopped.size(), 4u);
+    for (const auto& m : stopped) EXPECT_EQ(m.count, 40);
 }

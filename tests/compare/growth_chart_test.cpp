@@ -18,7 +18,7 @@ std::vector<Measurement> SampleMeasurements()
         for (std::int32_t count = 1000; count <= 64000; count *= 2) {
             const double n = count;
             const double seconds = method == SortMethod::Merge ? factor * n * std::log2(n) : factor * n * n;
-            measurements.push_back({method, count, seconds, {}, true});
+            measurements.push_back({method, sorting::InitialOrder::Random, count, seconds, {}, true});
         }
     }
     return measurements;
@@ -43,6 +43,36 @@ QSet<QString> PolylineColours(const QString& path)
         if (xml.name() == QLatin1String("polyline") && wide) colours << currentStroke;
     }
     return xml.hasError() ? QSet<QString>{"invalid XML: " + xml.errorString()} : colours;
+}
+
+// The same measurements once for each initial order.
+std::vector<Measurement> ForEveryOrder(const std::vector<Measurement>& measurements)
+{
+    std::vector<Measurement> all;
+    for (sorting::InitialOrder order : sorting::kInitialOrders)
+        for (Measurement m : measurements) {
+            m.order = order;
+            all.push_back(m);
+        }
+    return all;
+}
+
+// How many series lines (two pixels wide) an SVG file draws.
+int PolylineCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    int count = 0;
+    bool wide = false;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("g") && xml.attributes().hasAttribute("stroke"))
+            wide = xml.attributes().value("stroke-width") == QLatin1String("2");
+        if (xml.name() == QLatin1String("polyline") && wide) ++count;
+    }
+    return count;
 }
 
 }  // namespace
@@ -74,6 +104,42 @@ private slots:
             for (int x = 0; x < image.width(); ++x) ++pixels[image.pixel(x, y)];
         for (SortMethod method : sorting::kSortMethods)
             QVERIFY2(pixels.value(compare::MethodColour(method).rgb()) > 50, sorting::MethodName(method).data());
+    }
+
+    void severalOrdersGetOnePanelEachOnTheSameScales()
+    {
+        const std::vector<Measurement> all = ForEveryOrder(SampleMeasurements());
+        QCOMPARE(compare::ChartSize(SampleMeasurements()), QSize(800, 520));
+        const QSize size = compare::ChartSize(all);
+        QVERIFY(size.width() > 800 && size.height() > 520);
+
+        const QString svg = directory.filePath("orders.svg");
+        compare::WriteGrowthChart(all, svg.toStdString());
+        QCOMPARE(PolylineCount(svg), 4 * 5 + 4);  // each method in each panel, and once in the key
+        const QString single = directory.filePath("single.svg");
+        compare::WriteGrowthChart(SampleMeasurements(), single.toStdString());
+        QCOMPARE(PolylineCount(single), 4 + 4);
+
+        const QString png = directory.filePath("orders.png");
+        compare::WriteGrowthChart(all, png.toStdString());
+        const QImage image(png);
+        QCOMPARE(image.size(), size);
+        // The same measurements in every panel on the same scales: the panels look alike, so
+        // each method's colour covers about as many pixels in the first panel as in the second.
+        const auto colourIn = [&](QRect area, QRgb colour) {
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
+            return n;
+        };
+        const int panelWidth = 380, top = 36, panelHeight = 290;
+        for (SortMethod method : sorting::kSortMethods) {
+            const QRgb colour = compare::MethodColour(method).rgb();
+            const int first = colourIn(QRect(0, top, panelWidth, panelHeight), colour);
+            const int second = colourIn(QRect(panelWidth, top, panelWidth, panelHeight), colour);
+            QVERIFY2(first > 20, sorting::MethodName(method).data());
+            QCOMPARE(first, second);
+        }
     }
 
     void anUnwritablePathIsAnError()
@@ -115,7 +181,7 @@ private slots:
         QCOMPARE(tool.exitCode(), 0);
         const QStringList lines = QString(tool.readAllStandardOutput()).trimmed().split('\n');
         QCOMPARE(lines.size(), 9);
-        QVERIFY(lines[0].startsWith("method,count,seconds"));
+        QVERIFY(lines[0].startsWith("method,order,count,seconds"));
         QCOMPARE(PolylineColours(chart).size(), 4);
     }
 };
