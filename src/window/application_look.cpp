@@ -1,11 +1,10 @@
 #include "window/application_look.h"
 
+#include "platform/application_icon.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-
-// The resources live in this static library; the linker keeps them only when asked.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
 
 namespace window {
 
@@ -16,12 +15,7 @@ void ApplyApplicationLook(QApplication& app)
     font.setPixelSize(11);
     app.setFont(font);
 
-    InitResources();
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/icon32_mono.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/icon32_16.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/icon16_16.xpm"), QSize(16, 16));
-    app.setWindowIcon(icon);
+    app.setWindowIcon(platform::ApplicationIcon());
 }
 
 }  // namespace window

@@ -72,12 +72,14 @@ class Screen:
 
 
 class Program:
-    def __init__(self, command=None):
-        """Starts the program, or `command`, which starts the program."""
+    def __init__(self, command=None, title="Form1"):
+        """Starts the program, or `command`, which starts it, and waits for its window."""
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.pop("QT_QPA_PLATFORM", None)
-        self.process = subprocess.Popen(command or [PROGRAM], env=env)
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Form1$"], check=True,
+        command = command or [PROGRAM]
+        self.name = os.path.basename(command[-1])  # the program, last in any wrapping command
+        self.process = subprocess.Popen(command, env=env)
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"], check=True,
                        capture_output=True, timeout=20)
         self.app = self._find_application()
 
@@ -86,7 +88,7 @@ class Program:
         for _ in range(100):
             for i in range(desktop.childCount):
                 app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == os.path.basename(PROGRAM) and app.childCount:
+                if app is not None and app.name == self.name and app.childCount:
                     return app
             time.sleep(0.1)
         raise RuntimeError("the program did not appear to assistive technology")
@@ -380,13 +382,71 @@ class UnderAMemoryLimit(unittest.TestCase):
         self.assertRegex(result.stderr, r"300.?000.?000 items need 3\.8 GB; 1\.\d GB is available\.")
 
 
+class RaceEndToEnd(unittest.TestCase):
+    """sorting-race: the four methods side by side, driven by real input."""
+
+    PANELS = ("Selection", "Insertion", "Bubble", "Merge")
+
+    def setUp(self):
+        self.program = Program([os.path.join(os.path.dirname(PROGRAM), "sorting-race")], title="Sorting Race")
+        self.addCleanup(self.program.close)
+
+    def panel(self, method):
+        return self.program.find("filler", method)
+
+    def percent_done(self, method):
+        match = re.search(r"(\d+) % of", self.panel(method).description)
+        return 100 if match is None else int(match.group(1))
+
+    def rising_bars(self, screen, method):
+        """Whether the panel's bars rise from left to right, read from the screen."""
+        x, y, w, h = self.program.extents(self.panel(method))
+        top, bottom = y + 22, y + h - 38  # the bars' area, below the name and above the counts
+        heights = []
+        for column in range(x + 6, x + w - 6):
+            height = 0
+            while height < bottom - top and screen.at(column, bottom - 1 - height) != (255, 255, 255):
+                height += 1
+            heights.append(height)
+        return len([h for h in heights if h > 0]) > (w - 12) * 0.9 and heights == sorted(heights)
+
+    def test_a_race_of_200_items_ends_with_merge_first_and_every_panel_in_order(self):
+        p = self.program
+        p.type_into("text", "Number of items", "200")
+        xdotool("key", "Return")
+        time.sleep(0.3)
+        self.assertRegex(p.find("label", "200 items, random. Press Play or Space to start.").name, "200 items")
+        p.click(p.find("push button", "Play"))  # the keys act once the focus has left the text field
+        xdotool("key", "plus", "plus")  # ten times as fast: 10,000 steps a second
+        deadline = time.time() + 60
+        while self.percent_done("Bubble") < 50 and time.time() < deadline:
+            time.sleep(0.05)
+        halfway = Screen()
+        subprocess.run(["import", "-window", "root", "-crop", "960x640+0+0", os.path.join(SHOTS, "race.png")],
+                       check=True)
+        self.assertIn("done: 1st", self.panel("Merge").description, "merge sort is done halfway")
+        self.assertFalse(self.rising_bars(halfway, "Bubble"), "bubble sort is not done halfway")
+        status = None
+        while status is None and time.time() < deadline:
+            labels = [n.name for n in p.nodes() if n.getRoleName() == "label"]
+            status = next((t for t in labels if t.startswith("All four are done")), None)
+            time.sleep(0.2)
+        self.assertEqual(status, "All four are done: Merge finished first.")
+        self.assertIn("done: 1st", self.panel("Merge").description)
+        time.sleep(0.3)
+        screen = Screen("race-end")
+        for method in self.PANELS:
+            with self.subTest(method=method):
+                self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
+
+
 def main():
     global PROGRAM, SHOTS
     PROGRAM = os.path.abspath(sys.argv[1])
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
     loader = unittest.defaultTestLoader
-    suite = unittest.TestSuite([loader.loadTestsFromTestCase(EndToEnd), loader.loadTestsFromTestCase(UnderAMemoryLimit)])
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd)])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")

@@ -1,0 +1,257 @@
+#include "race_window/race_window.h"
+
+#include "platform/random_generator.h"
+#include "platform/val.h"
+#include "race_window/race_panel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace race_window {
+namespace {
+
+constexpr int kFrameMilliseconds = 16;
+
+QString Name(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
+
+// A label for a control, read out with it by assistive technology.
+QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(control);
+    return label;
+}
+
+}  // namespace
+
+RaceWindow::RaceWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("RaceWindow");
+    setWindowTitle(tr("Sorting Race"));
+    BuildControls();
+    timer_.setInterval(kFrameMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &RaceWindow::Tick);
+    StartRace(kDefaultCount);
+    // The keys act at once, not in a text field.
+    playButton_->setFocus();
+}
+
+RaceWindow::~RaceWindow() = default;
+
+void RaceWindow::BuildControls()
+{
+    countField_ = new QLineEdit(QString::number(kDefaultCount), this);
+    countField_->setObjectName("CountField");
+    countField_->setAccessibleName(tr("Number of items"));
+    countField_->setToolTip(tr("How many items race: 1 to %1; press Enter to take them").arg(race::kMaxItems));
+    countField_->setMaximumWidth(70);
+    countProblem_ = new QLabel(this);
+    countProblem_->setObjectName("CountProblem");
+    countProblem_->setStyleSheet("color: #b00000");
+
+    orderChoice_ = new QComboBox(this);
+    orderChoice_->setObjectName("OrderChoice");
+    for (sorting::InitialOrder order : sorting::kInitialOrders) orderChoice_->addItem(Name(sorting::OrderName(order)));
+    orderChoice_->setAccessibleName(tr("Initial order"));
+    orderChoice_->setToolTip(tr("How the items stand before the race"));
+
+    seedField_ = new QLineEdit("1", this);
+    seedField_->setObjectName("SeedField");
+    seedField_->setAccessibleName(tr("Random seed"));
+    seedField_->setToolTip(tr("The same seed, count and order give the same items; press Enter to take it"));
+    seedField_->setMaximumWidth(90);
+    auto* newItems = new QPushButton(tr("New items"), this);
+    newItems->setObjectName("NewItemsButton");
+    newItems->setToolTip(tr("Draw new random items with a new seed"));
+
+    playButton_ = new QPushButton(tr("Play"), this);
+    playButton_->setObjectName("PlayButton");
+    playButton_->setToolTip(tr("Start or pause the race (Space)"));
+    auto* step = new QPushButton(tr("Step"), this);
+    step->setObjectName("StepButton");
+    step->setToolTip(tr("Every method goes on by one step (Right)"));
+    auto* restart = new QPushButton(tr("Restart"), this);
+    restart->setObjectName("RestartButton");
+    restart->setToolTip(tr("Back to the start with the same items (R)"));
+
+    speedSlider_ = new QSlider(Qt::Horizontal, this);
+    speedSlider_->setObjectName("SpeedSlider");
+    speedSlider_->setRange(race::Pace::kSlowest, race::Pace::kFastest);
+    speedSlider_->setValue(pace_.Notch());
+    speedSlider_->setPageStep(race::Pace::kNotchesPerDecade);
+    speedSlider_->setAccessibleName(tr("Speed"));
+    speedSlider_->setToolTip(tr("Steps per second, on a logarithmic scale (+ and -)"));
+    speedSlider_->setMinimumWidth(140);
+    speedLabel_ = new QLabel(this);
+    speedLabel_->setObjectName("SpeedLabel");
+    speedLabel_->setMinimumWidth(130);
+
+    auto* items = new QHBoxLayout;
+    items->addWidget(LabelFor(countField_, tr("&Items:"), this));
+    items->addWidget(countField_);
+    items->addWidget(LabelFor(orderChoice_, tr("&Order:"), this));
+    items->addWidget(orderChoice_);
+    items->addWidget(LabelFor(seedField_, tr("S&eed:"), this));
+    items->addWidget(seedField_);
+    items->addWidget(newItems);
+    items->addWidget(countProblem_, 1);
+    auto* drive = new QHBoxLayout;
+    drive->addWidget(playButton_);
+    drive->addWidget(step);
+    drive->addWidget(LabelFor(speedSlider_, tr("S&peed:"), this));
+    drive->addWidget(speedSlider_);
+    drive->addWidget(speedLabel_);
+    drive->addWidget(restart);
+    drive->addStretch(1);
+
+    auto* grid = new QGridLayout;
+    for (sorting::SortMethod method : sorting::kSortMethods) {
+        const auto i = static_cast<int>(method);
+        panels_[static_cast<std::size_t>(i)] = new RacePanel(method, this);
+        grid->addWidget(panels_[static_cast<std::size_t>(i)], i / 2, i % 2);
+    }
+    status_ = new QLabel(this);
+    status_->setObjectName("Status");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(items);
+    layout->addLayout(drive);
+    layout->addLayout(grid, 1);
+    layout->addWidget(status_);
+
+    connect(countField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplyCount);
+    connect(seedField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplySeed);
+    connect(orderChoice_, &QComboBox::currentIndexChanged, this, [this] { StartRace(count_); });
+    connect(newItems, &QPushButton::clicked, this, &RaceWindow::NewItems);
+    connect(playButton_, &QPushButton::clicked, this, &RaceWindow::PlayOrPause);
+    connect(step, &QPushButton::clicked, this, &RaceWindow::Step);
+    connect(restart, &QPushButton::clicked, this, &RaceWindow::Restart);
+    connect(speedSlider_, &QSlider::valueChanged, this, [this](int notch) {
+        pace_.SetNotch(notch);
+        speedLabel_->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
+    });
+    speedLabel_->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
+
+    // The keys work wherever the focus is but in a text field, where they type.
+    const auto shortcut = [this](QKeySequence keys, void (RaceWindow::*action)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    shortcut(Qt::Key_Space, &RaceWindow::PlayOrPause);
+    shortcut(Qt::Key_Right, &RaceWindow::Step);
+    shortcut(Qt::Key_R, &RaceWindow::Restart);
+    // "+" comes with Shift on most keyboards, and without it on the keypad.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
+                                    QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Equal)})
+        shortcut(keys, &RaceWindow::Faster);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
+        shortcut(keys, &RaceWindow::Slower);
+}
+
+void RaceWindow::ApplyCount()
+{
+    bool whole = false;
+    const int count = countField_->text().trimmed().toInt(&whole);
+    if (!whole || count < 1 || count > race::kMaxItems) {
+        // The race keeps its items; the field keeps the text, to be mended.
+        countProblem_->setText(tr("Enter a whole number of items from 1 to %1.").arg(QLocale().toString(race::kMaxItems)));
+        return;
+    }
+    countProblem_->clear();
+    if (count != count_) StartRace(count);
+}
+
+void RaceWindow::ApplySeed()
+{
+    const double seed = platform::Val(seedField_->text().toStdString());
+    if (seed != seed_) {
+        seed_ = seed;
+        StartRace(count_);
+    }
+}
+
+void RaceWindow::NewItems()
+{
+    platform::RandomGenerator generator;
+    generator.Randomize();
+    seed_ = std::floor(generator.Rnd() * 1e6);
+    seedField_->setText(QString::number(seed_, 'f', 0));
+    StartRace(count_);
+}
+
+void RaceWindow::StartRace(std::int32_t count)
+{
+    SetPlaying(false);
+    count_ = count;
+    const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(orderChoice_->currentIndex(), 0))];
+    race_ = std::make_unique<race::Race>(sorting::MakeItems(count, seed_, order));
+    for (RacePanel* panel : panels_) panel->Show(race_.get());
+    ShowProgress();
+}
+
+void RaceWindow::SetPlaying(bool playing)
+{
+    if (playing) {
+        clock_.start();
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+    playButton_->setText(playing ? tr("Pause") : tr("Play"));
+}
+
+void RaceWindow::PlayOrPause()
+{
+    if (!Playing() && race_->AllFinished()) Restart();
+    SetPlaying(!Playing());
+}
+
+void RaceWindow::Step()
+{
+    SetPlaying(false);
+    race_->Tick(1);
+    ShowProgress();
+}
+
+void RaceWindow::Restart()
+{
+    SetPlaying(false);
+    race_->Restart();
+    ShowProgress();
+}
+
+void RaceWindow::Faster() { speedSlider_->setValue(speedSlider_->value() + race::Pace::kNotchesPerDecade / 2); }
+
+void RaceWindow::Slower() { speedSlider_->setValue(speedSlider_->value() - race::Pace::kNotchesPerDecade / 2); }
+
+void RaceWindow::Tick()
+{
+    const double seconds = static_cast<double>(clock_.restart()) / 1000.0;
+    race_->Tick(pace_.StepsFor(seconds));
+    ShowProgress();
+    if (race_->AllFinished()) SetPlaying(false);
+}
+
+void RaceWindow::ShowProgress()
+{
+    for (RacePanel* panel : panels_) panel->Refresh();
+    if (race_->AllFinished())
+        status_->setText(tr("All four are done: %1 finished first.").arg(Name(sorting::MethodName(race_->FirstToFinish()))));
+    else if (race_->Lane(sorting::SortMethod::Merge).StepsDone() == 0 && !Playing())
+        status_->setText(tr("%1 items, %2. Press Play or Space to start.")
+                             .arg(race_->NumItems())
+                             .arg(orderChoice_->currentText()));
+    else
+        status_->setText(Playing() ? tr("Racing...") : tr("Paused."));
+}
+
+}  // namespace race_window

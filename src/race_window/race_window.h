@@ -1,0 +1,77 @@
+#pragma once
+
+#include "race/pace.h"
+#include "race/race.h"
+#include "sorting/initial_order.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace race_window {
+
+class RacePanel;
+
+// The four methods side by side on the same items, paced by their work: the count, the
+// initial order and the seed choose the items; play, pause, one step, the speed and restart
+// drive the race. The window never blocks: the sorts are recorded first and replayed on a
+// timer.
+class RaceWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultCount = 100;
+
+    explicit RaceWindow(QWidget* parent = nullptr);
+    ~RaceWindow() override;
+
+    const race::Race& CurrentRace() const { return *race_; }
+    bool Playing() const { return timer_.isActive(); }
+    const race::Pace& Speed() const { return pace_; }
+
+public slots:
+    void PlayOrPause();
+    void Step();
+    void Restart();
+    void Faster();
+    void Slower();
+    void NewItems();
+
+private:
+    void BuildControls();
+    void ApplyCount();
+    void ApplySeed();
+    // Records a new race of the items the controls ask for, at its start and paused.
+    void StartRace(std::int32_t count);
+    void Tick();
+    void ShowProgress();
+    void SetPlaying(bool playing);
+
+    std::unique_ptr<race::Race> race_;
+    std::int32_t count_ = kDefaultCount;
+    double seed_ = 1;
+    race::Pace pace_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+
+    QLineEdit* countField_ = nullptr;
+    QLabel* countProblem_ = nullptr;
+    QComboBox* orderChoice_ = nullptr;
+    QLineEdit* seedField_ = nullptr;
+    QPushButton* playButton_ = nullptr;
+    QSlider* speedSlider_ = nullptr;
+    QLabel* speedLabel_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::array<RacePanel*, 4> panels_{};
+};
+
+}  // namespace race_window

@@ -1,0 +1,243 @@
+#include "compare/comparison.h"
+#include "platform/monotonic_clock.h"
+#include "race/pace.h"
+#include "race/race.h"
+#include "sorting/initial_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using race::Replay;
+using sorting::InitialOrder;
+using sorting::SortMethod;
+
+namespace {
+
+// The items a sort really holds at each step where they can be seen: at each comparison, and
+// after each exchange and each merge. Steps are counted as the comparison tool counts them.
+class Snapshots {
+public:
+    explicit Snapshots(std::span<const float> items) : items_(items) { Keep(); }
+
+    void Compared() { pending_.emplace_back(items_.begin(), items_.end()); }
+    void Swapped(sorting::Index, sorting::Index)
+    {
+        Settle(1);
+        steps_ += 3;
+        Keep();
+    }
+    void Merged(sorting::Index lo, sorting::Index, sorting::Index hi)
+    {
+        // The merge copied its items out before the first of its comparisons, and moved one
+        // item back after each.
+        steps_ += static_cast<std::uint64_t>(hi - lo + 1);
+        Settle(2);
+        Keep();
+    }
+    // The comparisons after the last change, and the items at the end.
+    void End()
+    {
+        Settle(1);
+        Keep();
+    }
+
+    std::vector<std::pair<std::uint64_t, std::vector<float>>> seen;
+
+private:
+    // The comparisons heard since the last change, each `apart` steps after the one before.
+    void Settle(std::uint64_t apart)
+    {
+        for (auto& items : pending_) {
+            seen.emplace_back(steps_, std::move(items));
+            steps_ += apart;
+        }
+        pending_.clear();
+    }
+    void Keep() { seen.emplace_back(steps_, std::vector<float>(items_.begin(), items_.end())); }
+
+    std::span<const float> items_;
+    std::vector<std::vector<float>> pending_;
+    std::uint64_t steps_ = 0;
+};
+
+std::vector<std::pair<std::uint64_t, std::vector<float>>> Watched(SortMethod method, std::vector<float> items)
+{
+    Snapshots snapshots(items);
+    sorting::Sort(method, items, snapshots);
+    snapshots.End();
+    return snapshots.seen;
+}
+
+struct Case {
+    SortMethod method;
+    InitialOrder order;
+};
+
+std::vector<Case> AllCases()
+{
+    std::vector<Case> cases;
+    for (SortMethod method : sorting::kSortMethods)
+        for (InitialOrder order : sorting::kInitialOrders) cases.push_back({method, order});
+    return cases;
+}
+
+class EveryMethodAndOrder : public testing::TestWithParam<Case> {};
+
+std::string CaseName(const testing::TestParamInfo<Case>& info)
+{
+    std::string name = std::string(sorting::MethodName(info.param.method)) + "_" +
+                       std::string(sorting::OrderName(info.param.order));
+    std::erase(name, '-');
+    return name;
+}
+
+}  // namespace
+
+TEST_P(EveryMethodAndOrder, TheReplayAfterKStepsHoldsTheSortsItemsAfterKSteps)
+{
+    for (std::int32_t count = 1; count <= 12; ++count) {
+        for (double seed : {1.0, 2.0, 3.0}) {
+            const std::vector<float> items = sorting::MakeItems(count, seed, GetParam().order);
+            Replay replay(race::Record(GetParam().method, items));
+            const auto seen = Watched(GetParam().method, items);
+            ASSERT_FALSE(seen.empty());
+            ASSERT_EQ(seen.back().first, replay.TotalSteps()) << "count " << count;
+            // One step at a time, checked wherever the sort's items could be seen.
+            std::size_t next = 0;
+            for (std::uint64_t k = 0; k <= replay.TotalSteps(); ++k) {
+                while (next < seen.size() && seen[next].first == k) {
+                    ASSERT_EQ(replay.Items(), seen[next].second) << "count " << count << ", after " << k << " steps";
+                    ++next;
+                }
+                replay.Advance(1);
+            }
+            EXPECT_EQ(next, seen.size());
+            EXPECT_TRUE(std::is_sorted(replay.Items().begin() + 1, replay.Items().end()));
+            // The same in leaps of any size.
+            for (std::uint64_t leap : {2u, 5u, 17u}) {
+                replay.Restart();
+                for (const auto& [k, expected] : seen) {
+                    if (k < replay.StepsDone() || (k - replay.StepsDone()) % leap != 0) continue;
+                    replay.Advance(k - replay.StepsDone());
+                    ASSERT_EQ(replay.Items(), expected) << "leaps of " << leap << ", after " << k << " steps";
+                }
+            }
+        }
+    }
+}
+
+TEST_P(EveryMethodAndOrder, TheTotalsAreTheComparisonToolsCounts)
+{
+    const compare::CompareOptions options = compare::ParseOptions(
+        {"--methods", std::string(sorting::MethodName(GetParam().method)), "--orders",
+         std::string(sorting::OrderName(GetParam().order)), "--counts", "300", "--seed", "9", "--repeat", "1"});
+    const auto measured = compare::Comparison(options, platform::Timer).Run();
+    ASSERT_EQ(measured.size(), 1u);
+
+    Replay replay(race::Record(GetParam().method, sorting::MakeItems(300, 9, GetParam().order)));
+    const sorting::SortCounts totals = replay.Source().totals;
+    EXPECT_EQ(totals.comparisons, measured[0].counts.comparisons);
+    EXPECT_EQ(totals.exchanges, measured[0].counts.exchanges);
+    EXPECT_EQ(totals.merges, measured[0].counts.merges);
+    EXPECT_EQ(totals.moves, measured[0].counts.moves);
+
+    replay.Advance(replay.TotalSteps() / 2);
+    const sorting::SortCounts half = replay.CountsDone();
+    EXPECT_EQ(static_cast<std::uint64_t>(half.comparisons + half.moves), replay.StepsDone());
+    replay.Advance(replay.TotalSteps());
+    EXPECT_TRUE(replay.Finished());
+    const sorting::SortCounts done = replay.CountsDone();
+    EXPECT_EQ(done.comparisons, totals.comparisons);
+    EXPECT_EQ(done.exchanges, totals.exchanges);
+    EXPECT_EQ(done.merges, totals.merges);
+    EXPECT_EQ(done.moves, totals.moves);
+    EXPECT_TRUE(std::is_sorted(replay.Items().begin() + 1, replay.Items().end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EveryMethodAndOrder, testing::ValuesIn(AllCases()), CaseName);
+
+TEST(Replay, AnExchangeHoldsAnItemAsideBetweenItsMoves)
+{
+    Replay replay(race::Record(SortMethod::Bubble, {0.0f, 0.75f, 0.25f}));
+    replay.Advance(1);  // the comparison
+    EXPECT_EQ(replay.Items(), (std::vector<float>{0.0f, 0.75f, 0.25f}));
+    replay.Advance(1);  // item 1 held aside
+    EXPECT_EQ(replay.Items(), (std::vector<float>{0.0f, 0.75f, 0.25f}));
+    replay.Advance(1);  // item 2 moved to 1
+    EXPECT_EQ(replay.Items(), (std::vector<float>{0.0f, 0.25f, 0.25f}));
+    EXPECT_EQ(replay.CountsDone().exchanges, 0);
+    replay.Advance(1);  // the held item moved to 2
+    EXPECT_EQ(replay.Items(), (std::vector<float>{0.0f, 0.25f, 0.75f}));
+    EXPECT_EQ(replay.CountsDone().exchanges, 1);
+    EXPECT_TRUE(replay.Finished());
+    replay.Advance(5);
+    EXPECT_EQ(replay.StepsDone(), 4u);
+}
+
+TEST(Replay, ReportsTheRangeOfItemsChanged)
+{
+    Replay replay(race::Record(SortMethod::Selection, sorting::MakeItems(50, 4, InitialOrder::Reversed)));
+    const auto all = replay.TakeChanged();
+    EXPECT_EQ(all, std::make_pair(0, 50)) << "everything is new at the start";
+    replay.Advance(49);  // the first pass's comparisons
+    const auto none = replay.TakeChanged();
+    EXPECT_GT(none.first, none.second);
+    replay.Advance(3);  // its exchange of items 50 and 1
+    EXPECT_EQ(replay.TakeChanged(), std::make_pair(1, 50));
+}
+
+TEST(Race, EachTickAdvancesEveryUnfinishedMethodByTheSameSteps)
+{
+    race::Race race(sorting::MakeItems(200, 5, InitialOrder::Random));
+    std::vector<SortMethod> finished;
+    for (int tick = 0; !race.AllFinished(); ++tick) {
+        std::array<std::uint64_t, 4> before{};
+        for (SortMethod m : sorting::kSortMethods) before[std::size_t(m)] = race.Lane(m).StepsDone();
+        race.Tick(1000);
+        for (SortMethod m : sorting::kSortMethods) {
+            const Replay& lane = race.Lane(m);
+            const std::uint64_t expected = std::min<std::uint64_t>(before[std::size_t(m)] + 1000, lane.TotalSteps());
+            ASSERT_EQ(lane.StepsDone(), expected) << sorting::MethodName(m) << " at tick " << tick;
+            if (lane.Finished() && before[std::size_t(m)] < lane.TotalSteps()) finished.push_back(m);
+        }
+    }
+    // They finish in the order of their costs.
+    for (std::size_t i = 1; i < finished.size(); ++i)
+        EXPECT_LE(race.Lane(finished[i - 1]).TotalSteps(), race.Lane(finished[i]).TotalSteps());
+    EXPECT_EQ(finished.front(), SortMethod::Merge);
+    EXPECT_EQ(race.FirstToFinish(), SortMethod::Merge);
+    EXPECT_EQ(race.Rank(SortMethod::Merge), 1);
+    EXPECT_EQ(race.Rank(SortMethod::Bubble), 4);
+    for (SortMethod m : sorting::kSortMethods) {
+        const auto& items = race.Lane(m).Items();
+        EXPECT_TRUE(std::is_sorted(items.begin() + 1, items.end()));
+    }
+    race.Restart();
+    EXPECT_EQ(race.Lane(SortMethod::Bubble).StepsDone(), 0u);
+    EXPECT_EQ(race.Lane(SortMethod::Bubble).Items(), sorting::MakeItems(200, 5, InitialOrder::Random));
+}
+
+TEST(Race, RefusesACountItCannotHold)
+{
+    EXPECT_THROW(race::Race(std::vector<float>{}), std::invalid_argument);
+    EXPECT_THROW(race::Race(std::vector<float>(race::kMaxItems + 2, 0.5f)), std::invalid_argument);
+    EXPECT_NO_THROW(race::Race(std::vector<float>(race::kMaxItems + 1, 0.5f)));
+}
+
+TEST(Pace, TheDialIsLogarithmicAndCarriesFractions)
+{
+    EXPECT_DOUBLE_EQ(race::Pace::StepsPerSecondAt(race::Pace::kSlowest), 10);
+    EXPECT_NEAR(race::Pace::StepsPerSecondAt(race::Pace::kDefault), 1000, 1e-9);
+    EXPECT_NEAR(race::Pace::StepsPerSecondAt(race::Pace::kFastest), 1e7, 1e-3);
+    EXPECT_NEAR(race::Pace::StepsPerSecondAt(15) / race::Pace::StepsPerSecondAt(5), 10, 1e-9);
+
+    race::Pace pace;
+    pace.SetNotch(race::Pace::kSlowest);  // 10 steps a second: one step per tenth
+    std::uint64_t steps = 0;
+    for (int tick = 0; tick < 60; ++tick) steps += pace.StepsFor(1.0 / 60);
+    EXPECT_EQ(steps, 10u) << "a second of ticks";
+    EXPECT_EQ(pace.StepsFor(5.0), 1u) << "a stall counts as a tenth of a second";
+    pace.SetNotch(1000);
+    EXPECT_EQ(pace.Notch(), race::Pace::kFastest);
+}

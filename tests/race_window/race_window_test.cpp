@@ -1,0 +1,185 @@
+#include "race_window/race_panel.h"
+#include "race_window/race_window.h"
+#include "support/form_controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+
+using race_window::RacePanel;
+using race_window::RaceWindow;
+using sorting::SortMethod;
+using testing_support::Control;
+
+namespace {
+
+std::vector<std::uint64_t> StepsDone(const RaceWindow& window)
+{
+    std::vector<std::uint64_t> steps;
+    for (SortMethod m : sorting::kSortMethods) steps.push_back(window.CurrentRace().Lane(m).StepsDone());
+    return steps;
+}
+
+}  // namespace
+
+class RaceWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RaceWindow> window;
+
+    void Enter(const char* field, const QString& text)
+    {
+        auto* edit = Control<QLineEdit>(*window, field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        Control<QPushButton>(*window, "PlayButton")->setFocus();
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<RaceWindow>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void startsWithAHundredRandomItemsInFourPanels()
+    {
+        QCOMPARE(Control<QLineEdit>(*window, "CountField")->text(), QString("100"));
+        QCOMPARE(window->CurrentRace().NumItems(), 100);
+        auto* orders = Control<QComboBox>(*window, "OrderChoice");
+        QCOMPARE(orders->count(), 5);
+        QCOMPARE(orders->currentText(), QString("random"));
+        for (const char* name : {"PanelSelection", "PanelInsertion", "PanelBubble", "PanelMerge"})
+            QVERIFY(Control<RacePanel>(*window, name)->isVisible());
+        QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{0, 0, 0, 0}));
+        QVERIFY(!window->Playing());
+    }
+
+    void everyControlHasANameAndATip()
+    {
+        for (const char* name : {"CountField", "OrderChoice", "SeedField", "SpeedSlider"}) {
+            QVERIFY2(!Control(*window, name)->accessibleName().isEmpty(), name);
+            QVERIFY2(!Control(*window, name)->toolTip().isEmpty(), name);
+        }
+        for (const char* name : {"NewItemsButton", "PlayButton", "StepButton", "RestartButton"}) {
+            QVERIFY2(!Control<QPushButton>(*window, name)->text().isEmpty(), name);
+            QVERIFY2(!Control(*window, name)->toolTip().isEmpty(), name);
+        }
+    }
+
+    void stepAdvancesEveryMethodByOneStepAndPauses()
+    {
+        QTest::mouseClick(Control(*window, "StepButton"), Qt::LeftButton);
+        QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{1, 1, 1, 1}));
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{2, 2, 2, 2}));
+
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QVERIFY(window->Playing());
+        QCOMPARE(Control<QPushButton>(*window, "PlayButton")->text(), QString("Pause"));
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        QVERIFY2(!window->Playing(), "a step pauses the race");
+    }
+
+    void playRunsTheRaceToItsEndWithoutBlocking()
+    {
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kFastest);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
+        QVERIFY(!window->Playing());
+        QCOMPARE(Control<QLabel>(*window, "Status")->text(), QString("All four are done: Merge finished first."));
+        QVERIFY(Control<RacePanel>(*window, "PanelMerge")->ProgressText().startsWith("done: 1st"));
+        QVERIFY(Control<RacePanel>(*window, "PanelBubble")->ProgressText().startsWith("done: 4th"));
+        const auto& bubble = window->CurrentRace().Lane(SortMethod::Bubble).Items();
+        QVERIFY(std::is_sorted(bubble.begin() + 1, bubble.end()));
+    }
+
+    void pauseHoldsTheRaceWhereItIs()
+    {
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kDefault);
+        QTest::mouseClick(Control(*window, "PlayButton"), Qt::LeftButton);
+        QTRY_VERIFY(window->CurrentRace().Lane(SortMethod::Merge).StepsDone() > 0);
+        QTest::mouseClick(Control(*window, "PlayButton"), Qt::LeftButton);
+        QVERIFY(!window->Playing());
+        const auto held = StepsDone(*window);
+        QTest::qWait(100);
+        QCOMPARE(StepsDone(*window), held);
+    }
+
+    void restartGoesBackToTheSameItems()
+    {
+        const std::vector<float> start = window->CurrentRace().Lane(SortMethod::Bubble).Items();
+        for (int i = 0; i < 50; ++i) QTest::keyClick(window.get(), Qt::Key_Right);
+        QVERIFY(window->CurrentRace().Lane(SortMethod::Bubble).Items() != start);
+        QTest::keyClick(window.get(), Qt::Key_R);
+        QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{0, 0, 0, 0}));
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), start);
+    }
+
+    void plusAndMinusChangeTheSpeedTenfoldInTwoPresses()
+    {
+        const double before = window->Speed().StepsPerSecond();
+        QTest::keyClick(window.get(), Qt::Key_Plus);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(window->Speed().StepsPerSecond(), before * 10);
+        QTest::keyClick(window.get(), Qt::Key_Minus);
+        QTest::keyClick(window.get(), Qt::Key_Minus);
+        QCOMPARE(window->Speed().StepsPerSecond(), before);
+        QVERIFY(Control<QLabel>(*window, "SpeedLabel")->text().contains("steps/s"));
+    }
+
+    void aRefusedCountIsSaidBesideTheFieldAndTheRaceKeepsItsItems()
+    {
+        const std::vector<float> items = window->CurrentRace().Lane(SortMethod::Merge).Items();
+        for (const char* text : {"abc", "0", "2001", "12.5", "-3", ""}) {
+            Enter("CountField", text);
+            QVERIFY2(Control<QLabel>(*window, "CountProblem")->text().contains("from 1 to 2"), text);
+            QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), items);
+        }
+        Enter("CountField", "200");
+        QVERIFY(Control<QLabel>(*window, "CountProblem")->text().isEmpty());
+        QCOMPARE(window->CurrentRace().NumItems(), 200);
+    }
+
+    void theOrderAndTheSeedChooseTheItems()
+    {
+        Control<QComboBox>(*window, "OrderChoice")->setCurrentIndex(1);  // sorted
+        const auto& sorted = window->CurrentRace().Lane(SortMethod::Selection).Items();
+        QVERIFY(std::is_sorted(sorted.begin() + 1, sorted.end()));
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Source().totals.exchanges, 0);
+
+        Control<QComboBox>(*window, "OrderChoice")->setCurrentIndex(0);
+        const std::vector<float> seedOne = window->CurrentRace().Lane(SortMethod::Merge).Items();
+        QCOMPARE(seedOne, sorting::MakeItems(100, 1, sorting::InitialOrder::Random));
+        Enter("SeedField", "2");
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(),
+                 sorting::MakeItems(100, 2, sorting::InitialOrder::Random));
+        QTest::mouseClick(Control(*window, "NewItemsButton"), Qt::LeftButton);
+        QVERIFY(Control<QLineEdit>(*window, "SeedField")->text() != "2");
+        QVERIFY(window->CurrentRace().Lane(SortMethod::Merge).Items() != seedOne);
+    }
+
+    void thePanelsFitTheWindowWhateverItsSize()
+    {
+        for (const QSize& size : {QSize(500, 380), QSize(1400, 900)}) {
+            window->resize(size);
+            QTest::qWait(20);
+            const QRect panel = Control(*window, "PanelMerge")->geometry();
+            QVERIFY(window->rect().contains(panel));
+            QVERIFY(panel.width() > size.width() / 3);
+            const QImage shot = Control(*window, "PanelMerge")->grab().toImage();
+            QVERIFY(!shot.isNull());
+        }
+    }
+};
+
+QTEST_MAIN(RaceWindowTest)
+#include "race_window_test.moc"
