@@ -1,5 +1,8 @@
 #include "compare/compare_options.h"
 
+#include "platform/run_time_error.h"
+#include "platform/val.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -111,6 +114,11 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
             rangeGiven = true;
         } else if (option == "--seed") {
             options.seed = value();
+            try {
+                platform::Val(*options.seed);
+            } catch (const platform::RunTimeError&) {
+                throw UsageError("the seed \"" + *options.seed + "\" is beyond the range of numbers");
+            }
         } else if (option == "--budget") {
             options.budgetSeconds = ParseNumber<double>(value(), "the budget");
             if (!(options.budgetSeconds > 0) || !std::isfinite(options.budgetSeconds))

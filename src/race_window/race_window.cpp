@@ -1,6 +1,7 @@
 #include "race_window/race_window.h"
 
 #include "platform/random_generator.h"
+#include "platform/run_time_error.h"
 #include "platform/val.h"
 #include "race_window/race_panel.h"
 
@@ -55,9 +56,9 @@ void RaceWindow::BuildControls()
     countField_->setAccessibleName(tr("Number of items"));
     countField_->setToolTip(tr("How many items race: 1 to %1; press Enter to take them").arg(race::kMaxItems));
     countField_->setMaximumWidth(70);
-    countProblem_ = new QLabel(this);
-    countProblem_->setObjectName("CountProblem");
-    countProblem_->setStyleSheet("color: #b00000");
+    problem_ = new QLabel(this);
+    problem_->setObjectName("Problem");
+    problem_->setStyleSheet("color: #b00000");
 
     orderChoice_ = new QComboBox(this);
     orderChoice_->setObjectName("OrderChoice");
@@ -104,7 +105,7 @@ void RaceWindow::BuildControls()
     items->addWidget(LabelFor(seedField_, tr("S&eed:"), this));
     items->addWidget(seedField_);
     items->addWidget(newItems);
-    items->addWidget(countProblem_, 1);
+    items->addWidget(problem_, 1);
     auto* drive = new QHBoxLayout;
     drive->addWidget(playButton_);
     drive->addWidget(step);
@@ -163,16 +164,23 @@ void RaceWindow::ApplyCount()
     const int count = countField_->text().trimmed().toInt(&whole);
     if (!whole || count < 1 || count > race::kMaxItems) {
         // The race keeps its items; the field keeps the text, to be mended.
-        countProblem_->setText(tr("Enter a whole number of items from 1 to %1.").arg(QLocale().toString(race::kMaxItems)));
+        problem_->setText(tr("Enter a whole number of items from 1 to %1.").arg(QLocale().toString(race::kMaxItems)));
         return;
     }
-    countProblem_->clear();
+    problem_->clear();
     if (count != count_) StartRace(count);
 }
 
 void RaceWindow::ApplySeed()
 {
-    const double seed = platform::Val(seedField_->text().toStdString());
+    double seed = 0;
+    try {
+        seed = platform::Val(seedField_->text().toStdString());
+    } catch (const platform::RunTimeError&) {
+        problem_->setText(tr("The seed is too large a number; the items stay as they are."));
+        return;
+    }
+    problem_->clear();
     if (seed != seed_) {
         seed_ = seed;
         StartRace(count_);

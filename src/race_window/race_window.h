@@ -64,7 +64,7 @@ private:
     QElapsedTimer clock_;
 
     QLineEdit* countField_ = nullptr;
-    QLabel* countProblem_ = nullptr;
+    QLabel* problem_ = nullptr;  // what is wrong with a field, beside the fields
     QComboBox* orderChoice_ = nullptr;
     QLineEdit* seedField_ = nullptr;
     QPushButton* playButton_ = nullptr;

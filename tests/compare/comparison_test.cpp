@@ -127,6 +127,7 @@ TEST(CompareOptions, RefusesWhatItCannotFollow)
                                                     {"--chart", "out.gif"},
                                                     {"--counts", "5", "--from", "2"},
                                                     {"--seed"},
+                                                    {"--seed", "1e400"},
                                                     {"--frobnicate"},
                                                     {"--counts", "3000000000"}};
     for (const auto& arguments : bad) EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();

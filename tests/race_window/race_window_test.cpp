@@ -141,11 +141,11 @@ private slots:
         const std::vector<float> items = window->CurrentRace().Lane(SortMethod::Merge).Items();
         for (const char* text : {"abc", "0", "2001", "12.5", "-3", ""}) {
             Enter("CountField", text);
-            QVERIFY2(Control<QLabel>(*window, "CountProblem")->text().contains("from 1 to 2"), text);
+            QVERIFY2(Control<QLabel>(*window, "Problem")->text().contains("from 1 to 2"), text);
             QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), items);
         }
         Enter("CountField", "200");
-        QVERIFY(Control<QLabel>(*window, "CountProblem")->text().isEmpty());
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().isEmpty());
         QCOMPARE(window->CurrentRace().NumItems(), 200);
     }
 
@@ -159,7 +159,11 @@ private slots:
         Control<QComboBox>(*window, "OrderChoice")->setCurrentIndex(0);
         const std::vector<float> seedOne = window->CurrentRace().Lane(SortMethod::Merge).Items();
         QCOMPARE(seedOne, sorting::MakeItems(100, 1, sorting::InitialOrder::Random));
+        Enter("SeedField", "1e400");
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("seed"));
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), seedOne);
         Enter("SeedField", "2");
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().isEmpty());
         QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(),
                  sorting::MakeItems(100, 2, sorting::InitialOrder::Random));
         QTest::mouseClick(Control(*window, "NewItemsButton"), Qt::LeftButton);
