@@ -1,23 +1,17 @@
 #include "compare/compare_options.h"
 
 #include "platform/run_time_error.h"
+#include "platform/split_text.h"
 #include "platform/val.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <sstream>
 
 namespace compare {
 namespace {
 
-std::vector<std::string> SplitList(const std::string& text)
-{
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, ',');) parts.push_back(part);
-    return parts;
-}
+std::vector<std::string> SplitList(const std::string& text) { return platform::SplitText(text, ','); }
 
 template <typename Number>
 Number ParseNumber(const std::string& text, const std::string& what)

@@ -75,9 +75,8 @@ std::vector<Measurement> Comparison::Run(const Progress& progress)
         for (std::size_t o = 0; o < options_.orders.size(); ++o) {
             const sorting::InitialOrder order = options_.orders[o];
             const auto grows = [&](std::size_t m) { return growing[o * methods + m]; };
-            bool any = false;
-            for (std::size_t m = 0; m < methods; ++m) any = any || grows(m);
-            if (!any) continue;
+            const auto first = growing.begin() + static_cast<std::ptrdiff_t>(o * methods);
+            if (std::none_of(first, first + static_cast<std::ptrdiff_t>(methods), [](bool g) { return g; })) continue;
             const std::vector<float> items = sorting::MakeItems(count, seed_, order);
             for (std::size_t m = 0; m < methods; ++m) {
                 if (!grows(m)) continue;

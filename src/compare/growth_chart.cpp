@@ -1,5 +1,7 @@
 #include "compare/growth_chart.h"
 
+#include "platform/qt_conversions.h"
+
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -164,8 +166,7 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
         painter.setPen(QPen(MethodColour(method), 2));
         painter.drawLine(key, key + QPointF(24, 0));
         painter.setPen(Qt::black);
-        painter.drawText(key + QPointF(32, 4), QString::fromUtf8(sorting::MethodName(method).data(),
-                                                                 int(sorting::MethodName(method).size())));
+        painter.drawText(key + QPointF(32, 4), platform::ToQString(sorting::MethodName(method)));
     }
 }
 
@@ -199,9 +200,8 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         std::vector<Measurement> ofOrder;
         std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(ofOrder),
                      [&](const Measurement& m) { return m.order == orders[i]; });
-        const std::string_view name = sorting::OrderName(orders[i]);
         DrawPlot(painter, LogLogScale(measurements, plot), plot, ofOrder,
-                 QString::fromUtf8(name.data(), int(name.size())), true);
+                 platform::ToQString(sorting::OrderName(orders[i])), true);
     }
     DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 8, kTitleHeight + 40), measurements);
 }

@@ -1,5 +1,7 @@
 #include "platform/available_memory.h"
 
+#include "platform/split_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -8,14 +10,6 @@
 
 namespace platform {
 namespace {
-
-std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
-    return parts;
-}
 
 std::optional<std::uint64_t> ParseUnsigned(std::string_view text)
 {
@@ -76,7 +70,7 @@ std::optional<std::uint64_t> SystemMemoryGauge::AvailableBytes() const
     const auto consider = [&least](std::uint64_t bytes) { least = least ? std::min(*least, bytes) : bytes; };
 
     if (const auto meminfo = read_("/proc/meminfo")) {
-        for (const std::string& line : Split(*meminfo, '\n')) {
+        for (const std::string& line : SplitText(*meminfo, '\n')) {
             if (!line.starts_with("MemAvailable:")) continue;
             std::istringstream fields(line.substr(13));
             std::uint64_t kibibytes = 0;
@@ -88,15 +82,15 @@ std::optional<std::uint64_t> SystemMemoryGauge::AvailableBytes() const
     // The mounts of the v2 hierarchy and of the v1 memory controller.
     std::optional<Mount> version2, version1;
     if (const auto mountinfo = read_("/proc/self/mountinfo")) {
-        for (const std::string& line : Split(*mountinfo, '\n')) {
+        for (const std::string& line : SplitText(*mountinfo, '\n')) {
             const std::size_t dash = line.find(" - ");
             if (dash == std::string::npos) continue;
-            const std::vector<std::string> before = Split(line.substr(0, dash), ' ');
-            const std::vector<std::string> after = Split(line.substr(dash + 3), ' ');
+            const std::vector<std::string> before = SplitText(line.substr(0, dash), ' ');
+            const std::vector<std::string> after = SplitText(line.substr(dash + 3), ' ');
             if (before.size() < 5 || after.size() < 3) continue;
             const Mount mount{Unescape(before[3]), Unescape(before[4])};
             if (after[0] == "cgroup2" && !version2) version2 = mount;
-            const std::vector<std::string> options = Split(after[2], ',');
+            const std::vector<std::string> options = SplitText(after[2], ',');
             if (after[0] == "cgroup" && !version1 && std::find(options.begin(), options.end(), "memory") != options.end())
                 version1 = mount;
         }
@@ -120,12 +114,12 @@ std::optional<std::uint64_t> SystemMemoryGauge::AvailableBytes() const
         }
     };
     if (const auto groups = read_("/proc/self/cgroup")) {
-        for (const std::string& line : Split(*groups, '\n')) {
+        for (const std::string& line : SplitText(*groups, '\n')) {
             const std::size_t first = line.find(':');
             const std::size_t second = line.find(':', first + 1);
             if (first == std::string::npos || second == std::string::npos) continue;
             const std::string id = line.substr(0, first);
-            const std::vector<std::string> controllers = Split(line.substr(first + 1, second - first - 1), ',');
+            const std::vector<std::string> controllers = SplitText(line.substr(first + 1, second - first - 1), ',');
             const std::string group = line.substr(second + 1);
             if (id == "0" && controllers.empty() && version2) limitsAlong(*version2, group, kVersion2);
             if (std::find(controllers.begin(), controllers.end(), "memory") != controllers.end() && version1)

@@ -1,6 +1,7 @@
 #include "platform/picture_box.h"
 
 #include "platform/picture_box_accessible.h"
+#include "platform/qt_conversions.h"
 
 #include <QAccessible>
 #include <QPaintEvent>
@@ -15,7 +16,6 @@ namespace {
 constexpr Colour kBackColour = RGB(255, 255, 255);
 constexpr Colour kForeColour = RGB(0, 0, 0);
 
-QRgb ToRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 // The nearest pixel to a position in pixels; far outside (or not a number) it is clipped anyway.
 int NearestPixel(double position)

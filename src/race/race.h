@@ -3,7 +3,6 @@
 #include "race/replay.h"
 #include "sorting/sort_method.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "race_window/race_panel.h"
 
 #include "animation/bar_colour.h"
-#include "platform/rgb.h"
+#include "platform/qt_conversions.h"
 
 #include <QLocale>
 #include <QPaintEvent>
@@ -24,19 +24,15 @@ QString Ordinal(int rank)
     return names[std::clamp(rank, 1, 4) - 1];
 }
 
-QColor BarColour(float value)
-{
-    const platform::Colour c = animation::BarColour(value);
-    return {platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)};
-}
+QColor BarColour(float value) { return QColor(platform::ToRgb(animation::BarColour(value))); }
 
 }  // namespace
 
 RacePanel::RacePanel(sorting::SortMethod method, QWidget* parent) : QWidget(parent), method_(method)
 {
-    const std::string_view name = sorting::MethodName(method);
-    setObjectName(QString("Panel%1").arg(QString::fromUtf8(name.data(), int(name.size()))));
-    setAccessibleName(QString::fromUtf8(name.data(), int(name.size())));
+    const QString name = platform::ToQString(sorting::MethodName(method));
+    setObjectName("Panel" + name);
+    setAccessibleName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -1,5 +1,6 @@
 #include "race_window/race_window.h"
 
+#include "platform/qt_conversions.h"
 #include "platform/random_generator.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
@@ -22,8 +23,6 @@ namespace race_window {
 namespace {
 
 constexpr int kFrameMilliseconds = 16;
-
-QString Name(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
 
 // A label for a control, read out with it by assistive technology.
 QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent)
@@ -62,7 +61,7 @@ void RaceWindow::BuildControls()
 
     orderChoice_ = new QComboBox(this);
     orderChoice_->setObjectName("OrderChoice");
-    for (sorting::InitialOrder order : sorting::kInitialOrders) orderChoice_->addItem(Name(sorting::OrderName(order)));
+    for (sorting::InitialOrder order : sorting::kInitialOrders) orderChoice_->addItem(platform::ToQString(sorting::OrderName(order)));
     orderChoice_->setAccessibleName(tr("Initial order"));
     orderChoice_->setToolTip(tr("How the items stand before the race"));
 
@@ -139,9 +138,9 @@ void RaceWindow::BuildControls()
     connect(restart, &QPushButton::clicked, this, &RaceWindow::Restart);
     connect(speedSlider_, &QSlider::valueChanged, this, [this](int notch) {
         pace_.SetNotch(notch);
-        speedLabel_->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
+        ShowSpeed();
     });
-    speedLabel_->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
+    ShowSpeed();
 
     // The keys work wherever the focus is but in a text field, where they type.
     const auto shortcut = [this](QKeySequence keys, void (RaceWindow::*action)()) {
@@ -249,11 +248,16 @@ void RaceWindow::Tick()
     if (race_->AllFinished()) SetPlaying(false);
 }
 
+void RaceWindow::ShowSpeed()
+{
+    speedLabel_->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
+}
+
 void RaceWindow::ShowProgress()
 {
     for (RacePanel* panel : panels_) panel->Refresh();
     if (race_->AllFinished())
-        status_->setText(tr("All four are done: %1 finished first.").arg(Name(sorting::MethodName(race_->FirstToFinish()))));
+        status_->setText(tr("All four are done: %1 finished first.").arg(platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
     else if (race_->Lane(sorting::SortMethod::Merge).StepsDone() == 0 && !Playing())
         status_->setText(tr("%1 items, %2. Press Play or Space to start.")
                              .arg(race_->NumItems())

@@ -54,6 +54,7 @@ private:
     void StartRace(std::int32_t count);
     void Tick();
     void ShowProgress();
+    void ShowSpeed();
     void SetPlaying(bool playing);
 
     std::unique_ptr<race::Race> race_;
