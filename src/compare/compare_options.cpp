@@ -153,7 +153,8 @@ comparisons, exchanges, merges and item moves, and whether the result is in orde
   --methods LIST   methods to compare, from selection,insertion,bubble,merge (default: all)
   --orders LIST    how the items stand before the sort, from the orders below, or all
                    (default: random)
-)" + orders + R"(  --counts LIST    the counts to run, such as 1000,5000,20000
+)" + orders +
+           R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N --to M  a doubling series of counts from N up to M (default: 1000 to 10000000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)
   --budget SECS    a method stops growing after a run longer than this (default: 2)

@@ -43,8 +43,8 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
 Measurement Comparison::Measure(sorting::SortMethod method, sorting::InitialOrder order,
                                 const std::vector<float>& items) const
 {
-    Measurement result{method, order, static_cast<std::int32_t>(items.size() - 1),
-                       std::numeric_limits<double>::infinity(), {}, true};
+    Measurement result{
+        method, order, static_cast<std::int32_t>(items.size() - 1), std::numeric_limits<double>::infinity(), {}, true};
     std::vector<float> work;
     for (int run = 0; run < options_.repeat; ++run) {
         work = items;

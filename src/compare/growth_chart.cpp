@@ -160,7 +160,8 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
 {
     int row = 0;
     for (sorting::SortMethod method : sorting::kSortMethods) {
-        if (std::none_of(measurements.begin(), measurements.end(), [method](const auto& m) { return m.method == method; }))
+        if (std::none_of(measurements.begin(), measurements.end(),
+                         [method](const auto& m) { return m.method == method; }))
             continue;
         const QPointF key = at + QPointF(0, 22 * row++);
         painter.setPen(QPen(MethodColour(method), 2));

@@ -33,9 +33,8 @@ int Race::Rank(sorting::SortMethod method) const
 
 sorting::SortMethod Race::FirstToFinish() const
 {
-    const auto first = std::min_element(lanes_.begin(), lanes_.end(), [](const Replay& a, const Replay& b) {
-        return a.TotalSteps() < b.TotalSteps();
-    });
+    const auto first = std::min_element(
+        lanes_.begin(), lanes_.end(), [](const Replay& a, const Replay& b) { return a.TotalSteps() < b.TotalSteps(); });
     return first->Source().method;
 }
 

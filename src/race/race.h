@@ -29,7 +29,10 @@ public:
     // The method that finishes first: the one with the fewest steps, the first in the
     // window's order among equals.
     sorting::SortMethod FirstToFinish() const;
-    std::int32_t NumItems() const { return static_cast<std::int32_t>(Lane(sorting::SortMethod::Merge).Items().size()) - 1; }
+    std::int32_t NumItems() const
+    {
+        return static_cast<std::int32_t>(Lane(sorting::SortMethod::Merge).Items().size()) - 1;
+    }
 
 private:
     std::vector<Replay> lanes_;

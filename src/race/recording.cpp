@@ -45,7 +45,8 @@ private:
 
 Recording Record(sorting::SortMethod method, const std::vector<float>& items)
 {
-    if (items.empty() || sorting::NumItems(items) > kMaxItems) throw std::invalid_argument("a race holds 1 to 2,000 items");
+    if (items.empty() || sorting::NumItems(items) > kMaxItems)
+        throw std::invalid_argument("a race holds 1 to 2,000 items");
     Recording recording{method, items, {}, {}, {}, {}};
     std::vector<float> work = items;
     Recorder recorder(recording, work);

@@ -48,9 +48,8 @@ QString RacePanel::CountsText() const
 {
     if (!race_) return {};
     const sorting::SortCounts done = race_->Lane(method_).CountsDone();
-    const QString changes = method_ == sorting::SortMethod::Merge
-                                ? tr("merges %1").arg(Number(done.merges))
-                                : tr("exchanges %1").arg(Number(done.exchanges));
+    const QString changes = method_ == sorting::SortMethod::Merge ? tr("merges %1").arg(Number(done.merges))
+                                                                  : tr("exchanges %1").arg(Number(done.exchanges));
     return tr("comparisons %1   %2   moves %3").arg(Number(done.comparisons), changes, Number(done.moves));
 }
 
@@ -86,10 +85,7 @@ void RacePanel::Refresh()
     UpdateDescription();
 }
 
-QRect RacePanel::BarsArea() const
-{
-    return rect().adjusted(6, kTitleHeight, -6, -kTextHeight);
-}
+QRect RacePanel::BarsArea() const { return rect().adjusted(6, kTitleHeight, -6, -kTextHeight); }
 
 QRect RacePanel::TextArea() const { return QRect(0, height() - kTextHeight, width(), kTextHeight); }
 
@@ -123,7 +119,8 @@ void RacePanel::paintEvent(QPaintEvent* event)
     const auto from = std::max<std::int32_t>(
         1, static_cast<std::int32_t>(std::floor(double(event->rect().left() - bars.left()) * n / bars.width())));
     const auto to = std::min<std::int32_t>(
-        n, static_cast<std::int32_t>(std::ceil(double(event->rect().right() - bars.left() + 1) * n / bars.width())) + 1);
+        n,
+        static_cast<std::int32_t>(std::ceil(double(event->rect().right() - bars.left() + 1) * n / bars.width())) + 1);
     for (std::int32_t i = from; i <= to; ++i) {
         const float value = items[static_cast<std::size_t>(i)];
         const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + 1.0 / devicePixelRatioF());

@@ -61,7 +61,8 @@ void RaceWindow::BuildControls()
 
     orderChoice_ = new QComboBox(this);
     orderChoice_->setObjectName("OrderChoice");
-    for (sorting::InitialOrder order : sorting::kInitialOrders) orderChoice_->addItem(platform::ToQString(sorting::OrderName(order)));
+    for (sorting::InitialOrder order : sorting::kInitialOrders)
+        orderChoice_->addItem(platform::ToQString(sorting::OrderName(order)));
     orderChoice_->setAccessibleName(tr("Initial order"));
     orderChoice_->setToolTip(tr("How the items stand before the race"));
 
@@ -151,7 +152,7 @@ void RaceWindow::BuildControls()
     shortcut(Qt::Key_R, &RaceWindow::Restart);
     // "+" comes with Shift on most keyboards, and without it on the keypad.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
-                                    QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Equal)})
+                                     QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Equal)})
         shortcut(keys, &RaceWindow::Faster);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
         shortcut(keys, &RaceWindow::Slower);
@@ -257,11 +258,11 @@ void RaceWindow::ShowProgress()
 {
     for (RacePanel* panel : panels_) panel->Refresh();
     if (race_->AllFinished())
-        status_->setText(tr("All four are done: %1 finished first.").arg(platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
+        status_->setText(tr("All four are done: %1 finished first.")
+                             .arg(platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
     else if (race_->Lane(sorting::SortMethod::Merge).StepsDone() == 0 && !Playing())
-        status_->setText(tr("%1 items, %2. Press Play or Space to start.")
-                             .arg(race_->NumItems())
-                             .arg(orderChoice_->currentText()));
+        status_->setText(
+            tr("%1 items, %2. Press Play or Space to start.").arg(race_->NumItems()).arg(orderChoice_->currentText()));
     else
         status_->setText(Playing() ? tr("Racing...") : tr("Paused."));
 }

@@ -56,8 +56,8 @@ SORTING_AVX2 inline Index PlaceOfAvx2(const float* a, Index i, float inserted)
     const __m256 item = _mm256_set1_ps(inserted);
     Index j = i;
     while (j - 8 >= 1) {
-        const auto greater = static_cast<unsigned>(
-            _mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(a + j - 8), item, _CMP_GT_OQ)));
+        const auto greater =
+            static_cast<unsigned>(_mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(a + j - 8), item, _CMP_GT_OQ)));
         // The greater ones are the upper lanes, from the lowest lane set. The step to the
         // next eight does not wait for the count, so the next load need not either.
         if (greater != 0xFFu) return greater == 0 ? j : j - 8 + static_cast<Index>(__builtin_ctz(greater));
@@ -77,8 +77,8 @@ SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel
     for (Index i = 2; i <= numItems; ++i) {
         const float inserted = a[i];
 #if SORTING_X86
-        const Index j = kernel == Kernel::Avx2 ? insertion::PlaceOfAvx2(a, i, inserted)
-                                               : insertion::PlaceOf(a, i, inserted);
+        const Index j =
+            kernel == Kernel::Avx2 ? insertion::PlaceOfAvx2(a, i, inserted) : insertion::PlaceOf(a, i, inserted);
 #else
         const Index j = insertion::PlaceOf(a, i, inserted);
 #endif

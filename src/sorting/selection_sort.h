@@ -55,7 +55,8 @@ SORTING_AVX2 inline Index FirstSmallestAvx2(const float* a, Index i, Index last)
     for (; k + 32 <= count; k += 32)
         for (int lane = 0; lane < 4; ++lane)
             smallest[lane] = _mm256_min_ps(_mm256_loadu_ps(items + k + 8 * lane), smallest[lane]);
-    const __m256 joined = _mm256_min_ps(_mm256_min_ps(smallest[0], smallest[1]), _mm256_min_ps(smallest[2], smallest[3]));
+    const __m256 joined =
+        _mm256_min_ps(_mm256_min_ps(smallest[0], smallest[1]), _mm256_min_ps(smallest[2], smallest[3]));
     alignas(32) float lanes[8];
     _mm256_store_ps(lanes, joined);
     float value = lanes[0];

@@ -170,8 +170,8 @@ TEST(Comparison, ReportsProgressBeforeEachRun)
             heard.push_back(std::string(sorting::MethodName(method)) + " " + std::string(sorting::OrderName(order)) +
                             " " + std::to_string(count));
         });
-    EXPECT_EQ(heard, (std::vector<std::string>{"Merge random 10", "Bubble random 10", "Merge random 20",
-                                               "Bubble random 20"}));
+    EXPECT_EQ(heard,
+              (std::vector<std::string>{"Merge random 10", "Bubble random 10", "Merge random 20", "Bubble random 20"}));
 }
 
 TEST(Report, CsvParsesBackToTheTablesNumbers)
@@ -218,8 +218,7 @@ TEST(Comparison, ACountThatCannotBeHeldIsRefusedBeforeAnyRun)
     compare::Comparison exchange(ParseOptions({"--methods", "bubble,selection", "--counts", "10,100000000"}),
                                  platform::Timer);
     EXPECT_NO_THROW(exchange.RequireMemory(gauge));
-    compare::Comparison merge(ParseOptions({"--methods", "bubble,merge", "--counts", "10,100000000"}),
-                              platform::Timer);
+    compare::Comparison merge(ParseOptions({"--methods", "bubble,merge", "--counts", "10,100000000"}), platform::Timer);
     EXPECT_THROW(merge.RequireMemory(gauge), platform::RunTimeError);
     gauge.bytes = platform::WithMargin(3 * items);
     EXPECT_NO_THROW(merge.RequireMemory(gauge));
@@ -260,19 +259,19 @@ TEST_P(CountsOnEachOrder, FollowTheirFormulas)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Orders, CountsOnEachOrder, testing::ValuesIn(sorting::kInitialOrders),
-                         [](const auto& info) {
-                             std::string name(sorting::OrderName(info.param));
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Orders, CountsOnEachOrder, testing::ValuesIn(sorting::kInitialOrders), [](const auto& info) {
+    std::string name(sorting::OrderName(info.param));
+    std::erase(name, '-');
+    return name;
+});
 
 TEST(MergeCounts, EachMergeMovesItsRangeOutAndBack)
 {
     // 10 items: merges of 2, 2, 2, 2, 2, then 4, 4, then 8, then 10 items.
     const std::vector<std::pair<std::int32_t, std::int64_t>> cases{{2, 4}, {3, 10}, {10, 72}, {1024, 2 * 1024 * 10}};
     for (const auto& [n, moves] : cases)
-        EXPECT_EQ(Counted(SortMethod::Merge, sorting::MakeItems(n, 1, sorting::InitialOrder::Random)).moves, moves) << n;
+        EXPECT_EQ(Counted(SortMethod::Merge, sorting::MakeItems(n, 1, sorting::InitialOrder::Random)).moves, moves)
+            << n;
 }
 
 TEST(CompareOptions, ReadsTheInitialOrders)
@@ -291,9 +290,8 @@ TEST(CompareOptions, ReadsTheInitialOrders)
 
 TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
 {
-    CompareOptions options = ParseOptions(
-        {"--methods", "insertion,merge", "--orders", "reversed,sorted", "--counts", "40,80", "--seed", "2", "--repeat",
-         "1"});
+    CompareOptions options = ParseOptions({"--methods", "insertion,merge", "--orders", "reversed,sorted", "--counts",
+                                           "40,80", "--seed", "2", "--repeat", "1"});
     options.budgetSeconds = 100;
     const auto rows = compare::Comparison(options, platform::Timer).Run();
     std::vector<std::string> keys;

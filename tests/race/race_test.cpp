@@ -86,8 +86,8 @@ class EveryMethodAndOrder : public testing::TestWithParam<Case> {};
 
 std::string CaseName(const testing::TestParamInfo<Case>& info)
 {
-    std::string name = std::string(sorting::MethodName(info.param.method)) + "_" +
-                       std::string(sorting::OrderName(info.param.order));
+    std::string name =
+        std::string(sorting::MethodName(info.param.method)) + "_" + std::string(sorting::OrderName(info.param.order));
     std::erase(name, '-');
     return name;
 }

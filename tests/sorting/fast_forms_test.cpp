@@ -58,12 +58,23 @@ std::vector<float> Items(int size, int kind, std::mt19937& engine)
     for (int i = 1; i <= size; ++i) {
         float& x = items[static_cast<std::size_t>(i)];
         switch (kind) {
-            case 0: x = spread(engine); break;
-            case 1: x = static_cast<float>(few(engine)) / 4; break;
-            case 2: x = 0.5f; break;
-            case 3: x = static_cast<float>(i) / 512; break;
-            case 4: x = static_cast<float>(size - i) / 512; break;
-            default: x = few(engine) == 0 ? -0.0f : few(engine) == 1 ? 0.0f : static_cast<float>(few(engine)) / 4;
+            case 0:
+                x = spread(engine);
+                break;
+            case 1:
+                x = static_cast<float>(few(engine)) / 4;
+                break;
+            case 2:
+                x = 0.5f;
+                break;
+            case 3:
+                x = static_cast<float>(i) / 512;
+                break;
+            case 4:
+                x = static_cast<float>(size - i) / 512;
+                break;
+            default:
+                x = few(engine) == 0 ? -0.0f : few(engine) == 1 ? 0.0f : static_cast<float>(few(engine)) / 4;
         }
     }
     return items;
