@@ -1,17 +1,62 @@
-// sorting-race: the four sorting methods side by side on the same items, paced by their work.
+// sorting-race: sorting methods side by side on the same items, paced by their work.
 
 #include "platform/application_icon.h"
+#include "race/race_options.h"
 #include "race_window/race_window.h"
 
 #include <QApplication>
 
+#include <iostream>
+
+namespace {
+
+const std::string kProgram = "sorting-race";
+
+int Refuse(const race::RaceUsageError& error)
+{
+    std::cerr << kProgram << ": " << error.what() << "\n\n" << race::RaceUsageText(kProgram);
+    return 2;
+}
+
+// Help, the version, or a command line that cannot be followed: answered before any window.
+std::optional<int> AnswerAtOnce(const race::RaceOptions& options)
+{
+    if (options.help) std::cout << race::RaceUsageText(kProgram);
+    if (options.version) std::cout << kProgram << " " SORTING_VERSION "\n";
+    if (options.help || options.version) return 0;
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    // Read first without a display, so that help and mistakes need none; an option unknown
+    // here may be the window system's, and waits for it.
+    try {
+        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}))) return *answer;
+    } catch (const race::UnknownRaceOption&) {
+    } catch (const race::RaceUsageError& error) {
+        return Refuse(error);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(SORTING_VERSION);
     QApplication::setDesktopFileName(SORTING_RACE_ID);
     QApplication::setWindowIcon(platform::ApplicationIcon());
-    race_window::RaceWindow window;
+
+    // Qt has taken its own options out of the command line; the rest are the race's.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
+    race::RaceOptions options;
+    try {
+        options = race::ParseRaceOptions(arguments);
+    } catch (const race::RaceUsageError& error) {
+        return Refuse(error);
+    }
+    if (const auto answer = AnswerAtOnce(options)) return *answer;
+
+    race_window::RaceWindow window(options);
     window.resize(960, 640);
     window.show();
     return QApplication::exec();

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace reference {
 
@@ -209,6 +210,59 @@ SORTING_HOT_LOOP inline void Merge(float* a, Index n)
                 i += left;
                 j -= !left;
             }
+        }
+    }
+}
+
+// --- Shell, heap and quick sort: the textbook loops, written apart from the program's. ---
+
+// Knuth's gaps, each an insertion sort by exchanges over items h apart.
+SORTING_HOT_LOOP inline void PlainShell(float* a, Index n)
+{
+    Index h = 1;
+    while (h < n / 3) h = 3 * h + 1;
+    for (; h >= 1; h /= 3)
+        for (Index i = h + 1; i <= n; ++i)
+            for (Index j = i; j > h && a[j] < a[j - h]; j -= h) std::swap(a[j], a[j - h]);
+}
+
+inline void SiftDown(float* a, Index k, Index n)
+{
+    for (Index j = 2 * k; j <= n; k = j, j = 2 * k) {
+        if (j < n && a[j] < a[j + 1]) ++j;
+        if (!(a[k] < a[j])) break;
+        std::swap(a[k], a[j]);
+    }
+}
+
+// A heap built from the bottom up, then the largest taken off one by one.
+SORTING_HOT_LOOP inline void PlainHeap(float* a, Index n)
+{
+    for (Index k = n / 2; k >= 1; --k) SiftDown(a, k, n);
+    for (Index m = n; m > 1; --m) {
+        std::swap(a[1], a[m]);
+        SiftDown(a, 1, m - 1);
+    }
+}
+
+// The last item as pivot, the left part first, the right parts waiting on a list.
+SORTING_HOT_LOOP inline void PlainQuick(float* a, Index n)
+{
+    std::vector<std::pair<Index, Index>> waiting{{1, n}};
+    while (!waiting.empty()) {
+        auto [lo, hi] = waiting.back();
+        waiting.pop_back();
+        while (lo < hi) {
+            const float pivot = a[hi];
+            Index i = lo;
+            for (Index j = lo; j < hi; ++j)
+                if (a[j] <= pivot) {
+                    if (i != j) std::swap(a[i], a[j]);
+                    ++i;
+                }
+            if (i != hi) std::swap(a[i], a[hi]);
+            if (i + 1 < hi) waiting.push_back({i + 1, hi});
+            hi = i - 1;
         }
     }
 }

@@ -85,6 +85,7 @@ void Against(benchmark::State& state, SortMethod method, void (*sort)(float*, st
 }
 
 void StableSort(float* a, std::ptrdiff_t n) { std::stable_sort(a + 1, a + n + 1); }
+void StdSort(float* a, std::ptrdiff_t n) { std::sort(a + 1, a + n + 1); }
 
 // Merge sort's growth: n log n from 10^4 to 10^7 items.
 void BM_MergeGrowth(benchmark::State& state)
@@ -117,6 +118,17 @@ BENCHMARK_CAPTURE(Against, MergeVsBareLoop, SortMethod::Merge, reference::Merge)
     ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, MergeVsStableSort, SortMethod::Merge, StableSort)
     ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Shell, heap and quick sort against plain loops of their algorithms, and the standard
+// library's sort beside them for context.
+BENCHMARK_CAPTURE(Against, ShellVsPlainLoop, SortMethod::Shell, reference::PlainShell)
+    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, HeapVsPlainLoop, SortMethod::Heap, reference::PlainHeap)
+    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, QuickVsPlainLoop, SortMethod::Quick, reference::PlainQuick)
+    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, QuickVsStdSort, SortMethod::Quick, StdSort)
+    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Against the fastest plain loops without wider instructions.
 BENCHMARK_CAPTURE(Against, SelectionVsCmovLoop, SortMethod::Selection, reference::CmovSelection)

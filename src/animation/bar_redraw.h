@@ -11,7 +11,7 @@ class BarRedraw {
 public:
     BarRedraw(BarChart& chart, std::span<const float> theArray) : chart_(chart), theArray_(theArray) {}
 
-    void Compared() {}
+    void Compared(sorting::Index, sorting::Index) {}
     void Swapped(sorting::Index i, sorting::Index j)
     {
         Draw(i, i);

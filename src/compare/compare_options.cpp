@@ -3,6 +3,7 @@
 #include "platform/run_time_error.h"
 #include "platform/split_text.h"
 #include "platform/val.h"
+#include "sorting/method_list.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,17 +29,6 @@ std::int32_t ParseCount(const std::string& text)
     const auto count = ParseNumber<std::int64_t>(text, "a count");
     if (count < 1 || count > 2147483647) throw UsageError("a count must be from 1 to 2147483647, not " + text);
     return static_cast<std::int32_t>(count);
-}
-
-sorting::SortMethod ParseMethod(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    for (sorting::SortMethod method : sorting::kSortMethods) {
-        std::string known(sorting::MethodName(method));
-        std::transform(known.begin(), known.end(), known.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (name == known) return method;
-    }
-    throw UsageError("unknown method \"" + name + "\" (choose from selection, insertion, bubble, merge)");
 }
 
 std::vector<sorting::InitialOrder> ParseOrders(const std::string& list)
@@ -87,13 +77,11 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
         } else if (option == "--version") {
             options.version = true;
         } else if (option == "--methods") {
-            options.methods.clear();
-            for (const std::string& name : SplitList(value())) {
-                const sorting::SortMethod method = ParseMethod(name);
-                if (std::find(options.methods.begin(), options.methods.end(), method) == options.methods.end())
-                    options.methods.push_back(method);
+            try {
+                options.methods = sorting::ParseMethodList(value());
+            } catch (const std::invalid_argument& error) {
+                throw UsageError(error.what());
             }
-            if (options.methods.empty()) throw UsageError("--methods needs at least one method");
         } else if (option == "--orders") {
             options.orders = ParseOrders(value());
         } else if (option == "--counts") {
@@ -150,7 +138,8 @@ std::string UsageText(const std::string& program)
 Sorts items with each method at growing counts and reports the time of the sort alone, the
 comparisons, exchanges, merges and item moves, and whether the result is in order.
 
-  --methods LIST   methods to compare, from selection,insertion,bubble,merge (default: all)
+  --methods LIST   methods to compare, from selection,insertion,bubble,merge,shell,heap,quick,
+                   or all (default: all)
   --orders LIST    how the items stand before the sort, from the orders below, or all
                    (default: random)
 )" + orders +

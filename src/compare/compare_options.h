@@ -13,7 +13,7 @@ namespace compare {
 
 // What the comparison tool is asked to do.
 struct CompareOptions {
-    std::vector<sorting::SortMethod> methods{sorting::kSortMethods.begin(), sorting::kSortMethods.end()};
+    std::vector<sorting::SortMethod> methods{sorting::kAllMethods.begin(), sorting::kAllMethods.end()};
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
     std::vector<std::int32_t> counts;  // ascending
     std::optional<std::string> seed;   // as typed; none: seeded from the clock

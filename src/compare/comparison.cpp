@@ -34,9 +34,9 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
 {
     if (options_.counts.empty()) return;
     const std::int32_t largest = options_.counts.back();
-    const bool merge = std::find(options_.methods.begin(), options_.methods.end(), sorting::SortMethod::Merge) !=
-                       options_.methods.end();
-    const std::uint64_t bytes = 2 * run::ItemArray::Bytes(largest) + (merge ? sorting::MergeScratchBytes(largest) : 0);
+    std::uint64_t extra = 0;
+    for (sorting::SortMethod method : options_.methods) extra = std::max(extra, sorting::ExtraBytes(method, largest));
+    const std::uint64_t bytes = 2 * run::ItemArray::Bytes(largest) + extra;
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 

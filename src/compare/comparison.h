@@ -33,7 +33,8 @@ public:
     Comparison(CompareOptions options, Clock clock);
 
     // Raises the out-of-memory error when the largest count cannot be held: its items, the
-    // copy each run sorts, and merge sort's scratch array.
+    // copy each run sorts, and the most any method needs beside them (merge sort's scratch
+    // array, quick sort's waiting parts at their worst).
     void RequireMemory(const platform::MemoryGauge& memory) const;
 
     // `progress` hears of each run before it starts.

@@ -142,7 +142,7 @@ void DrawPlot(QPainter& painter, const LogLogScale& scale, QRect plot, const std
         DrawReference(
             painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
     }
-    for (sorting::SortMethod method : sorting::kSortMethods) {
+    for (sorting::SortMethod method : sorting::kAllMethods) {
         QPolygonF line;
         for (const Measurement& m : measurements)
             if (m.method == method && m.seconds > 0) line << scale.At(m.count, m.seconds);
@@ -159,7 +159,7 @@ void DrawPlot(QPainter& painter, const LogLogScale& scale, QRect plot, const std
 void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& measurements)
 {
     int row = 0;
-    for (sorting::SortMethod method : sorting::kSortMethods) {
+    for (sorting::SortMethod method : sorting::kAllMethods) {
         if (std::none_of(measurements.begin(), measurements.end(),
                          [method](const auto& m) { return m.method == method; }))
             continue;
@@ -228,6 +228,12 @@ QColor MethodColour(sorting::SortMethod method)
             return QColor(214, 39, 40);
         case sorting::SortMethod::Merge:
             return QColor(148, 103, 189);
+        case sorting::SortMethod::Shell:
+            return QColor(255, 127, 14);
+        case sorting::SortMethod::Heap:
+            return QColor(140, 86, 75);
+        case sorting::SortMethod::Quick:
+            return QColor(227, 119, 194);
     }
     return Qt::black;
 }

@@ -1,13 +1,25 @@
 #include "race/race.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
 
 namespace race {
 
-Race::Race(const std::vector<float>& items)
+Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods) : methods_(methods)
 {
-    for (sorting::SortMethod method : sorting::kSortMethods) lanes_.emplace_back(Record(method, items));
+    if (methods.empty()) throw std::invalid_argument("a race needs a method");
+    for (sorting::SortMethod method : methods) lanes_.emplace_back(Record(method, items));
 }
+
+const Replay& Race::Lane(sorting::SortMethod method) const
+{
+    const auto at = std::find(methods_.begin(), methods_.end(), method);
+    if (at == methods_.end()) throw std::out_of_range("the method does not race");
+    return lanes_[static_cast<std::size_t>(at - methods_.begin())];
+}
+
+Replay& Race::Lane(sorting::SortMethod method) { return const_cast<Replay&>(std::as_const(*this).Lane(method)); }
 
 void Race::Tick(std::uint64_t steps)
 {

@@ -8,33 +8,35 @@
 
 namespace race {
 
-// The four methods on the same items, on one clock: at each tick every method that has not
+// Several methods on the same items, on one clock: at each tick every method that has not
 // finished goes on by the same number of steps, so that a method's progress is its share of
 // the work and the methods finish in the order of their costs.
 class Race {
 public:
-    // Records the four sorts of `items` (element 0 first, 1 to kMaxItems items).
-    explicit Race(const std::vector<float>& items);
+    // Records each of `methods` (one or more, each once) sorting `items` (element 0 first, 1
+    // to kMaxItems items).
+    explicit Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods = {
+                                                       sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()});
 
     void Tick(std::uint64_t steps);
     void Restart();
 
-    // In the window's order: Selection, Insertion, Bubble, Merge.
-    const Replay& Lane(sorting::SortMethod method) const { return lanes_[static_cast<std::size_t>(method)]; }
-    Replay& Lane(sorting::SortMethod method) { return lanes_[static_cast<std::size_t>(method)]; }
+    // In the order they were given.
+    const std::vector<sorting::SortMethod>& Methods() const { return methods_; }
+    // The lane of one of the methods racing.
+    const Replay& Lane(sorting::SortMethod method) const;
+    Replay& Lane(sorting::SortMethod method);
 
     bool AllFinished() const;
     // 1 for the method with the fewest steps; methods with as many steps share a place.
     int Rank(sorting::SortMethod method) const;
     // The method that finishes first: the one with the fewest steps, the first in the
-    // window's order among equals.
+    // given order among equals.
     sorting::SortMethod FirstToFinish() const;
-    std::int32_t NumItems() const
-    {
-        return static_cast<std::int32_t>(Lane(sorting::SortMethod::Merge).Items().size()) - 1;
-    }
+    std::int32_t NumItems() const { return static_cast<std::int32_t>(lanes_.front().Items().size()) - 1; }
 
 private:
+    std::vector<sorting::SortMethod> methods_;
     std::vector<Replay> lanes_;
 };
 

@@ -11,7 +11,7 @@ class Recorder {
 public:
     Recorder(Recording& recording, std::span<const float> items) : recording_(recording), items_(items) {}
 
-    void Compared() { counter_.Compared(); }
+    void Compared(sorting::Index i, sorting::Index j) { counter_.Compared(i, j); }
     void Swapped(sorting::Index i, sorting::Index j)
     {
         recording_.exchanges.push_back({StepsSoFar(), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});

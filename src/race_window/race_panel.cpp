@@ -20,8 +20,8 @@ QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong
 
 QString Ordinal(int rank)
 {
-    static const char* const names[] = {"1st", "2nd", "3rd", "4th"};
-    return names[std::clamp(rank, 1, 4) - 1];
+    static const char* const names[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"};
+    return names[std::clamp(rank, 1, 7) - 1];
 }
 
 QColor BarColour(float value) { return QColor(platform::ToRgb(animation::BarColour(value))); }

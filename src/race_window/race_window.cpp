@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -32,9 +34,16 @@ QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent)
     return label;
 }
 
+// "two" to "seven": how many methods race.
+QString NumberWord(std::size_t n)
+{
+    static const char* const words[] = {"two", "three", "four", "five", "six", "seven"};
+    return n >= 2 && n <= 7 ? QString(words[n - 2]) : QString::number(n);
+}
+
 }  // namespace
 
-RaceWindow::RaceWindow(QWidget* parent) : QWidget(parent)
+RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent) : QWidget(parent), methods_(options.methods)
 {
     setObjectName("RaceWindow");
     setWindowTitle(tr("Sorting Race"));
@@ -71,6 +80,22 @@ void RaceWindow::BuildControls()
     seedField_->setAccessibleName(tr("Random seed"));
     seedField_->setToolTip(tr("The same seed, count and order give the same items; press Enter to take it"));
     seedField_->setMaximumWidth(90);
+    methodsButton_ = new QToolButton(this);
+    methodsButton_->setObjectName("MethodsButton");
+    methodsButton_->setAccessibleName(tr("Methods"));
+    methodsButton_->setToolTip(tr("Which methods race: two or more"));
+    methodsButton_->setPopupMode(QToolButton::InstantPopup);
+    methodsButton_->setFocusPolicy(Qt::StrongFocus);
+    methodsMenu_ = new QMenu(methodsButton_);
+    methodsMenu_->setObjectName("MethodsMenu");
+    for (sorting::SortMethod method : sorting::kAllMethods) {
+        QAction* action = methodsMenu_->addAction(platform::ToQString(sorting::MethodName(method)));
+        action->setCheckable(true);
+        action->setChecked(std::find(methods_.begin(), methods_.end(), method) != methods_.end());
+        action->setData(static_cast<int>(method));
+        connect(action, &QAction::toggled, this, &RaceWindow::ApplyMethods);
+    }
+    methodsButton_->setMenu(methodsMenu_);
     auto* newItems = new QPushButton(tr("New items"), this);
     newItems->setObjectName("NewItemsButton");
     newItems->setToolTip(tr("Draw new random items with a new seed"));
@@ -105,6 +130,8 @@ void RaceWindow::BuildControls()
     items->addWidget(LabelFor(seedField_, tr("S&eed:"), this));
     items->addWidget(seedField_);
     items->addWidget(newItems);
+    items->addWidget(LabelFor(methodsButton_, tr("&Methods:"), this));
+    items->addWidget(methodsButton_);
     items->addWidget(problem_, 1);
     auto* drive = new QHBoxLayout;
     drive->addWidget(playButton_);
@@ -115,19 +142,14 @@ void RaceWindow::BuildControls()
     drive->addWidget(restart);
     drive->addStretch(1);
 
-    auto* grid = new QGridLayout;
-    for (sorting::SortMethod method : sorting::kSortMethods) {
-        const auto i = static_cast<int>(method);
-        panels_[static_cast<std::size_t>(i)] = new RacePanel(method, this);
-        grid->addWidget(panels_[static_cast<std::size_t>(i)], i / 2, i % 2);
-    }
+    grid_ = new QGridLayout;
     status_ = new QLabel(this);
     status_->setObjectName("Status");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(items);
     layout->addLayout(drive);
-    layout->addLayout(grid, 1);
+    layout->addLayout(grid_, 1);
     layout->addWidget(status_);
 
     connect(countField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplyCount);
@@ -187,6 +209,44 @@ void RaceWindow::ApplySeed()
     }
 }
 
+void RaceWindow::ApplyMethods()
+{
+    std::vector<sorting::SortMethod> chosen;
+    for (QAction* action : methodsMenu_->actions())
+        if (action->isChecked()) chosen.push_back(static_cast<sorting::SortMethod>(action->data().toInt()));
+    if (chosen.size() < race::kFewestMethods) {
+        // The race keeps its methods, and the menu shows them again.
+        problem_->setText(tr("Choose at least two methods; the race keeps its %1.").arg(methods_.size()));
+        for (QAction* action : methodsMenu_->actions()) {
+            const QSignalBlocker quiet(action);
+            action->setChecked(std::find(methods_.begin(), methods_.end(),
+                                         static_cast<sorting::SortMethod>(action->data().toInt())) != methods_.end());
+        }
+        return;
+    }
+    problem_->clear();
+    methods_ = chosen;
+    StartRace(count_);
+}
+
+void RaceWindow::LayOutPanels()
+{
+    for (RacePanel* panel : panels_) delete panel;
+    panels_.clear();
+    // Two columns up to four methods, three beyond.
+    const int columns = methods_.size() <= 4 ? 2 : 3;
+    for (std::size_t i = 0; i < methods_.size(); ++i) {
+        auto* panel = new RacePanel(methods_[i], this);
+        grid_->addWidget(panel, static_cast<int>(i) / columns, static_cast<int>(i) % columns);
+        panel->show();
+        panels_.push_back(panel);
+    }
+    for (int c = 0; c < 3; ++c) grid_->setColumnStretch(c, c < columns ? 1 : 0);
+    for (int r = 0; r < 3; ++r)
+        grid_->setRowStretch(r, r < (static_cast<int>(methods_.size()) + columns - 1) / columns ? 1 : 0);
+    methodsButton_->setText(tr("%1 methods").arg(methods_.size()));
+}
+
 void RaceWindow::NewItems()
 {
     platform::RandomGenerator generator;
@@ -201,7 +261,9 @@ void RaceWindow::StartRace(std::int32_t count)
     SetPlaying(false);
     count_ = count;
     const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(orderChoice_->currentIndex(), 0))];
-    race_ = std::make_unique<race::Race>(sorting::MakeItems(count, seed_, order));
+    const bool samePanels = race_ && race_->Methods() == methods_;
+    race_ = std::make_unique<race::Race>(sorting::MakeItems(count, seed_, order), methods_);
+    if (!samePanels) LayOutPanels();
     for (RacePanel* panel : panels_) panel->Show(race_.get());
     ShowProgress();
 }
@@ -258,9 +320,10 @@ void RaceWindow::ShowProgress()
 {
     for (RacePanel* panel : panels_) panel->Refresh();
     if (race_->AllFinished())
-        status_->setText(tr("All four are done: %1 finished first.")
-                             .arg(platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
-    else if (race_->Lane(sorting::SortMethod::Merge).StepsDone() == 0 && !Playing())
+        status_->setText(tr("All %1 are done: %2 finished first.")
+                             .arg(NumberWord(race_->Methods().size()),
+                                  platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
+    else if (race_->Lane(race_->Methods().front()).StepsDone() == 0 && !Playing())
         status_->setText(
             tr("%1 items, %2. Press Play or Space to start.").arg(race_->NumItems()).arg(orderChoice_->currentText()));
     else

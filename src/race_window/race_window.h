@@ -2,26 +2,30 @@
 
 #include "race/pace.h"
 #include "race/race.h"
+#include "race/race_options.h"
 #include "sorting/initial_order.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <memory>
+#include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QMenu;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QToolButton;
 
 namespace race_window {
 
 class RacePanel;
 
-// The four methods side by side on the same items, paced by their work: the count, the
+// The chosen methods side by side on the same items, paced by their work: the count, the
 // initial order and the seed choose the items; play, pause, one step, the speed and restart
 // drive the race. The window never blocks: the sorts are recorded first and replayed on a
 // timer.
@@ -31,7 +35,7 @@ class RaceWindow : public QWidget {
 public:
     static constexpr int kDefaultCount = 100;
 
-    explicit RaceWindow(QWidget* parent = nullptr);
+    explicit RaceWindow(const race::RaceOptions& options = {}, QWidget* parent = nullptr);
     ~RaceWindow() override;
 
     const race::Race& CurrentRace() const { return *race_; }
@@ -50,6 +54,10 @@ private:
     void BuildControls();
     void ApplyCount();
     void ApplySeed();
+    // Races the methods checked in the menu, if there are enough of them.
+    void ApplyMethods();
+    // One panel per method racing, in a grid that fits their number.
+    void LayOutPanels();
     // Records a new race of the items the controls ask for, at its start and paused.
     void StartRace(std::int32_t count);
     void Tick();
@@ -57,6 +65,7 @@ private:
     void ShowSpeed();
     void SetPlaying(bool playing);
 
+    std::vector<sorting::SortMethod> methods_;
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;
     double seed_ = 1;
@@ -67,12 +76,15 @@ private:
     QLineEdit* countField_ = nullptr;
     QLabel* problem_ = nullptr;  // what is wrong with a field, beside the fields
     QComboBox* orderChoice_ = nullptr;
+    QToolButton* methodsButton_ = nullptr;
+    QMenu* methodsMenu_ = nullptr;
     QLineEdit* seedField_ = nullptr;
     QPushButton* playButton_ = nullptr;
     QSlider* speedSlider_ = nullptr;
     QLabel* speedLabel_ = nullptr;
     QLabel* status_ = nullptr;
-    std::array<RacePanel*, 4> panels_{};
+    QGridLayout* grid_ = nullptr;
+    std::vector<RacePanel*> panels_;
 };
 
 }  // namespace race_window

@@ -13,12 +13,12 @@
 namespace run {
 namespace {
 
-// What a run adds to what the program holds: the new items, then merge sort's scratch array
-// once the previous items have been let go.
+// What a run adds to what the program holds: the new items, then what the sort needs beside
+// them (merge sort's scratch array) once the previous items have been let go.
 std::uint64_t RunBytes(std::int32_t numItems, sorting::SortMethod method, const ItemArray& previous)
 {
     const std::uint64_t items = ItemArray::Bytes(numItems);
-    const std::uint64_t scratch = method == sorting::SortMethod::Merge ? sorting::MergeScratchBytes(numItems) : 0;
+    const std::uint64_t scratch = sorting::ExtraBytes(method, numItems);
     const std::uint64_t held = previous.Elements().size_bytes();
     return items + (scratch > held ? scratch - held : 0);
 }

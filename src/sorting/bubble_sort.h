@@ -20,7 +20,7 @@ SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
         const Index numItems = NumItems(theArray);
         for (Index j = 1; j <= numItems - 1; ++j) {
             for (Index i = 1; i <= numItems - j; ++i) {
-                observer.Compared();
+                observer.Compared(i, i + 1);
                 if (theArray[i] > theArray[i + 1]) Swap(theArray, i, i + 1, observer);
             }
             NotePassEnded(observer, theArray);

@@ -18,7 +18,7 @@ struct SortCounts {
 struct CountingObserver {
     SortCounts counts;
 
-    void Compared() { ++counts.comparisons; }
+    void Compared(Index, Index) { ++counts.comparisons; }
     void Swapped(Index, Index)
     {
         ++counts.exchanges;

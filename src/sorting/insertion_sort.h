@@ -25,7 +25,7 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
             const float inserted = theArray[i];
             Index j = i;
             for (;;) {
-                observer.Compared();
+                observer.Compared(j - 1, j);
                 if (!(theArray[j - 1] > inserted && j > 1)) break;
                 Swap(theArray, j - 1, j, observer);
                 --j;

@@ -12,7 +12,8 @@ namespace sorting {
 // Merges the sorted runs Lo..Mid and Mid+1..Hi into one sorted run Lo..Hi, through `scratch`
 // (indexed like the items). The right run is copied reversed, so the entries not yet taken,
 // scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
-// needs a test for an exhausted run. On a tie the upper cursor's entry is taken.
+// needs a test for an exhausted run. On a tie the upper cursor's entry is taken. The observer
+// hears each comparison as the places its two items held before the merge.
 template <SortObserver Observer>
 void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
 {
@@ -21,7 +22,7 @@ void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observ
     Index i = lo;
     Index j = hi;
     for (Index k = lo; k <= hi; ++k) {
-        observer.Compared();
+        observer.Compared(i, mid + hi + 1 - j);
         const float left = scratch[i];
         const float right = scratch[j];
         const bool takeLeft = left < right;

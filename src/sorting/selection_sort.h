@@ -22,7 +22,7 @@ SORTING_HOT_LOOP void SelectionSort(Items theArray, Observer& observer)
         for (Index i = 1; i <= numItems - 1; ++i) {
             Index m = i;
             for (Index j = i + 1; j <= numItems; ++j) {
-                observer.Compared();
+                observer.Compared(j, m);
                 if (theArray[j] < theArray[m]) m = j;
             }
             Swap(theArray, m, i, observer);

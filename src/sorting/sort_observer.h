@@ -17,17 +17,19 @@ inline Index NumItems(std::span<const float> theArray) { return static_cast<Inde
 // What a sort tells about its work as it goes: the bar chart redraws what changed, a
 // counting tool counts. The sorts are templates over it, so that an observer whose hooks do
 // nothing costs nothing.
+// Compared(i, j) names the two items a comparison reads (element 0 where insertion sort's
+// test reads it; for a merge, the places its two items held when the merge began).
 template <typename T>
 concept SortObserver = requires(T observer, Index i)
 {
-    observer.Compared();
+    observer.Compared(i, i);
     observer.Swapped(i, i);
     observer.Merged(i, i, i);
 };
 
 // Watches nothing: the sorts then take their fast forms.
 struct NoObserver {
-    void Compared() {}
+    void Compared(Index, Index) {}
     void Swapped(Index, Index) {}
     void Merged(Index, Index, Index) {}
 };

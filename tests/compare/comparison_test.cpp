@@ -4,6 +4,7 @@
 #include "platform/memory_check.h"
 #include "platform/monotonic_clock.h"
 #include "platform/run_time_error.h"
+#include "run/item_array.h"
 #include "sorting/counting_observer.h"
 #include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
@@ -94,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CountsFollowTheFormulas, testing::Values(0, 1, 2
 TEST(CompareOptions, DefaultsToAllMethodsDoublingFromAThousandToTenMillion)
 {
     const CompareOptions options = ParseOptions({});
-    EXPECT_EQ(options.methods.size(), 4u);
+    EXPECT_EQ(options.methods.size(), 7u);
     EXPECT_EQ(options.counts.front(), 1000);
     EXPECT_EQ(options.counts.back(), 8192000);
     EXPECT_EQ(options.counts.size(), 14u);
@@ -118,7 +119,7 @@ TEST(CompareOptions, ReadsEveryOption)
 
 TEST(CompareOptions, RefusesWhatItCannotFollow)
 {
-    const std::vector<std::vector<std::string>> bad{{"--methods", "quick"},
+    const std::vector<std::vector<std::string>> bad{{"--methods", "quick,bogo"},
                                                     {"--counts", "10,x"},
                                                     {"--counts", "0"},
                                                     {"--from", "10", "--to", "5"},
@@ -138,15 +139,15 @@ TEST(Comparison, TheBudgetStopsAMethodsGrowth)
     CompareOptions options = ParseOptions({"--counts", "50,100,200", "--seed", "1", "--repeat", "1"});
     options.budgetSeconds = 1e-12;  // every run is longer
     const auto stopped = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(stopped.size(), 4u);
+    ASSERT_EQ(stopped.size(), 7u);
     for (const auto& m : stopped) EXPECT_EQ(m.count, 50);
 
     options.budgetSeconds = 100;
     const auto grown = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(grown.size(), 12u);
+    ASSERT_EQ(grown.size(), 21u);
     EXPECT_EQ(grown[0].method, SortMethod::Selection);
     EXPECT_EQ(grown[2].count, 200);
-    EXPECT_EQ(grown[11].method, SortMethod::Merge);
+    EXPECT_EQ(grown[20].method, SortMethod::Quick);
     for (const auto& m : grown) EXPECT_TRUE(m.inOrder);
 }
 
@@ -308,4 +309,56 @@ TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
     const auto stopped = compare::Comparison(options, platform::Timer).Run();
     ASSERT_EQ(stopped.size(), 4u);
     for (const auto& m : stopped) EXPECT_EQ(m.count, 40);
+}
+
+TEST(CompareOptions, NamesTheSevenMethodsAndRefusesAnUnknownOneByName)
+{
+    EXPECT_EQ(ParseOptions({"--methods", "all"}).methods,
+              std::vector(sorting::kAllMethods.begin(), sorting::kAllMethods.end()));
+    EXPECT_EQ(ParseOptions({"--methods", "Quick,heap,SHELL,heap"}).methods,
+              (std::vector{SortMethod::Quick, SortMethod::Heap, SortMethod::Shell}));
+    try {
+        ParseOptions({"--methods", "merge,timsort"});
+        FAIL() << "an unknown method is taken";
+    } catch (const UsageError& error) {
+        EXPECT_STREQ(error.what(),
+                     "unknown method \"timsort\" (choose from selection, insertion, bubble, merge, "
+                     "shell, heap, quick, or all)");
+    }
+}
+
+TEST(Comparison, ShellHeapAndQuickOnEveryOrderGiveTheirExactCounts)
+{
+    const CompareOptions options = ParseOptions({"--methods", "shell,heap,quick", "--orders", "all", "--counts", "500",
+                                                 "--seed", "3", "--repeat", "1", "--csv"});
+    const auto rows = compare::Comparison(options, platform::Timer).Run();
+    ASSERT_EQ(rows.size(), 15u);
+    for (const auto& m : rows) {
+        const std::vector<float> items = sorting::MakeItems(500, 3, m.order);
+        const auto counts = Counted(m.method, items);
+        EXPECT_EQ(m.counts.comparisons, counts.comparisons);
+        EXPECT_EQ(m.counts.exchanges, counts.exchanges);
+        EXPECT_EQ(m.counts.moves, 3 * counts.exchanges);
+        EXPECT_TRUE(m.inOrder);
+        if (m.order == sorting::InitialOrder::Sorted && m.method == SortMethod::Quick) {
+            EXPECT_EQ(m.counts.comparisons, 500 * 499 / 2);
+            EXPECT_EQ(m.counts.exchanges, 0);
+        }
+        if (m.order == sorting::InitialOrder::Sorted && m.method == SortMethod::Shell) {
+            EXPECT_EQ(m.counts.exchanges, 0);
+        }
+    }
+    EXPECT_EQ(ParseCsv(compare::FormatCsv(rows))[1][0], "Shell");
+}
+
+TEST(Comparison, TheMemoryCheckCountsQuickSortsWaitingPartsAtTheirWorst)
+{
+    const std::int32_t count = 100'000'000;
+    FixedGauge gauge;
+    gauge.bytes = platform::WithMargin(2 * run::ItemArray::Bytes(count) + sorting::QuickStackBytes(count));
+    compare::Comparison quick(ParseOptions({"--methods", "heap,quick", "--counts", std::to_string(count)}),
+                              platform::Timer);
+    EXPECT_NO_THROW(quick.RequireMemory(gauge));
+    *gauge.bytes -= 1;
+    EXPECT_THROW(quick.RequireMemory(gauge), platform::RunTimeError);
 }

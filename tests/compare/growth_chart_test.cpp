@@ -13,7 +13,7 @@ namespace {
 std::vector<Measurement> SampleMeasurements()
 {
     std::vector<Measurement> measurements;
-    for (SortMethod method : sorting::kSortMethods) {
+    for (SortMethod method : sorting::kWindowMethods) {
         const double factor = method == SortMethod::Merge ? 1e-8 : 1e-9 * (1 + static_cast<int>(method));
         for (std::int32_t count = 1000; count <= 64000; count *= 2) {
             const double n = count;
@@ -88,7 +88,7 @@ private slots:
         const QString path = directory.filePath("chart.svg");
         compare::WriteGrowthChart(SampleMeasurements(), path.toStdString());
         QSet<QString> expected;
-        for (SortMethod method : sorting::kSortMethods) expected << compare::MethodColour(method).name();
+        for (SortMethod method : sorting::kWindowMethods) expected << compare::MethodColour(method).name();
         QCOMPARE(PolylineColours(path), expected);
     }
 
@@ -102,7 +102,7 @@ private slots:
         QMap<QRgb, int> pixels;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) ++pixels[image.pixel(x, y)];
-        for (SortMethod method : sorting::kSortMethods)
+        for (SortMethod method : sorting::kWindowMethods)
             QVERIFY2(pixels.value(compare::MethodColour(method).rgb()) > 50, sorting::MethodName(method).data());
     }
 
@@ -133,7 +133,7 @@ private slots:
             return n;
         };
         const int panelWidth = 380, top = 36, panelHeight = 290;
-        for (SortMethod method : sorting::kSortMethods) {
+        for (SortMethod method : sorting::kWindowMethods) {
             const QRgb colour = compare::MethodColour(method).rgb();
             const int first = colourIn(QRect(0, top, panelWidth, panelHeight), colour);
             const int second = colourIn(QRect(panelWidth, top, panelWidth, panelHeight), colour);
@@ -176,13 +176,14 @@ private slots:
         const QString chart = directory.filePath("run.svg");
         QProcess tool;
         tool.start(SORTING_COMPARE_PATH,
-                   {"--counts", "100,200", "--seed", "5", "--repeat", "1", "--csv", "--chart", chart});
+                   {"--methods", "all", "--counts", "100,200", "--seed", "5", "--repeat", "1", "--csv", "--chart",
+                    chart});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
         const QStringList lines = QString(tool.readAllStandardOutput()).trimmed().split('\n');
-        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.size(), 15);
         QVERIFY(lines[0].startsWith("method,order,count,seconds"));
-        QCOMPARE(PolylineColours(chart).size(), 4);
+        QCOMPARE(PolylineColours(chart).size(), 7);
     }
 };
 

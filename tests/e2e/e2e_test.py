@@ -72,12 +72,13 @@ class Screen:
 
 
 class Program:
-    def __init__(self, command=None, title="Form1"):
-        """Starts the program, or `command`, which starts it, and waits for its window."""
+    def __init__(self, command=None, title="Form1", name=None):
+        """Starts the program, or `command`, which starts it, and waits for its window; `name`
+        is the program's, where the command does not end with it."""
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.pop("QT_QPA_PLATFORM", None)
         command = command or [PROGRAM]
-        self.name = os.path.basename(command[-1])  # the program, last in any wrapping command
+        self.name = name or os.path.basename(command[-1])  # the program, last in any wrapping command
         self.process = subprocess.Popen(command, env=env)
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"], check=True,
                        capture_output=True, timeout=20)
@@ -387,14 +388,24 @@ class UnderAMemoryLimit(unittest.TestCase):
         self.assertRegex(result.stderr, r"300.?000.?000 items need 3\.8 GB; 1\.\d GB is available\.")
 
 
-class RaceEndToEnd(unittest.TestCase):
-    """sorting-race: the four methods side by side, driven by real input."""
+class RaceChecks:
+    """What the race tests read from the screen and the accessibility tree."""
 
-    PANELS = ("Selection", "Insertion", "Bubble", "Merge")
+    ARGUMENTS = []
 
     def setUp(self):
-        self.program = Program([os.path.join(os.path.dirname(PROGRAM), "sorting-race")], title="Sorting Race")
+        command = [os.path.join(os.path.dirname(PROGRAM), "sorting-race"), *self.ARGUMENTS]
+        self.program = Program(command, title="Sorting Race", name="sorting-race")
         self.addCleanup(self.program.close)
+
+    def status_starting(self, prefix, deadline):
+        while time.time() < deadline:
+            labels = [n.name for n in self.program.nodes() if n.getRoleName() == "label"]
+            status = next((t for t in labels if t.startswith(prefix)), None)
+            if status:
+                return status
+            time.sleep(0.2)
+        return None
 
     def panel(self, method):
         return self.program.find("filler", method)
@@ -415,6 +426,12 @@ class RaceEndToEnd(unittest.TestCase):
             heights.append(height)
         return len([h for h in heights if h > 0]) > (w - 12) * 0.9 and heights == sorted(heights)
 
+
+class RaceEndToEnd(RaceChecks, unittest.TestCase):
+    """sorting-race: the four methods side by side, driven by real input."""
+
+    PANELS = ("Selection", "Insertion", "Bubble", "Merge")
+
     def test_a_race_of_200_items_ends_with_merge_first_and_every_panel_in_order(self):
         p = self.program
         p.type_into("text", "Number of items", "200")
@@ -431,15 +448,33 @@ class RaceEndToEnd(unittest.TestCase):
                        check=True)
         self.assertIn("done: 1st", self.panel("Merge").description, "merge sort is done halfway")
         self.assertFalse(self.rising_bars(halfway, "Bubble"), "bubble sort is not done halfway")
-        status = None
-        while status is None and time.time() < deadline:
-            labels = [n.name for n in p.nodes() if n.getRoleName() == "label"]
-            status = next((t for t in labels if t.startswith("All four are done")), None)
-            time.sleep(0.2)
+        status = self.status_starting("All four are done", deadline)
         self.assertEqual(status, "All four are done: Merge finished first.")
         self.assertIn("done: 1st", self.panel("Merge").description)
         time.sleep(0.3)
         screen = Screen("race-end")
+        for method in self.PANELS:
+            with self.subTest(method=method):
+                self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
+
+
+class SevenMethodRace(RaceChecks, unittest.TestCase):
+    """sorting-race --methods all: the seven methods in a grid of three columns."""
+
+    ARGUMENTS = ["--methods", "all"]
+    PANELS = ("Selection", "Insertion", "Bubble", "Merge", "Shell", "Heap", "Quick")
+
+    def test_a_race_of_300_items_runs_to_its_end_with_every_panel_in_order(self):
+        p = self.program
+        p.type_into("text", "Number of items", "300")
+        xdotool("key", "Return")
+        time.sleep(0.3)
+        p.click(p.find("push button", "Play"))
+        xdotool("key", "plus", "plus", "plus", "plus")  # 100,000 steps a second
+        status = self.status_starting("All seven are done", time.time() + 60)
+        self.assertRegex(status, r"^All seven are done: \w+ finished first\.$")
+        time.sleep(0.3)
+        screen = Screen("race-seven-end")
         for method in self.PANELS:
             with self.subTest(method=method):
                 self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
@@ -451,7 +486,7 @@ def main():
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
     loader = unittest.defaultTestLoader
-    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd)])
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, SevenMethodRace)])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")

@@ -2,6 +2,7 @@
 #include "platform/monotonic_clock.h"
 #include "race/pace.h"
 #include "race/race.h"
+#include "race/race_options.h"
 #include "sorting/initial_order.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ class Snapshots {
 public:
     explicit Snapshots(std::span<const float> items) : items_(items) { Keep(); }
 
-    void Compared() { pending_.emplace_back(items_.begin(), items_.end()); }
+    void Compared(sorting::Index, sorting::Index) { pending_.emplace_back(items_.begin(), items_.end()); }
     void Swapped(sorting::Index, sorting::Index)
     {
         Settle(1);
@@ -77,7 +78,7 @@ struct Case {
 std::vector<Case> AllCases()
 {
     std::vector<Case> cases;
-    for (SortMethod method : sorting::kSortMethods)
+    for (SortMethod method : sorting::kAllMethods)
         for (InitialOrder order : sorting::kInitialOrders) cases.push_back({method, order});
     return cases;
 }
@@ -193,9 +194,9 @@ TEST(Race, EachTickAdvancesEveryUnfinishedMethodByTheSameSteps)
     std::vector<SortMethod> finished;
     for (int tick = 0; !race.AllFinished(); ++tick) {
         std::array<std::uint64_t, 4> before{};
-        for (SortMethod m : sorting::kSortMethods) before[std::size_t(m)] = race.Lane(m).StepsDone();
+        for (SortMethod m : sorting::kWindowMethods) before[std::size_t(m)] = race.Lane(m).StepsDone();
         race.Tick(1000);
-        for (SortMethod m : sorting::kSortMethods) {
+        for (SortMethod m : sorting::kWindowMethods) {
             const Replay& lane = race.Lane(m);
             const std::uint64_t expected = std::min<std::uint64_t>(before[std::size_t(m)] + 1000, lane.TotalSteps());
             ASSERT_EQ(lane.StepsDone(), expected) << sorting::MethodName(m) << " at tick " << tick;
@@ -209,7 +210,7 @@ TEST(Race, EachTickAdvancesEveryUnfinishedMethodByTheSameSteps)
     EXPECT_EQ(race.FirstToFinish(), SortMethod::Merge);
     EXPECT_EQ(race.Rank(SortMethod::Merge), 1);
     EXPECT_EQ(race.Rank(SortMethod::Bubble), 4);
-    for (SortMethod m : sorting::kSortMethods) {
+    for (SortMethod m : sorting::kWindowMethods) {
         const auto& items = race.Lane(m).Items();
         EXPECT_TRUE(std::is_sorted(items.begin() + 1, items.end()));
     }
@@ -240,4 +241,34 @@ TEST(Pace, TheDialIsLogarithmicAndCarriesFractions)
     EXPECT_EQ(pace.StepsFor(5.0), 1u) << "a stall counts as a tenth of a second";
     pace.SetNotch(1000);
     EXPECT_EQ(pace.Notch(), race::Pace::kFastest);
+}
+
+TEST(Race, TheMethodsChosenRaceInTheirOrderAndRankAmongThemselves)
+{
+    const std::vector<SortMethod> seven(sorting::kAllMethods.begin(), sorting::kAllMethods.end());
+    race::Race race(sorting::MakeItems(300, 6, InitialOrder::Sorted), seven);
+    EXPECT_EQ(race.Methods(), seven);
+    while (!race.AllFinished()) race.Tick(100000);
+    // On items in order quick sort compares every pair, as selection and bubble sort do.
+    EXPECT_EQ(race.Lane(SortMethod::Quick).Source().totals.comparisons, 300 * 299 / 2);
+    EXPECT_EQ(race.FirstToFinish(), SortMethod::Insertion);
+    EXPECT_EQ(race.Rank(SortMethod::Insertion), 1);
+    EXPECT_EQ(race.Rank(SortMethod::Quick), race.Rank(SortMethod::Bubble));
+
+    race::Race two(sorting::MakeItems(50, 1, InitialOrder::Random), {SortMethod::Heap, SortMethod::Shell});
+    EXPECT_EQ(two.Methods(), (std::vector{SortMethod::Heap, SortMethod::Shell}));
+    EXPECT_THROW((void)two.Lane(SortMethod::Merge), std::out_of_range);
+}
+
+TEST(RaceOptions, ReadTheMethodsAndRefuseWhatCannotRace)
+{
+    EXPECT_EQ(race::ParseRaceOptions({}).methods,
+              std::vector(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
+    EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).methods.size(), 7u);
+    EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).methods,
+              (std::vector{SortMethod::Quick, SortMethod::Heap}));
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--methods", "quick"}, {"--methods", "quick,quick"}, {"--methods", "merge,bogo"}, {"--methods"}})
+        EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
+    EXPECT_THROW(race::ParseRaceOptions({"-display"}), race::UnknownRaceOption);
 }

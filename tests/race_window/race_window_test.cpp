@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -19,7 +20,7 @@ namespace {
 std::vector<std::uint64_t> StepsDone(const RaceWindow& window)
 {
     std::vector<std::uint64_t> steps;
-    for (SortMethod m : sorting::kSortMethods) steps.push_back(window.CurrentRace().Lane(m).StepsDone());
+    for (SortMethod m : sorting::kWindowMethods) steps.push_back(window.CurrentRace().Lane(m).StepsDone());
     return steps;
 }
 
@@ -169,6 +170,34 @@ private slots:
         QTest::mouseClick(Control(*window, "NewItemsButton"), Qt::LeftButton);
         QVERIFY(Control<QLineEdit>(*window, "SeedField")->text() != "2");
         QVERIFY(window->CurrentRace().Lane(SortMethod::Merge).Items() != seedOne);
+    }
+
+    void theMethodsMenuChoosesWhoRacesButNeverFewerThanTwo()
+    {
+        auto* menu = Control<QMenu>(*window, "MethodsMenu");
+        QVERIFY(!Control(*window, "MethodsButton")->accessibleName().isEmpty());
+        const auto action = [&](const char* name) {
+            for (QAction* a : menu->actions())
+                if (a->text() == name) return a;
+            return static_cast<QAction*>(nullptr);
+        };
+        for (const char* name : {"Shell", "Heap", "Quick"}) action(name)->setChecked(true);
+        QCOMPARE(window->CurrentRace().Methods().size(), 7u);
+        QVERIFY(Control<RacePanel>(*window, "PanelQuick")->isVisible());
+        // Three columns for seven: the first three panels share a row.
+        QCOMPARE(Control(*window, "PanelBubble")->y(), Control(*window, "PanelSelection")->y());
+        QVERIFY(Control(*window, "PanelMerge")->y() > Control(*window, "PanelSelection")->y());
+
+        for (const char* name : {"Selection", "Insertion", "Bubble", "Merge", "Shell"}) action(name)->setChecked(false);
+        QCOMPARE(window->CurrentRace().Methods(), (std::vector{SortMethod::Heap, SortMethod::Quick}));
+        action("Heap")->setChecked(false);
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("at least two"));
+        QVERIFY(action("Heap")->isChecked());
+        QCOMPARE(window->CurrentRace().Methods(), (std::vector{SortMethod::Heap, SortMethod::Quick}));
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kFastest);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
+        QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All two are done"));
     }
 
     void thePanelsFitTheWindowWhateverItsSize()

@@ -19,7 +19,7 @@ namespace {
 struct PassRecorder {
     std::vector<std::vector<float>> passes;
 
-    void Compared() {}
+    void Compared(Index, Index) {}
     void Swapped(Index, Index) {}
     void Merged(Index, Index, Index) {}
     void PassEnded(std::span<const float> theArray) { passes.emplace_back(theArray.begin(), theArray.end()); }
@@ -35,8 +35,8 @@ void SortFast(SortMethod method, std::vector<float>& theArray, Watcher& watcher,
             return sorting::InsertionSortFast(theArray, watcher, kernel);
         case SortMethod::Bubble:
             return sorting::BubbleSortFast(theArray, watcher, kernel);
-        case SortMethod::Merge:
-            return sorting::MergeSort(theArray, watcher);  // one form serves both
+        default:
+            return sorting::Sort(method, theArray, watcher);  // one form serves both
     }
 }
 
@@ -150,7 +150,7 @@ TEST_P(FastForm, MakesOnePassPerItemButOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(MethodsAndKernels, FastForm,
-                         testing::Combine(testing::ValuesIn(sorting::kSortMethods),
+                         testing::Combine(testing::ValuesIn(sorting::kWindowMethods),
                                           testing::Values(Kernel::Portable, Kernel::Avx2)),
                          [](const auto& info) {
                              return std::string(sorting::MethodName(std::get<0>(info.param))) +

@@ -13,7 +13,7 @@ struct RecordingObserver {
     std::vector<std::string> steps;
     long comparisons = 0;
 
-    void Compared() { ++comparisons; }
+    void Compared(sorting::Index, sorting::Index) { ++comparisons; }
     void Swapped(sorting::Index i, sorting::Index j)
     {
         steps.push_back("Swap(" + std::to_string(i) + ", " + std::to_string(j) + ")");

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/sort_observer.h"
+#include "sorting/swap.h"
+
+namespace sorting {
+
+// Insertion sort over items h apart, for Knuth's gaps h = ..., 40, 13, 4, 1: the largest gap
+// is the last of 1, 4, 13, ... below NumItems \ 3. Each item moves down its h-chain by
+// exchanges while the item h places before it is greater; equal items are never exchanged.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void ShellSort(Items theArray, Observer& observer)
+{
+    const Index numItems = NumItems(theArray);
+    Index h = 1;
+    while (h < numItems / 3) h = 3 * h + 1;
+    for (; h >= 1; h /= 3) {
+        for (Index i = h + 1; i <= numItems; ++i) {
+            for (Index j = i; j > h; j -= h) {
+                observer.Compared(j, j - h);
+                if (!(theArray[j] < theArray[j - h])) break;
+                Swap(theArray, j, j - h, observer);
+            }
+        }
+    }
+}
+
+}  // namespace sorting
