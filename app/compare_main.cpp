@@ -1,45 +1,63 @@
-// sorting-compare: the four sorting methods across growing counts, as a table and a chart.
+// sorting-compare: the sorting methods across growing counts, as a table and a chart.
 
+#include "compare/background_run.h"
+#include "compare/chart_target.h"
 #include "compare/compare_options.h"
 #include "compare/comparison.h"
+#include "compare/console.h"
 #include "compare/growth_chart.h"
-#include "compare/report.h"
+#include "compare/interrupt_signals.h"
 #include "platform/monotonic_clock.h"
 #include "platform/run_time_error.h"
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
 
-void ShowProgress(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count, double elapsed)
+const std::string kProgram = "sorting-compare";
+
+// Draws the chart, if one was asked for, from the rows made so far; false when it failed.
+bool WriteChart(const compare::CompareOptions& options, const std::vector<compare::Measurement>& rows,
+                compare::Console& console)
 {
-    std::fprintf(stderr, "\r%-10s %-14s %12d items   %7.1f s elapsed ", std::string(sorting::MethodName(method)).c_str(),
-                 std::string(sorting::OrderName(order)).c_str(), count, elapsed);
-    std::fflush(stderr);
+    if (!options.chartPath) return true;
+    try {
+        compare::WriteGrowthChart(rows, *options.chartPath);
+        return true;
+    } catch (const std::exception& error) {
+        console.Say(error.what());
+        return false;
+    }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    const std::string program = argc > 0 ? argv[0] : "sorting-compare";
     compare::CompareOptions options;
     try {
         options = compare::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.chartPath)
+            if (const auto problem = compare::ChartTargetProblem(*options.chartPath))
+                throw compare::UsageError("cannot write the chart: " + *problem);
     } catch (const compare::UsageError& error) {
-        std::cerr << program << ": " << error.what() << "\n\n" << compare::UsageText(program);
+        std::cerr << kProgram << ": " << error.what() << "\n\n" << compare::UsageText(kProgram);
         return 2;
     }
     if (options.help) {
-        std::cout << compare::UsageText(program);
+        std::cout << compare::UsageText(kProgram);
         return 0;
     }
     if (options.version) {
-        std::cout << "sorting-compare " SORTING_VERSION "\n";
+        std::cout << kProgram << " " SORTING_VERSION "\n";
         return 0;
     }
 
@@ -47,27 +65,50 @@ int main(int argc, char* argv[])
     try {
         comparison.RequireMemory(platform::SystemMemory());
     } catch (const platform::RunTimeError& error) {
-        std::cerr << program << ": " << error.detail() << "\n";
+        std::cerr << kProgram << ": " << error.detail() << "\n";
         return 2;
     }
 
-    const bool terminal = isatty(STDERR_FILENO) != 0;
-    const std::vector<compare::Measurement> measurements =
-        comparison.Run(terminal ? compare::Comparison::Progress(ShowProgress) : compare::Comparison::Progress());
-    if (terminal) std::fputs("\r\033[K", stderr);
-
-    std::cout << (options.csv ? compare::FormatCsv(measurements) : compare::FormatTable(measurements));
-
+    // The chart is drawn off screen: the tool needs no display.
+    std::unique_ptr<QGuiApplication> drawing;
     if (options.chartPath) {
-        // The chart is drawn off screen: the tool needs no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
-        try {
-            compare::WriteGrowthChart(measurements, *options.chartPath);
-        } catch (const std::exception& error) {
-            std::cerr << program << ": " << error.what() << "\n";
-            return 1;
-        }
+        drawing = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return 0;
+
+    const compare::InterruptSignals interrupts;
+    compare::Console console(options, kProgram, !options.quiet && isatty(STDERR_FILENO) != 0);
+    console.Heading();
+    std::vector<compare::Measurement> rows;
+    compare::BackgroundRun background(comparison);
+    for (bool finished = false; !finished;) {
+        pollfd waits[2] = {{background.WakeDescriptor(), POLLIN, 0}, {interrupts.Descriptor(), POLLIN, 0}};
+        poll(waits, 2, 200);
+        // The rows done before a signal are still written whole.
+        for (const auto& event : background.TakeEvents()) {
+            using Kind = compare::BackgroundRun::Event::Kind;
+            if (event.kind == Kind::RunStarting) console.RunStarting(event.plan, platform::Timer());
+            if (event.kind == Kind::PassStarting) console.PassStarting(event.pass);
+            if (event.kind == Kind::RowDone) {
+                rows.push_back(*event.row);
+                console.Row(*event.row);
+            }
+            if (event.kind == Kind::GrowthStopped) console.GrowthStopped(*event.row);
+            finished = finished || event.kind == Kind::Finished;
+        }
+        if (const int signal = interrupts.Caught()) {
+            // The sort under way is left to itself; nothing waits for it.
+            console.Say(std::string("interrupted by ") + (signal == SIGINT ? "SIGINT" : "SIGTERM") + " " +
+                        console.Current() + "; " + std::to_string(console.RowsWritten()) + " rows are complete");
+            WriteChart(options, rows, console);
+            std::fflush(stdout);
+            std::_Exit(128 + signal);
+        }
+        console.Redraw(platform::Timer());
+    }
+    console.ClearProgress();
+    const bool charted = WriteChart(options, rows, console);
+    const bool made = std::any_of(rows.begin(), rows.end(), [](const auto& m) { return m.Made(); });
+    if (!made) console.Say("no run was made");
+    return !charted || !made ? 1 : 0;
 }

@@ -24,6 +24,13 @@ Number ParseNumber(const std::string& text, const std::string& what)
     return value;
 }
 
+double ParseSeconds(const std::string& text, const std::string& what)
+{
+    const double seconds = ParseNumber<double>(text, what);
+    if (!(seconds > 0) || !std::isfinite(seconds)) throw UsageError(what + " must be a positive number of seconds");
+    return seconds;
+}
+
 std::int32_t ParseCount(const std::string& text)
 {
     const auto count = ParseNumber<std::int64_t>(text, "a count");
@@ -62,7 +69,7 @@ std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
 CompareOptions ParseOptions(const std::vector<std::string>& arguments)
 {
     CompareOptions options;
-    std::int32_t from = 1000, to = 10000000;
+    std::int32_t from = 500, to = 1024000;
     std::optional<std::vector<std::int32_t>> listed;
     bool rangeGiven = false;
 
@@ -102,12 +109,15 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
                 throw UsageError("the seed \"" + *options.seed + "\" is beyond the range of numbers");
             }
         } else if (option == "--budget") {
-            options.budgetSeconds = ParseNumber<double>(value(), "the budget");
-            if (!(options.budgetSeconds > 0) || !std::isfinite(options.budgetSeconds))
-                throw UsageError("the budget must be a positive number of seconds");
+            options.budgetSeconds = ParseSeconds(value(), "the budget");
+        } else if (option == "--max-seconds") {
+            options.maxSeconds = ParseSeconds(value(), "the limit");
         } else if (option == "--repeat") {
             options.repeat = ParseNumber<int>(value(), "the repeat count");
             if (options.repeat < 1) throw UsageError("the repeat count must be 1 or more");
+            options.repeatGiven = true;
+        } else if (option == "--quiet") {
+            options.quiet = true;
         } else if (option == "--csv") {
             options.csv = true;
         } else if (option == "--chart") {
@@ -136,22 +146,38 @@ std::string UsageText(const std::string& program)
     }
     return "Usage: " + program + R"( [options]
 Sorts items with each method at growing counts and reports the time of the sort alone, the
-comparisons, exchanges, merges and item moves, and whether the result is in order.
+comparisons, exchanges, merges and item moves, and whether the result is in order. Each row
+is written as soon as its run is done. Before each run its time is estimated, from the
+method's earlier runs or from a short calibration; a run estimated to take longer than
+--max-seconds is not started: its row says "skipped", with the estimate, and the method
+stops growing. Ctrl-C ends the program at once, with the rows so far (and the chart, if
+asked for) complete.
 
-  --methods LIST   methods to compare, from selection,insertion,bubble,merge,shell,heap,quick,
-                   or all (default: all)
+With no options, the seven methods sort random items at doubling counts from 500 up to
+1024000, each stopping after a run longer than a second; that takes well under half a
+minute.
+
+  --methods LIST   methods to compare, from selection, insertion, bubble, merge, shell, heap
+                   and quick, or all (default: all)
   --orders LIST    how the items stand before the sort, from the orders below, or all
                    (default: random)
 )" + orders +
            R"(  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N --to M  a doubling series of counts from N up to M (default: 1000 to 10000000)
+  --from N --to M  a doubling series of counts from N up to M (default: 500 to 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)
-  --budget SECS    a method stops growing after a run longer than this (default: 2)
-  --repeat K       time each run K times and keep the best (default: 3)
+  --budget SECS    a method stops growing after a run (its timed runs and its counting run)
+                   longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3, but a sort longer
+                   than a second is not repeated)
   --csv            write CSV instead of the aligned table
   --chart FILE     also draw time against count, log-log, into FILE (.svg or .png)
+  --quiet          no progress line on standard error
   -h, --help       show this text
   --version        show the program's version
+
+Exit status: 0 when at least one run was made, 1 when none was, 2 for a command line that
+cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
 )";
 }
 

@@ -17,9 +17,12 @@ struct CompareOptions {
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
     std::vector<std::int32_t> counts;  // ascending
     std::optional<std::string> seed;   // as typed; none: seeded from the clock
-    double budgetSeconds = 2.0;
+    double budgetSeconds = 1.0;
+    double maxSeconds = 60.0;  // the longest run that is started, by its estimate
     int repeat = 3;
+    bool repeatGiven = false;  // asked for: every run is repeated, however long
     bool csv = false;
+    bool quiet = false;
     std::optional<std::string> chartPath;
     bool help = false;
     bool version = false;

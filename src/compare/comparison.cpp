@@ -23,6 +23,13 @@ double ClockSeed()
     return generator.Rnd() * 1e6;
 }
 
+// The calibration doubles its count from the first to the last of these until a timed run
+// takes long enough to be timed well: the growth between two shorter runs is mostly noise,
+// which a far estimate multiplies.
+constexpr std::int32_t kFirstCalibrationCount = 256;
+constexpr std::int32_t kLastCalibrationCount = 131072;
+constexpr double kCalibratedSeconds = 0.005;
+
 }  // namespace
 
 Comparison::Comparison(CompareOptions options, Clock clock)
@@ -40,62 +47,104 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
-Measurement Comparison::Measure(sorting::SortMethod method, sorting::InitialOrder order,
-                                const std::vector<float>& items) const
+Comparison::Growth Comparison::Calibrate(sorting::SortMethod method, sorting::InitialOrder order) const
 {
-    Measurement result{
-        method, order, static_cast<std::int32_t>(items.size() - 1), std::numeric_limits<double>::infinity(), {}, true};
+    Growth growth;
+    ComparisonListener nobody;
+    for (std::int32_t count = kFirstCalibrationCount; count <= kLastCalibrationCount; count *= 2) {
+        const Measurement m = Measure({method, order, count, 3, 0}, sorting::MakeItems(count, seed_, order), nobody, 2);
+        growth.timed.push_back({count, m.seconds});
+        growth.counting.push_back({count, m.countingSeconds});
+        if (growth.timed.size() >= 2 && m.seconds >= kCalibratedSeconds) break;
+    }
+    return growth;
+}
+
+RunPlan Comparison::Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
+                         const Growth& growth) const
+{
+    const double timed = EstimateSeconds(growth.timed, count);
+    const int repeats = !options_.repeatGiven && timed > kRepeatLimitSeconds ? 1 : options_.repeat;
+    return {method, order, count, repeats, timed * repeats + EstimateSeconds(growth.counting, count)};
+}
+
+Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
+                                int countingRuns) const
+{
+    Measurement result{.method = plan.method,
+                       .order = plan.order,
+                       .count = plan.count,
+                       .seconds = std::numeric_limits<double>::infinity(),
+                       .counts = {},
+                       .inOrder = true};
+    const double begun = clock_();
     std::vector<float> work;
-    for (int run = 0; run < options_.repeat; ++run) {
+    for (int pass = 1; pass <= plan.repeats; ++pass) {
+        listener.PassStarting(pass);
         work = items;
         sorting::NoObserver plain;
         const double start = clock_();
-        sorting::Sort(method, work, plain);
-        result.seconds = std::min(result.seconds, clock_() - start);
+        sorting::Sort(plan.method, work, plain);
+        const double seconds = clock_() - start;
+        result.seconds = std::min(result.seconds, seconds);
         result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
+        if (!options_.repeatGiven && seconds > kRepeatLimitSeconds) break;
     }
     // Counting runs apart, so that it never inflates a time.
-    work = items;
-    sorting::CountingObserver counter;
-    sorting::Sort(method, work, counter);
-    result.counts = counter.counts;
+    listener.PassStarting(0);
+    result.countingSeconds = std::numeric_limits<double>::infinity();
+    for (int run = 0; run < countingRuns; ++run) {
+        work = items;
+        sorting::CountingObserver counter;
+        const double start = clock_();
+        sorting::Sort(plan.method, work, counter);
+        result.countingSeconds = std::min(result.countingSeconds, clock_() - start);
+        result.counts = counter.counts;
+    }
     result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
+    result.wholeSeconds = clock_() - begun;
     return result;
 }
 
-std::vector<Measurement> Comparison::Run(const Progress& progress)
+std::vector<Measurement> Comparison::Run(ComparisonListener& listener)
 {
-    std::vector<Measurement> measurements;
-    const std::size_t methods = options_.methods.size();
-    // Whether each method still grows on each order.
-    std::vector<bool> growing(methods * options_.orders.size(), true);
-    const double start = clock_();
-    for (std::int32_t count : options_.counts) {
-        if (std::none_of(growing.begin(), growing.end(), [](bool g) { return g; })) break;
-        for (std::size_t o = 0; o < options_.orders.size(); ++o) {
-            const sorting::InitialOrder order = options_.orders[o];
-            const auto grows = [&](std::size_t m) { return growing[o * methods + m]; };
-            const auto first = growing.begin() + static_cast<std::ptrdiff_t>(o * methods);
-            if (std::none_of(first, first + static_cast<std::ptrdiff_t>(methods), [](bool g) { return g; })) continue;
-            const std::vector<float> items = sorting::MakeItems(count, seed_, order);
-            for (std::size_t m = 0; m < methods; ++m) {
-                if (!grows(m)) continue;
-                if (progress) progress(options_.methods[m], order, count, clock_() - start);
-                measurements.push_back(Measure(options_.methods[m], order, items));
-                growing[o * methods + m] = measurements.back().seconds <= options_.budgetSeconds;
+    std::vector<Measurement> rows;
+    for (sorting::SortMethod method : options_.methods) {
+        for (sorting::InitialOrder order : options_.orders) {
+            Growth growth = Calibrate(method, order);
+            for (std::int32_t count : options_.counts) {
+                const RunPlan plan = Plan(method, order, count, growth);
+                if (plan.estimate > options_.maxSeconds) {
+                    rows.push_back({.method = method,
+                                    .order = order,
+                                    .count = count,
+                                    .seconds = 0,
+                                    .counts = {},
+                                    .inOrder = false,
+                                    .skipped = plan.estimate});
+                    listener.RowDone(rows.back());
+                    break;
+                }
+                listener.RunStarting(plan);
+                rows.push_back(Measure(plan, sorting::MakeItems(count, seed_, order), listener));
+                listener.RowDone(rows.back());
+                const Measurement& made = rows.back();
+                growth.timed.push_back({count, made.seconds});
+                growth.counting.push_back({count, made.countingSeconds});
+                if (made.wholeSeconds > options_.budgetSeconds) {
+                    if (count != options_.counts.back()) listener.GrowthStopped(made);
+                    break;
+                }
             }
         }
     }
-    // Grouped by method, then by order, in the order asked for, each by count.
-    const auto position = [](const auto& list, auto value) {
-        return std::find(list.begin(), list.end(), value) - list.begin();
-    };
-    std::stable_sort(measurements.begin(), measurements.end(), [&](const Measurement& a, const Measurement& b) {
-        const auto keyA = std::pair(position(options_.methods, a.method), position(options_.orders, a.order));
-        const auto keyB = std::pair(position(options_.methods, b.method), position(options_.orders, b.order));
-        return keyA < keyB;
-    });
-    return measurements;
+    return rows;
+}
+
+std::vector<Measurement> Comparison::Run()
+{
+    ComparisonListener nobody;
+    return Run(nobody);
 }
 
 }  // namespace compare

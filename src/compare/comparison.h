@@ -1,12 +1,13 @@
 #pragma once
 
 #include "compare/compare_options.h"
+#include "compare/estimate.h"
 #include "platform/available_memory.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <vector>
 
 namespace compare {
@@ -19,16 +20,43 @@ struct Measurement {
     double seconds;  // the best of the timed runs, the sort alone
     sorting::SortCounts counts;
     bool inOrder;
+    double countingSeconds = 0;       // how long the counting run took, for the estimates
+    double wholeSeconds = 0;          // how long the row took: its timed runs and its counting run
+    std::optional<double> skipped{};  // the run was not made: how long it would have taken
+
+    bool Made() const { return !skipped; }
+};
+
+// A run about to start.
+struct RunPlan {
+    sorting::SortMethod method;
+    sorting::InitialOrder order;
+    std::int32_t count;
+    int repeats;      // the timed runs it makes, at the most
+    double estimate;  // seconds, its timed runs and its counting run together
+};
+
+// Hears of a comparison's work as it goes, on the thread that runs it.
+class ComparisonListener {
+public:
+    virtual ~ComparisonListener() = default;
+    virtual void RunStarting(const RunPlan&) {}
+    // `pass` is 1 to the plan's repeats for a timed run, 0 for the counting run.
+    virtual void PassStarting(int /*pass*/) {}
+    // A row is complete: a run made, or one skipped.
+    virtual void RowDone(const Measurement&) {}
+    // The run of this row took longer than the budget: its method grows no further on its
+    // order, though larger counts were asked for.
+    virtual void GrowthStopped(const Measurement&) {}
 };
 
 // Runs the methods over the initial orders and the counts: each method on the same items for
-// each order and count, timed with nothing watching, then once more with counting. A method
-// stops growing on an order after a count whose time exceeded the budget.
+// each order and count, timed with nothing watching, then once more with counting. Before
+// each run its time is estimated; a run whose estimate exceeds the limit is not made, and
+// its method stops growing on that order, as it does after a run longer than the budget.
 class Comparison {
 public:
     using Clock = double (*)();
-    using Progress = std::function<void(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
-                                        double elapsed)>;
 
     Comparison(CompareOptions options, Clock clock);
 
@@ -37,11 +65,27 @@ public:
     // array, quick sort's waiting parts at their worst).
     void RequireMemory(const platform::MemoryGauge& memory) const;
 
-    // `progress` hears of each run before it starts.
-    std::vector<Measurement> Run(const Progress& progress = {});
+    // The rows by method, then by order, then by count, as they are done.
+    std::vector<Measurement> Run(ComparisonListener& listener);
+    std::vector<Measurement> Run();
+
+    // A timed run longer than this is not repeated, unless the repeats were asked for.
+    static constexpr double kRepeatLimitSeconds = 1.0;
 
 private:
-    Measurement Measure(sorting::SortMethod method, sorting::InitialOrder order, const std::vector<float>& items) const;
+    // What a method has shown of its speed on one order, timed and counting.
+    struct Growth {
+        std::vector<TimedPoint> timed;
+        std::vector<TimedPoint> counting;
+    };
+
+    // A few short runs at growing counts, for the estimate of the first count.
+    Growth Calibrate(sorting::SortMethod method, sorting::InitialOrder order) const;
+    RunPlan Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
+                 const Growth& growth) const;
+    // The plan's timed runs, then the counting run, or the best of `countingRuns` of them.
+    Measurement Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
+                        int countingRuns = 1) const;
 
     CompareOptions options_;
     Clock clock_;

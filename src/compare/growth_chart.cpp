@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -240,25 +241,35 @@ QColor MethodColour(sorting::SortMethod method)
 
 void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path)
 {
+    std::vector<Measurement> made;
+    std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(made),
+                 [](const Measurement& m) { return m.Made(); });
+    // Written beside the target and renamed into place only when whole, so that a failed or
+    // interrupted run never leaves half a chart, nor destroys an earlier one.
     const QString fileName = QString::fromStdString(path);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write the chart to " + path + ": " + file.errorString().toStdString());
     if (fileName.endsWith(".svg")) {
         QSvgGenerator svg;
-        svg.setFileName(fileName);
-        svg.setSize(ChartSize(measurements));
-        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(measurements)));
+        svg.setOutputDevice(&file);
+        svg.setSize(ChartSize(made));
+        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(made)));
         svg.setTitle("Sorting methods: time against count");
         QPainter painter;
-        if (!painter.begin(&svg)) throw std::runtime_error("cannot write the chart to " + path);
-        DrawChart(painter, measurements);
+        if (!painter.begin(&svg)) throw std::runtime_error("cannot draw the chart for " + path);
+        DrawChart(painter, made);
         painter.end();
-        return;
+    } else {
+        QImage image(ChartSize(made), QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            DrawChart(painter, made);
+        }
+        if (!image.save(&file, "PNG")) throw std::runtime_error("cannot write the chart to " + path);
     }
-    QImage image(ChartSize(measurements), QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        DrawChart(painter, measurements);
-    }
-    if (!image.save(fileName, "PNG")) throw std::runtime_error("cannot write the chart to " + path);
+    if (!file.commit())
+        throw std::runtime_error("cannot write the chart to " + path + ": " + file.errorString().toStdString());
 }
 
 }  // namespace compare

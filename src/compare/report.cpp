@@ -1,69 +1,105 @@
 #include "compare/report.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <vector>
 
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, 9> kHeadings{"method",    "order",     "count",  "seconds", "comparisons",
-                                               "exchanges", "merges",    "moves",  "in order"};
+constexpr std::array<const char*, 9> kHeadings{"method",    "order",  "count", "seconds", "comparisons",
+                                               "exchanges", "merges", "moves", "in order"};
+constexpr const char* kNoteHeading = "note";
 
+std::size_t Digits(std::uint64_t n) { return std::to_string(n).size(); }
+
+std::string Seconds(double seconds, bool forCsv)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, forCsv ? "%.9f" : "%.6f", seconds);
+    return text;
+}
+
+// The fields under the nine headings, then the note.
 std::vector<std::string> Fields(const Measurement& m, bool forCsv)
 {
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, forCsv ? "%.9f" : "%.6f", m.seconds);
-    return {std::string(sorting::MethodName(m.method)),
-            std::string(sorting::OrderName(m.order)),
-            std::to_string(m.count),
-            seconds,
-            std::to_string(m.counts.comparisons),
-            std::to_string(m.counts.exchanges),
-            std::to_string(m.counts.merges),
-            std::to_string(m.counts.moves),
-            m.inOrder ? "yes" : "NO"};
+    std::vector<std::string> fields{std::string(sorting::MethodName(m.method)),
+                                    std::string(sorting::OrderName(m.order)), std::to_string(m.count)};
+    if (m.skipped) {
+        const std::string none = forCsv ? "" : "-";
+        fields.insert(fields.end(), {forCsv ? "" : "skipped", none, none, none, none, none});
+        fields.push_back(forCsv ? "skipped: " + AboutDuration(*m.skipped) : AboutDuration(*m.skipped));
+        return fields;
+    }
+    fields.insert(fields.end(),
+                  {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons), std::to_string(m.counts.exchanges),
+                   std::to_string(m.counts.merges), std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO", ""});
+    return fields;
+}
+
+std::string Line(const std::vector<std::string>& fields, const TableLayout& layout)
+{
+    std::string line;
+    for (std::size_t c = 0; c < kHeadings.size(); ++c) {
+        const std::string pad(layout.widths[c] > fields[c].size() ? layout.widths[c] - fields[c].size() : 0, ' ');
+        // The method and the order stand left; the numbers and the verdict stand right.
+        line += c == 0 ? fields[c] + pad : c == 1 ? "  " + fields[c] + pad : "  " + pad + fields[c];
+    }
+    if (!fields.back().empty()) line += "  " + fields.back();
+    return line + "\n";
+}
+
+std::string CsvLine(const std::vector<std::string>& fields)
+{
+    std::string line;
+    for (std::size_t c = 0; c < fields.size(); ++c) line += (c ? "," : "") + fields[c];
+    return line + "\n";
 }
 
 }  // namespace
 
-std::string FormatTable(const std::vector<Measurement>& measurements)
+TableLayout LayoutFor(const CompareOptions& options)
 {
-    std::vector<std::vector<std::string>> rows{{kHeadings.begin(), kHeadings.end()}};
-    for (const Measurement& m : measurements) rows.push_back(Fields(m, false));
-
-    std::array<std::size_t, kHeadings.size()> widths{};
-    for (const auto& row : rows)
-        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
-
-    std::string text;
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(widths[c] - row[c].size(), ' ');
-            // The method and the order stand left; the numbers and the verdict stand right.
-            line += c == 0 ? row[c] + pad : c == 1 ? "  " + row[c] + pad : "  " + pad + row[c];
-        }
-        text += line + "\n";
-    }
-    return text;
+    const std::uint64_t n = options.counts.empty() ? 0 : static_cast<std::uint64_t>(options.counts.back());
+    // No method compares or exchanges more than every pair and once per item besides, and
+    // none moves more than three items per exchange.
+    const std::uint64_t pairs = n * (n - (n > 0)) / 2 + n;
+    TableLayout layout{};
+    for (sorting::SortMethod method : sorting::kAllMethods)
+        layout.widths[0] = std::max(layout.widths[0], sorting::MethodName(method).size());
+    for (sorting::InitialOrder order : sorting::kInitialOrders)
+        layout.widths[1] = std::max(layout.widths[1], sorting::OrderName(order).size());
+    // A run may outlast its estimate, and so the limit, by some way.
+    const std::array<std::size_t, 9> figures{0,
+                                             0,
+                                             Digits(n),
+                                             Seconds(10 * options.maxSeconds, false).size(),
+                                             Digits(pairs),
+                                             Digits(pairs),
+                                             Digits(n),
+                                             Digits(3 * pairs),
+                                             0};
+    for (std::size_t c = 0; c < kHeadings.size(); ++c)
+        layout.widths[c] = std::max({layout.widths[c], figures[c], std::string(kHeadings[c]).size()});
+    return layout;
 }
 
-std::string FormatCsv(const std::vector<Measurement>& measurements)
+std::string TableHeading(const TableLayout& layout)
 {
-    const auto line = [](const auto& fields) {
-        std::string text;
-        bool first = true;
-        for (const auto& field : fields) {
-            if (!first) text += ',';
-            text += field;
-            first = false;
-        }
-        return text + '\n';
-    };
-    std::string text = line(kHeadings);
-    for (const Measurement& m : measurements) text += line(Fields(m, true));
-    return text;
+    std::vector<std::string> fields(kHeadings.begin(), kHeadings.end());
+    fields.push_back(kNoteHeading);
+    return Line(fields, layout);
 }
+
+std::string TableRow(const Measurement& m, const TableLayout& layout) { return Line(Fields(m, false), layout); }
+
+std::string CsvHeading()
+{
+    std::vector<std::string> fields(kHeadings.begin(), kHeadings.end());
+    fields.push_back(kNoteHeading);
+    return CsvLine(fields);
+}
+
+std::string CsvRow(const Measurement& m) { return CsvLine(Fields(m, true)); }
 
 }  // namespace compare

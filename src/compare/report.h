@@ -2,15 +2,26 @@
 
 #include "compare/comparison.h"
 
+#include <array>
 #include <string>
-#include <vector>
 
 namespace compare {
 
-// The measurements as an aligned table, one line per method and count.
-std::string FormatTable(const std::vector<Measurement>& measurements);
+// The table's column widths, fixed before the first row: wide enough for the largest figures
+// that any run of these options can give, so that every row can be written as it comes.
+struct TableLayout {
+    std::array<std::size_t, 9> widths;
+};
 
-// The same as CSV with a header line; times in seconds with nine decimals.
-std::string FormatCsv(const std::vector<Measurement>& measurements);
+TableLayout LayoutFor(const CompareOptions& options);
+
+// The heading line and one line per row, each ending in a newline. A skipped row says
+// "skipped" and, at the end, its estimated time.
+std::string TableHeading(const TableLayout& layout);
+std::string TableRow(const Measurement& m, const TableLayout& layout);
+
+// The same as CSV; times in seconds with nine decimals.
+std::string CsvHeading();
+std::string CsvRow(const Measurement& m);
 
 }  // namespace compare

@@ -92,14 +92,16 @@ TEST_P(CountsFollowTheFormulas, ForEachMethod)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CountsFollowTheFormulas, testing::Values(0, 1, 2, 3, 10, 100, 333));
 
-TEST(CompareOptions, DefaultsToAllMethodsDoublingFromAThousandToTenMillion)
+TEST(CompareOptions, DefaultsToAllMethodsDoublingFromFiveHundredToAMillion)
 {
     const CompareOptions options = ParseOptions({});
     EXPECT_EQ(options.methods.size(), 7u);
-    EXPECT_EQ(options.counts.front(), 1000);
-    EXPECT_EQ(options.counts.back(), 8192000);
-    EXPECT_EQ(options.counts.size(), 14u);
-    EXPECT_EQ(options.budgetSeconds, 2.0);
+    EXPECT_EQ(options.counts.front(), 500);
+    EXPECT_EQ(options.counts.back(), 1024000);
+    EXPECT_EQ(options.counts.size(), 12u);
+    EXPECT_EQ(options.budgetSeconds, 1.0);
+    EXPECT_EQ(options.maxSeconds, 60.0);
+    EXPECT_FALSE(options.repeatGiven);
     EXPECT_FALSE(options.seed);
 }
 
@@ -161,36 +163,44 @@ TEST(Comparison, EveryMethodMeetsTheSameItemsAndAFixedSeedRepeats)
     for (std::size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i].counts.comparisons, second[i].counts.comparisons);
 }
 
-TEST(Comparison, ReportsProgressBeforeEachRun)
+TEST(Comparison, ReportsEachRunBeforeItStartsAndEachRowWhenDone)
 {
-    const CompareOptions options = ParseOptions({"--methods", "merge,bubble", "--counts", "10,20", "--repeat", "1"});
-    std::vector<std::string> heard;
-    compare::Comparison(options, platform::Timer)
-        .Run([&](SortMethod method, sorting::InitialOrder order, std::int32_t count, double elapsed) {
-            EXPECT_GE(elapsed, 0);
-            heard.push_back(std::string(sorting::MethodName(method)) + " " + std::string(sorting::OrderName(order)) +
-                            " " + std::to_string(count));
-        });
-    EXPECT_EQ(heard,
-              (std::vector<std::string>{"Merge random 10", "Bubble random 10", "Merge random 20", "Bubble random 20"}));
+    struct Heard : compare::ComparisonListener {
+        std::vector<std::string> said;
+        void RunStarting(const compare::RunPlan& plan) override
+        {
+            said.push_back(std::string(sorting::MethodName(plan.method)) + " " + std::to_string(plan.count));
+        }
+        void PassStarting(int pass) override { said.push_back(std::to_string(pass)); }
+        void RowDone(const compare::Measurement& row) override { said.push_back("row " + std::to_string(row.count)); }
+    } heard;
+    const CompareOptions options = ParseOptions({"--methods", "merge,bubble", "--counts", "10,20", "--repeat", "2"});
+    const auto rows = compare::Comparison(options, platform::Timer).Run(heard);
+    EXPECT_EQ(heard.said,
+              (std::vector<std::string>{"Merge 10",  "1", "2", "0", "row 10", "Merge 20",  "1", "2", "0", "row 20",
+                                        "Bubble 10", "1", "2", "0", "row 10", "Bubble 20", "1", "2", "0", "row 20"}));
+    EXPECT_EQ(rows.size(), 4u);
 }
 
 TEST(Report, CsvParsesBackToTheTablesNumbers)
 {
     const CompareOptions options = ParseOptions({"--counts", "64,128", "--seed", "3", "--repeat", "1"});
     const auto measurements = compare::Comparison(options, platform::Timer).Run();
-    const auto csv = ParseCsv(compare::FormatCsv(measurements));
+    std::string csvText = compare::CsvHeading(), tableText;
+    for (const auto& m : measurements) {
+        csvText += compare::CsvRow(m);
+        tableText += compare::TableRow(m, compare::LayoutFor(options));
+    }
+    const auto csv = ParseCsv(csvText);
     ASSERT_EQ(csv.size(), measurements.size() + 1);
     EXPECT_EQ(csv[0], (std::vector<std::string>{"method", "order", "count", "seconds", "comparisons", "exchanges",
-                                                "merges", "moves", "in order"}));
+                                                "merges", "moves", "in order", "note"}));
 
-    std::stringstream table(compare::FormatTable(measurements));
-    std::string header;
-    std::getline(table, header);
+    std::stringstream table(tableText);
     for (std::size_t i = 0; i < measurements.size(); ++i) {
         const auto& m = measurements[i];
         const auto& row = csv[i + 1];
-        ASSERT_EQ(row.size(), 9u);
+        ASSERT_EQ(row.size(), 9u) << "an empty note ends the line";
         EXPECT_EQ(row[0], sorting::MethodName(m.method));
         EXPECT_EQ(row[1], sorting::OrderName(m.order));
         EXPECT_EQ(std::stoi(row[2]), m.count);
@@ -348,7 +358,7 @@ TEST(Comparison, ShellHeapAndQuickOnEveryOrderGiveTheirExactCounts)
             EXPECT_EQ(m.counts.exchanges, 0);
         }
     }
-    EXPECT_EQ(ParseCsv(compare::FormatCsv(rows))[1][0], "Shell");
+    EXPECT_EQ(ParseCsv(compare::CsvRow(rows[0]))[0][0], "Shell");
 }
 
 TEST(Comparison, TheMemoryCheckCountsQuickSortsWaitingPartsAtTheirWorst)

@@ -148,6 +148,19 @@ private slots:
                                  compare::WriteGrowthChart(SampleMeasurements(), "/no/such/directory/chart.png"));
     }
 
+    void aChartReplacesAnEarlierOneWholeAndLeavesSkippedRowsOut()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("chart.svg");
+        compare::WriteGrowthChart(SampleMeasurements(), path.toStdString());
+        std::vector<Measurement> fewer = SampleMeasurements();
+        fewer.resize(7);  // Selection's rows alone
+        fewer.back().skipped = 1e6;
+        compare::WriteGrowthChart(fewer, path.toStdString());
+        QCOMPARE(PolylineCount(path), 1 + 1);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.svg"});
+    }
+
     void theToolRefusesBadArgumentsWithStatusTwoAndWritesNothing()
     {
         const QString chart = directory.filePath("never.svg");
@@ -175,9 +188,8 @@ private slots:
     {
         const QString chart = directory.filePath("run.svg");
         QProcess tool;
-        tool.start(SORTING_COMPARE_PATH,
-                   {"--methods", "all", "--counts", "100,200", "--seed", "5", "--repeat", "1", "--csv", "--chart",
-                    chart});
+        tool.start(SORTING_COMPARE_PATH, {"--methods", "all", "--counts", "100,200", "--seed", "5", "--repeat", "1",
+                                          "--csv", "--chart", chart});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
         const QStringList lines = QString(tool.readAllStandardOutput()).trimmed().split('\n');

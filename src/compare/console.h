@@ -1,0 +1,48 @@
+#pragma once
+
+#include "compare/comparison.h"
+#include "compare/report.h"
+
+#include <string>
+
+namespace compare {
+
+// What the comparison tool writes as it goes: the rows on standard output, each whole and
+// flushed as soon as it is done, and, where standard error is a terminal, one progress line
+// there, redrawn in place and cleared before anything else is written.
+class Console {
+public:
+    Console(const CompareOptions& options, std::string program, bool progress);
+
+    void Heading();
+    void Row(const Measurement& row);
+    // Says why a method's rows end before the largest count.
+    void GrowthStopped(const Measurement& row);
+    void RunStarting(const RunPlan& plan, double now);
+    void PassStarting(int pass);
+    // Shows the progress line as it stands at `now`.
+    void Redraw(double now);
+    void ClearProgress();
+    // A line on standard error, below the rows so far.
+    void Say(const std::string& text);
+
+    int RowsWritten() const { return rowsWritten_; }
+    // What runs now, in words, for the last line of an interrupted run.
+    std::string Current() const;
+
+private:
+    bool csv_;
+    double maxSeconds_;
+    double budgetSeconds_;
+    TableLayout layout_;
+    std::string program_;
+    bool progress_;
+    bool shown_ = false;
+    bool running_ = false;
+    RunPlan plan_{};
+    int pass_ = 0;
+    double began_ = 0;
+    int rowsWritten_ = 0;
+};
+
+}  // namespace compare

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "compare/comparison.h"
+
+#include <string>
+
+namespace compare {
+
+// What runs now, in one line: "Bubble, random, 64000 items: repeat 2 of 3, 3.2 s so far of
+// about 5 seconds". `pass` as the listener hears it (0: the counting run); `elapsed` since
+// the run began.
+std::string ProgressText(const RunPlan& plan, int pass, double elapsed);
+
+}  // namespace compare

@@ -1,0 +1,137 @@
+#!/usr/bin/python3
+"""sorting-compare as its users meet it: the real program, on pipes, a terminal and signals.
+
+Usage: compare_cli_test.py PROGRAM [--sanitized]; under the sanitizers the default run is
+not timed.
+"""
+
+import csv
+import io
+import os
+import pty
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+import xml.dom.minidom
+
+PROGRAM = None
+SANITIZED = False
+
+
+def run(*arguments, **options):
+    return subprocess.run([PROGRAM, *arguments], capture_output=True, text=True, timeout=300, **options)
+
+
+class CompareCli(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.folder)
+
+    def test_rows_come_as_they_finish_and_an_interrupt_leaves_them_and_the_chart_whole(self):
+        for sent, status, name in ((signal.SIGINT, 130, "SIGINT"), (signal.SIGTERM, 143, "SIGTERM")):
+            with self.subTest(signal=name):
+                chart = os.path.join(self.folder, "growth.svg")
+                tool = subprocess.Popen(
+                    [PROGRAM, "--methods", "merge,bubble", "--counts", "1000,2000,300000", "--seed", "1", "--repeat",
+                     "1", "--budget", "10000", "--max-seconds", "100000", "--csv", "--chart", chart],
+                    stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                self.assertTrue(tool.stdout.readline().startswith("method,order,count"))
+                self.assertTrue(tool.stdout.readline().startswith("Merge,random,1000,"))
+                self.assertIsNone(tool.poll(), "the first row arrives while later runs are still going")
+                lines = []
+                while not lines or not lines[-1].startswith("Bubble,random,2000,"):
+                    lines.append(tool.stdout.readline())
+                time.sleep(0.5)  # well into bubble sort of 300,000 items
+                sent_at = time.monotonic()
+                tool.send_signal(sent)
+                rest, errors = tool.communicate(timeout=10)
+                self.assertLess(time.monotonic() - sent_at, 1.0)
+                self.assertEqual(tool.returncode, status)
+                self.assertEqual(rest, "", "every row was written before the signal")
+                rows = list(csv.reader(io.StringIO("".join(lines))))
+                self.assertEqual([r[2] for r in rows], ["2000", "300000", "1000", "2000"])
+                self.assertTrue(all(len(r) == 10 for r in rows))
+                self.assertRegex(errors.splitlines()[-1],
+                                 f"interrupted by {name} during Bubble on random items at 300000 .*; 5 rows are complete")
+                xml.dom.minidom.parse(chart)  # whole
+                self.assertEqual(os.listdir(self.folder), ["growth.svg"], "no half-written file is left")
+
+    def test_a_run_far_beyond_the_limit_is_skipped_with_its_estimate(self):
+        started = time.monotonic()
+        result = run("--methods", "bubble", "--counts", "10000000")
+        self.assertLess(time.monotonic() - started, 10)
+        row = result.stdout.splitlines()[1].split()
+        self.assertEqual(row[:4], ["Bubble", "random", "10000000", "skipped"])
+        self.assertRegex(" ".join(row[9:]), r"^about \d+ (hours|days)$")
+        self.assertIn("--max-seconds", result.stderr)
+        self.assertEqual(result.returncode, 1, "no run was made")
+
+    def test_progress_shows_on_a_terminal_and_never_on_a_pipe(self):
+        arguments = [PROGRAM, "--methods", "bubble", "--counts", "16000", "--repeat", "1", "--seed", "2"]
+        piped = subprocess.run(arguments, capture_output=True, text=True, timeout=60)
+        self.assertEqual(piped.stderr, "")
+        self.assertEqual(len(piped.stdout.splitlines()), 2)
+
+        terminal, program_side = pty.openpty()
+        tool = subprocess.Popen(arguments, stdout=subprocess.PIPE, stderr=program_side)
+        os.close(program_side)
+        shown = b""
+        while True:
+            ready, _, _ = select.select([terminal], [], [], 30)
+            try:
+                chunk = os.read(terminal, 4096) if ready else b""
+            except OSError:  # the program has closed its side
+                chunk = b""
+            if not chunk:
+                break
+            shown += chunk
+        os.close(terminal)
+        tool.communicate(timeout=30)
+        self.assertIn(b"\rBubble, random, 16000 items: ", shown)
+        self.assertTrue(shown.endswith(b"\r\x1b[K"), "the line is cleared at the end")
+
+    def test_a_chart_that_cannot_be_written_is_refused_before_any_run(self):
+        os.mkdir(os.path.join(self.folder, "folder.svg"))
+        locked = os.path.join(self.folder, "locked")
+        os.mkdir(locked, 0o755)
+        cases = [(os.path.join(self.folder, "missing", "chart.svg"), [], "there is no folder"),
+                 (os.path.join(self.folder, "folder.svg"), [], "is a folder")]
+        if os.geteuid() != 0:
+            os.chmod(locked, 0o555)
+            cases.append((os.path.join(locked, "chart.png"), [], "Permission denied"))
+        elif shutil.which("setpriv"):
+            os.chmod(self.folder, 0o755)
+            cases.append((os.path.join(locked, "chart.png"),
+                          ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"], "Permission denied"))
+        else:
+            print("skipped the permission case: root, and no setpriv to drop the rights")
+        for chart, wrapper, reason in cases:
+            with self.subTest(reason=reason):
+                result = subprocess.run([*wrapper, PROGRAM, "--counts", "100", "--chart", chart], capture_output=True,
+                                        text=True, timeout=60)
+                self.assertEqual(result.returncode, 2)
+                self.assertEqual(result.stdout, "")
+                self.assertIn(reason, result.stderr.splitlines()[0])
+
+    def test_the_default_run_answers_within_its_time(self):
+        if SANITIZED:
+            self.skipTest("timed only in the optimised build")
+        started = time.monotonic()
+        result = run()
+        # Half a minute is asked for on two cores; a slower machine still passes here.
+        self.assertLess(time.monotonic() - started, 60)
+        self.assertEqual(result.returncode, 0)
+        rows = [line.split() for line in result.stdout.splitlines()[1:]]
+        for method in ("Selection", "Insertion", "Bubble", "Merge", "Shell", "Heap", "Quick"):
+            self.assertGreaterEqual(len([r for r in rows if r[0] == method]), 6, f"{method} doubles five times")
+
+
+if __name__ == "__main__":
+    PROGRAM = os.path.abspath(sys.argv[1])
+    SANITIZED = "--sanitized" in sys.argv[2:]
+    unittest.main(argv=[sys.argv[0], "-v"])
