@@ -45,17 +45,14 @@ TEST(Estimate, SaysADurationAsAPersonWould)
 
 TEST(Comparison, ARunEstimatedBeyondTheLimitIsSkippedAndItsMethodGrowsNoFurther)
 {
-    const compare::CompareOptions options =
-        compare::ParseOptions({"--methods", "bubble,merge", "--counts", "100,300000,600000", "--max-seconds", "0.5",
-                               "--budget", "1000", "--seed", "1"});
+    const compare::CompareOptions options = compare::ParseOptions(
+        {"--methods", "bubble", "--counts", "100,10000000,20000000", "--budget", "1000", "--seed", "1"});
     const auto rows = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 2u) << "bubble sort grows no further";
     EXPECT_TRUE(rows[0].Made());
-    EXPECT_EQ(rows[1].count, 300000);
-    ASSERT_TRUE(rows[1].skipped);
-    EXPECT_GT(*rows[1].skipped, 0.5) << "bubble sort of 300,000 items takes seconds";
-    EXPECT_EQ(rows[2].method, sorting::SortMethod::Merge) << "bubble sort grows no further";
-    EXPECT_TRUE(rows[4].Made()) << "merge sort of 600,000 items takes well under the limit";
+    EXPECT_EQ(rows[1].count, 10000000);
+    ASSERT_TRUE(rows[1].skipped) << "bubble sort of ten million items takes hours";
+    EXPECT_GT(*rows[1].skipped, 3600);
 }
 
 TEST(Report, TheTableHoldsTheLargestFiguresAnyRunOfTheOptionsCanGive)
