@@ -1,10 +1,12 @@
-// The four sorts, with the animation off, through the run command's own call, against the
-// fastest loops of the same algorithms that we can write (AVX2, and without wider
-// instructions), against the branchy loops the program ran before, and merge sort against
-// the standard library's stable sort. Each iteration times both on fresh copies of the same
-// items; the counters give the best time of each and their ratio (ours / reference). Needs an
-// x86-64 processor with AVX2.
+// The sorts, with the animation off, through the run command's own call, against the
+// fastest loops of the same algorithms that we can write (AVX-512, AVX2, and without wider
+// instructions), each kernel of ours forced in turn against the loops of its width; against
+// the branchy loops the program ran before; merge sort against the standard library's stable
+// sort and quick sort against its sort. Each iteration times both on fresh copies of the same
+// items; the counters give the best time of each and their ratio (ours / reference). A kernel
+// or loop this processor cannot run is skipped, saying so.
 
+#include "avx512_reference_sorts.h"
 #include "bench_controls.h"
 #include "platform/monotonic_clock.h"
 #include "reference_sorts.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -79,10 +82,22 @@ Reference Bare(void (*sort)(float*, std::ptrdiff_t))
     return [sort](std::span<float> a) { sort(a.data(), static_cast<std::ptrdiff_t>(a.size()) - 1); };
 }
 
-void Against(benchmark::State& state, SortMethod method, void (*sort)(float*, std::ptrdiff_t))
+// Ours with `kernel` forced (none: the fastest), against `sort`, which needs that kernel's
+// instructions.
+void Against(benchmark::State& state, SortMethod method, std::optional<sorting::Kernel> kernel,
+             void (*sort)(float*, std::ptrdiff_t))
 {
+    if (!sorting::ForceKernel(kernel)) {
+        state.SkipWithError(("this processor cannot run the " + std::string(sorting::KernelName(*kernel)) + " kernel")
+                                .c_str());
+        return;
+    }
     AgainstReference(state, method, Bare(sort));
+    sorting::ForceKernel(std::nullopt);
 }
+
+using sorting::Kernel;
+constexpr std::optional<Kernel> kFastest;
 
 void StableSort(float* a, std::ptrdiff_t n) { std::stable_sort(a + 1, a + n + 1); }
 void StdSort(float* a, std::ptrdiff_t n) { std::sort(a + 1, a + n + 1); }
@@ -106,44 +121,57 @@ void BM_MergeGrowth(benchmark::State& state)
 
 }  // namespace
 
-// Against the fastest loop of each algorithm we can write, at the counts of the goals and at
-// 20,000 for the growth of the quadratic ones.
-BENCHMARK_CAPTURE(Against, SelectionVsAvx2Loop, SortMethod::Selection, reference::Avx2Selection)
+// Against the fastest loop of each algorithm we can write, each kernel against the loops of its
+// width, at the counts of the goals and at 20,000 for the growth of the quadratic ones.
+BENCHMARK_CAPTURE(Against, SelectionAvx512VsAvx512StretchLoop, SortMethod::Selection, Kernel::Avx512,
+                  reference::Avx512StretchSelection)
     ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, InsertionVsAvx2Loop, SortMethod::Insertion, reference::Avx2Insertion)
+BENCHMARK_CAPTURE(Against, SelectionAvx512VsAvx512Loop, SortMethod::Selection, Kernel::Avx512,
+                  reference::Avx512Selection)
+    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, InsertionAvx512VsAvx512Loop, SortMethod::Insertion, Kernel::Avx512,
+                  reference::Avx512Insertion)
     ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, BubbleVsAvx2Loop, SortMethod::Bubble, reference::Avx2Bubble)
+BENCHMARK_CAPTURE(Against, BubbleAvx512VsAvx512Loop, SortMethod::Bubble, Kernel::Avx512, reference::Avx512Bubble)
     ->Arg(20000)->Arg(30000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, MergeVsBareLoop, SortMethod::Merge, reference::Merge)
+BENCHMARK_CAPTURE(Against, SelectionAvx2VsAvx2Loop, SortMethod::Selection, Kernel::Avx2, reference::Avx2Selection)
+    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, InsertionAvx2VsAvx2Loop, SortMethod::Insertion, Kernel::Avx2, reference::Avx2Insertion)
+    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, BubbleAvx2VsAvx2Loop, SortMethod::Bubble, Kernel::Avx2, reference::Avx2Bubble)
+    ->Arg(20000)->Arg(30000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, MergeVsBareLoop, SortMethod::Merge, kFastest, reference::Merge)
     ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, MergeVsStableSort, SortMethod::Merge, StableSort)
+BENCHMARK_CAPTURE(Against, MergeVsStableSort, SortMethod::Merge, kFastest, StableSort)
     ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Shell, heap and quick sort against plain loops of their algorithms, and the standard
 // library's sort beside them for context.
-BENCHMARK_CAPTURE(Against, ShellVsPlainLoop, SortMethod::Shell, reference::PlainShell)
+BENCHMARK_CAPTURE(Against, ShellVsPlainLoop, SortMethod::Shell, kFastest, reference::PlainShell)
     ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, HeapVsPlainLoop, SortMethod::Heap, reference::PlainHeap)
+BENCHMARK_CAPTURE(Against, HeapVsPlainLoop, SortMethod::Heap, kFastest, reference::PlainHeap)
     ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, QuickVsPlainLoop, SortMethod::Quick, reference::PlainQuick)
+BENCHMARK_CAPTURE(Against, QuickVsPlainLoop, SortMethod::Quick, kFastest, reference::PlainQuick)
     ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, QuickVsStdSort, SortMethod::Quick, StdSort)
+BENCHMARK_CAPTURE(Against, QuickVsStdSort, SortMethod::Quick, kFastest, StdSort)
     ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Against the fastest plain loops without wider instructions.
-BENCHMARK_CAPTURE(Against, SelectionVsCmovLoop, SortMethod::Selection, reference::CmovSelection)
+// The portable kernels against the fastest plain loops without wider instructions.
+BENCHMARK_CAPTURE(Against, SelectionPortableVsCmovLoop, SortMethod::Selection, Kernel::Portable,
+                  reference::CmovSelection)
     ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, InsertionVsShiftingLoop, SortMethod::Insertion, reference::ShiftingInsertion)
+BENCHMARK_CAPTURE(Against, InsertionPortableVsShiftingLoop, SortMethod::Insertion, Kernel::Portable,
+                  reference::ShiftingInsertion)
     ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, BubbleVsCarriedLoop, SortMethod::Bubble, reference::CarriedBubble)
+BENCHMARK_CAPTURE(Against, BubblePortableVsCarriedLoop, SortMethod::Bubble, Kernel::Portable, reference::CarriedBubble)
     ->Arg(30000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Against the branchy loops the program ran before: the gain.
-BENCHMARK_CAPTURE(Against, SelectionVsBranchyLoop, SortMethod::Selection, reference::BranchySelection)
+// The fastest kernel against the branchy loops the program ran before: the gain.
+BENCHMARK_CAPTURE(Against, SelectionVsBranchyLoop, SortMethod::Selection, kFastest, reference::BranchySelection)
     ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, InsertionVsSwappingLoop, SortMethod::Insertion, reference::SwappingInsertion)
+BENCHMARK_CAPTURE(Against, InsertionVsSwappingLoop, SortMethod::Insertion, kFastest, reference::SwappingInsertion)
     ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Against, BubbleVsBranchyLoop, SortMethod::Bubble, reference::BranchyBubble)
+BENCHMARK_CAPTURE(Against, BubbleVsBranchyLoop, SortMethod::Bubble, kFastest, reference::BranchyBubble)
     ->Arg(30000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_MergeGrowth)

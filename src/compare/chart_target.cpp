@@ -6,6 +6,17 @@
 #include <unistd.h>
 
 namespace compare {
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+}  // namespace
 
 std::optional<std::string> ChartTargetProblem(const std::string& path)
 {
@@ -13,14 +24,17 @@ std::optional<std::string> ChartTargetProblem(const std::string& path)
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::error_code error;
-    if (fs::is_directory(target, error)) return "\"" + path + "\" is a folder";
-    if (!fs::exists(folder, error)) return "there is no folder \"" + folder.string() + "\"";
-    if (!fs::is_directory(folder, error)) return "\"" + folder.string() + "\" is not a folder";
+    if (fs::is_directory(target, error)) return Quoted(path) + " is a folder";
+    if (!fs::exists(folder, error)) return "there is no folder " + Quoted(folder.string());
+    if (!fs::is_directory(folder, error)) return Quoted(folder.string()) + " is not a folder";
     // The chart is written beside its target and renamed into place, so the folder must
     // take a new file: try one.
-    std::string probe = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string probe = folder.string();
+    probe += "/.";
+    probe += target.filename().string();
+    probe += ".XXXXXX";
     const int file = mkstemp(probe.data());
-    if (file < 0) return "cannot write in \"" + folder.string() + "\": " + std::strerror(errno);
+    if (file < 0) return "cannot write in " + Quoted(folder.string()) + ": " + std::strerror(errno);
     close(file);
     unlink(probe.c_str());
     return std::nullopt;

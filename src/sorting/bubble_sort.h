@@ -34,16 +34,28 @@ SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
 // after its last pair the carried item, the largest, lands at NumItems - j + 1.
 namespace bubble {
 
-// Pairs i to `last`, with `carried` arriving at pair i.
+// Pairs i to `last`, with `carried` arriving at pair i. The item left at i is the smaller of the
+// two, the carried one if they are equal; the larger goes on, the next one if equal. On x86
+// these are the processor's own minimum and maximum, written out, since the compiler may
+// otherwise guess a branch or pass the carried item through an integer register.
 inline void CarryAlong(float* a, Index i, Index last, float carried)
 {
+#if SORTING_X86
+    __m128 held = _mm_set_ss(carried);
+    for (; i <= last; ++i) {
+        const __m128 next = _mm_load_ss(a + i + 1);
+        _mm_store_ss(a + i, _mm_min_ss(next, held));
+        held = _mm_max_ss(held, next);
+    }
+    _mm_store_ss(a + last + 1, held);
+#else
     for (; i <= last; ++i) {
         const float next = a[i + 1];
-        const bool exchange = carried > next;
-        a[i] = exchange ? next : carried;
-        carried = exchange ? carried : next;
+        a[i] = carried > next ? next : carried;
+        carried = carried > next ? carried : next;
     }
     a[last + 1] = carried;
+#endif
 }
 
 SORTING_HOT_LOOP inline void PortablePass(float* a, Index last) { CarryAlong(a, 1, last, a[1]); }
@@ -83,6 +95,44 @@ SORTING_AVX2 SORTING_HOT_LOOP inline void Avx2Pass(float* a, Index last)
     }
     CarryAlong(a, i, last, _mm256_cvtss_f32(carried));
 }
+
+SORTING_AVX512_CODE_BEGIN
+
+// Lanes move up by `k`; the lowest `k` take `fill`.
+template <int k>
+SORTING_AVX512 inline __m512 UpBy(__m512 v, __m512 fill)
+{
+    return _mm512_castsi512_ps(_mm512_alignr_epi32(_mm512_castps_si512(v), _mm512_castps_si512(fill), 16 - k));
+}
+
+// The running maximum of sixteen items, in four steps; on equal items the later one.
+SORTING_AVX512 inline __m512 RunningMax(__m512 y)
+{
+    const __m512 none = _mm512_set1_ps(-__builtin_inff());
+    y = _mm512_max_ps(UpBy<1>(y, none), y);
+    y = _mm512_max_ps(UpBy<2>(y, none), y);
+    y = _mm512_max_ps(UpBy<4>(y, none), y);
+    return _mm512_max_ps(UpBy<8>(y, none), y);
+}
+
+// The same pass sixteen pairs at a time. The item carried on past the sixteen is the larger of
+// the one carried in and their largest, which does not wait for the rest.
+SORTING_AVX512 SORTING_HOT_LOOP inline void Avx512Pass(float* a, Index last)
+{
+    const __m512i top = _mm512_set1_epi32(15);
+    __m512 carried = _mm512_set1_ps(a[1]);
+    Index i = 1;
+    for (; i + 15 <= last; i += 16) {
+        const __m512 next = _mm512_loadu_ps(a + i + 1);
+        const __m512 running = RunningMax(next);
+        const __m512 leaving = _mm512_max_ps(carried, running);
+        _mm512_storeu_ps(a + i, _mm512_min_ps(next, UpBy<1>(leaving, carried)));
+        carried = _mm512_max_ps(carried, _mm512_permutexvar_ps(top, running));
+    }
+    CarryAlong(a, i, last, _mm512_cvtss_f32(carried));
+}
+
+SORTING_AVX512_CODE_END
 #endif
 
 }  // namespace bubble
@@ -93,7 +143,9 @@ void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel)
     const Index numItems = NumItems(theArray);
     for (Index j = 1; j <= numItems - 1; ++j) {
 #if SORTING_X86
-        if (kernel == Kernel::Avx2)
+        if (kernel == Kernel::Avx512)
+            bubble::Avx512Pass(theArray.data(), numItems - j);
+        else if (kernel == Kernel::Avx2)
             bubble::Avx2Pass(theArray.data(), numItems - j);
         else
 #endif

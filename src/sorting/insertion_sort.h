@@ -48,6 +48,15 @@ inline Index PlaceOf(const float* a, Index i, float inserted)
     return j;
 }
 
+// Without wider instructions, the greater neighbours move up as they are met, in one sweep.
+inline void InsertPortable(float* a, Index i)
+{
+    const float inserted = a[i];
+    Index j = i;
+    for (; j > 1 && a[j - 1] > inserted; --j) a[j] = a[j - 1];
+    a[j] = inserted;
+}
+
 #if SORTING_X86
 // The same tests, eight neighbours at a time: since items 1 to i - 1 are in order, the
 // greater ones of any eight are the upper ones, and their count is how far the item moves.
@@ -65,6 +74,23 @@ SORTING_AVX2 inline Index PlaceOfAvx2(const float* a, Index i, float inserted)
     }
     return PlaceOf(a, j, inserted);
 }
+
+SORTING_AVX512_CODE_BEGIN
+
+// Sixteen neighbours at a time.
+SORTING_AVX512 inline Index PlaceOfAvx512(const float* a, Index i, float inserted)
+{
+    const __m512 item = _mm512_set1_ps(inserted);
+    Index j = i;
+    while (j - 16 >= 1) {
+        const auto greater = static_cast<unsigned>(_mm512_cmp_ps_mask(_mm512_loadu_ps(a + j - 16), item, _CMP_GT_OQ));
+        if (greater != 0xFFFFu) return greater == 0 ? j : j - 16 + static_cast<Index>(__builtin_ctz(greater));
+        j -= 16;
+    }
+    return PlaceOf(a, j, inserted);
+}
+
+SORTING_AVX512_CODE_END
 #endif
 
 }  // namespace insertion
@@ -75,17 +101,18 @@ SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel
     const Index numItems = NumItems(theArray);
     float* a = theArray.data();
     for (Index i = 2; i <= numItems; ++i) {
-        const float inserted = a[i];
 #if SORTING_X86
-        const Index j =
-            kernel == Kernel::Avx2 ? insertion::PlaceOfAvx2(a, i, inserted) : insertion::PlaceOf(a, i, inserted);
-#else
-        const Index j = insertion::PlaceOf(a, i, inserted);
+        if (kernel != Kernel::Portable) {
+            const float inserted = a[i];
+            const Index j = kernel == Kernel::Avx512 ? insertion::PlaceOfAvx512(a, i, inserted)
+                                                     : insertion::PlaceOfAvx2(a, i, inserted);
+            if (j < i) {
+                std::memmove(a + j + 1, a + j, static_cast<std::size_t>(i - j) * sizeof(float));
+                a[j] = inserted;
+            }
+        } else
 #endif
-        if (j < i) {
-            std::memmove(a + j + 1, a + j, static_cast<std::size_t>(i - j) * sizeof(float));
-            a[j] = inserted;
-        }
+            insertion::InsertPortable(a, i);
         NotePassEnded(watcher, theArray);
     }
     (void)kernel;

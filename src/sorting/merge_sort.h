@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sorting/hot_loop.h"
+#include "sorting/simd.h"
 #include "sorting/sort_observer.h"
 
 #include <algorithm>
@@ -9,13 +10,17 @@
 
 namespace sorting {
 
+template <typename Watcher>
+void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+
 // Merges the sorted runs Lo..Mid and Mid+1..Hi into one sorted run Lo..Hi, through `scratch`
 // (indexed like the items). The right run is copied reversed, so the entries not yet taken,
 // scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
 // needs a test for an exhausted run. On a tie the upper cursor's entry is taken. The observer
 // hears each comparison as the places its two items held before the merge.
 template <SortObserver Observer>
-void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
+[[gnu::always_inline]] inline void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi,
+                                         Observer& observer)
 {
     std::copy(&theArray[lo], &theArray[mid] + 1, scratch + lo);
     std::reverse_copy(&theArray[mid + 1], &theArray[hi] + 1, scratch + mid + 1);
@@ -38,12 +43,13 @@ constexpr std::uint64_t MergeScratchBytes(Index numItems)
     return numItems < 2 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * sizeof(float);
 }
 
+namespace merge {
+
 // Bottom-up: passes merge neighbouring runs of width 1, 2, 4, ... from left to right; a last
 // run without a right-hand neighbour waits for a later pass. The observer hears of each merge.
-// With nobody listening this is also the fast form: the merge has no branch to guess, and
-// one scratch array serves every merge.
-template <SortObserver Observer>
-SORTING_HOT_LOOP void MergeSort(Items theArray, Observer& observer)
+// One scratch array serves every merge.
+template <typename Observer>
+[[gnu::always_inline]] inline void Passes(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     if (numItems < 2) return;
@@ -57,6 +63,51 @@ SORTING_HOT_LOOP void MergeSort(Items theArray, Observer& observer)
         }
         NotePassEnded(observer, theArray);
     }
+}
+
+// The merge has no branch to guess, so the fast form is the same loop, compiled for each kernel:
+// code in the wider encodings does not slow down when whatever ran before (drawing the
+// picture, say) left the upper halves of the vector registers in use, as plain SSE code does.
+template <typename Watcher>
+SORTING_HOT_LOOP void PortablePasses(Items theArray, Watcher& watcher)
+{
+    Passes(theArray, watcher);
+}
+
+#if SORTING_X86
+template <typename Watcher>
+SORTING_AVX2 SORTING_HOT_LOOP void Avx2Passes(Items theArray, Watcher& watcher)
+{
+    Passes(theArray, watcher);
+}
+
+template <typename Watcher>
+SORTING_AVX512 SORTING_HOT_LOOP void Avx512Passes(Items theArray, Watcher& watcher)
+{
+    Passes(theArray, watcher);
+}
+#endif
+
+}  // namespace merge
+
+template <SortObserver Observer>
+void MergeSort(Items theArray, Observer& observer)
+{
+    if constexpr (!kListens<Observer>)
+        MergeSortFast(theArray, observer);
+    else
+        merge::PortablePasses(theArray, observer);
+}
+
+template <typename Watcher>
+void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+#if SORTING_X86
+    if (kernel == Kernel::Avx512) return merge::Avx512Passes(theArray, watcher);
+    if (kernel == Kernel::Avx2) return merge::Avx2Passes(theArray, watcher);
+#endif
+    (void)kernel;
+    merge::PortablePasses(theArray, watcher);
 }
 
 }  // namespace sorting

@@ -85,9 +85,10 @@ TEST(ChartTarget, RefusesAPlaceThatCannotTakeAChart)
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
     EXPECT_FALSE(compare::ChartTargetProblem((folder / "chart.svg").string()));
     EXPECT_FALSE(compare::ChartTargetProblem("relative.png"));
+    const std::string quoted = std::string(1, '"').append(folder.string()).append(1, '"');
     const std::vector<std::pair<std::string, std::string>> refused{
         {"/no/such/folder/chart.svg", "there is no folder \"/no/such/folder\""},
-        {folder.string(), "\"" + folder.string() + "\" is a folder"},
+        {folder.string(), quoted + " is a folder"},
         {"/proc/chart.svg", "cannot write in \"/proc\": "},
     };
     for (const auto& [path, reason] : refused) {

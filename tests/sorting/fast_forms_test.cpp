@@ -35,6 +35,8 @@ void SortFast(SortMethod method, std::vector<float>& theArray, Watcher& watcher,
             return sorting::InsertionSortFast(theArray, watcher, kernel);
         case SortMethod::Bubble:
             return sorting::BubbleSortFast(theArray, watcher, kernel);
+        case SortMethod::Merge:
+            return sorting::MergeSortFast(theArray, watcher, kernel);
         default:
             return sorting::Sort(method, theArray, watcher);  // one form serves both
     }
@@ -91,8 +93,8 @@ protected:
 
     void SetUp() override
     {
-        if (TheKernel() == Kernel::Avx2 && sorting::BestKernel() != Kernel::Avx2)
-            GTEST_SKIP() << "this processor has no AVX2";
+        if (!sorting::Supports(TheKernel()))
+            GTEST_SKIP() << "this processor cannot run the " << sorting::KernelName(TheKernel()) << " kernel";
     }
 };
 
@@ -103,6 +105,23 @@ TEST_P(FastForm, LeavesTheSameItemsAsTheObservedForm)
     std::mt19937 engine(2026);
     for (int size = 0; size <= 300; ++size) {
         for (int kind = 0; kind < kKinds; ++kind) {
+            std::vector<float> observed = Items(size, kind, engine);
+            std::vector<float> fast = observed;
+            sorting::CountingObserver counter;
+            sorting::Sort(Method(), observed, counter);
+            sorting::NoObserver nobody;
+            SortFast(Method(), fast, nobody, TheKernel());
+            ASSERT_EQ(Bits(fast), Bits(observed)) << "size " << size << ", kind " << kind;
+        }
+    }
+}
+
+TEST_P(FastForm, LeavesTheSameItemsOverManyStretchesOfItems)
+{
+    // Long enough for the kernels' blocks and stretches to come in numbers, and to end in part.
+    std::mt19937 engine(5);
+    for (int size : {1100, 2085, 4099}) {
+        for (int kind : {0, 1, 5}) {
             std::vector<float> observed = Items(size, kind, engine);
             std::vector<float> fast = observed;
             sorting::CountingObserver counter;
@@ -151,8 +170,9 @@ TEST_P(FastForm, MakesOnePassPerItemButOne)
 
 INSTANTIATE_TEST_SUITE_P(MethodsAndKernels, FastForm,
                          testing::Combine(testing::ValuesIn(sorting::kWindowMethods),
-                                          testing::Values(Kernel::Portable, Kernel::Avx2)),
+                                          testing::ValuesIn(sorting::kKernels)),
                          [](const auto& info) {
-                             return std::string(sorting::MethodName(std::get<0>(info.param))) +
-                                    (std::get<1>(info.param) == Kernel::Avx2 ? "Avx2" : "Portable");
+                             std::string kernel(sorting::KernelName(std::get<1>(info.param)));
+                             std::erase(kernel, '-');
+                             return std::string(sorting::MethodName(std::get<0>(info.param))) + kernel;
                          });
