@@ -5,6 +5,7 @@
 #include "race_window/race_window.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 
@@ -27,6 +28,13 @@ std::optional<int> AnswerAtOnce(const race::RaceOptions& options)
     return std::nullopt;
 }
 
+// The user's own decimal point, which typed items may use.
+char DecimalPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -34,7 +42,8 @@ int main(int argc, char* argv[])
     // Read first without a display, so that help and mistakes need none; an option unknown
     // here may be the window system's, and waits for it.
     try {
-        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}))) return *answer;
+        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, DecimalPoint())))
+            return *answer;
     } catch (const race::UnknownRaceOption&) {
     } catch (const race::RaceUsageError& error) {
         return Refuse(error);
@@ -42,6 +51,9 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(SORTING_VERSION);
+    // Where the settings are kept between starts: the sound on or off.
+    QApplication::setOrganizationName("sortingmethods.org");
+    QApplication::setApplicationName("sorting-race");
     QApplication::setDesktopFileName(SORTING_RACE_ID);
     QApplication::setWindowIcon(platform::ApplicationIcon());
 
@@ -50,7 +62,7 @@ int main(int argc, char* argv[])
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
     race::RaceOptions options;
     try {
-        options = race::ParseRaceOptions(arguments);
+        options = race::ParseRaceOptions(arguments, DecimalPoint());
     } catch (const race::RaceUsageError& error) {
         return Refuse(error);
     }

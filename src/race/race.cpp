@@ -9,7 +9,15 @@ namespace race {
 Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods) : methods_(methods)
 {
     if (methods.empty()) throw std::invalid_argument("a race needs a method");
-    for (sorting::SortMethod method : methods) lanes_.emplace_back(Record(method, items));
+    if (items.size() > 1) {
+        const auto [smallest, largest] = std::minmax_element(items.begin() + 1, items.end());
+        smallest_ = *smallest;
+        largest_ = *largest;
+    }
+    for (sorting::SortMethod method : methods) {
+        lanes_.emplace_back(Record(method, items));
+        longest_ = std::max(longest_, lanes_.back().TotalSteps());
+    }
 }
 
 const Replay& Race::Lane(sorting::SortMethod method) const
@@ -23,11 +31,24 @@ Replay& Race::Lane(sorting::SortMethod method) { return const_cast<Replay&>(std:
 
 void Race::Tick(std::uint64_t steps)
 {
-    for (Replay& lane : lanes_) lane.Advance(steps);
+    clock_ += std::min(steps, longest_ - clock_);
+    Follow();
+}
+
+void Race::Back(std::uint64_t steps)
+{
+    clock_ -= std::min(steps, clock_);
+    Follow();
+}
+
+void Race::Follow()
+{
+    for (Replay& lane : lanes_) lane.SeekTo(std::min(clock_, lane.TotalSteps()));
 }
 
 void Race::Restart()
 {
+    clock_ = 0;
     for (Replay& lane : lanes_) lane.Restart();
 }
 

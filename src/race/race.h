@@ -18,8 +18,14 @@ public:
     explicit Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods = {
                                                        sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()});
 
+    // Every method goes on by `steps` steps, or to its end.
     void Tick(std::uint64_t steps);
+    // The race goes back by `steps` steps of its clock: every method stands where it stood
+    // then, those that had finished by then too.
+    void Back(std::uint64_t steps);
     void Restart();
+    // The steps the clock has counted: each method has made as many, or finished.
+    std::uint64_t Clock() const { return clock_; }
 
     // In the order they were given.
     const std::vector<sorting::SortMethod>& Methods() const { return methods_; }
@@ -34,10 +40,19 @@ public:
     // given order among equals.
     sorting::SortMethod FirstToFinish() const;
     std::int32_t NumItems() const { return static_cast<std::int32_t>(lanes_.front().Items().size()) - 1; }
+    // The smallest and the largest item.
+    float Smallest() const { return smallest_; }
+    float Largest() const { return largest_; }
 
 private:
+    void Follow();
+
     std::vector<sorting::SortMethod> methods_;
     std::vector<Replay> lanes_;
+    std::uint64_t clock_ = 0;
+    std::uint64_t longest_ = 0;  // the most steps any method takes
+    float smallest_ = 0;
+    float largest_ = 0;
 };
 
 }  // namespace race

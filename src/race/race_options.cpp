@@ -4,7 +4,7 @@
 
 namespace race {
 
-RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments)
+RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint)
 {
     RaceOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -24,6 +24,14 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments)
                 throw RaceUsageError(error.what());
             }
             if (options.methods.size() < kFewestMethods) throw RaceUsageError("a race needs two methods or more");
+        } else if (option == "--items") {
+            try {
+                options.items = ReadItems(value(), decimalPoint);
+            } catch (const ItemsRefused& refused) {
+                throw RaceUsageError(std::string("--items: ") + refused.what());
+            }
+        } else if (option == "--sound") {
+            options.sound = true;
         } else {
             throw UnknownRaceOption("unknown option \"" + option + "\"");
         }
@@ -40,6 +48,9 @@ Races sorting methods side by side on the same items, paced by their work.
                    )" +
            sorting::KnownMethodNames() + R"(, or all
                    (default: selection,insertion,bubble,merge)
+  --items LIST     how many items race (1 to 2000), or the items themselves: 2 to 2000
+                   numbers, none negative, such as "5 3 8 1 9" or "5, 3, 8, 1, 9"
+  --sound          sound each step, a higher tone for a larger item (remembered)
   -h, --help       show this text
   --version        show the program's version
 )";

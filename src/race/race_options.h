@@ -1,6 +1,9 @@
 #pragma once
 
+#include "race/item_list.h"
 #include "sorting/sort_method.h"
+
+#include <optional>
 
 #include <stdexcept>
 #include <string>
@@ -11,6 +14,8 @@ namespace race {
 // What sorting-race is asked for on its command line.
 struct RaceOptions {
     std::vector<sorting::SortMethod> methods{sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()};
+    std::optional<ItemsAsked> items;  // none: the window's own first count
+    bool sound = false;
     bool help = false;
     bool version = false;
 };
@@ -30,7 +35,8 @@ public:
     using RaceUsageError::RaceUsageError;
 };
 
-RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments);
+// `decimalPoint` is the user's own, which the numbers of --items may have.
+RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');
 
 std::string RaceUsageText(const std::string& program);
 

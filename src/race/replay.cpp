@@ -11,15 +11,77 @@ void Replay::Restart()
 {
     items_ = recording_.start;
     stepsDone_ = 0;
-    nextExchange_ = nextMerge_ = 0;
-    movesDone_ = exchangesDone_ = mergesDone_ = 0;
+    next_ = 0;
     changedFirst_ = 0;
     changedLast_ = static_cast<std::int32_t>(items_.size()) - 1;
 }
 
+std::size_t Replay::Changes() const
+{
+    return recording_.exchanges.empty() ? recording_.merges.size() : recording_.exchanges.size();
+}
+
+std::uint64_t Replay::Begins(std::size_t change) const
+{
+    return recording_.exchanges.empty() ? recording_.merges[change].stepsBefore
+                                        : recording_.exchanges[change].stepsBefore;
+}
+
+// An exchange is three moves; a merge copies its items out, then compares and writes one
+// for each place.
+std::uint64_t Replay::Length(std::size_t change) const
+{
+    return recording_.exchanges.empty() ? 3ULL * recording_.merges[change].Length() : 3;
+}
+
+std::uint64_t Replay::MovesBefore(std::size_t change) const
+{
+    if (!recording_.exchanges.empty()) return 3ULL * change;
+    const std::uint64_t merged =
+        change < recording_.merges.size() ? recording_.merges[change].first : recording_.merged.size();
+    return 2 * merged;
+}
+
+std::optional<std::pair<std::size_t, std::uint64_t>> Replay::ChangeOf(std::uint64_t k) const
+{
+    if (next_ < Changes() && k > Begins(next_)) return std::pair{next_, k - Begins(next_)};
+    if (next_ > 0 && k == Begins(next_ - 1) + Length(next_ - 1)) return std::pair{next_ - 1, Length(next_ - 1)};
+    return std::nullopt;
+}
+
 sorting::SortCounts Replay::CountsDone() const
 {
-    return {static_cast<std::int64_t>(stepsDone_) - movesDone_, exchangesDone_, mergesDone_, movesDone_};
+    std::uint64_t moves = MovesBefore(next_);
+    if (next_ < Changes() && stepsDone_ > Begins(next_)) {
+        const std::uint64_t part = stepsDone_ - Begins(next_);
+        const std::uint64_t length = Length(next_) / (recording_.exchanges.empty() ? 3 : 1);
+        // A merge's copying out moves every item; then every other step writes one.
+        moves += recording_.exchanges.empty() && part > length ? length + (part - length) / 2 : part;
+    }
+    const auto done = static_cast<std::int64_t>(next_);
+    return {static_cast<std::int64_t>(stepsDone_ - moves), recording_.exchanges.empty() ? 0 : done,
+            recording_.merges.empty() ? 0 : done, static_cast<std::int64_t>(moves)};
+}
+
+StepSeen Replay::LastStep() const
+{
+    if (stepsDone_ == 0 || Finished()) return {};
+    const auto compared = [this] {
+        const ComparedPair pair = recording_.compared[static_cast<std::size_t>(CountsDone().comparisons) - 1];
+        return StepSeen{StepSeen::Kind::Compared, pair.i, pair.j};
+    };
+    const auto change = ChangeOf(stepsDone_);
+    if (!change) return compared();
+    const auto [index, part] = *change;
+    if (!recording_.exchanges.empty()) {
+        const Exchange& exchange = recording_.exchanges[index];
+        return {StepSeen::Kind::Exchanged, exchange.i, exchange.j};
+    }
+    const MergeRun& merge = recording_.merges[index];
+    if (part <= merge.Length()) return {StepSeen::Kind::CopiedOut, static_cast<std::int32_t>(merge.lo + part - 1)};
+    const std::uint64_t placeStep = part - merge.Length();  // 1, 2 for the first place; 3, 4 for the next ...
+    if (placeStep % 2 == 1) return compared();
+    return {StepSeen::Kind::Written, static_cast<std::int32_t>(merge.lo + placeStep / 2 - 1)};
 }
 
 std::pair<std::int32_t, std::int32_t> Replay::TakeChanged()
@@ -37,67 +99,76 @@ void Replay::Write(std::int32_t index, float value)
     changedLast_ = std::max(changedLast_, index);
 }
 
-// Step 1 to 3 of an exchange of I and J: hold item I aside, move item J to I, move the held
-// item to J.
-void Replay::StepExchange(const Exchange& exchange, std::uint32_t step)
+// An exchange of I and J: hold item I aside, move item J to I, move the held item to J. A
+// merge: copy its items out, then for each place compare, and write the merged item.
+void Replay::Apply(std::size_t change, std::uint64_t part)
 {
-    ++movesDone_;
-    if (step == 1) held_ = items_[exchange.i];
-    if (step == 2) Write(exchange.i, items_[exchange.j]);
-    if (step == 3) {
-        Write(exchange.j, held_);
-        ++exchangesDone_;
-    }
-}
-
-// Step 1 to 3 × length of a merge: the items copied out, then for each place a comparison
-// and the move of the merged item into it.
-void Replay::StepMerge(const MergeRun& merge, std::uint32_t step)
-{
-    const std::uint32_t length = merge.hi - merge.lo + 1u;
-    if (step <= length) {
-        ++movesDone_;
+    if (!recording_.exchanges.empty()) {
+        const Exchange& e = recording_.exchanges[change];
+        if (part == 1) held_ = items_[e.i];
+        if (part == 2) Write(e.i, items_[e.j]);
+        if (part == 3) Write(e.j, held_);
         return;
     }
-    const std::uint32_t pairStep = step - length;  // 1, 2 for the first place; 3, 4 for the next ...
-    if (pairStep % 2 == 0) {
-        const std::uint32_t place = pairStep / 2 - 1;
+    const MergeRun& merge = recording_.merges[change];
+    if (part > merge.Length() && (part - merge.Length()) % 2 == 0) {
+        const std::uint32_t place = static_cast<std::uint32_t>(part - merge.Length()) / 2 - 1;
         Write(merge.lo + static_cast<std::int32_t>(place), recording_.merged[merge.first + place]);
-        ++movesDone_;
     }
-    if (step == 3 * length) ++mergesDone_;
 }
 
-void Replay::Advance(std::uint64_t steps)
+// The same backwards: the held item is in J until the last move is undone, and the item a
+// merge wrote over is in the recording.
+void Replay::Undo(std::size_t change, std::uint64_t part)
 {
-    const std::uint64_t target = std::min(TotalSteps(), stepsDone_ + std::min(steps, TotalSteps()));
-    while (stepsDone_ < target) {
-        // The next change, and the steps it takes; comparisons between changes change nothing.
-        std::uint64_t begins = TotalSteps(), length = 0;
-        const Exchange* exchange = nullptr;
-        const MergeRun* merge = nullptr;
-        if (nextExchange_ < recording_.exchanges.size()) {
-            exchange = &recording_.exchanges[nextExchange_];
-            begins = exchange->stepsBefore;
-            length = 3;
-        } else if (nextMerge_ < recording_.merges.size()) {
-            merge = &recording_.merges[nextMerge_];
-            begins = merge->stepsBefore;
-            length = 3ULL * (merge->hi - merge->lo + 1u);
+    if (!recording_.exchanges.empty()) {
+        const Exchange& e = recording_.exchanges[change];
+        if (part == 3) {
+            held_ = items_[e.j];
+            Write(e.j, items_[e.i]);
         }
-        if (target <= begins) {
-            stepsDone_ = target;
-            break;
-        }
-        stepsDone_ = std::max(stepsDone_, begins);
-        const std::uint64_t until = std::min(target, begins + length);
-        for (; stepsDone_ < until; ++stepsDone_) {
-            const auto step = static_cast<std::uint32_t>(stepsDone_ - begins + 1);
-            if (exchange) StepExchange(*exchange, step);
-            if (merge) StepMerge(*merge, step);
-        }
-        if (stepsDone_ == begins + length) exchange ? ++nextExchange_ : ++nextMerge_;
+        if (part == 2) Write(e.i, held_);
+        return;
+    }
+    const MergeRun& merge = recording_.merges[change];
+    if (part > merge.Length() && (part - merge.Length()) % 2 == 0) {
+        const std::uint32_t place = static_cast<std::uint32_t>(part - merge.Length()) / 2 - 1;
+        Write(merge.lo + static_cast<std::int32_t>(place), recording_.replaced[merge.first + place]);
     }
 }
+
+void Replay::SeekTo(std::uint64_t step)
+{
+    const std::uint64_t target = std::min(step, TotalSteps());
+    // Forward: comparisons between changes change nothing and are passed at once.
+    while (stepsDone_ < target) {
+        if (next_ < Changes() && target > Begins(next_)) {
+            stepsDone_ = std::max(stepsDone_, Begins(next_));
+            const std::uint64_t end = Begins(next_) + Length(next_);
+            for (; stepsDone_ < std::min(target, end); ++stepsDone_) Apply(next_, stepsDone_ + 1 - Begins(next_));
+            if (stepsDone_ == end) ++next_;
+        } else {
+            stepsDone_ = target;
+        }
+    }
+    // Back: the parts of a change undone from its last, the comparisons passed at once.
+    while (stepsDone_ > target) {
+        if (next_ < Changes() && stepsDone_ > Begins(next_)) {
+            for (; stepsDone_ > std::max(target, Begins(next_)); --stepsDone_) Undo(next_, stepsDone_ - Begins(next_));
+        } else if (next_ > 0) {
+            const std::uint64_t end = Begins(next_ - 1) + Length(next_ - 1);
+            if (stepsDone_ > end)
+                stepsDone_ = std::max(target, end);
+            else
+                --next_;  // its last part is the step to undo
+        } else {
+            stepsDone_ = target;
+        }
+    }
+}
+
+void Replay::Advance(std::uint64_t steps) { SeekTo(stepsDone_ + std::min(steps, TotalSteps() - stepsDone_)); }
+
+void Replay::Back(std::uint64_t steps) { SeekTo(stepsDone_ - std::min(steps, stepsDone_)); }
 
 }  // namespace race

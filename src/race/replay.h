@@ -3,18 +3,35 @@
 #include "race/recording.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace race {
 
-// A recording played back step by step: after k steps the items stand exactly as the sort
-// left them after its k-th step, and the counts are those of its first k steps.
+// What the last step done was, and which items it touched: the two a comparison read, the
+// two an exchange moves, the item a merge copies out or writes.
+struct StepSeen {
+    enum class Kind { None, Compared, Exchanged, CopiedOut, Written };
+    Kind kind = Kind::None;
+    std::int32_t first = 0;
+    std::int32_t second = 0;  // for a comparison and an exchange
+
+    bool operator==(const StepSeen&) const = default;
+};
+
+// A recording played step by step, forward and back: after k steps the items stand exactly
+// as the sort left them after its k-th step, and the counts are those of its first k steps.
 class Replay {
 public:
     explicit Replay(Recording recording);
 
+    // To the state after `step` steps (at most the total), forward or back.
+    void SeekTo(std::uint64_t step);
     // Goes on by `steps` steps, or to the end, whichever comes first.
     void Advance(std::uint64_t steps);
+    // Goes back by `steps` steps, or to the start.
+    void Back(std::uint64_t steps);
     // Back to the items before the sort.
     void Restart();
 
@@ -25,25 +42,32 @@ public:
     bool Finished() const { return stepsDone_ == TotalSteps(); }
     // The comparisons, exchanges, merges and moves of the steps done.
     sorting::SortCounts CountsDone() const;
+    // The last step done; none before the first step and once the sort is finished.
+    StepSeen LastStep() const;
 
     // The items changed since the last call, as the range of their indices (first > last
     // when none changed).
     std::pair<std::int32_t, std::int32_t> TakeChanged();
 
 private:
+    // The recording's changes: its exchanges, or its merges.
+    std::size_t Changes() const;
+    std::uint64_t Begins(std::size_t change) const;
+    std::uint64_t Length(std::size_t change) const;
+    std::uint64_t MovesBefore(std::size_t change) const;
+    // The change that step `k` (1 or more) belongs to and its part in it; none for a
+    // comparison between changes.
+    std::optional<std::pair<std::size_t, std::uint64_t>> ChangeOf(std::uint64_t k) const;
+    // Part `part` (from 1) of a change, done and undone.
+    void Apply(std::size_t change, std::uint64_t part);
+    void Undo(std::size_t change, std::uint64_t part);
     void Write(std::int32_t index, float value);
-    void StepExchange(const Exchange& exchange, std::uint32_t step);
-    void StepMerge(const MergeRun& merge, std::uint32_t step);
 
     Recording recording_;
     std::vector<float> items_;
     std::uint64_t stepsDone_ = 0;
-    std::size_t nextExchange_ = 0;
-    std::size_t nextMerge_ = 0;
-    float held_ = 0;  // the item an exchange holds aside between its first and last move
-    std::int64_t movesDone_ = 0;
-    std::int64_t exchangesDone_ = 0;
-    std::int64_t mergesDone_ = 0;
+    std::size_t next_ = 0;  // the first change not finished
+    float held_ = 0;        // the item an exchange holds aside between its first and last move
     std::int32_t changedFirst_;
     std::int32_t changedLast_;
 };

@@ -2,6 +2,8 @@
 
 #include "animation/bar_colour.h"
 #include "platform/qt_conversions.h"
+#include "race/step_words.h"
+#include "race_window/mark_colours.h"
 
 #include <QLocale>
 #include <QPaintEvent>
@@ -14,7 +16,9 @@ namespace race_window {
 namespace {
 
 constexpr int kTitleHeight = 22;
-constexpr int kTextHeight = 38;
+constexpr int kStripHeight = 7;  // the strip beneath the bars where the marks show too
+constexpr int kTextHeight = 56;
+constexpr int kMarkWidth = 5;  // pixels, at the least: a mark stays visible among 2,000 bars
 
 QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong>(n)); }
 
@@ -25,6 +29,24 @@ QString Ordinal(int rank)
 }
 
 QColor BarColour(float value) { return QColor(platform::ToRgb(animation::BarColour(value))); }
+
+// The items a step marks, and in which colour; none where a step reads element 0.
+struct Mark {
+    std::int32_t item;
+    QColor colour;
+};
+
+std::vector<Mark> MarksOf(const race::StepSeen& step)
+{
+    using Kind = race::StepSeen::Kind;
+    const QColor compared(platform::ToRgb(kComparedColour)), moved(platform::ToRgb(kMovedColour));
+    std::vector<Mark> marks;
+    if (step.kind == Kind::Compared) marks = {{step.first, compared}, {step.second, compared}};
+    if (step.kind == Kind::Exchanged) marks = {{step.first, moved}, {step.second, moved}};
+    if (step.kind == Kind::CopiedOut || step.kind == Kind::Written) marks = {{step.first, moved}};
+    std::erase_if(marks, [](const Mark& m) { return m.item < 1; });
+    return marks;
+}
 
 }  // namespace
 
@@ -40,6 +62,7 @@ void RacePanel::Show(race::Race* race)
 {
     race_ = race;
     shownText_.clear();
+    shownStep_ = {};
     UpdateDescription();
     update();
 }
@@ -63,29 +86,47 @@ QString RacePanel::ProgressText() const
     return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
 }
 
+QString RacePanel::StepText() const
+{
+    return race_ ? platform::ToQString(race::StepInWords(race_->Lane(method_).LastStep(), method_)) : QString();
+}
+
 void RacePanel::UpdateDescription()
 {
-    const QString text = CountsText() + "\n" + ProgressText();
+    const QString text = CountsText() + "\n" + ProgressText() + "\n" + StepText();
     if (text == shownText_) return;
     shownText_ = text;
     setAccessibleDescription(text);
     update(TextArea());
 }
 
+void RacePanel::UpdateMarked(const race::StepSeen& step)
+{
+    for (const Mark& mark : MarksOf(step)) update(MarkArea(mark.item));
+}
+
 void RacePanel::Refresh()
 {
     if (!race_) return;
-    const auto [first, last] = race_->Lane(method_).TakeChanged();
+    race::Replay& lane = race_->Lane(method_);
+    const auto [first, last] = lane.TakeChanged();
     if (first <= last) {
         const QRect bars = BarsArea();
         const int left = static_cast<int>(std::floor(BarEdge(std::max(first, 1))));
         const int right = static_cast<int>(std::ceil(BarEdge(last + 1)));
-        update(QRect(left, bars.top(), right - left + 1, bars.height()));
+        update(QRect(left, bars.top(), right - left + 1, bars.height() + kStripHeight));
+    }
+    // The mark moves: where it was is painted plain again.
+    const race::StepSeen step = lane.LastStep();
+    if (!(step == shownStep_)) {
+        UpdateMarked(shownStep_);
+        UpdateMarked(step);
+        shownStep_ = step;
     }
     UpdateDescription();
 }
 
-QRect RacePanel::BarsArea() const { return rect().adjusted(6, kTitleHeight, -6, -kTextHeight); }
+QRect RacePanel::BarsArea() const { return rect().adjusted(6, kTitleHeight, -6, -kTextHeight - kStripHeight); }
 
 QRect RacePanel::TextArea() const { return QRect(0, height() - kTextHeight, width(), kTextHeight); }
 
@@ -95,6 +136,15 @@ qreal RacePanel::BarEdge(std::int32_t i) const
     const std::int32_t n = race_ ? std::max(race_->NumItems(), 1) : 1;
     const qreal ratio = devicePixelRatioF();
     return std::round((bars.left() + qreal(bars.width()) * (i - 1) / n) * ratio) / ratio;
+}
+
+QRect RacePanel::MarkArea(std::int32_t i) const
+{
+    const QRect bars = BarsArea();
+    const double middle = (BarEdge(i) + BarEdge(i + 1)) / 2;
+    const double half = std::max((BarEdge(i + 1) - BarEdge(i)) / 2, kMarkWidth / 2.0);
+    return QRect(QPoint(static_cast<int>(std::floor(middle - half)) - 1, bars.top()),
+                 QPoint(static_cast<int>(std::ceil(middle + half)) + 1, bars.bottom() + kStripHeight));
 }
 
 void RacePanel::paintEvent(QPaintEvent* event)
@@ -115,23 +165,38 @@ void RacePanel::paintEvent(QPaintEvent* event)
     const QRect bars = BarsArea();
     const std::vector<float>& items = race_->Lane(method_).Items();
     const auto n = static_cast<std::int32_t>(items.size()) - 1;
+    const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
+    const qreal pixel = 1.0 / devicePixelRatioF();
+    const auto height = [&](std::int32_t i) {
+        return std::max<qreal>(pixel, items[static_cast<std::size_t>(i)] / largest * bars.height());
+    };
     // Only the bars that meet the area to paint.
     const auto from = std::max<std::int32_t>(
-        1, static_cast<std::int32_t>(std::floor(double(event->rect().left() - bars.left()) * n / bars.width())));
+        1, static_cast<std::int32_t>(
+               std::floor(double(event->rect().left() - bars.left() - kMarkWidth) * n / bars.width())));
     const auto to = std::min<std::int32_t>(
         n,
         static_cast<std::int32_t>(std::ceil(double(event->rect().right() - bars.left() + 1) * n / bars.width())) + 1);
     for (std::int32_t i = from; i <= to; ++i) {
-        const float value = items[static_cast<std::size_t>(i)];
-        const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + 1.0 / devicePixelRatioF());
-        const qreal height = std::max<qreal>(1.0 / devicePixelRatioF(), value * bars.height());
-        painter.fillRect(QRectF(left, bars.bottom() + 1 - height, right - left, height), BarColour(value));
+        const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + pixel);
+        painter.fillRect(QRectF(left, bars.bottom() + 1 - height(i), right - left, height(i)),
+                         BarColour(items[static_cast<std::size_t>(i)] / largest));
+    }
+    // The marked bars over the others, at least a few pixels wide, and their strip beneath.
+    for (const Mark& mark : MarksOf(shownStep_)) {
+        if (!event->rect().intersects(MarkArea(mark.item))) continue;
+        const QRectF area = MarkArea(mark.item).adjusted(1, 0, -1, 0);
+        painter.fillRect(QRectF(area.left(), bars.bottom() + 1 - height(mark.item), area.width(), height(mark.item)),
+                         mark.colour);
+        painter.fillRect(QRectF(area.left(), bars.bottom() + 2, area.width(), kStripHeight - 2), mark.colour);
     }
     if (event->rect().intersects(TextArea())) {
         painter.setPen(palette().text().color());
-        const QRect text = TextArea().adjusted(6, 2, -6, 0);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, CountsText());
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, ProgressText());
+        const QRect text = TextArea().adjusted(6, 1, -6, 0);
+        const int line = text.height() / 3;
+        painter.drawText(text.adjusted(0, 0, 0, -2 * line), Qt::AlignLeft | Qt::AlignVCenter, CountsText());
+        painter.drawText(text.adjusted(0, line, 0, -line), Qt::AlignLeft | Qt::AlignVCenter, ProgressText());
+        painter.drawText(text.adjusted(0, 2 * line, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, StepText());
     }
 }
 

@@ -7,8 +7,10 @@
 namespace race_window {
 
 // One method's lane of the race: its items as bars (blue for small to red for large, as in
-// the window's animation), its name above, and its live counts and share of the work below.
-// Only the bars that changed are painted again.
+// the window's animation, scaled to the largest item), its name above, and below them its
+// live counts, its share of the work and its current step in words. The items of the current
+// step are marked: the two compared in one colour, those moved or written in another, on the
+// bars and on a strip beneath them. Only what changed is painted again.
 class RacePanel : public QWidget {
     Q_OBJECT
 
@@ -23,9 +25,10 @@ public:
     // The lines below the bars, as the panel shows them.
     QString CountsText() const;
     QString ProgressText() const;
+    QString StepText() const;
 
-    QSize sizeHint() const override { return {420, 260}; }
-    QSize minimumSizeHint() const override { return {160, 110}; }
+    QSize sizeHint() const override { return {420, 280}; }
+    QSize minimumSizeHint() const override { return {160, 130}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,11 +38,15 @@ private:
     QRect TextArea() const;
     // The left edge of bar i (1 to n + 1), on a whole device pixel.
     qreal BarEdge(std::int32_t i) const;
+    // Where bar i and its mark are drawn, over the bars and the strip beneath them.
+    QRect MarkArea(std::int32_t i) const;
+    void UpdateMarked(const race::StepSeen& step);
     void UpdateDescription();
 
     sorting::SortMethod method_;
     race::Race* race_ = nullptr;
     QString shownText_;
+    race::StepSeen shownStep_;
 };
 
 }  // namespace race_window

@@ -4,8 +4,13 @@
 #include "platform/random_generator.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
+#include "race/item_list.h"
+#include "race_window/mark_colours.h"
 #include "race_window/race_panel.h"
+#include "race_window/race_sound.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +19,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSlider>
 #include <QToolButton>
@@ -48,9 +54,22 @@ RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent) : QWid
     setObjectName("RaceWindow");
     setWindowTitle(tr("Sorting Race"));
     BuildControls();
+    BuildSound(options.sound);
     timer_.setInterval(kFrameMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &RaceWindow::Tick);
-    StartRace(kDefaultCount);
+    std::int32_t count = kDefaultCount;
+    if (options.items && std::holds_alternative<std::int32_t>(*options.items))
+        count = std::get<std::int32_t>(*options.items);
+    if (options.items && std::holds_alternative<std::vector<float>>(*options.items)) {
+        ownItems_ = std::get<std::vector<float>>(*options.items);
+        QStringList numbers;
+        for (std::size_t i = 1; i < ownItems_->size(); ++i) numbers << QLocale().toString((*ownItems_)[i]);
+        countField_->setText(numbers.join(' '));
+        count = static_cast<std::int32_t>(ownItems_->size()) - 1;
+    } else {
+        countField_->setText(QString::number(count));
+    }
+    StartRace(count);
     // The keys act at once, not in a text field.
     playButton_->setFocus();
 }
@@ -62,8 +81,10 @@ void RaceWindow::BuildControls()
     countField_ = new QLineEdit(QString::number(kDefaultCount), this);
     countField_->setObjectName("CountField");
     countField_->setAccessibleName(tr("Number of items"));
-    countField_->setToolTip(tr("How many items race: 1 to %1; press Enter to take them").arg(race::kMaxItems));
-    countField_->setMaximumWidth(70);
+    countField_->setToolTip(tr("How many items race, 1 to %1, or the items themselves: 2 to %1 numbers such as "
+                               "5 3 8 1 9; press Enter to take them")
+                                .arg(race::kMaxItems));
+    countField_->setMinimumWidth(70);
     problem_ = new QLabel(this);
     problem_->setObjectName("Problem");
     problem_->setStyleSheet("color: #b00000");
@@ -105,7 +126,12 @@ void RaceWindow::BuildControls()
     playButton_->setToolTip(tr("Start or pause the race (Space)"));
     auto* step = new QPushButton(tr("Step"), this);
     step->setObjectName("StepButton");
-    step->setToolTip(tr("Every method goes on by one step (Right)"));
+    step->setToolTip(tr("Every method goes on by one step (Right); hold to go on"));
+    step->setAutoRepeat(true);
+    auto* back = new QPushButton(tr("Back"), this);
+    back->setObjectName("BackButton");
+    back->setToolTip(tr("Every method goes back by one step (Left); hold to go on back"));
+    back->setAutoRepeat(true);
     auto* restart = new QPushButton(tr("Restart"), this);
     restart->setObjectName("RestartButton");
     restart->setToolTip(tr("Back to the start with the same items (R)"));
@@ -124,7 +150,7 @@ void RaceWindow::BuildControls()
 
     auto* items = new QHBoxLayout;
     items->addWidget(LabelFor(countField_, tr("&Items:"), this));
-    items->addWidget(countField_);
+    items->addWidget(countField_, 1);
     items->addWidget(LabelFor(orderChoice_, tr("&Order:"), this));
     items->addWidget(orderChoice_);
     items->addWidget(LabelFor(seedField_, tr("S&eed:"), this));
@@ -132,15 +158,32 @@ void RaceWindow::BuildControls()
     items->addWidget(newItems);
     items->addWidget(LabelFor(methodsButton_, tr("&Methods:"), this));
     items->addWidget(methodsButton_);
-    items->addWidget(problem_, 1);
+    auto* problems = new QHBoxLayout;
+    problems->addWidget(problem_, 1);
     auto* drive = new QHBoxLayout;
     drive->addWidget(playButton_);
+    drive->addWidget(back);
     drive->addWidget(step);
     drive->addWidget(LabelFor(speedSlider_, tr("S&peed:"), this));
     drive->addWidget(speedSlider_);
     drive->addWidget(speedLabel_);
     drive->addWidget(restart);
+    soundCheck_ = new QCheckBox(tr("So&und"), this);
+    soundCheck_->setObjectName("SoundCheck");
+    soundCheck_->setAccessibleName(tr("Sound"));
+    drive->addWidget(soundCheck_);
     drive->addStretch(1);
+    // What the marks on the bars mean, in their colours.
+    const auto swatch = [](platform::Colour colour) {
+        return QString("<span style=\"color:%1\">&#9632;</span>").arg(QColor(platform::ToRgb(colour)).name());
+    };
+    auto* legend = new QLabel(tr("Marked: %1 the two items compared, %2 the items moved or written")
+                                  .arg(swatch(kComparedColour), swatch(kMovedColour)),
+                              this);
+    legend->setObjectName("Legend");
+    legend->setTextFormat(Qt::RichText);
+    legend->setAccessibleName(tr("Marked: in black the two items compared, in amber the items moved or written"));
+    problems->addWidget(legend);
 
     grid_ = new QGridLayout;
     status_ = new QLabel(this);
@@ -149,15 +192,20 @@ void RaceWindow::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(items);
     layout->addLayout(drive);
+    layout->addLayout(problems);
     layout->addLayout(grid_, 1);
     layout->addWidget(status_);
 
-    connect(countField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplyCount);
+    connect(countField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplyItems);
     connect(seedField_, &QLineEdit::editingFinished, this, &RaceWindow::ApplySeed);
-    connect(orderChoice_, &QComboBox::currentIndexChanged, this, [this] { StartRace(count_); });
+    connect(orderChoice_, &QComboBox::currentIndexChanged, this, [this] {
+        ownItems_.reset();
+        StartRace(count_);
+    });
     connect(newItems, &QPushButton::clicked, this, &RaceWindow::NewItems);
     connect(playButton_, &QPushButton::clicked, this, &RaceWindow::PlayOrPause);
     connect(step, &QPushButton::clicked, this, &RaceWindow::Step);
+    connect(back, &QPushButton::clicked, this, &RaceWindow::Back);
     connect(restart, &QPushButton::clicked, this, &RaceWindow::Restart);
     connect(speedSlider_, &QSlider::valueChanged, this, [this](int notch) {
         pace_.SetNotch(notch);
@@ -170,7 +218,9 @@ void RaceWindow::BuildControls()
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
     shortcut(Qt::Key_Space, &RaceWindow::PlayOrPause);
+    // Held down, they repeat.
     shortcut(Qt::Key_Right, &RaceWindow::Step);
+    shortcut(Qt::Key_Left, &RaceWindow::Back);
     shortcut(Qt::Key_R, &RaceWindow::Restart);
     // "+" comes with Shift on most keyboards, and without it on the keypad.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
@@ -180,17 +230,29 @@ void RaceWindow::BuildControls()
         shortcut(keys, &RaceWindow::Slower);
 }
 
-void RaceWindow::ApplyCount()
+void RaceWindow::ApplyItems()
 {
-    bool whole = false;
-    const int count = countField_->text().trimmed().toInt(&whole);
-    if (!whole || count < 1 || count > race::kMaxItems) {
+    race::ItemsAsked asked;
+    try {
+        const QString point = QLocale().decimalPoint();
+        asked = race::ReadItems(countField_->text().trimmed().toStdString(),
+                                point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.');
+    } catch (const race::ItemsRefused& refused) {
         // The race keeps its items; the field keeps the text, to be mended.
-        problem_->setText(tr("Enter a whole number of items from 1 to %1.").arg(QLocale().toString(race::kMaxItems)));
+        problem_->setText(QString::fromStdString(refused.what()));
         return;
     }
     problem_->clear();
-    if (count != count_) StartRace(count);
+    if (const auto* count = std::get_if<std::int32_t>(&asked)) {
+        if (*count == count_ && !ownItems_) return;
+        ownItems_.reset();
+        StartRace(*count);
+        return;
+    }
+    const auto& items = std::get<std::vector<float>>(asked);
+    if (ownItems_ == items) return;
+    ownItems_ = items;
+    StartRace(static_cast<std::int32_t>(items.size()) - 1);
 }
 
 void RaceWindow::ApplySeed()
@@ -205,6 +267,7 @@ void RaceWindow::ApplySeed()
     problem_->clear();
     if (seed != seed_) {
         seed_ = seed;
+        ownItems_.reset();
         StartRace(count_);
     }
 }
@@ -247,8 +310,64 @@ void RaceWindow::LayOutPanels()
     methodsButton_->setText(tr("%1 methods").arg(methods_.size()));
 }
 
+void RaceWindow::BuildSound(bool asked)
+{
+    sound_ = new RaceSound(this);
+    if (const auto why = sound_->Unavailable()) {
+        SoundLost(*why);
+        return;
+    }
+    soundCheck_->setToolTip(tr("Hear each step: the larger the item it touches, the higher the tone"));
+    QSettings settings;
+    soundCheck_->setChecked(asked || settings.value("sound", false).toBool());
+    if (asked) settings.setValue("sound", true);
+    connect(soundCheck_, &QCheckBox::toggled, this, &RaceWindow::SetSound);
+    connect(sound_, &RaceSound::Lost, this, &RaceWindow::SoundLost);
+}
+
+bool RaceWindow::SoundOn() const { return soundCheck_->isEnabled() && soundCheck_->isChecked(); }
+
+void RaceWindow::SetSound(bool on)
+{
+    QSettings().setValue("sound", on);
+    if (!on) sound_->Silence();
+    if (on && Playing()) sound_->Start(static_cast<int>(methods_.size()));
+}
+
+// Nothing else changes: the race goes on without sound.
+void RaceWindow::SoundLost(const QString& reason)
+{
+    sound_->Silence();
+    soundCheck_->setChecked(false);
+    soundCheck_->setEnabled(false);
+    soundCheck_->setToolTip(tr("No sound: %1").arg(reason));
+}
+
+// Each method still racing sounds its last step: the item it touched, by its place among the
+// items' values.
+void RaceWindow::Touch()
+{
+    if (!SoundOn()) return;
+    const double low = race_->Smallest(), span = race_->Largest() - race_->Smallest();
+    for (std::size_t m = 0; m < methods_.size(); ++m) {
+        const race::Replay& lane = race_->Lane(methods_[m]);
+        const race::StepSeen step = lane.LastStep();
+        if (step.kind == race::StepSeen::Kind::None) continue;
+        const std::int32_t item = step.first > 0 ? step.first : step.second;
+        const double value = lane.Items()[static_cast<std::size_t>(item)];
+        sound_->Touch(static_cast<int>(m), span > 0 ? (value - low) / span : 0.5);
+    }
+}
+
+void RaceWindow::closeEvent(QCloseEvent* event)
+{
+    SetPlaying(false);
+    QWidget::closeEvent(event);
+}
+
 void RaceWindow::NewItems()
 {
+    ownItems_.reset();
     platform::RandomGenerator generator;
     generator.Randomize();
     seed_ = std::floor(generator.Rnd() * 1e6);
@@ -262,7 +381,7 @@ void RaceWindow::StartRace(std::int32_t count)
     count_ = count;
     const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(orderChoice_->currentIndex(), 0))];
     const bool samePanels = race_ && race_->Methods() == methods_;
-    race_ = std::make_unique<race::Race>(sorting::MakeItems(count, seed_, order), methods_);
+    race_ = std::make_unique<race::Race>(ownItems_ ? *ownItems_ : sorting::MakeItems(count, seed_, order), methods_);
     if (!samePanels) LayOutPanels();
     for (RacePanel* panel : panels_) panel->Show(race_.get());
     ShowProgress();
@@ -273,10 +392,13 @@ void RaceWindow::SetPlaying(bool playing)
     if (playing) {
         clock_.start();
         timer_.start();
+        if (SoundOn()) sound_->Start(static_cast<int>(methods_.size()));
     } else {
         timer_.stop();
+        if (sound_) sound_->Silence();
     }
     playButton_->setText(playing ? tr("Pause") : tr("Play"));
+    if (race_) ShowProgress();
 }
 
 void RaceWindow::PlayOrPause()
@@ -289,6 +411,13 @@ void RaceWindow::Step()
 {
     SetPlaying(false);
     race_->Tick(1);
+    ShowProgress();
+}
+
+void RaceWindow::Back()
+{
+    SetPlaying(false);
+    race_->Back(1);
     ShowProgress();
 }
 
@@ -308,7 +437,10 @@ void RaceWindow::Tick()
     const double seconds = static_cast<double>(clock_.restart()) / 1000.0;
     race_->Tick(pace_.StepsFor(seconds));
     ShowProgress();
-    if (race_->AllFinished()) SetPlaying(false);
+    if (race_->AllFinished())
+        SetPlaying(false);
+    else
+        Touch();
 }
 
 void RaceWindow::ShowSpeed()
@@ -323,9 +455,10 @@ void RaceWindow::ShowProgress()
         status_->setText(tr("All %1 are done: %2 finished first.")
                              .arg(NumberWord(race_->Methods().size()),
                                   platform::ToQString(sorting::MethodName(race_->FirstToFinish()))));
-    else if (race_->Lane(race_->Methods().front()).StepsDone() == 0 && !Playing())
-        status_->setText(
-            tr("%1 items, %2. Press Play or Space to start.").arg(race_->NumItems()).arg(orderChoice_->currentText()));
+    else if (race_->Clock() == 0 && !Playing())
+        status_->setText(tr("%1 items, %2. Press Play or Space to start.")
+                             .arg(race_->NumItems())
+                             .arg(ownItems_ ? tr("as typed") : orderChoice_->currentText()));
     else
         status_->setText(Playing() ? tr("Racing...") : tr("Paused."));
 }

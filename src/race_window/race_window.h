@@ -6,12 +6,15 @@
 #include "sorting/initial_order.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QMenu;
@@ -24,11 +27,12 @@ class QToolButton;
 namespace race_window {
 
 class RacePanel;
+class RaceSound;
 
 // The chosen methods side by side on the same items, paced by their work: the count, the
-// initial order and the seed choose the items; play, pause, one step, the speed and restart
-// drive the race. The window never blocks: the sorts are recorded first and replayed on a
-// timer.
+// initial order and the seed choose the items, or the user types them; play, pause, a step
+// forward or back, the speed and restart drive the race, and each step can be heard. The
+// window never blocks: the sorts are recorded first and replayed on a timer.
 class RaceWindow : public QWidget {
     Q_OBJECT
 
@@ -40,19 +44,29 @@ public:
 
     const race::Race& CurrentRace() const { return *race_; }
     bool Playing() const { return timer_.isActive(); }
+    bool SoundOn() const;
     const race::Pace& Speed() const { return pace_; }
 
 public slots:
     void PlayOrPause();
     void Step();
+    void Back();
     void Restart();
     void Faster();
     void Slower();
     void NewItems();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildControls();
-    void ApplyCount();
+    void BuildSound(bool asked);
+    // Takes the count or the items the Items field holds, if it can.
+    void ApplyItems();
+    void SetSound(bool on);
+    void SoundLost(const QString& reason);
+    void Touch();
     void ApplySeed();
     // Races the methods checked in the menu, if there are enough of them.
     void ApplyMethods();
@@ -68,6 +82,7 @@ private:
     std::vector<sorting::SortMethod> methods_;
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;
+    std::optional<std::vector<float>> ownItems_;  // typed, element 0 first
     double seed_ = 1;
     race::Pace pace_;
     QTimer timer_;
@@ -80,6 +95,8 @@ private:
     QMenu* methodsMenu_ = nullptr;
     QLineEdit* seedField_ = nullptr;
     QPushButton* playButton_ = nullptr;
+    QCheckBox* soundCheck_ = nullptr;
+    RaceSound* sound_ = nullptr;
     QSlider* speedSlider_ = nullptr;
     QLabel* speedLabel_ = nullptr;
     QLabel* status_ = nullptr;

@@ -9,11 +9,14 @@ Run it under Xvfb and a D-Bus session, as tests/e2e/run does. The first argument
 program; the second, optional, a folder for the screenshots.
 """
 
+import array
+import math
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -417,7 +420,7 @@ class RaceChecks:
     def rising_bars(self, screen, method):
         """Whether the panel's bars rise from left to right, read from the screen."""
         x, y, w, h = self.program.extents(self.panel(method))
-        top, bottom = y + 22, y + h - 38  # the bars' area, below the name and above the counts
+        top, bottom = y + 22, y + h - 63  # the bars' area, below the name and above the marks' strip
         heights = []
         for column in range(x + 6, x + w - 6):
             height = 0
@@ -480,13 +483,150 @@ class SevenMethodRace(RaceChecks, unittest.TestCase):
                 self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
 
 
+class RaceLesson(RaceChecks, unittest.TestCase):
+    """The race as a lesson: the marks of each step, stepping back, typed items."""
+
+    PANELS = ("Selection", "Insertion", "Bubble", "Merge")
+    COMPARED, MOVED = (24, 24, 24), (255, 184, 0)  # the window's mark colours
+
+    def panels_picture(self, screen):
+        """The pixels of every panel, to compare two screens."""
+        pixels = []
+        for method in self.PANELS:
+            x, y, w, h = self.program.extents(self.panel(method))
+            pixels.append([screen.at(px, py) for py in range(y, y + h - 56) for px in range(x, x + w)])
+        return pixels
+
+    def test_a_paused_race_marks_each_step_and_left_then_right_returns_the_same_picture(self):
+        p = self.program
+        p.click(p.find("label", "Marked: in black the two items compared, in amber the items moved or written"))
+        xdotool("key", *["Right"] * 12)
+        time.sleep(0.5)
+        screen = Screen("race-marks")
+        subprocess.run(["import", "-window", "root", "-crop", "960x680+0+0", os.path.join(SHOTS, "race-marks.png")],
+                       check=True)
+        for method in self.PANELS:
+            with self.subTest(method=method):
+                x, y, w, h = p.extents(self.panel(method))
+                colours = {screen.at(px, py) for py in range(y + 22, y + h - 56) for px in range(x, x + w)}
+                self.assertTrue(colours & {self.COMPARED, self.MOVED}, f"{method} marks its step")
+                self.assertRegex(self.panel(method).description.splitlines()[-1], r"^(compares|exchanges|merge)")
+        xdotool("key", "Left")
+        time.sleep(0.3)
+        xdotool("key", "Right")
+        time.sleep(0.3)
+        self.assertEqual(self.panels_picture(Screen()), self.panels_picture(screen))
+
+    def test_a_typed_list_of_five_numbers_races_to_its_end(self):
+        p = self.program
+        p.type_into("text", "Number of items", "5 3 8 1 9")
+        xdotool("key", "Return")
+        time.sleep(0.3)
+        p.find("label", "5 items, as typed. Press Play or Space to start.")
+        p.click(p.find("push button", "Play"))
+        status = self.status_starting("All four are done", time.time() + 30)
+        self.assertIsNotNone(status)
+        time.sleep(0.3)
+        screen = Screen("race-typed-end")
+        for method in self.PANELS:
+            with self.subTest(method=method):
+                self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
+
+
+class RaceSound(RaceChecks, unittest.TestCase):
+    """The race heard: its tones recorded from the sound server's sink."""
+
+    ARGUMENTS = ["--sound", "--methods", "bubble,merge"]
+    RATE = 16000
+
+    def setUp(self):
+        if subprocess.run(["pactl", "info"], capture_output=True).returncode != 0:
+            self.skipTest("no sound server answers here: the runner starts one where PulseAudio is installed")
+        # Something always plays into the sink, so that its monitor never falls quiet and the
+        # recording keeps time.
+        self.silence = subprocess.Popen(["pacat", "-p", "--raw", "--format=s16le", f"--rate={self.RATE}",
+                                         "--channels=1"], stdin=open("/dev/zero", "rb"))
+        self.addCleanup(self.silence.terminate)
+        self.recorder = subprocess.Popen(["parec", "--latency-msec=20", "-d", "e2e_sink.monitor", "--format=s16le",
+                                          f"--rate={self.RATE}", "--channels=1", "--raw"], stdout=subprocess.PIPE)
+        self.addCleanup(self.recorder.terminate)
+        self.chunks = []
+        threading.Thread(target=self.record, daemon=True).start()
+        # The recording takes a moment to start flowing; from then on it keeps time.
+        deadline = time.time() + 10
+        while len(self.chunks) < 5 and time.time() < deadline:
+            time.sleep(0.05)
+        self.assertTrue(self.chunks, "the sink's monitor is recorded")
+        super().setUp()
+
+    def record(self):
+        while True:
+            data = self.recorder.stdout.read(self.RATE // 50 * 2)  # 20 ms
+            if not data:
+                return
+            self.chunks.append((time.monotonic(), array.array("h", data)))
+
+    def samples(self, start, end):
+        recorded = array.array("h")
+        for at, chunk in self.chunks:
+            if start <= at < end:
+                recorded.extend(chunk)
+        return recorded
+
+    @staticmethod
+    def loudness(samples):
+        return math.sqrt(sum(x * x for x in samples) / max(len(samples), 1))
+
+    def pitch(self, samples):
+        """The dominant pitch of a stretch of sound, from its autocorrelation, in Hz."""
+        best, best_lag = 0, 0
+        for lag in range(self.RATE // 1400, self.RATE // 100):
+            score = sum(samples[i] * samples[i + lag] for i in range(0, len(samples) - lag, 2))
+            if score > best:
+                best, best_lag = score, lag
+        return self.RATE / best_lag if best_lag else 0
+
+    def test_the_race_is_heard_at_pitches_that_follow_the_items_and_falls_silent_on_pause(self):
+        p = self.program
+        sound = p.find("check box", "Sound")
+        self.assertTrue(Program.enabled(sound) and Program.checked(sound), "--sound turns the sound on")
+        p.click(p.find("push button", "Play"))
+        started = time.monotonic()
+        time.sleep(3)
+        paused = time.monotonic()
+        xdotool("key", "space")
+        time.sleep(1.5)
+        pitches = []
+        for k in range(10):
+            stretch = self.samples(started + 0.5 + 0.2 * k, started + 0.5 + 0.2 * k + 0.05)
+            self.assertGreater(self.loudness(stretch), 300, f"the race is heard {0.5 + 0.2 * k:.1f} s in")
+            pitches.append(self.pitch(stretch))
+        for pitch in pitches:
+            self.assertTrue(100 <= pitch <= 1300, f"a pitch of {pitch:.0f} Hz, outside the tones' range: {pitches}")
+        self.assertGreaterEqual(len({round(p / 20) for p in pitches}), 3, f"the pitch changes: {pitches}")
+        self.assertLess(self.loudness(self.samples(paused + 0.3, paused + 1.4)), 30, "silent after the pause")
+
+    def test_when_the_sound_goes_away_mid_race_the_race_goes_on_without_it(self):
+        p = self.program
+        p.click(p.find("push button", "Play"))
+        time.sleep(1)
+        subprocess.run(["pactl", "exit"], check=True)  # the suite's last use of the server
+        time.sleep(1.5)
+        self.assertIsNone(p.process.poll(), "the race lives")
+        sound = p.find("check box", "Sound")
+        self.assertFalse(Program.enabled(sound))
+        self.assertIn("went away", sound.description)
+        p.find("push button", "Pause")  # still racing
+        self.assertGreater(self.percent_done("Bubble"), 0)
+
+
 def main():
     global PROGRAM, SHOTS
     PROGRAM = os.path.abspath(sys.argv[1])
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
     loader = unittest.defaultTestLoader
-    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, SevenMethodRace)])
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, SevenMethodRace, RaceLesson, RaceSound)])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")

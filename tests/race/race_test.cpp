@@ -3,6 +3,7 @@
 #include "race/pace.h"
 #include "race/race.h"
 #include "race/race_options.h"
+#include "race/step_words.h"
 #include "sorting/initial_order.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,78 @@ TEST_P(EveryMethodAndOrder, TheReplayAfterKStepsHoldsTheSortsItemsAfterKSteps)
                     replay.Advance(k - replay.StepsDone());
                     ASSERT_EQ(replay.Items(), expected) << "leaps of " << leap << ", after " << k << " steps";
                 }
+            }
+        }
+    }
+}
+
+// The step the sort itself makes at each step number, as the replay should mark it.
+class StepsTaken {
+public:
+    void Compared(sorting::Index i, sorting::Index j)
+    {
+        const race::StepSeen step{race::StepSeen::Kind::Compared, std::int32_t(i), std::int32_t(j)};
+        inMerge_.push_back(step);
+        steps.push_back(step);
+    }
+    void Swapped(sorting::Index i, sorting::Index j)
+    {
+        inMerge_.clear();
+        steps.insert(steps.end(), 3, {race::StepSeen::Kind::Exchanged, std::int32_t(i), std::int32_t(j)});
+    }
+    // The merge's comparisons were heard already, one per place; each comes before its write.
+    void Merged(sorting::Index lo, sorting::Index, sorting::Index hi)
+    {
+        steps.resize(steps.size() - inMerge_.size());
+        for (auto k = std::int32_t(lo); k <= hi; ++k) steps.push_back({race::StepSeen::Kind::CopiedOut, k});
+        for (auto k = std::int32_t(lo); k <= hi; ++k) {
+            steps.push_back(inMerge_[static_cast<std::size_t>(k - lo)]);
+            steps.push_back({race::StepSeen::Kind::Written, k});
+        }
+        inMerge_.clear();
+    }
+
+    std::vector<race::StepSeen> steps;
+
+private:
+    std::vector<race::StepSeen> inMerge_;
+};
+
+TEST_P(EveryMethodAndOrder, EachStepMarksTheItemsTheSortTouchedAndUndoesExactly)
+{
+    for (std::int32_t count = 1; count <= 10; ++count) {
+        const std::vector<float> items = sorting::MakeItems(count, 7, GetParam().order);
+        std::vector<float> work = items;
+        StepsTaken taken;
+        sorting::Sort(GetParam().method, work, taken);
+        Replay replay(race::Record(GetParam().method, items));
+        ASSERT_EQ(taken.steps.size(), replay.TotalSteps());
+        // Forward one step at a time, remembering each state.
+        std::vector<std::tuple<std::vector<float>, sorting::SortCounts, race::StepSeen>> states;
+        for (std::uint64_t k = 0;; ++k) {
+            const race::StepSeen expected = k == 0 || k == replay.TotalSteps() ? race::StepSeen{} : taken.steps[k - 1];
+            ASSERT_EQ(replay.LastStep(), expected) << "count " << count << ", step " << k;
+            states.emplace_back(replay.Items(), replay.CountsDone(), replay.LastStep());
+            if (k == replay.TotalSteps()) break;
+            replay.Advance(1);
+        }
+        // Back one step at a time: each state as it was, down to the start.
+        for (std::uint64_t k = replay.TotalSteps(); k-- > 0;) {
+            replay.Back(1);
+            const auto& [items, counts, step] = states[k];
+            ASSERT_EQ(replay.Items(), items) << "count " << count << ", back to step " << k;
+            ASSERT_EQ(replay.CountsDone().comparisons, counts.comparisons);
+            ASSERT_EQ(replay.CountsDone().moves, counts.moves);
+            ASSERT_EQ(replay.CountsDone().exchanges, counts.exchanges);
+            ASSERT_EQ(replay.CountsDone().merges, counts.merges);
+            ASSERT_EQ(replay.LastStep(), step);
+        }
+        // And in leaps both ways.
+        for (std::uint64_t leap : {3u, 11u}) {
+            replay.SeekTo(replay.TotalSteps());
+            for (std::uint64_t k = replay.TotalSteps(); k >= leap; k -= leap) {
+                replay.Back(leap);
+                ASSERT_EQ(replay.Items(), std::get<0>(states[k - leap])) << "leaps of " << leap;
             }
         }
     }
@@ -271,4 +344,40 @@ TEST(RaceOptions, ReadTheMethodsAndRefuseWhatCannotRace)
              {"--methods", "quick"}, {"--methods", "quick,quick"}, {"--methods", "merge,bogo"}, {"--methods"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     EXPECT_THROW(race::ParseRaceOptions({"-display"}), race::UnknownRaceOption);
+}
+
+TEST(Race, BackUndoesTheClockForEveryMethodAlsoThoseThatHadFinished)
+{
+    race::Race race(sorting::MakeItems(20, 3, InitialOrder::Random));
+    const auto state = [&] {
+        std::vector<std::pair<std::vector<float>, std::uint64_t>> lanes;
+        for (SortMethod m : race.Methods()) lanes.emplace_back(race.Lane(m).Items(), race.Lane(m).StepsDone());
+        return lanes;
+    };
+    const auto start = state();
+    race.Tick(150);
+    const auto at150 = state();
+    race.Tick(300);  // merge sort has finished, bubble sort not yet
+    ASSERT_TRUE(race.Lane(SortMethod::Merge).Finished());
+    ASSERT_FALSE(race.Lane(SortMethod::Bubble).Finished());
+    race.Back(300);
+    EXPECT_EQ(state(), at150);
+    race.Back(151);
+    EXPECT_EQ(state(), start);
+    EXPECT_EQ(race.Clock(), 0u);
+}
+
+TEST(StepWords, SayTheStepAsThePanelDoes)
+{
+    using Kind = race::StepSeen::Kind;
+    const std::vector<std::tuple<race::StepSeen, SortMethod, std::string>> cases{
+        {{Kind::Compared, 17, 18}, SortMethod::Bubble, "compares items 17 and 18"},
+        {{Kind::Compared, 0, 1}, SortMethod::Insertion, "compares element 0 and item 1"},
+        {{Kind::Exchanged, 17, 18}, SortMethod::Heap, "exchanges 17 and 18"},
+        {{Kind::Compared, 3, 7}, SortMethod::Merge, "merge compares items 3 and 7"},
+        {{Kind::CopiedOut, 12}, SortMethod::Merge, "merge copies item 12 out"},
+        {{Kind::Written, 40}, SortMethod::Merge, "merge writes item 40"},
+        {{}, SortMethod::Quick, ""},
+    };
+    for (const auto& [step, method, words] : cases) EXPECT_EQ(race::StepInWords(step, method), words);
 }

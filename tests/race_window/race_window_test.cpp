@@ -2,12 +2,15 @@
 #include "race_window/race_window.h"
 #include "support/form_controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QtTest>
 
 using race_window::RacePanel;
@@ -42,6 +45,13 @@ class RaceWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The sound's setting is kept apart from the user's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
+
     void init()
     {
         window = std::make_unique<RaceWindow>();
@@ -198,6 +208,53 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_Space);
         QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All two are done"));
+    }
+
+    void backAndLeftUndoOneStepForEveryMethodDownToTheStart()
+    {
+        for (int i = 0; i < 7; ++i) QTest::keyClick(window.get(), Qt::Key_Right);
+        const std::vector<std::uint64_t> seven = StepsDone(*window);
+        const std::vector<float> bubble = window->CurrentRace().Lane(SortMethod::Bubble).Items();
+        const QString words = Control<RacePanel>(*window, "PanelBubble")->StepText();
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        QTest::mouseClick(Control(*window, "BackButton"), Qt::LeftButton);
+        QCOMPARE(StepsDone(*window), seven);
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), bubble);
+        QCOMPARE(Control<RacePanel>(*window, "PanelBubble")->StepText(), words);
+        QVERIFY(words.startsWith("exchanges") || words.startsWith("compares items"));
+        for (int i = 0; i < 9; ++i) QTest::keyClick(window.get(), Qt::Key_Left);
+        QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{0, 0, 0, 0}));
+        QVERIFY(Control<QPushButton>(*window, "BackButton")->autoRepeat());
+        QVERIFY(Control<QPushButton>(*window, "StepButton")->autoRepeat());
+        QVERIFY(Control<QLabel>(*window, "Legend")->text().contains("compared"));
+    }
+
+    void typedItemsRaceAndABadListIsRefusedNamingItsFirstBadEntry()
+    {
+        Enter("CountField", "5, 3, 8, 1, 9");
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().isEmpty());
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), (std::vector<float>{0, 5, 3, 8, 1, 9}));
+        QCOMPARE(Control<QLabel>(*window, "Status")->text(),
+                 QString("5 items, as typed. Press Play or Space to start."));
+        for (const auto& [text, bad] : {std::pair{"5 3 eight 1 x", "eight"}, {"4 -2 6", "-2"}}) {
+            Enter("CountField", text);
+            QVERIFY2(Control<QLabel>(*window, "Problem")->text().contains(QString("\u201c%1\u201d").arg(bad)), text);
+            QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), (std::vector<float>{0, 5, 3, 8, 1, 9}));
+        }
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kFastest);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), (std::vector<float>{0, 1, 3, 5, 8, 9}));
+    }
+
+    void withoutAnAudioDeviceTheSoundBoxIsDisabledAndSaysWhy()
+    {
+        auto* sound = Control<QCheckBox>(*window, "SoundCheck");
+        QCOMPARE(sound->accessibleName(), QString("Sound"));
+        QVERIFY(!sound->isEnabled());
+        QVERIFY(!sound->isChecked());
+        QVERIFY(sound->toolTip().startsWith("No sound: "));
+        QVERIFY(!window->SoundOn());
     }
 
     void thePanelsFitTheWindowWhateverItsSize()
