@@ -50,12 +50,3 @@ void BM_DelayLoop(benchmark::State& state)
 
 BENCHMARK(BM_OneBar)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DelayLoop)->Arg(1000000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -105,12 +105,3 @@ BENCHMARK(BM_WindowMerge)
                    {int(sorting::Kernel::Portable), int(sorting::Kernel::Avx2), int(sorting::Kernel::Avx512)}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,6 @@
 #include "compare/compare_options.h"
 
+#include "platform/option_reader.h"
 #include "platform/run_time_error.h"
 #include "platform/split_text.h"
 #include "platform/val.h"
@@ -73,22 +74,16 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     std::optional<std::vector<std::int32_t>> listed;
     bool rangeGiven = false;
 
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size()) throw UsageError(option + " needs a value");
-            return arguments[++i];
-        };
+    platform::OptionReader<UsageError> reader(arguments);
+    while (reader.Next()) {
+        const std::string& option = reader.Option();
+        const auto value = [&reader]() -> const std::string& { return reader.Value(); };
         if (option == "-h" || option == "--help") {
             options.help = true;
         } else if (option == "--version") {
             options.version = true;
         } else if (option == "--methods") {
-            try {
-                options.methods = sorting::ParseMethodList(value());
-            } catch (const std::invalid_argument& error) {
-                throw UsageError(error.what());
-            }
+            options.methods = sorting::ParseMethodOption<UsageError>(value());
         } else if (option == "--orders") {
             options.orders = ParseOrders(value());
         } else if (option == "--counts") {

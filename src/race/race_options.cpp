@@ -1,5 +1,6 @@
 #include "race/race_options.h"
 
+#include "platform/option_reader.h"
 #include "sorting/method_list.h"
 
 namespace race {
@@ -7,22 +8,16 @@ namespace race {
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint)
 {
     RaceOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size()) throw RaceUsageError(option + " needs a value");
-            return arguments[++i];
-        };
+    platform::OptionReader<RaceUsageError> reader(arguments);
+    while (reader.Next()) {
+        const std::string& option = reader.Option();
+        const auto value = [&reader]() -> const std::string& { return reader.Value(); };
         if (option == "-h" || option == "--help") {
             options.help = true;
         } else if (option == "--version") {
             options.version = true;
         } else if (option == "--methods") {
-            try {
-                options.methods = sorting::ParseMethodList(value());
-            } catch (const std::invalid_argument& error) {
-                throw RaceUsageError(error.what());
-            }
+            options.methods = sorting::ParseMethodOption<RaceUsageError>(value());
             if (options.methods.size() < kFewestMethods) throw RaceUsageError("a race needs two methods or more");
         } else if (option == "--items") {
             try {

@@ -20,4 +20,15 @@ std::string KnownMethodNames();
 // given. An unknown name, or none at all, raises std::invalid_argument saying so.
 std::vector<SortMethod> ParseMethodList(const std::string& list);
 
+// The same, for a command line: what cannot be read raises `Error` with the message.
+template <typename Error>
+std::vector<SortMethod> ParseMethodOption(const std::string& list)
+{
+    try {
+        return ParseMethodList(list);
+    } catch (const std::invalid_argument& error) {
+        throw Error(error.what());
+    }
+}
+
 }  // namespace sorting
