@@ -1,11 +1,11 @@
 // sorting-race: sorting methods side by side on the same items, paced by their work.
 
 #include "platform/application_icon.h"
+#include "platform/qt_conversions.h"
 #include "race/race_options.h"
 #include "race_window/race_window.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <iostream>
 
@@ -28,13 +28,6 @@ std::optional<int> AnswerAtOnce(const race::RaceOptions& options)
     return std::nullopt;
 }
 
-// The user's own decimal point, which typed items may use.
-char DecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -42,7 +35,7 @@ int main(int argc, char* argv[])
     // Read first without a display, so that help and mistakes need none; an option unknown
     // here may be the window system's, and waits for it.
     try {
-        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, DecimalPoint())))
+        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, platform::DecimalPoint())))
             return *answer;
     } catch (const race::UnknownRaceOption&) {
     } catch (const race::RaceUsageError& error) {
@@ -62,7 +55,7 @@ int main(int argc, char* argv[])
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
     race::RaceOptions options;
     try {
-        options = race::ParseRaceOptions(arguments, DecimalPoint());
+        options = race::ParseRaceOptions(arguments, platform::DecimalPoint());
     } catch (const race::RaceUsageError& error) {
         return Refuse(error);
     }

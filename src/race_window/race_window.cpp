@@ -234,9 +234,7 @@ void RaceWindow::ApplyItems()
 {
     race::ItemsAsked asked;
     try {
-        const QString point = QLocale().decimalPoint();
-        asked = race::ReadItems(countField_->text().trimmed().toStdString(),
-                                point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.');
+        asked = race::ReadItems(countField_->text().trimmed().toStdString(), platform::DecimalPoint());
     } catch (const race::ItemsRefused& refused) {
         // The race keeps its items; the field keeps the text, to be mended.
         problem_->setText(QString::fromStdString(refused.what()));

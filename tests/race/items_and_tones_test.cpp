@@ -31,11 +31,11 @@ TEST(ReadItems, TakesACountOrAListInTheUsersOwnFormat)
 
 TEST(ReadItems, RefusesWhatCannotRaceNamingTheFirstBadEntry)
 {
-    const std::string twoThousandAndOne = [] {
+    const auto ones = [](int n, const std::string& last) {
         std::string text;
-        for (int i = 0; i < 2001; ++i) text += "1 ";
-        return text;
-    }();
+        for (int i = 0; i < n; ++i) text += "1, ";
+        return text + last;
+    };
     const std::vector<std::pair<std::string, std::string>> refused{
         {"", "Enter a count from 1 to 2,000"},
         {"abc", "Enter a count from 1 to 2,000"},
@@ -45,7 +45,8 @@ TEST(ReadItems, RefusesWhatCannotRaceNamingTheFirstBadEntry)
         {"5 3 x8 1 y", "\u201cx8\u201d is not a number."},
         {"5 -3 8", "\u201c-3\u201d is negative"},
         {"1 inf", "\u201cinf\u201d is not a number."},
-        {twoThousandAndOne, "A list holds 2,000 numbers at the most, not 2001."},
+        {ones(2000, "1"), "A list holds 2,000 numbers at the most, not 2001."},
+        {ones(1999, "O"), "\u201cO\u201d is not a number."},
     };
     for (const auto& [text, message] : refused) {
         try {

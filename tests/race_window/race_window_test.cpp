@@ -247,6 +247,16 @@ private slots:
         QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), (std::vector<float>{0, 1, 3, 5, 8, 9}));
     }
 
+    void typedItemsTakeTheUsersOwnDecimalSign()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Enter("CountField", "2,5 0,75, 3");
+        QLocale::setDefault(before);
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().isEmpty());
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), (std::vector<float>{0, 2.5f, 0.75f, 3}));
+    }
+
     void withoutAnAudioDeviceTheSoundBoxIsDisabledAndSaysWhy()
     {
         auto* sound = Control<QCheckBox>(*window, "SoundCheck");
