@@ -1,7 +1,6 @@
 // The items a user types, and the tones of the steps.
 
 #include "race/item_list.h"
-#include "race/race_options.h"
 #include "race/step_tones.h"
 
 #include <gtest/gtest.h>
@@ -56,15 +55,6 @@ TEST(ReadItems, RefusesWhatCannotRaceNamingTheFirstBadEntry)
             EXPECT_EQ(std::string(error.what()).rfind(message, 0), 0u) << error.what();
         }
     }
-}
-
-TEST(RaceOptions, TakeItemsAndSound)
-{
-    const race::RaceOptions options = race::ParseRaceOptions({"--items", "4,5 6", "--sound"}, ',');
-    EXPECT_EQ(options.items, (ItemsAsked{std::vector<float>{0, 4.5f, 6}}));
-    EXPECT_TRUE(options.sound);
-    EXPECT_EQ(race::ParseRaceOptions({"--items", "300"}).items, ItemsAsked{300});
-    EXPECT_THROW(race::ParseRaceOptions({"--items", "3 -1"}), race::RaceUsageError);
 }
 
 namespace {

@@ -333,15 +333,22 @@ TEST(Race, TheMethodsChosenRaceInTheirOrderAndRankAmongThemselves)
     EXPECT_THROW((void)two.Lane(SortMethod::Merge), std::out_of_range);
 }
 
-TEST(RaceOptions, ReadTheMethodsAndRefuseWhatCannotRace)
+TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
 {
+    const race::RaceOptions options = race::ParseRaceOptions({"--items", "4,5 6", "--sound"}, ',');
+    EXPECT_EQ(options.items, (race::ItemsAsked{std::vector<float>{0, 4.5f, 6}}));
+    EXPECT_TRUE(options.sound);
+    EXPECT_EQ(race::ParseRaceOptions({"--items", "300"}).items, race::ItemsAsked{300});
     EXPECT_EQ(race::ParseRaceOptions({}).methods,
               std::vector(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
     EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).methods.size(), 7u);
     EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).methods,
               (std::vector{SortMethod::Quick, SortMethod::Heap}));
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--methods", "quick"}, {"--methods", "quick,quick"}, {"--methods", "merge,bogo"}, {"--methods"}})
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},
+                                                                                     {"--methods", "quick,quick"},
+                                                                                     {"--methods", "merge,bogo"},
+                                                                                     {"--methods"},
+                                                                                     {"--items", "3 -1"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     EXPECT_THROW(race::ParseRaceOptions({"-display"}), race::UnknownRaceOption);
 }

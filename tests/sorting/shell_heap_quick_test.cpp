@@ -70,11 +70,3 @@ TEST(ShellHeapQuick, OnItemsInOrderQuickSortComparesEveryPairAndNothingMoves)
         }
     }
 }
-
-TEST(ShellHeapQuick, QuickSortsWaitingPartsAreCountedAtTheirWorst)
-{
-    EXPECT_EQ(sorting::ExtraBytes(SortMethod::Quick, 1), 0u);
-    EXPECT_EQ(sorting::ExtraBytes(SortMethod::Quick, 300), 2u * 101 * sizeof(sorting::quick::Part));
-    EXPECT_EQ(sorting::ExtraBytes(SortMethod::Shell, 300), 0u);
-    EXPECT_EQ(sorting::ExtraBytes(SortMethod::Merge, 300), 301u * sizeof(float));
-}
