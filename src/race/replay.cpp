@@ -4,6 +4,17 @@
 #include <limits>
 
 namespace race {
+namespace {
+
+// The place (from 0) that part `part` of a merge writes, if it writes one: after the copying
+// out, every other step.
+std::optional<std::uint32_t> PlaceWritten(const MergeRun& merge, std::uint64_t part)
+{
+    if (part <= merge.Length() || (part - merge.Length()) % 2 != 0) return std::nullopt;
+    return static_cast<std::uint32_t>(part - merge.Length()) / 2 - 1;
+}
+
+}  // namespace
 
 Replay::Replay(Recording recording) : recording_(std::move(recording)) { Restart(); }
 
@@ -54,9 +65,13 @@ sorting::SortCounts Replay::CountsDone() const
     std::uint64_t moves = MovesBefore(next_);
     if (next_ < Changes() && stepsDone_ > Begins(next_)) {
         const std::uint64_t part = stepsDone_ - Begins(next_);
-        const std::uint64_t length = Length(next_) / (recording_.exchanges.empty() ? 3 : 1);
-        // A merge's copying out moves every item; then every other step writes one.
-        moves += recording_.exchanges.empty() && part > length ? length + (part - length) / 2 : part;
+        if (recording_.exchanges.empty()) {
+            // A merge's copying out moves every item; then every other step writes one.
+            const std::uint64_t length = recording_.merges[next_].Length();
+            moves += part <= length ? part : length + (part - length) / 2;
+        } else {
+            moves += part;  // each step of an exchange is a move
+        }
     }
     const auto done = static_cast<std::int64_t>(next_);
     return {static_cast<std::int64_t>(stepsDone_ - moves), recording_.exchanges.empty() ? 0 : done,
@@ -79,9 +94,9 @@ StepSeen Replay::LastStep() const
     }
     const MergeRun& merge = recording_.merges[index];
     if (part <= merge.Length()) return {StepSeen::Kind::CopiedOut, static_cast<std::int32_t>(merge.lo + part - 1)};
-    const std::uint64_t placeStep = part - merge.Length();  // 1, 2 for the first place; 3, 4 for the next ...
-    if (placeStep % 2 == 1) return compared();
-    return {StepSeen::Kind::Written, static_cast<std::int32_t>(merge.lo + placeStep / 2 - 1)};
+    if (const auto place = PlaceWritten(merge, part))
+        return {StepSeen::Kind::Written, static_cast<std::int32_t>(merge.lo + *place)};
+    return compared();
 }
 
 std::pair<std::int32_t, std::int32_t> Replay::TakeChanged()
@@ -111,10 +126,8 @@ void Replay::Apply(std::size_t change, std::uint64_t part)
         return;
     }
     const MergeRun& merge = recording_.merges[change];
-    if (part > merge.Length() && (part - merge.Length()) % 2 == 0) {
-        const std::uint32_t place = static_cast<std::uint32_t>(part - merge.Length()) / 2 - 1;
-        Write(merge.lo + static_cast<std::int32_t>(place), recording_.merged[merge.first + place]);
-    }
+    if (const auto place = PlaceWritten(merge, part))
+        Write(merge.lo + static_cast<std::int32_t>(*place), recording_.merged[merge.first + *place]);
 }
 
 // The same backwards: the held item is in J until the last move is undone, and the item a
@@ -131,10 +144,8 @@ void Replay::Undo(std::size_t change, std::uint64_t part)
         return;
     }
     const MergeRun& merge = recording_.merges[change];
-    if (part > merge.Length() && (part - merge.Length()) % 2 == 0) {
-        const std::uint32_t place = static_cast<std::uint32_t>(part - merge.Length()) / 2 - 1;
-        Write(merge.lo + static_cast<std::int32_t>(place), recording_.replaced[merge.first + place]);
-    }
+    if (const auto place = PlaceWritten(merge, part))
+        Write(merge.lo + static_cast<std::int32_t>(*place), recording_.replaced[merge.first + *place]);
 }
 
 void Replay::SeekTo(std::uint64_t step)
