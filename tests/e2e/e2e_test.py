@@ -567,24 +567,37 @@ class RaceSound(RaceChecks, unittest.TestCase):
             self.chunks.append((time.monotonic(), array.array("h", data)))
 
     def samples(self, start, end):
+        """What the sink played from `start` to `end` (monotonic seconds). The monitor never falls
+        quiet, so a sample's time follows from its place in the recording; the pieces' arrival
+        times, late by a varying delay under load, only fix when the recording began, taken from
+        the piece that came soonest."""
         recorded = array.array("h")
+        began = math.inf
         for at, chunk in self.chunks:
-            if start <= at < end:
-                recorded.extend(chunk)
-        return recorded
+            recorded.extend(chunk)
+            began = min(began, at - len(recorded) / self.RATE)
+        first, last = (max(0, round((t - began) * self.RATE)) for t in (start, end))
+        return recorded[first:last]
 
     @staticmethod
     def loudness(samples):
         return math.sqrt(sum(x * x for x in samples) / max(len(samples), 1))
 
     def pitch(self, samples):
-        """The dominant pitch of a stretch of sound, from its autocorrelation, in Hz."""
-        best, best_lag = 0, 0
-        for lag in range(self.RATE // 1400, self.RATE // 100):
-            score = sum(samples[i] * samples[i + lag] for i in range(0, len(samples) - lag, 2))
-            if score > best:
-                best, best_lag = score, lag
-        return self.RATE / best_lag if best_lag else 0
+        """The strongest frequency in a stretch of sound, in Hz, searched from 50 Hz to 3 kHz in
+        steps of 3 %, far wider than the tones' range."""
+        best, best_hz, hz = 0, 0, 50.0
+        while hz < 3000:
+            # The power at `hz`, by the Goertzel recurrence.
+            w = 2 * math.cos(2 * math.pi * hz / self.RATE)
+            s1 = s2 = 0.0
+            for x in samples:
+                s1, s2 = x + w * s1 - s2, s1
+            power = s1 * s1 + s2 * s2 - w * s1 * s2
+            if power > best:
+                best, best_hz = power, hz
+            hz *= 1.03
+        return best_hz
 
     def test_the_race_is_heard_at_pitches_that_follow_the_items_and_falls_silent_on_pause(self):
         p = self.program
@@ -596,13 +609,14 @@ class RaceSound(RaceChecks, unittest.TestCase):
         paused = time.monotonic()
         xdotool("key", "space")
         time.sleep(1.5)
-        pitches = []
-        for k in range(10):
-            stretch = self.samples(started + 0.5 + 0.2 * k, started + 0.5 + 0.2 * k + 0.05)
-            self.assertGreater(self.loudness(stretch), 300, f"the race is heard {0.5 + 0.2 * k:.1f} s in")
-            pitches.append(self.pitch(stretch))
+        # The race's stretch in tenths of a second; a busy machine may drop one here and there.
+        tenths = [self.samples(started + 0.5 + 0.1 * k, started + 0.6 + 0.1 * k) for k in range(22)]
+        heard = [t for t in tenths if self.loudness(t) > 300]
+        self.assertGreaterEqual(len(heard), 0.75 * len(tenths),
+                                f"the race is heard: {[round(self.loudness(t)) for t in tenths]}")
+        pitches = [round(self.pitch(t)) for t in heard]
         for pitch in pitches:
-            self.assertTrue(100 <= pitch <= 1300, f"a pitch of {pitch:.0f} Hz, outside the tones' range: {pitches}")
+            self.assertTrue(100 <= pitch <= 1300, f"a pitch of {pitch} Hz, outside the tones' range: {pitches}")
         self.assertGreaterEqual(len({round(p / 20) for p in pitches}), 3, f"the pitch changes: {pitches}")
         self.assertLess(self.loudness(self.samples(paused + 0.3, paused + 1.4)), 30, "silent after the pause")
 
