@@ -38,8 +38,7 @@ bool StepTones::Touch(int voice, double share, double now)
     Voice& v = voices_[static_cast<std::size_t>(voice)];
     // A hair's breadth of slack, so that touches exactly a twentieth apart all sound.
     if (now - v.lastStart < (1 - 1e-9) / kTonesPerSecond) return false;
-    const auto wait = renderedAt_ ? std::max<std::int64_t>(0, std::llround((now - *renderedAt_) * sampleRate_)) : 0;
-    v.tones.push_back({PitchFor(share) / sampleRate_, 0, wait, 0});
+    v.tones.push_back({PitchFor(share) / sampleRate_, 0, now});
     // Tones left waiting long, where the output asks for sound seldom, give way to newer ones.
     if (v.tones.size() > 4) v.tones.erase(v.tones.begin());
     v.lastStart = now;
@@ -59,8 +58,11 @@ bool StepTones::Silent() const
 void StepTones::Render(float* out, std::size_t frames, double now)
 {
     std::fill(out, out + frames, 0.0f);
+    // The time this piece stands for begins where the last one ended.
+    const double from = renderedAt_.value_or(now - static_cast<double>(frames) / sampleRate_);
     for (Voice& v : voices_) {
         for (Tone& tone : v.tones) {
+            if (tone.wait < 0) tone.wait = std::max<std::int64_t>(0, std::llround((tone.touched - from) * sampleRate_));
             const auto waited = static_cast<std::size_t>(std::min<std::int64_t>(tone.wait, std::int64_t(frames)));
             tone.wait -= static_cast<std::int64_t>(waited);
             for (std::size_t i = waited; i < frames && tone.age < length_; ++i, ++tone.age) {

@@ -13,7 +13,8 @@ namespace race {
 // clicks. A voice starts at most kTonesPerSecond tones a second, so that at most two of its
 // tones sound at once, and each tone is soft enough that all of them together stay below full
 // scale. An audio output asks for sound in pieces, now and then: a tone starts as far into the
-// next piece as its step came after the last one, so that tones keep the steps' spacing.
+// next piece as its step came after the last one (or, before the first, as long before it as
+// that piece lasts), so that tones keep the steps' spacing from the first on.
 class StepTones {
 public:
     static constexpr double kLowestHz = 120;
@@ -40,10 +41,11 @@ public:
 
 private:
     struct Tone {
-        double step;        // of the phase, per sample
-        double phase;       // in turns
-        std::int64_t wait;  // samples before it starts
-        std::int64_t age;
+        double step;             // of the phase, per sample
+        double phase;            // in turns
+        double touched;          // when its step came
+        std::int64_t wait = -1;  // samples before it starts, once placed in a piece
+        std::int64_t age = 0;
     };
     struct Voice {
         std::vector<Tone> tones;  // the newest last

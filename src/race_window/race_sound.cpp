@@ -32,7 +32,10 @@ RaceSound::RaceSound(QObject* parent) : QObject(parent)
     sink_->setBufferSize(kSampleRate / 10 * 2);
     connect(sink_, &QAudioSink::stateChanged, this, &RaceSound::Watch);
     clock_.start();
-    source_.open(QIODevice::ReadOnly);
+    // Unbuffered, so that tones are rendered only as the output asks: a buffered device reads
+    // 16 KB ahead, a fifth of a second of tones late, and keeps what is left over through a
+    // pause, to be played first on resuming.
+    source_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 RaceSound::~RaceSound()
