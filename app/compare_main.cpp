@@ -1,5 +1,6 @@
 // sorting-compare: the sorting methods across growing counts, as a table and a chart.
 
+#include "desktop/quiet_qt.h"
 #include "compare/background_run.h"
 #include "compare/chart_target.h"
 #include "compare/compare_options.h"
@@ -42,6 +43,7 @@ bool WriteChart(const compare::CompareOptions& options, const std::vector<compar
 
 int main(int argc, char* argv[])
 {
+    desktop::KeepQtQuiet();
     compare::CompareOptions options;
     try {
         options = compare::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,3 +1,4 @@
+#include "desktop/quiet_qt.h"
 #include "window/application_look.h"
 #include "window/form1.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    desktop::KeepQtQuiet();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(SORTING_VERSION);
     // Lets the desktop match the window to its installed entry and icon.

@@ -1,7 +1,8 @@
 // sorting-race: sorting methods side by side on the same items, paced by their work.
 
-#include "platform/application_icon.h"
-#include "platform/qt_conversions.h"
+#include "desktop/quiet_qt.h"
+#include "desktop/application_icon.h"
+#include "desktop/qt_conversions.h"
 #include "race/race_options.h"
 #include "race_window/race_window.h"
 
@@ -32,10 +33,11 @@ std::optional<int> AnswerAtOnce(const race::RaceOptions& options)
 
 int main(int argc, char* argv[])
 {
+    desktop::KeepQtQuiet();
     // Read first without a display, so that help and mistakes need none; an option unknown
     // here may be the window system's, and waits for it.
     try {
-        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, platform::DecimalPoint())))
+        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint())))
             return *answer;
     } catch (const race::UnknownRaceOption&) {
     } catch (const race::RaceUsageError& error) {
@@ -48,14 +50,14 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName("sortingmethods.org");
     QApplication::setApplicationName("sorting-race");
     QApplication::setDesktopFileName(SORTING_RACE_ID);
-    QApplication::setWindowIcon(platform::ApplicationIcon());
+    QApplication::setWindowIcon(desktop::ApplicationIcon());
 
     // Qt has taken its own options out of the command line; the rest are the race's.
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
     race::RaceOptions options;
     try {
-        options = race::ParseRaceOptions(arguments, platform::DecimalPoint());
+        options = race::ParseRaceOptions(arguments, desktop::DecimalPoint());
     } catch (const race::RaceUsageError& error) {
         return Refuse(error);
     }

@@ -5,7 +5,7 @@
 #include "animation/animation_delay.h"
 #include "animation/bar_chart.h"
 #include "bench_controls.h"
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 
 #include <QApplication>
 
@@ -17,7 +17,7 @@ namespace {
 
 void BM_OneBar(benchmark::State& state)
 {
-    platform::PictureBox picture;
+    desktop::PictureBox picture;
     picture.resize(505, 313);
     picture.show();
     QApplication::processEvents();

@@ -5,7 +5,7 @@
 // window's ratio to the other two.
 
 #include "platform/monotonic_clock.h"
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 #include "reference_sorts.h"
 #include "run/run_command.h"
 #include "sorting/initial_order.h"
@@ -57,7 +57,7 @@ void BM_WindowMerge(benchmark::State& state)
     form.findChild<QCheckBox*>("CheckSeed")->setChecked(true);
     form.findChild<QLineEdit*>("TextSeed")->setText("2026");
     // The window's own controls and picture box; only the clock is one that keeps its readings.
-    run::RunCommand run(form, form, *form.findChild<platform::PictureBox*>("Picture1"), RecordingClock);
+    run::RunCommand run(form, form, *form.findChild<desktop::PictureBox*>("Picture1"), RecordingClock);
 
     // Means, not the best: in the window the slow runs are the later ones, and the best of
     // several would hide them.

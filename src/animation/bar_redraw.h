@@ -7,11 +7,10 @@ namespace animation {
 
 // Watches a sort in animate mode: each exchange redraws its two bars (bar I, then bar J),
 // and each merge redraws the merged range.
-class BarRedraw {
+class BarRedraw : public sorting::IgnoresSteps {
 public:
     BarRedraw(BarChart& chart, std::span<const float> theArray) : chart_(chart), theArray_(theArray) {}
 
-    void Compared(sorting::Index, sorting::Index) {}
     void Swapped(sorting::Index i, sorting::Index j)
     {
         Draw(i, i);

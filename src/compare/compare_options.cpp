@@ -1,19 +1,18 @@
 #include "compare/compare_options.h"
 
-#include "platform/option_reader.h"
+#include "command_line/method_list.h"
+#include "command_line/name_list.h"
+#include "command_line/option_parser.h"
 #include "platform/run_time_error.h"
-#include "platform/split_text.h"
 #include "platform/val.h"
-#include "sorting/method_list.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace compare {
 namespace {
-
-std::vector<std::string> SplitList(const std::string& text) { return platform::SplitText(text, ','); }
 
 template <typename Number>
 Number ParseNumber(const std::string& text, const std::string& what)
@@ -39,24 +38,6 @@ std::int32_t ParseCount(const std::string& text)
     return static_cast<std::int32_t>(count);
 }
 
-std::vector<sorting::InitialOrder> ParseOrders(const std::string& list)
-{
-    if (list == "all") return {sorting::kInitialOrders.begin(), sorting::kInitialOrders.end()};
-    std::vector<sorting::InitialOrder> orders;
-    for (const std::string& name : SplitList(list)) {
-        const std::optional<sorting::InitialOrder> order = sorting::OrderNamed(name);
-        if (!order) {
-            std::string known;
-            for (sorting::InitialOrder o : sorting::kInitialOrders)
-                known += (known.empty() ? "" : ", ") + std::string(sorting::OrderName(o));
-            throw UsageError("unknown order \"" + name + "\" (choose from " + known + ", or all)");
-        }
-        if (std::find(orders.begin(), orders.end(), *order) == orders.end()) orders.push_back(*order);
-    }
-    if (orders.empty()) throw UsageError("--orders needs at least one order");
-    return orders;
-}
-
 std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
 {
     if (from > to) throw UsageError("--from must not be above --to");
@@ -65,80 +46,99 @@ std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
     return counts;
 }
 
+std::string SeedOption(const std::string& seed)
+{
+    try {
+        platform::Val(seed);
+    } catch (const platform::RunTimeError&) {
+        throw UsageError("the seed \"" + seed + "\" is beyond the range of numbers");
+    }
+    return seed;
+}
+
+std::string ChartOption(const std::string& path)
+{
+    if (!path.ends_with(".svg") && !path.ends_with(".png"))
+        throw UsageError("the chart's file name must end in .svg or .png");
+    return path;
+}
+
+// The counts asked for: a list, or a doubling series.
+struct CountsAsked {
+    std::int32_t from = 500, to = 1024000;
+    std::optional<std::vector<std::int32_t>> listed;
+    bool rangeGiven = false;
+
+    void List(const std::string& text)
+    {
+        listed.emplace();
+        for (const std::string& count : command_line::ListEntries(text)) listed->push_back(ParseCount(count));
+        if (listed->empty()) throw UsageError("--counts needs at least one count");
+    }
+    // Ascending, each once.
+    std::vector<std::int32_t> Counts() const
+    {
+        if (listed && rangeGiven) throw UsageError("give either --counts or --from/--to, not both");
+        std::vector<std::int32_t> counts = listed ? *listed : Doubling(from, to);
+        std::sort(counts.begin(), counts.end());
+        counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
+        return counts;
+    }
+};
+
+void DeclareCountOptions(command_line::OptionParser& parser, CountsAsked& counts)
+{
+    parser.Take("--counts", [&](const std::string& list) { counts.List(list); });
+    parser.Take("--from", [&](const std::string& n) {
+        counts.from = ParseCount(n);
+        counts.rangeGiven = true;
+    });
+    parser.Take("--to", [&](const std::string& n) {
+        counts.to = ParseCount(n);
+        counts.rangeGiven = true;
+    });
+}
+
+void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& options)
+{
+    parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
+    parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
+    parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
+    parser.Take("--budget", [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, "the budget"); });
+    parser.Take("--max-seconds", [&](const std::string& s) { options.maxSeconds = ParseSeconds(s, "the limit"); });
+    parser.Take("--repeat", [&](const std::string& k) {
+        options.repeat = ParseNumber<int>(k, "the repeat count");
+        if (options.repeat < 1) throw UsageError("the repeat count must be 1 or more");
+        options.repeatGiven = true;
+    });
+}
+
+void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& options)
+{
+    parser.Flag("--quiet", [&] { options.quiet = true; });
+    parser.Flag("--csv", [&] { options.csv = true; });
+    parser.Take("--chart", [&](const std::string& path) { options.chartPath = ChartOption(path); });
+}
+
 }  // namespace
 
 CompareOptions ParseOptions(const std::vector<std::string>& arguments)
 {
     CompareOptions options;
-    std::int32_t from = 500, to = 1024000;
-    std::optional<std::vector<std::int32_t>> listed;
-    bool rangeGiven = false;
-
-    platform::OptionReader<UsageError> reader(arguments);
-    while (reader.Next()) {
-        const std::string& option = reader.Option();
-        const auto value = [&reader]() -> const std::string& { return reader.Value(); };
-        if (option == "-h" || option == "--help") {
-            options.help = true;
-        } else if (option == "--version") {
-            options.version = true;
-        } else if (option == "--methods") {
-            options.methods = sorting::ParseMethodOption<UsageError>(value());
-        } else if (option == "--orders") {
-            options.orders = ParseOrders(value());
-        } else if (option == "--counts") {
-            listed.emplace();
-            for (const std::string& count : SplitList(value())) listed->push_back(ParseCount(count));
-            if (listed->empty()) throw UsageError("--counts needs at least one count");
-        } else if (option == "--from") {
-            from = ParseCount(value());
-            rangeGiven = true;
-        } else if (option == "--to") {
-            to = ParseCount(value());
-            rangeGiven = true;
-        } else if (option == "--seed") {
-            options.seed = value();
-            try {
-                platform::Val(*options.seed);
-            } catch (const platform::RunTimeError&) {
-                throw UsageError("the seed \"" + *options.seed + "\" is beyond the range of numbers");
-            }
-        } else if (option == "--budget") {
-            options.budgetSeconds = ParseSeconds(value(), "the budget");
-        } else if (option == "--max-seconds") {
-            options.maxSeconds = ParseSeconds(value(), "the limit");
-        } else if (option == "--repeat") {
-            options.repeat = ParseNumber<int>(value(), "the repeat count");
-            if (options.repeat < 1) throw UsageError("the repeat count must be 1 or more");
-            options.repeatGiven = true;
-        } else if (option == "--quiet") {
-            options.quiet = true;
-        } else if (option == "--csv") {
-            options.csv = true;
-        } else if (option == "--chart") {
-            const std::string& path = value();
-            const bool known = path.ends_with(".svg") || path.ends_with(".png");
-            if (!known) throw UsageError("the chart's file name must end in .svg or .png");
-            options.chartPath = path;
-        } else {
-            throw UsageError("unknown option \"" + option + "\"");
-        }
-    }
-    if (listed && rangeGiven) throw UsageError("give either --counts or --from/--to, not both");
-    options.counts = listed ? *listed : Doubling(from, to);
-    std::sort(options.counts.begin(), options.counts.end());
-    options.counts.erase(std::unique(options.counts.begin(), options.counts.end()), options.counts.end());
+    CountsAsked counts;
+    command_line::OptionParser parser;
+    DeclareCountOptions(parser, counts);
+    DeclareRunOptions(parser, options);
+    DeclareOutputOptions(parser, options);
+    parser.Parse(arguments);
+    options.help = parser.HelpAsked();
+    options.version = parser.VersionAsked();
+    options.counts = counts.Counts();
     return options;
 }
 
 std::string UsageText(const std::string& program)
 {
-    std::string orders;
-    for (sorting::InitialOrder order : sorting::kInitialOrders) {
-        std::string name(sorting::OrderName(order));
-        name.resize(15, ' ');
-        orders += "    " + name + std::string(sorting::OrderDescription(order)) + "\n";
-    }
     return "Usage: " + program + R"( [options]
 Sorts items with each method at growing counts and reports the time of the sort alone, the
 comparisons, exchanges, merges and item moves, and whether the result is in order. Each row
@@ -152,11 +152,11 @@ With no options, the seven methods sort random items at doubling counts from 500
 1024000, each stopping after a run longer than a second; that takes well under half a
 minute.
 
-  --methods LIST   methods to compare, from selection, insertion, bubble, merge, shell, heap
-                   and quick, or all (default: all)
-  --orders LIST    how the items stand before the sort, from the orders below, or all
+  --methods LIST   methods to compare, from those below, or all (default: all)
+)" + command_line::MethodGlossary() +
+           R"(  --orders LIST    how the items stand before the sort, from the orders below, or all
                    (default: random)
-)" + orders +
+)" + command_line::OrderGlossary() +
            R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N --to M  a doubling series of counts from N up to M (default: 500 to 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "command_line/usage_error.h"
 #include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,11 +28,7 @@ struct CompareOptions {
     bool version = false;
 };
 
-// A command line that cannot be followed; the message says why.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using command_line::UsageError;
 
 CompareOptions ParseOptions(const std::vector<std::string>& arguments);
 

@@ -4,24 +4,14 @@
 #include "platform/memory_check.h"
 #include "platform/random_generator.h"
 #include "platform/val.h"
-#include "run/item_array.h"
 #include "sorting/initial_order.h"
-#include "sorting/verify_order.h"
+#include "sorting/order_check.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace compare {
 namespace {
-
-// Without a seed, one taken from the clock serves the whole comparison, so that every method
-// still meets the same items at each count.
-double ClockSeed()
-{
-    platform::RandomGenerator generator;
-    generator.Randomize();
-    return generator.Rnd() * 1e6;
-}
 
 // The calibration doubles its count from the first to the last of these until a timed run
 // takes long enough to be timed well: the growth between two shorter runs is mostly noise,
@@ -32,9 +22,20 @@ constexpr double kCalibratedSeconds = 0.005;
 
 }  // namespace
 
-Comparison::Comparison(CompareOptions options, Clock clock)
-    : options_(std::move(options)), clock_(clock), seed_(options_.seed ? platform::Val(*options_.seed) : ClockSeed())
+// Without a seed, one from the clock serves the whole comparison, so that every method still
+// meets the same items at each count.
+Comparison::Comparison(CompareOptions options, Clock clock, SortRun sort)
+    : options_(std::move(options)),
+      clock_(clock),
+      sort_(sort),
+      seed_(options_.seed ? platform::Val(*options_.seed) : platform::ClockSeed())
 {
+}
+
+void Comparison::TableSort(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter)
+{
+    sorting::NoObserver plain;
+    counter ? sorting::Sort(method, items, *counter) : sorting::Sort(method, items, plain);
 }
 
 void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
@@ -43,7 +44,7 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
     const std::int32_t largest = options_.counts.back();
     std::uint64_t extra = 0;
     for (sorting::SortMethod method : options_.methods) extra = std::max(extra, sorting::ExtraBytes(method, largest));
-    const std::uint64_t bytes = 2 * run::ItemArray::Bytes(largest) + extra;
+    const std::uint64_t bytes = 2 * sorting::ItemsBytes(largest) + extra;
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
@@ -82,9 +83,8 @@ Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& i
     for (int pass = 1; pass <= plan.repeats; ++pass) {
         listener.PassStarting(pass);
         work = items;
-        sorting::NoObserver plain;
         const double start = clock_();
-        sorting::Sort(plan.method, work, plain);
+        sort_(plan.method, work, nullptr);
         const double seconds = clock_() - start;
         result.seconds = std::min(result.seconds, seconds);
         result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
@@ -97,7 +97,7 @@ Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& i
         work = items;
         sorting::CountingObserver counter;
         const double start = clock_();
-        sorting::Sort(plan.method, work, counter);
+        sort_(plan.method, work, &counter);
         result.countingSeconds = std::min(result.countingSeconds, clock_() - start);
         result.counts = counter.counts;
     }

@@ -57,8 +57,13 @@ public:
 class Comparison {
 public:
     using Clock = double (*)();
+    // How a run sorts: with nobody watching, or counting into `counter` where it is given.
+    using SortRun = void (*)(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter);
 
-    Comparison(CompareOptions options, Clock clock);
+    // The method table's sorts, as every run but a test's sorts.
+    static void TableSort(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter);
+
+    Comparison(CompareOptions options, Clock clock, SortRun sort = TableSort);
 
     // Raises the out-of-memory error when the largest count cannot be held: its items, the
     // copy each run sorts, and the most any method needs beside them (merge sort's scratch
@@ -89,6 +94,7 @@ private:
 
     CompareOptions options_;
     Clock clock_;
+    SortRun sort_;
     double seed_;
 };
 

@@ -85,8 +85,7 @@ void Console::Say(const std::string& text)
 std::string Console::Current() const
 {
     if (!running_) return "between runs";
-    const std::string pass = pass_ == 0 ? std::string("its counting run")
-                                        : "repeat " + std::to_string(pass_) + " of " + std::to_string(plan_.repeats);
+    const std::string pass = pass_ == 0 ? std::string("its counting run") : RepeatInWords(plan_, pass_);
     return "during " + std::string(sorting::MethodName(plan_.method)) + " on " +
            std::string(sorting::OrderName(plan_.order)) + " items at " + std::to_string(plan_.count) + " (" + pass +
            ")";

@@ -1,9 +1,9 @@
 #include "compare/growth_chart.h"
 
-#include "platform/qt_conversions.h"
+#include "compare/chart_axes.h"
+#include "desktop/qt_conversions.h"
 
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
@@ -25,123 +25,81 @@ constexpr int kPanelColumns = 3;
 constexpr int kLegendWidth = 130;
 constexpr int kTitleHeight = 36;
 
-// Maps log10 of count and of seconds onto the plot area.
-class LogLogScale {
+// Log-log axes laid onto the plot area.
+class PlotScale {
 public:
-    LogLogScale(const std::vector<Measurement>& measurements, QRect plot) : plot_(plot)
-    {
-        for (const Measurement& m : measurements) {
-            if (m.seconds <= 0) continue;
-            minX_ = std::min(minX_, std::log10(double(m.count)));
-            maxX_ = std::max(maxX_, std::log10(double(m.count)));
-            minY_ = std::min(minY_, std::log10(m.seconds));
-            maxY_ = std::max(maxY_, std::log10(m.seconds));
-        }
-        // Whole decades around the data, at least one on each axis.
-        minX_ = std::floor(minX_);
-        maxX_ = std::max(std::ceil(maxX_), minX_ + 1);
-        minY_ = std::floor(minY_);
-        maxY_ = std::max(std::ceil(maxY_), minY_ + 1);
-    }
+    PlotScale(const LogLogAxes& axes, QRect plot) : axes_(axes), plot_(plot) {}
 
-    bool Valid() const { return std::isfinite(minX_) && std::isfinite(minY_); }
+    const LogLogAxes& Axes() const { return axes_; }
     QPointF At(double count, double seconds) const
     {
-        const double x = (std::log10(count) - minX_) / (maxX_ - minX_);
-        const double y = (std::log10(seconds) - minY_) / (maxY_ - minY_);
-        return {plot_.left() + x * plot_.width(), plot_.bottom() - y * plot_.height()};
+        return {plot_.left() + axes_.Across(count) * plot_.width(),
+                plot_.bottom() - axes_.Up(seconds) * plot_.height()};
     }
-    int FirstDecadeX() const { return int(minX_); }
-    int LastDecadeX() const { return int(maxX_); }
-    int FirstDecadeY() const { return int(minY_); }
-    int LastDecadeY() const { return int(maxY_); }
+    double X(int countDecade) const { return At(std::pow(10.0, countDecade), 1).x(); }
+    double Y(int timeDecade) const { return At(10, std::pow(10.0, timeDecade)).y(); }
 
 private:
+    const LogLogAxes& axes_;
     QRect plot_;
-    double minX_ = INFINITY, maxX_ = -INFINITY, minY_ = INFINITY, maxY_ = -INFINITY;
 };
 
-QString CountLabel(int decade, bool compact)
+void DrawGrid(QPainter& painter, const PlotScale& scale, QRect plot)
 {
-    if (compact && decade >= 3) {
-        const char* units[] = {"k", "M", "G"};
-        return QString("%1%2").arg(std::pow(10.0, decade % 3)).arg(units[decade / 3 - 1]);
-    }
-    return QLocale(QLocale::English).toString(std::pow(10.0, decade), 'f', 0);
-}
-
-QString TimeLabel(int decade)
-{
-    if (decade >= 0) return QString("%1 s").arg(QLocale(QLocale::English).toString(std::pow(10.0, decade), 'f', 0));
-    if (decade >= -3) return QString("%1 ms").arg(std::pow(10.0, decade + 3));
-    if (decade >= -6) return QString("%1 µs").arg(std::pow(10.0, decade + 6));
-    return QString("%1 ns").arg(std::pow(10.0, decade + 9));
-}
-
-void DrawAxes(QPainter& painter, const LogLogScale& scale, QRect plot, const QString& title, bool compact)
-{
+    const LogLogAxes& axes = scale.Axes();
     painter.setPen(QPen(QColor(220, 220, 220), 1));
-    for (int d = scale.FirstDecadeX(); d <= scale.LastDecadeX(); ++d) {
-        const double x = scale.At(std::pow(10.0, d), 1).x();
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    }
-    for (int d = scale.FirstDecadeY(); d <= scale.LastDecadeY(); ++d) {
-        const double y = scale.At(10, std::pow(10.0, d)).y();
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    }
+    for (int d = axes.FirstCountDecade(); d <= axes.LastCountDecade(); ++d)
+        painter.drawLine(QPointF(scale.X(d), plot.top()), QPointF(scale.X(d), plot.bottom()));
+    for (int d = axes.FirstTimeDecade(); d <= axes.LastTimeDecade(); ++d)
+        painter.drawLine(QPointF(plot.left(), scale.Y(d)), QPointF(plot.right(), scale.Y(d)));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(plot);
+}
+
+void DrawAxes(QPainter& painter, const PlotScale& scale, QRect plot, const QString& title, bool compact)
+{
+    DrawGrid(painter, scale, plot);
+    const LogLogAxes& axes = scale.Axes();
     const QFontMetrics metrics(painter.font());
-    for (int d = scale.FirstDecadeX(); d <= scale.LastDecadeX(); ++d) {
-        const QString label = CountLabel(d, compact);
-        const double x = scale.At(std::pow(10.0, d), 1).x();
-        painter.drawText(QPointF(x - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 18), label);
+    for (int d = axes.FirstCountDecade(); d <= axes.LastCountDecade(); ++d) {
+        const QString label = desktop::ToQString(CountLabel(d, compact));
+        painter.drawText(QPointF(scale.X(d) - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 18), label);
     }
-    for (int d = scale.FirstDecadeY(); d <= scale.LastDecadeY(); ++d) {
-        const QString label = TimeLabel(d);
-        const double y = scale.At(10, std::pow(10.0, d)).y();
-        painter.drawText(QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), y + 4), label);
+    for (int d = axes.FirstTimeDecade(); d <= axes.LastTimeDecade(); ++d) {
+        const QString label = desktop::ToQString(TimeLabel(d));
+        painter.drawText(QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), scale.Y(d) + 4), label);
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + 24, plot.width(), 20), Qt::AlignHCenter, "number of items");
     painter.drawText(QRect(plot.left(), plot.top() - 28, plot.width(), 24), Qt::AlignHCenter, title);
 }
 
-// A dashed line of the given growth through the first measurement, up to the last count or
-// the top of the plot, whichever comes first.
-void DrawReference(QPainter& painter, const LogLogScale& scale, QRect plot, const Measurement& anchor,
-                   std::int32_t lastCount, double (*growth)(double), const QString& label)
+void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<ChartPoint>& line, const QString& label)
 {
     QPainterPath path;
-    const int steps = 200;
-    for (int i = 0; i <= steps; ++i) {
-        const double count = anchor.count * std::pow(double(lastCount) / anchor.count, double(i) / steps);
-        const QPointF point = scale.At(count, anchor.seconds * growth(count) / growth(anchor.count));
-        if (point.y() < plot.top()) break;
-        i == 0 ? path.moveTo(point) : path.lineTo(point);
-    }
+    for (const ChartPoint& point : line)
+        path.elementCount() == 0 ? path.moveTo(scale.At(point.count, point.seconds))
+                                 : path.lineTo(scale.At(point.count, point.seconds));
     painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     painter.drawPath(path);
     painter.drawText(path.currentPosition() + QPointF(6, 12), label);
 }
 
 // One plot: the axes, the reference slopes through its first measurement and one line per
-// method. `scale` spans every measurement of the chart, so that panels compare at a glance.
-void DrawPlot(QPainter& painter, const LogLogScale& scale, QRect plot, const std::vector<Measurement>& measurements,
+// method. `axes` span every measurement of the chart, so that panels compare at a glance.
+void DrawPlot(QPainter& painter, const LogLogAxes& axes, QRect plot, const std::vector<Measurement>& measurements,
               const QString& title, bool compact)
 {
+    const PlotScale scale(axes, plot);
     DrawAxes(painter, scale, plot, title, compact);
-    if (!scale.Valid() || measurements.empty()) return;
+    if (!axes.Valid() || measurements.empty()) return;
 
-    const auto first = std::min_element(measurements.begin(), measurements.end(), [](const auto& a, const auto& b) {
-        return a.count < b.count || (a.count == b.count && a.seconds < b.seconds);
-    });
+    const Measurement& anchor = ReferenceAnchor(measurements);
     const auto last = std::max_element(measurements.begin(), measurements.end(),
                                        [](const auto& a, const auto& b) { return a.count < b.count; });
-    if (first->seconds > 0 && last->count > first->count) {
-        DrawReference(
-            painter, scale, plot, *first, last->count, [](double n) { return n * n; }, "n²");
-        DrawReference(
-            painter, scale, plot, *first, last->count, [](double n) { return n * std::log2(n); }, "n log n");
+    if (anchor.seconds > 0 && last->count > anchor.count) {
+        DrawReference(painter, scale, ReferenceLine(axes, anchor, last->count, [](double n) { return n * n; }), "n²");
+        DrawReference(painter, scale,
+                      ReferenceLine(axes, anchor, last->count, [](double n) { return n * std::log2(n); }), "n log n");
     }
     for (sorting::SortMethod method : sorting::kAllMethods) {
         QPolygonF line;
@@ -168,7 +126,7 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
         painter.setPen(QPen(MethodColour(method), 2));
         painter.drawLine(key, key + QPointF(24, 0));
         painter.setPen(Qt::black);
-        painter.drawText(key + QPointF(32, 4), platform::ToQString(sorting::MethodName(method)));
+        painter.drawText(key + QPointF(32, 4), desktop::ToQString(sorting::MethodName(method)));
     }
 }
 
@@ -189,12 +147,13 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
     const std::vector<sorting::InitialOrder> orders = OrdersOf(measurements);
     if (orders.size() <= 1) {
         const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
-        DrawPlot(painter, LogLogScale(measurements, plot), plot, measurements, "time of the sort (log-log)", false);
+        DrawPlot(painter, LogLogAxes(measurements), plot, measurements, "time of the sort (log-log)", false);
         DrawLegend(painter, QPointF(plot.right() + 16, plot.top() + 16), measurements);
         return;
     }
     painter.drawText(QRect(0, 8, size.width(), 24), Qt::AlignHCenter,
                      "time of the sort (log-log), by the initial order of the items");
+    const LogLogAxes axes(measurements);
     for (std::size_t i = 0; i < orders.size(); ++i) {
         const QPoint corner(static_cast<int>(i % kPanelColumns) * kPanel.width(),
                             kTitleHeight + static_cast<int>(i / kPanelColumns) * kPanel.height());
@@ -202,8 +161,7 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         std::vector<Measurement> ofOrder;
         std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(ofOrder),
                      [&](const Measurement& m) { return m.order == orders[i]; });
-        DrawPlot(painter, LogLogScale(measurements, plot), plot, ofOrder,
-                 platform::ToQString(sorting::OrderName(orders[i])), true);
+        DrawPlot(painter, axes, plot, ofOrder, desktop::ToQString(sorting::OrderName(orders[i])), true);
     }
     DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 8, kTitleHeight + 40), measurements);
 }
@@ -218,26 +176,7 @@ QSize ChartSize(const std::vector<Measurement>& measurements)
     return {kPanelColumns * kPanel.width() + kLegendWidth, kTitleHeight + rows * kPanel.height()};
 }
 
-QColor MethodColour(sorting::SortMethod method)
-{
-    switch (method) {
-        case sorting::SortMethod::Selection:
-            return QColor(31, 119, 180);
-        case sorting::SortMethod::Insertion:
-            return QColor(44, 160, 44);
-        case sorting::SortMethod::Bubble:
-            return QColor(214, 39, 40);
-        case sorting::SortMethod::Merge:
-            return QColor(148, 103, 189);
-        case sorting::SortMethod::Shell:
-            return QColor(255, 127, 14);
-        case sorting::SortMethod::Heap:
-            return QColor(140, 86, 75);
-        case sorting::SortMethod::Quick:
-            return QColor(227, 119, 194);
-    }
-    return Qt::black;
-}
+QColor MethodColour(sorting::SortMethod method) { return QColor(desktop::ToRgb(sorting::Facts(method).colour)); }
 
 void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path)
 {

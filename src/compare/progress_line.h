@@ -11,4 +11,7 @@ namespace compare {
 // the run began.
 std::string ProgressText(const RunPlan& plan, int pass, double elapsed);
 
+// Which of the plan's timed runs: "repeat 2 of 3".
+std::string RepeatInWords(const RunPlan& plan, int pass);
+
 }  // namespace compare

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <chrono>
+#include <cmath>
 
 namespace platform {
 namespace {
@@ -60,6 +61,13 @@ void RandomGenerator::Randomize()
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
     Mix(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^
         std::rotl(static_cast<std::uint64_t>(ticks.count()), 32));
+}
+
+double ClockSeed()
+{
+    RandomGenerator generator;
+    generator.Randomize();
+    return std::floor(generator.Rnd() * 1e6);
 }
 
 }  // namespace platform

@@ -35,4 +35,8 @@ private:
     std::uint64_t state_;
 };
 
+// A seed of its own for each call, taken from the clock: a whole number below a million, as
+// a person can type it again to see the same items.
+double ClockSeed();
+
 }  // namespace platform

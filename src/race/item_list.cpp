@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace race {
 namespace {
@@ -34,17 +35,55 @@ std::vector<std::string> Entries(const std::string& text, char decimalPoint)
 
 std::string Quoted(const std::string& entry) { return std::string("\u201c").append(entry).append("\u201d"); }
 
-float Number(std::string entry, char decimalPoint)
+// What an entry reads as: an item, or why it is none.
+struct Reading {
+    enum class Kind { Item, NotANumber, Negative, TooLarge } kind;
+    float value = 0;
+};
+
+Reading Read(std::string entry, char decimalPoint)
 {
     for (char& c : entry)
         if (c == decimalPoint) c = '.';
-    double value = 0;
+    // Read wider than an item, so that a number too large for one is told from no number.
+    long double value = 0;
     const char* last = entry.data() + entry.size();
     const auto [end, error] = std::from_chars(entry.data(), last, value);
-    if (error != std::errc{} || end != last || !std::isfinite(value) || std::abs(value) > 1e38)
-        throw ItemsRefused(Quoted(entry) + " is not a number.");
-    if (value < 0) throw ItemsRefused(Quoted(entry) + " is negative; the items must be 0 or more.");
-    return static_cast<float>(value);
+    const bool outOfRange = error == std::errc::result_out_of_range;
+    if (end != last || !std::isfinite(value) || (error != std::errc{} && !outOfRange))
+        return {Reading::Kind::NotANumber};
+    if (value < 0 || (outOfRange && entry.front() == '-')) return {Reading::Kind::Negative};
+    if (outOfRange || value > std::numeric_limits<float>::max()) return {Reading::Kind::TooLarge};
+    return {Reading::Kind::Item, static_cast<float>(value)};
+}
+
+float Number(const std::string& entry, char decimalPoint)
+{
+    const Reading reading = Read(entry, decimalPoint);
+    switch (reading.kind) {
+        case Reading::Kind::NotANumber:
+            throw ItemsRefused(Quoted(entry) + " is not a number.");
+        case Reading::Kind::Negative:
+            throw ItemsRefused(Quoted(entry) + " is negative; the items must be 0 or more.");
+        case Reading::Kind::TooLarge:
+            throw ItemsRefused(Quoted(entry) + " is too large; an item may be at most 3.4e38.");
+        case Reading::Kind::Item:
+            break;
+    }
+    return reading.value;
+}
+
+constexpr const char* kAskForCount = "Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers.";
+
+// A lone entry is a count of random items.
+std::int32_t Count(const std::string& entry, char decimalPoint)
+{
+    std::int32_t count = 0;
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), count);
+    if (error == std::errc{} && end == entry.data() + entry.size() && count >= 1 && count <= kMaxItems) return count;
+    if (Read(entry, decimalPoint).kind == Reading::Kind::TooLarge)
+        throw ItemsRefused(Quoted(entry) + " is too large. " + kAskForCount);
+    throw ItemsRefused(kAskForCount);
 }
 
 }  // namespace
@@ -52,15 +91,8 @@ float Number(std::string entry, char decimalPoint)
 ItemsAsked ReadItems(const std::string& text, char decimalPoint)
 {
     const std::vector<std::string> entries = Entries(text, decimalPoint);
-    if (entries.size() == 1) {
-        std::int32_t count = 0;
-        const std::string& entry = entries.front();
-        const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), count);
-        if (error == std::errc{} && end == entry.data() + entry.size() && count >= 1 && count <= kMaxItems)
-            return count;
-        throw ItemsRefused("Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers.");
-    }
-    if (entries.empty()) throw ItemsRefused("Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers.");
+    if (entries.size() == 1) return Count(entries.front(), decimalPoint);
+    if (entries.empty()) throw ItemsRefused(kAskForCount);
     if (entries.size() > static_cast<std::size_t>(kMaxItems))
         throw ItemsRefused("A list holds 2,000 numbers at the most, not " + std::to_string(entries.size()) + ".");
     std::vector<float> items{0.0f};

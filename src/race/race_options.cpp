@@ -1,36 +1,29 @@
 #include "race/race_options.h"
 
-#include "platform/option_reader.h"
-#include "sorting/method_list.h"
+#include "command_line/method_list.h"
+#include "command_line/option_parser.h"
 
 namespace race {
 
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint)
 {
     RaceOptions options;
-    platform::OptionReader<RaceUsageError> reader(arguments);
-    while (reader.Next()) {
-        const std::string& option = reader.Option();
-        const auto value = [&reader]() -> const std::string& { return reader.Value(); };
-        if (option == "-h" || option == "--help") {
-            options.help = true;
-        } else if (option == "--version") {
-            options.version = true;
-        } else if (option == "--methods") {
-            options.methods = sorting::ParseMethodOption<RaceUsageError>(value());
-            if (options.methods.size() < kFewestMethods) throw RaceUsageError("a race needs two methods or more");
-        } else if (option == "--items") {
-            try {
-                options.items = ReadItems(value(), decimalPoint);
-            } catch (const ItemsRefused& refused) {
-                throw RaceUsageError(std::string("--items: ") + refused.what());
-            }
-        } else if (option == "--sound") {
-            options.sound = true;
-        } else {
-            throw UnknownRaceOption("unknown option \"" + option + "\"");
+    command_line::OptionParser parser;
+    parser.Take("--methods", [&](const std::string& list) {
+        options.methods = command_line::ParseMethodList(list);
+        if (options.methods.size() < kFewestMethods) throw RaceUsageError("a race needs two methods or more");
+    });
+    parser.Take("--items", [&](const std::string& text) {
+        try {
+            options.items = ReadItems(text, decimalPoint);
+        } catch (const ItemsRefused& refused) {
+            throw RaceUsageError(std::string("--items: ") + refused.what());
         }
-    }
+    });
+    parser.Flag("--sound", [&] { options.sound = true; });
+    parser.Parse(arguments);
+    options.help = parser.HelpAsked();
+    options.version = parser.VersionAsked();
     return options;
 }
 
@@ -41,7 +34,7 @@ Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from
                    )" +
-           sorting::KnownMethodNames() + R"(, or all
+           command_line::KnownMethodNames() + R"(, or all
                    (default: selection,insertion,bubble,merge)
   --items LIST     how many items race (1 to 2000), or the items themselves: 2 to 2000
                    numbers, none negative, such as "5 3 8 1 9" or "5, 3, 8, 1, 9"

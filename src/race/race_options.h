@@ -1,11 +1,10 @@
 #pragma once
 
+#include "command_line/usage_error.h"
 #include "race/item_list.h"
 #include "sorting/sort_method.h"
 
 #include <optional>
-
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,8 @@ struct RaceOptions {
 // The fewest methods a race can have.
 inline constexpr std::size_t kFewestMethods = 2;
 
-// A command line that cannot be followed; the message says why.
-class RaceUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// An option the race does not know, which may yet be one of the window system's own.
-class UnknownRaceOption : public RaceUsageError {
-public:
-    using RaceUsageError::RaceUsageError;
-};
+using RaceUsageError = command_line::UsageError;
+using UnknownRaceOption = command_line::UnknownOption;
 
 // `decimalPoint` is the user's own, which the numbers of --items may have.
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');

@@ -3,53 +3,65 @@
 #include <stdexcept>
 
 namespace race {
+
+static_assert(kMaxItems < 2048, "every element and every scratch entry has a 12-bit code");
+
+Step::Step(Kind kind, sorting::Index a, sorting::Index b)
+    : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift)
+{
+}
+
+std::uint32_t Step::Code(sorting::Index place)
+{
+    constexpr sorting::Index kScratch = sorting::Index{1} << (kPlaceBits - 1);
+    return static_cast<std::uint32_t>(sorting::IsScratch(place) ? kScratch + sorting::ScratchEntry(place) : place);
+}
+
+sorting::Index Step::Place(std::uint32_t code)
+{
+    constexpr std::uint32_t kScratch = 1u << (kPlaceBits - 1);
+    code &= (1u << kPlaceBits) - 1;
+    return code < kScratch ? sorting::Index{code} : sorting::ScratchPlace(code - kScratch);
+}
+
 namespace {
 
-// Hears every comparison, exchange and merge of a sort and writes them down, each change at
-// the step where it begins.
+// Hears every step of a sort and writes it down. It keeps its own copy of the items and of
+// the scratch area, so that it knows what each move writes over.
 class Recorder {
 public:
-    Recorder(Recording& recording, std::span<const float> items)
-        : recording_(recording), items_(items), before_(items.begin(), items.end())
+    Recorder(Recording& recording, const std::vector<float>& items)
+        : recording_(recording), items_(items), scratch_(items.size())
     {
     }
 
-    void Compared(sorting::Index i, sorting::Index j)
-    {
-        recording_.compared.push_back({static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
-        counter_.Compared(i, j);
-    }
+    void Compared(sorting::Index a, sorting::Index b) { Add(Step::Kind::Compare, a, b); }
     void Swapped(sorting::Index i, sorting::Index j)
     {
-        recording_.exchanges.push_back({StepsSoFar(), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
-        counter_.Swapped(i, j);
+        Add(Step::Kind::Hold, i, j);
+        Add(Step::Kind::Shift, i, j);
+        Add(Step::Kind::Put, i, j);
+        std::swap(items_[static_cast<std::size_t>(i)], items_[static_cast<std::size_t>(j)]);
     }
-    // Heard after the merge, whose comparisons, one per place, were heard already. Only
-    // merges change merge sort's items, so `before_` holds them as the merge found them.
-    void Merged(sorting::Index lo, sorting::Index mid, sorting::Index hi)
+    void Moved(sorting::Index from, sorting::Index to)
     {
-        const auto length = static_cast<std::uint32_t>(hi - lo + 1);
-        recording_.merges.push_back({StepsSoFar() - length, static_cast<std::uint16_t>(lo),
-                                     static_cast<std::uint16_t>(hi),
-                                     static_cast<std::uint32_t>(recording_.merged.size())});
-        recording_.merged.insert(recording_.merged.end(), items_.begin() + lo, items_.begin() + hi + 1);
-        recording_.replaced.insert(recording_.replaced.end(), before_.begin() + lo, before_.begin() + hi + 1);
-        std::copy(items_.begin() + lo, items_.begin() + hi + 1, before_.begin() + lo);
-        counter_.Merged(lo, mid, hi);
+        Add(Step::Kind::Move, from, to);
+        recording_.replaced.push_back(At(to));
+        At(to) = At(from);
     }
-
-    const sorting::SortCounts& Counts() const { return counter_.counts; }
+    void Merged(sorting::Index, sorting::Index, sorting::Index) { recording_.steps.back().MarkEndOfMerge(); }
 
 private:
-    std::uint32_t StepsSoFar() const
+    void Add(Step::Kind kind, sorting::Index a, sorting::Index b) { recording_.steps.emplace_back(kind, a, b); }
+    float& At(sorting::Index place)
     {
-        return static_cast<std::uint32_t>(counter_.counts.comparisons + counter_.counts.moves);
+        return sorting::IsScratch(place) ? scratch_.at(static_cast<std::size_t>(sorting::ScratchEntry(place)))
+                                         : items_[static_cast<std::size_t>(place)];
     }
 
     Recording& recording_;
-    std::span<const float> items_;
-    std::vector<float> before_;
-    sorting::CountingObserver counter_;
+    std::vector<float> items_;
+    std::vector<float> scratch_;
 };
 
 }  // namespace
@@ -58,11 +70,17 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items)
 {
     if (items.empty() || sorting::NumItems(items) > kMaxItems)
         throw std::invalid_argument("a race holds 1 to 2,000 items");
-    Recording recording{method, items, {}, {}, {}, {}, {}, {}};
+    Recording recording{method, items, {}, {}, {}};
+    // Counted first, so that the steps are written into room made once, not grown.
     std::vector<float> work = items;
-    Recorder recorder(recording, work);
+    sorting::CountingObserver counter;
+    sorting::Sort(method, work, counter);
+    recording.totals = counter.counts;
+    recording.steps.reserve(static_cast<std::size_t>(counter.counts.comparisons + counter.counts.moves));
+    recording.replaced.reserve(static_cast<std::size_t>(counter.counts.moves - 3 * counter.counts.exchanges));
+    work = items;
+    Recorder recorder(recording, items);
     sorting::Sort(method, work, recorder);
-    recording.totals = recorder.Counts();
     return recording;
 }
 

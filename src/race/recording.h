@@ -8,53 +8,52 @@
 
 namespace race {
 
-// The largest race: small enough that every index fits in 16 bits and every step count in 32.
+// The largest race: small enough that every place a step names fits in 12 bits and every
+// step count in 32.
 inline constexpr std::int32_t kMaxItems = 2000;
 
-// The two items a comparison reads (element 0 where insertion sort's test reads it; for a
-// merge, the places its two items held when the merge began). Four bytes a comparison.
-struct ComparedPair {
-    std::uint16_t i;
-    std::uint16_t j;
+// One step of a sort, as the comparison tool counts steps (a comparison, or the move of one
+// item), in four bytes: what it does and the two places it names, each an element of the
+// array or an entry of the sort's scratch area (sorting::ScratchPlace).
+// - Compare: the two places read.
+// - Hold, Shift, Put: the three moves of an exchange of items a and b: item a is held aside,
+//   item b moves to a, the held item moves to b.
+// - Move: an item copied from place a to place b; what it wrote over is kept in the
+//   recording, in the order of the moves, so that it can be undone.
+class Step {
+public:
+    enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move };
+
+    Step(Kind kind, sorting::Index a, sorting::Index b);
+
+    Kind What() const { return static_cast<Kind>(bits_ & 7u); }
+    sorting::Index A() const { return Place(bits_ >> kAShift); }
+    sorting::Index B() const { return Place(bits_ >> kBShift); }
+    // The last move of a merge.
+    bool EndsMerge() const { return (bits_ & kEndsMerge) != 0; }
+    void MarkEndOfMerge() { bits_ |= kEndsMerge; }
+
+private:
+    static constexpr unsigned kPlaceBits = 12;  // elements 0 to 2047, then as many scratch entries
+    static constexpr unsigned kAShift = 4;
+    static constexpr unsigned kBShift = kAShift + kPlaceBits;
+    static constexpr std::uint32_t kEndsMerge = 8;
+
+    static std::uint32_t Code(sorting::Index place);
+    static sorting::Index Place(std::uint32_t code);
+
+    std::uint32_t bits_;
 };
 
-// An exchange of items I and J, three moves, after `stepsBefore` steps of the sort.
-struct Exchange {
-    std::uint32_t stepsBefore;
-    std::uint16_t i;
-    std::uint16_t j;
-};
-
-// A merge of Lo to Hi after `stepsBefore` steps: its items copied out (one move each), then
-// for each place from Lo to Hi a comparison and the move of the merged item into it. The
-// items it writes, and those they replace, are at `first` in Recording::merged and
-// Recording::replaced.
-struct MergeRun {
-    std::uint32_t stepsBefore;
-    std::uint16_t lo;
-    std::uint16_t hi;
-    std::uint32_t first;
-
-    std::uint32_t Length() const { return hi - lo + 1u; }
-};
-
-// What one sort did to the items, step by step. A step is a unit of work as the comparison
-// tool counts it: a comparison, or the move of one item. A recording holds exchanges or
-// merges, as its method makes them.
+// What one sort did to the items, step by step, whatever its method.
 struct Recording {
     sorting::SortMethod method;
-    std::vector<float> start;            // the items before the sort, element 0 first
-    std::vector<ComparedPair> compared;  // every comparison, in order
-    std::vector<Exchange> exchanges;
-    std::vector<MergeRun> merges;
-    std::vector<float> merged;
-    std::vector<float> replaced;
+    std::vector<float> start;     // the items before the sort, element 0 first
+    std::vector<Step> steps;      // every step, in order
+    std::vector<float> replaced;  // what each Move wrote over, in order
     sorting::SortCounts totals;
 
-    std::uint64_t TotalSteps() const
-    {
-        return static_cast<std::uint64_t>(totals.comparisons) + static_cast<std::uint64_t>(totals.moves);
-    }
+    std::uint64_t TotalSteps() const { return steps.size(); }
 };
 
 // Sorts a copy of `items` (element 0 first, at most kMaxItems items) with `method`, watching

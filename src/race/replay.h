@@ -3,14 +3,13 @@
 #include "race/recording.h"
 
 #include <cstdint>
-#include <optional>
 #include <utility>
 #include <vector>
 
 namespace race {
 
-// What the last step done was, and which items it touched: the two a comparison read, the
-// two an exchange moves, the item a merge copies out or writes.
+// What the last step done was, and which places it touched: the two a comparison read, the
+// two an exchange moves, the item a move copies out or writes.
 struct StepSeen {
     enum class Kind { None, Compared, Exchanged, CopiedOut, Written };
     Kind kind = Kind::None;
@@ -41,7 +40,7 @@ public:
     std::uint64_t TotalSteps() const { return recording_.TotalSteps(); }
     bool Finished() const { return stepsDone_ == TotalSteps(); }
     // The comparisons, exchanges, merges and moves of the steps done.
-    sorting::SortCounts CountsDone() const;
+    const sorting::SortCounts& CountsDone() const { return done_; }
     // The last step done; none before the first step and once the sort is finished.
     StepSeen LastStep() const;
 
@@ -50,24 +49,18 @@ public:
     std::pair<std::int32_t, std::int32_t> TakeChanged();
 
 private:
-    // The recording's changes: its exchanges, or its merges.
-    std::size_t Changes() const;
-    std::uint64_t Begins(std::size_t change) const;
-    std::uint64_t Length(std::size_t change) const;
-    std::uint64_t MovesBefore(std::size_t change) const;
-    // The change that step `k` (1 or more) belongs to and its part in it; none for a
-    // comparison between changes.
-    std::optional<std::pair<std::size_t, std::uint64_t>> ChangeOf(std::uint64_t k) const;
-    // Part `part` (from 1) of a change, done and undone.
-    void Apply(std::size_t change, std::uint64_t part);
-    void Undo(std::size_t change, std::uint64_t part);
-    void Write(std::int32_t index, float value);
+    void Do(const Step& step);
+    void Undo(const Step& step);
+    float& At(sorting::Index place);
+    void Write(sorting::Index place, float value);
 
     Recording recording_;
     std::vector<float> items_;
+    std::vector<float> scratch_;
+    float held_ = 0;  // the item an exchange holds aside between its first and last move
     std::uint64_t stepsDone_ = 0;
-    std::size_t next_ = 0;  // the first change not finished
-    float held_ = 0;        // the item an exchange holds aside between its first and last move
+    std::size_t movesDone_ = 0;  // of the Move steps, whose replaced items are kept in order
+    sorting::SortCounts done_;
     std::int32_t changedFirst_;
     std::int32_t changedLast_;
 };

@@ -15,7 +15,7 @@ std::string Pair(std::int32_t first, std::int32_t second)
 
 std::string StepInWords(const StepSeen& step, sorting::SortMethod method)
 {
-    const std::string merge = method == sorting::SortMethod::Merge ? "merge " : "";
+    const std::string merge = sorting::Facts(method).merges ? "merge " : "";
     switch (step.kind) {
         case StepSeen::Kind::None:
             return "";

@@ -1,7 +1,7 @@
 #include "race_window/race_panel.h"
 
 #include "animation/bar_colour.h"
-#include "platform/qt_conversions.h"
+#include "desktop/qt_conversions.h"
 #include "race/step_words.h"
 #include "race_window/mark_colours.h"
 
@@ -28,7 +28,7 @@ QString Ordinal(int rank)
     return names[std::clamp(rank, 1, 7) - 1];
 }
 
-QColor BarColour(float value) { return QColor(platform::ToRgb(animation::BarColour(value))); }
+QColor BarColour(float value) { return QColor(desktop::ToRgb(animation::BarColour(value))); }
 
 // The items a step marks, and in which colour; none where a step reads element 0.
 struct Mark {
@@ -39,7 +39,7 @@ struct Mark {
 std::vector<Mark> MarksOf(const race::StepSeen& step)
 {
     using Kind = race::StepSeen::Kind;
-    const QColor compared(platform::ToRgb(kComparedColour)), moved(platform::ToRgb(kMovedColour));
+    const QColor compared(desktop::ToRgb(kComparedColour)), moved(desktop::ToRgb(kMovedColour));
     std::vector<Mark> marks;
     if (step.kind == Kind::Compared) marks = {{step.first, compared}, {step.second, compared}};
     if (step.kind == Kind::Exchanged) marks = {{step.first, moved}, {step.second, moved}};
@@ -52,7 +52,7 @@ std::vector<Mark> MarksOf(const race::StepSeen& step)
 
 RacePanel::RacePanel(sorting::SortMethod method, QWidget* parent) : QWidget(parent), method_(method)
 {
-    const QString name = platform::ToQString(sorting::MethodName(method));
+    const QString name = desktop::ToQString(sorting::MethodName(method));
     setObjectName("Panel" + name);
     setAccessibleName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,8 +71,8 @@ QString RacePanel::CountsText() const
 {
     if (!race_) return {};
     const sorting::SortCounts done = race_->Lane(method_).CountsDone();
-    const QString changes = method_ == sorting::SortMethod::Merge ? tr("merges %1").arg(Number(done.merges))
-                                                                  : tr("exchanges %1").arg(Number(done.exchanges));
+    const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(done.merges))
+                                                           : tr("exchanges %1").arg(Number(done.exchanges));
     return tr("comparisons %1   %2   moves %3").arg(Number(done.comparisons), changes, Number(done.moves));
 }
 
@@ -88,7 +88,7 @@ QString RacePanel::ProgressText() const
 
 QString RacePanel::StepText() const
 {
-    return race_ ? platform::ToQString(race::StepInWords(race_->Lane(method_).LastStep(), method_)) : QString();
+    return race_ ? desktop::ToQString(race::StepInWords(race_->Lane(method_).LastStep(), method_)) : QString();
 }
 
 void RacePanel::UpdateDescription()
@@ -151,53 +151,71 @@ void RacePanel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().base());
-    if (event->rect().top() < kTitleHeight) {
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
-        painter.setPen(palette().text().color());
-        painter.drawText(QRect(6, 2, width() - 12, kTitleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter,
-                         accessibleName());
-        painter.setFont(font());
-    }
+    if (event->rect().top() < kTitleHeight) PaintTitle(painter);
     if (!race_) return;
+    PaintBars(painter, event->rect());
+    PaintMarks(painter, event->rect());
+    if (event->rect().intersects(TextArea())) PaintLines(painter);
+}
 
+void RacePanel::PaintTitle(QPainter& painter) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().text().color());
+    painter.drawText(QRect(6, 2, width() - 12, kTitleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+    painter.setFont(font());
+}
+
+qreal RacePanel::BarHeight(std::int32_t i) const
+{
+    const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
+    const float item = race_->Lane(method_).Items()[static_cast<std::size_t>(i)];
+    return std::max<qreal>(1.0 / devicePixelRatioF(), item / largest * BarsArea().height());
+}
+
+// Only the bars that meet the area to paint.
+void RacePanel::PaintBars(QPainter& painter, const QRect& area) const
+{
     const QRect bars = BarsArea();
     const std::vector<float>& items = race_->Lane(method_).Items();
     const auto n = static_cast<std::int32_t>(items.size()) - 1;
     const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
     const qreal pixel = 1.0 / devicePixelRatioF();
-    const auto height = [&](std::int32_t i) {
-        return std::max<qreal>(pixel, items[static_cast<std::size_t>(i)] / largest * bars.height());
-    };
-    // Only the bars that meet the area to paint.
     const auto from = std::max<std::int32_t>(
-        1, static_cast<std::int32_t>(
-               std::floor(double(event->rect().left() - bars.left() - kMarkWidth) * n / bars.width())));
+        1, static_cast<std::int32_t>(std::floor(double(area.left() - bars.left() - kMarkWidth) * n / bars.width())));
     const auto to = std::min<std::int32_t>(
-        n,
-        static_cast<std::int32_t>(std::ceil(double(event->rect().right() - bars.left() + 1) * n / bars.width())) + 1);
+        n, static_cast<std::int32_t>(std::ceil(double(area.right() - bars.left() + 1) * n / bars.width())) + 1);
     for (std::int32_t i = from; i <= to; ++i) {
-        const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + pixel);
-        painter.fillRect(QRectF(left, bars.bottom() + 1 - height(i), right - left, height(i)),
+        const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + pixel), height = BarHeight(i);
+        painter.fillRect(QRectF(left, bars.bottom() + 1 - height, right - left, height),
                          BarColour(items[static_cast<std::size_t>(i)] / largest));
     }
-    // The marked bars over the others, at least a few pixels wide, and their strip beneath.
+}
+
+// The marked bars over the others, at least a few pixels wide, and their strip beneath.
+void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
+{
+    const QRect bars = BarsArea();
     for (const Mark& mark : MarksOf(shownStep_)) {
-        if (!event->rect().intersects(MarkArea(mark.item))) continue;
-        const QRectF area = MarkArea(mark.item).adjusted(1, 0, -1, 0);
-        painter.fillRect(QRectF(area.left(), bars.bottom() + 1 - height(mark.item), area.width(), height(mark.item)),
-                         mark.colour);
-        painter.fillRect(QRectF(area.left(), bars.bottom() + 2, area.width(), kStripHeight - 2), mark.colour);
+        if (!area.intersects(MarkArea(mark.item))) continue;
+        const QRectF marked = MarkArea(mark.item).adjusted(1, 0, -1, 0);
+        const qreal height = BarHeight(mark.item);
+        painter.fillRect(QRectF(marked.left(), bars.bottom() + 1 - height, marked.width(), height), mark.colour);
+        painter.fillRect(QRectF(marked.left(), bars.bottom() + 2, marked.width(), kStripHeight - 2), mark.colour);
     }
-    if (event->rect().intersects(TextArea())) {
-        painter.setPen(palette().text().color());
-        const QRect text = TextArea().adjusted(6, 1, -6, 0);
-        const int line = text.height() / 3;
-        painter.drawText(text.adjusted(0, 0, 0, -2 * line), Qt::AlignLeft | Qt::AlignVCenter, CountsText());
-        painter.drawText(text.adjusted(0, line, 0, -line), Qt::AlignLeft | Qt::AlignVCenter, ProgressText());
-        painter.drawText(text.adjusted(0, 2 * line, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, StepText());
-    }
+}
+
+// The counts, the share of the work and the step in words, a line each.
+void RacePanel::PaintLines(QPainter& painter) const
+{
+    painter.setPen(palette().text().color());
+    const QRect text = TextArea().adjusted(6, 1, -6, 0);
+    const int line = text.height() / 3;
+    painter.drawText(text.adjusted(0, 0, 0, -2 * line), Qt::AlignLeft | Qt::AlignVCenter, CountsText());
+    painter.drawText(text.adjusted(0, line, 0, -line), Qt::AlignLeft | Qt::AlignVCenter, ProgressText());
+    painter.drawText(text.adjusted(0, 2 * line, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, StepText());
 }
 
 }  // namespace race_window

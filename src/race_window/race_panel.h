@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace race_window {
 
 // One method's lane of the race: its items as bars (blue for small to red for large, as in
@@ -41,6 +43,11 @@ private:
     // Where bar i and its mark are drawn, over the bars and the strip beneath them.
     QRect MarkArea(std::int32_t i) const;
     void UpdateMarked(const race::StepSeen& step);
+    qreal BarHeight(std::int32_t i) const;
+    void PaintTitle(QPainter& painter) const;
+    void PaintBars(QPainter& painter, const QRect& area) const;
+    void PaintMarks(QPainter& painter, const QRect& area) const;
+    void PaintLines(QPainter& painter) const;
     void UpdateDescription();
 
     sorting::SortMethod method_;

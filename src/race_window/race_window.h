@@ -3,10 +3,8 @@
 #include "race/pace.h"
 #include "race/race.h"
 #include "race/race_options.h"
-#include "sorting/initial_order.h"
 
 #include <QElapsedTimer>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,20 +12,14 @@
 #include <optional>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
-class QMenu;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSlider;
-class QToolButton;
+namespace Ui {
+class RaceWindow;
+}
 
 namespace race_window {
 
-class RacePanel;
-class RaceSound;
+class MethodsMenu;
+class SoundSwitch;
 
 // The chosen methods side by side on the same items, paced by their work: the count, the
 // initial order and the seed choose the items, or the user types them; play, pause, a step
@@ -60,18 +52,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls();
-    void BuildSound(bool asked);
+    void SetUpControls(const race::RaceOptions& options);
+    void ConnectControls();
+    void AddShortcuts();
+    // The items of the command line, if it named any, in the field.
+    std::int32_t TakeItemsAsked(const race::RaceOptions& options);
     // Takes the count or the items the Items field holds, if it can.
     void ApplyItems();
-    void SetSound(bool on);
-    void SoundLost(const QString& reason);
-    void Touch();
     void ApplySeed();
     // Races the methods checked in the menu, if there are enough of them.
     void ApplyMethods();
-    // One panel per method racing, in a grid that fits their number.
-    void LayOutPanels();
     // Records a new race of the items the controls ask for, at its start and paused.
     void StartRace(std::int32_t count);
     void Tick();
@@ -79,6 +69,9 @@ private:
     void ShowSpeed();
     void SetPlaying(bool playing);
 
+    std::unique_ptr<Ui::RaceWindow> ui_;
+    MethodsMenu* methodsMenu_ = nullptr;
+    SoundSwitch* sound_ = nullptr;
     std::vector<sorting::SortMethod> methods_;
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;
@@ -87,21 +80,6 @@ private:
     race::Pace pace_;
     QTimer timer_;
     QElapsedTimer clock_;
-
-    QLineEdit* countField_ = nullptr;
-    QLabel* problem_ = nullptr;  // what is wrong with a field, beside the fields
-    QComboBox* orderChoice_ = nullptr;
-    QToolButton* methodsButton_ = nullptr;
-    QMenu* methodsMenu_ = nullptr;
-    QLineEdit* seedField_ = nullptr;
-    QPushButton* playButton_ = nullptr;
-    QCheckBox* soundCheck_ = nullptr;
-    RaceSound* sound_ = nullptr;
-    QSlider* speedSlider_ = nullptr;
-    QLabel* speedLabel_ = nullptr;
-    QLabel* status_ = nullptr;
-    QGridLayout* grid_ = nullptr;
-    std::vector<RacePanel*> panels_;
 };
 
 }  // namespace race_window

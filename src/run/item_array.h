@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/random_generator.h"
+#include "sorting/sort_observer.h"
 
 #include <cstdint>
 #include <span>
@@ -19,7 +20,7 @@ public:
     static ItemArray Allocate(std::int32_t numItems);
 
     // The memory of an array of `numItems` items and element 0.
-    static std::uint64_t Bytes(std::int32_t numItems) { return (static_cast<std::uint64_t>(numItems) + 1) * sizeof(float); }
+    static std::uint64_t Bytes(std::int32_t numItems) { return sorting::ItemsBytes(numItems); }
 
     std::int32_t NumItems() const { return items_.empty() ? 0 : static_cast<std::int32_t>(items_.size() - 1); }
 

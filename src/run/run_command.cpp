@@ -6,19 +6,27 @@
 #include "platform/rounding.h"
 #include "platform/val.h"
 #include "sorting/sort_method.h"
-#include "sorting/verify_order.h"
+#include "run/verify_order.h"
 
+#include <optional>
 #include <utility>
 
 namespace run {
 namespace {
 
-// What a run adds to what the program holds: the new items, then what the sort needs beside
-// them (merge sort's scratch array) once the previous items have been let go.
-std::uint64_t RunBytes(std::int32_t numItems, sorting::SortMethod method, const ItemArray& previous)
+// The method the list's index names, if any.
+std::optional<sorting::SortMethod> MethodAt(std::int16_t listIndex)
+{
+    if (listIndex < 0 || listIndex >= static_cast<std::int16_t>(sorting::kWindowMethods.size())) return std::nullopt;
+    return sorting::kWindowMethods[static_cast<std::size_t>(listIndex)];
+}
+
+// What a run adds to what the program holds: the new items, then what the chosen sort, if any,
+// needs beside them (merge sort's scratch array) once the previous items have been let go.
+std::uint64_t RunBytes(std::int32_t numItems, std::optional<sorting::SortMethod> method, const ItemArray& previous)
 {
     const std::uint64_t items = ItemArray::Bytes(numItems);
-    const std::uint64_t scratch = sorting::ExtraBytes(method, numItems);
+    const std::uint64_t scratch = method ? sorting::ExtraBytes(*method, numItems) : 0;
     const std::uint64_t held = previous.Elements().size_bytes();
     return items + (scratch > held ? scratch - held : 0);
 }
@@ -38,9 +46,8 @@ void RunCommand::FillArray()
     // so the memory is asked about before the array is.
     const std::int32_t numItems = platform::RoundToInt32(platform::Val(controls_.TextNumText()));
     if (numItems >= 0) {
-        const auto method = static_cast<sorting::SortMethod>(controls_.SortChoiceListIndex());
-        platform::RequireMemory(RunBytes(numItems, method, theArray_), numItems, memory_,
-                                platform::RegionalNumberFormat());
+        platform::RequireMemory(RunBytes(numItems, MethodAt(controls_.SortChoiceListIndex()), theArray_), numItems,
+                                memory_, platform::RegionalNumberFormat());
     }
     ItemArray fresh = ItemArray::Allocate(numItems);
     if (controls_.CheckSeedValue() == 1) generator_.FixSeed(platform::Val(controls_.TextSeedText()));
@@ -85,20 +92,21 @@ void RunCommand::ButtonRun_Click()
                        platform::FormatNumber(endTime - startTime, 2, platform::RegionalNumberFormat()) + " seconds.");
     }
     if (controls_.OptionModeValue(RunControls::kVerify))
-        sorting::VerifyOrder(theArray_.Elements(), 1, picture_, platform::RegionalNumberFormat());
+        VerifyOrder(theArray_.Elements(), 1, picture_, platform::RegionalNumberFormat());
 }
 
 void RunCommand::SortWithChoice()
 {
-    const auto method = static_cast<sorting::SortMethod>(controls_.SortChoiceListIndex());
+    const std::optional<sorting::SortMethod> method = MethodAt(controls_.SortChoiceListIndex());
+    if (!method) return;
     // Whether to animate is decided once per run: the window processes no events during a
     // run, so the answer cannot change, and the plain sorts pay nothing for the question.
     if (controls_.OptionModeValue(RunControls::kAnimate)) {
         animation::BarRedraw redraw(chart_, theArray_.Elements());
-        sorting::Sort(method, theArray_.Elements(), redraw);
+        sorting::Sort(*method, theArray_.Elements(), redraw);
     } else {
         sorting::NoObserver plain;
-        sorting::Sort(method, theArray_.Elements(), plain);
+        sorting::Sort(*method, theArray_.Elements(), plain);
     }
 }
 

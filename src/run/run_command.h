@@ -32,7 +32,8 @@ public:
     // more than the memory left can hold for the chosen method.
     void FillArray();
 
-    // Sorts the items with the method chosen in the list, redrawing the chart in animate mode.
+    // Sorts the items with the method chosen in the list, if any, redrawing the chart in
+    // animate mode.
     void SortWithChoice();
 
     platform::RandomGenerator& Generator() { return generator_; }

@@ -17,13 +17,20 @@ void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel(
 // (indexed like the items). The right run is copied reversed, so the entries not yet taken,
 // scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
 // needs a test for an exhausted run. On a tie the upper cursor's entry is taken. The observer
-// hears each comparison as the places its two items held before the merge.
+// hears each copy and each write as a move, and each comparison as the places its two items
+// held before the merge.
 template <SortObserver Observer>
 [[gnu::always_inline]] inline void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi,
                                          Observer& observer)
 {
-    std::copy(&theArray[lo], &theArray[mid] + 1, scratch + lo);
-    std::reverse_copy(&theArray[mid + 1], &theArray[hi] + 1, scratch + mid + 1);
+    for (Index k = lo; k <= mid; ++k) {
+        scratch[k] = theArray[k];
+        observer.Moved(k, ScratchPlace(k));
+    }
+    for (Index k = mid + 1; k <= hi; ++k) {
+        scratch[mid + hi + 1 - k] = theArray[k];
+        observer.Moved(k, ScratchPlace(mid + hi + 1 - k));
+    }
     Index i = lo;
     Index j = hi;
     for (Index k = lo; k <= hi; ++k) {
@@ -32,6 +39,7 @@ template <SortObserver Observer>
         const float right = scratch[j];
         const bool takeLeft = left < right;
         theArray[k] = takeLeft ? left : right;
+        observer.Moved(ScratchPlace(takeLeft ? i : j), k);
         i += takeLeft;
         j -= !takeLeft;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/rgb.h"
 #include "sorting/bubble_sort.h"
 #include "sorting/heap_sort.h"
 #include "sorting/insertion_sort.h"
@@ -11,54 +12,106 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <tuple>
 
 namespace sorting {
 
-// The window's four methods first, in its list's order, so that a list index is a method;
-// the companion programs offer the three after them too.
-enum class SortMethod { Selection = 0, Insertion = 1, Bubble = 2, Merge = 3, Shell = 4, Heap = 5, Quick = 6 };
+// The window's four methods first, in its list's order, so that a list index is a method.
+enum class SortMethod { Selection, Insertion, Bubble, Merge, Shell, Heap, Quick };
 
-inline constexpr std::array<SortMethod, 4> kWindowMethods{SortMethod::Selection, SortMethod::Insertion,
-                                                          SortMethod::Bubble, SortMethod::Merge};
-inline constexpr std::array<SortMethod, 7> kAllMethods{SortMethod::Selection, SortMethod::Insertion, SortMethod::Bubble,
-                                                       SortMethod::Merge,     SortMethod::Shell,     SortMethod::Heap,
-                                                       SortMethod::Quick};
+// What the programs know of a method beside its sort.
+struct MethodFacts {
+    SortMethod method;
+    std::string_view key;                         // as a command line names it: "quick"
+    std::string_view name;                        // as a report and a panel name it: "Quick"
+    bool inWindow;                                // the window's list offers it
+    bool stable;                                  // equal items always keep their order
+    bool merges;                                  // it changes the items by merges, not exchanges
+    std::uint64_t (*extraBytes)(Index numItems);  // the memory it needs beside the items, at the most
+    platform::Colour colour;                      // its line in the growth chart
+    std::string_view description;                 // one line, for the help and the manual
+};
 
-constexpr std::string_view MethodName(SortMethod method)
+template <typename SortFunction>
+struct MethodRow {
+    MethodFacts facts;
+    SortFunction sort;
+};
+
+constexpr std::uint64_t NoExtraBytes(Index) { return 0; }
+
+// The method table, in the order of SortMethod: one row a method, its facts and its sort.
+// A new method is its header, its name in SortMethod, its row here, and its tests.
+inline constexpr std::tuple kMethodTable{
+    MethodRow{MethodFacts{SortMethod::Selection, "selection", "Selection", true, false, false, NoExtraBytes,
+                          platform::RGB(31, 119, 180), "picks the smallest item left and exchanges it into place"},
+              [](Items a, auto& observer) { SelectionSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Insertion, "insertion", "Insertion", true, true, false, NoExtraBytes,
+                          platform::RGB(44, 160, 44), "moves each item down past the greater items before it"},
+              [](Items a, auto& observer) { InsertionSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Bubble, "bubble", "Bubble", true, true, false, NoExtraBytes,
+                          platform::RGB(214, 39, 40), "exchanges neighbours out of order, pass after pass"},
+              [](Items a, auto& observer) { BubbleSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Merge, "merge", "Merge", true, false, true, MergeScratchBytes,
+                          platform::RGB(148, 103, 189), "merges neighbouring runs of 1, 2, 4, ... items, bottom up"},
+              [](Items a, auto& observer) { MergeSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Shell, "shell", "Shell", false, false, false, NoExtraBytes,
+                          platform::RGB(255, 127, 14), "insertion sort of items h apart, for h = ..., 13, 4, 1"},
+              [](Items a, auto& observer) { ShellSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Heap, "heap", "Heap", false, false, false, NoExtraBytes,
+                          platform::RGB(140, 86, 75), "makes the items a heap, then takes its largest off, one by one"},
+              [](Items a, auto& observer) { HeapSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Quick, "quick", "Quick", false, false, false, QuickStackBytes,
+                          platform::RGB(227, 119, 194), "partitions around the last item, then sorts each part"},
+              [](Items a, auto& observer) { QuickSort(a, observer); }},
+};
+
+inline constexpr std::array kMethodFacts =
+    std::apply([](const auto&... row) { return std::array{row.facts...}; }, kMethodTable);
+
+constexpr bool InTableOrder()
 {
-    constexpr std::array<std::string_view, 7> names{"Selection", "Insertion", "Bubble", "Merge",
-                                                    "Shell",     "Heap",      "Quick"};
-    return names[static_cast<std::size_t>(method)];
+    for (std::size_t i = 0; i < kMethodFacts.size(); ++i)
+        if (kMethodFacts[i].method != static_cast<SortMethod>(i)) return false;
+    return true;
 }
+static_assert(InTableOrder(), "the method table's rows stand in the order of SortMethod");
+
+constexpr const MethodFacts& Facts(SortMethod method) { return kMethodFacts[static_cast<std::size_t>(method)]; }
+constexpr std::string_view MethodName(SortMethod method) { return Facts(method).name; }
+constexpr std::string_view MethodKey(SortMethod method) { return Facts(method).key; }
 
 // The memory a method needs beyond the items, at the most: merge sort's scratch array, quick
 // sort's parts waiting to be sorted.
-constexpr std::uint64_t ExtraBytes(SortMethod method, Index numItems)
+constexpr std::uint64_t ExtraBytes(SortMethod method, Index numItems) { return Facts(method).extraBytes(numItems); }
+
+namespace method_table {
+
+template <bool windowOnly>
+constexpr auto Methods()
 {
-    if (method == SortMethod::Merge) return MergeScratchBytes(numItems);
-    if (method == SortMethod::Quick) return QuickStackBytes(numItems);
-    return 0;
+    constexpr std::size_t count = [] {
+        std::size_t n = 0;
+        for (const MethodFacts& facts : kMethodFacts) n += !windowOnly || facts.inWindow;
+        return n;
+    }();
+    std::array<SortMethod, count> methods{};
+    std::size_t next = 0;
+    for (const MethodFacts& facts : kMethodFacts)
+        if (!windowOnly || facts.inWindow) methods[next++] = facts.method;
+    return methods;
 }
+
+}  // namespace method_table
+
+inline constexpr auto kAllMethods = method_table::Methods<false>();
+inline constexpr auto kWindowMethods = method_table::Methods<true>();
 
 template <SortObserver Observer>
 void Sort(SortMethod method, Items theArray, Observer& observer)
 {
-    switch (method) {
-        case SortMethod::Selection:
-            return SelectionSort(theArray, observer);
-        case SortMethod::Insertion:
-            return InsertionSort(theArray, observer);
-        case SortMethod::Bubble:
-            return BubbleSort(theArray, observer);
-        case SortMethod::Merge:
-            return MergeSort(theArray, observer);
-        case SortMethod::Shell:
-            return ShellSort(theArray, observer);
-        case SortMethod::Heap:
-            return HeapSort(theArray, observer);
-        case SortMethod::Quick:
-            return QuickSort(theArray, observer);
-    }
+    std::apply([&](const auto&... row) { ((row.facts.method == method ? row.sort(theArray, observer) : void()), ...); },
+               kMethodTable);
 }
 
 }  // namespace sorting

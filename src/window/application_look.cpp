@@ -1,6 +1,6 @@
 #include "window/application_look.h"
 
-#include "platform/application_icon.h"
+#include "desktop/application_icon.h"
 
 #include <QApplication>
 #include <QFont>
@@ -15,7 +15,7 @@ void ApplyApplicationLook(QApplication& app)
     font.setPixelSize(11);
     app.setFont(font);
 
-    app.setWindowIcon(platform::ApplicationIcon());
+    app.setWindowIcon(desktop::ApplicationIcon());
 }
 
 }  // namespace window

@@ -1,12 +1,12 @@
 #include "animation/bar_chart.h"
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 #include "support/fake_controls.h"
 
 #include <QtTest>
 
 using animation::BarChart;
+using desktop::PictureBox;
 using platform::Colour;
-using platform::PictureBox;
 using platform::RGB;
 
 namespace {

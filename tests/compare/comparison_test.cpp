@@ -4,7 +4,6 @@
 #include "platform/memory_check.h"
 #include "platform/monotonic_clock.h"
 #include "platform/run_time_error.h"
-#include "run/item_array.h"
 #include "sorting/counting_observer.h"
 #include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
@@ -13,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -117,6 +117,8 @@ TEST(CompareOptions, ReadsEveryOption)
     EXPECT_TRUE(options.csv);
     EXPECT_EQ(options.chartPath, "out.svg");
     EXPECT_EQ(ParseOptions({"--from", "3", "--to", "20"}).counts, (std::vector<std::int32_t>{3, 6, 12}));
+    EXPECT_EQ(ParseOptions({"--from", "3", "--to", "12"}).counts, (std::vector<std::int32_t>{3, 6, 12}));
+    EXPECT_EQ(ParseOptions({"--from", "700", "--to", "700"}).counts, std::vector<std::int32_t>{700});
 }
 
 TEST(CompareOptions, RefusesWhatItCannotFollow)
@@ -134,6 +136,27 @@ TEST(CompareOptions, RefusesWhatItCannotFollow)
                                                     {"--frobnicate"},
                                                     {"--counts", "3000000000"}};
     for (const auto& arguments : bad) EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();
+}
+
+TEST(Comparison, SaysNoWhereASortLeavesItsItemsOutOfOrder)
+{
+    // A sort that fails in its timed runs, or in its counting run alone.
+    const auto reversesTimed = [](SortMethod m, sorting::Items items, sorting::CountingObserver* counter) {
+        compare::Comparison::TableSort(m, items, counter);
+        if (!counter) std::reverse(items.begin() + 1, items.end());
+    };
+    const auto reversesCounted = [](SortMethod m, sorting::Items items, sorting::CountingObserver* counter) {
+        compare::Comparison::TableSort(m, items, counter);
+        if (counter) std::reverse(items.begin() + 1, items.end());
+    };
+    const CompareOptions options = ParseOptions({"--methods", "merge", "--counts", "50", "--seed", "1"});
+    for (compare::Comparison::SortRun sort : {+reversesTimed, +reversesCounted}) {
+        const auto rows = compare::Comparison(options, platform::Timer, sort).Run();
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_FALSE(rows[0].inOrder);
+        EXPECT_NE(compare::CsvRow(rows[0]).find(",NO,"), std::string::npos);
+    }
+    EXPECT_TRUE(compare::Comparison(options, platform::Timer).Run()[0].inOrder);
 }
 
 TEST(Comparison, TheBudgetStopsAMethodsGrowth)
@@ -223,7 +246,7 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
 TEST(Comparison, ACountThatCannotBeHeldIsRefusedBeforeAnyRun)
 {
     const std::int32_t count = 100'000'000;
-    const std::uint64_t items = run::ItemArray::Bytes(count);
+    const std::uint64_t items = sorting::ItemsBytes(count);
     // The items and the copy each run sorts, and on top the most any method asked for needs:
     // merge sort's scratch, quick sort's waiting parts at their worst.
     const std::vector<std::pair<std::string, std::uint64_t>> cases{

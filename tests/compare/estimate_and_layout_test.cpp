@@ -30,6 +30,8 @@ TEST(Estimate, FollowsTheGrowthOfTheLastTwoPointsBetweenLinearAndQuadratic)
         {{{2000, 0.04}, {1000, 0.01}, {40000, 99}}, 20000, 4.0},   // in order of count, below it
         {{{1000, 0.01}}, 3000, 0.09},                              // one point: quadratic
         {{{1000, 0.01}, {2000, 0.02}, {2000, 0.04}}, 4000, 0.16},  // the later of two at one count
+        {{{1000, 0.01}, {2000, 0.0}}, 4000, 0.16},                 // a run timed at zero says nothing
+        {{{1000, 0.0}, {2000, 0.04}}, 4000, 0.16},
         {{}, 3000, 0.0},
     };
     for (const Case& c : cases) EXPECT_NEAR(compare::EstimateSeconds(c.points, c.count), c.seconds, 1e-9);

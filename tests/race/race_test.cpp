@@ -18,7 +18,7 @@ namespace {
 
 // The items a sort really holds at each step where they can be seen: at each comparison, and
 // after each exchange and each merge. Steps are counted as the comparison tool counts them.
-class Snapshots {
+class Snapshots : public sorting::IgnoresSteps {
 public:
     explicit Snapshots(std::span<const float> items) : items_(items) { Keep(); }
 
@@ -130,7 +130,7 @@ TEST_P(EveryMethodAndOrder, TheReplayAfterKStepsHoldsTheSortsItemsAfterKSteps)
 }
 
 // The step the sort itself makes at each step number, as the replay should mark it.
-class StepsTaken {
+class StepsTaken : public sorting::IgnoresSteps {
 public:
     void Compared(sorting::Index i, sorting::Index j)
     {

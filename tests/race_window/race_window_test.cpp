@@ -1,5 +1,6 @@
 #include "race_window/race_panel.h"
 #include "race_window/race_window.h"
+#include "sorting/initial_order.h"
 #include "support/form_controls.h"
 
 #include <QCheckBox>

@@ -16,12 +16,9 @@ using sorting::SortMethod;
 namespace {
 
 // Hears nothing but the end of each outer pass, and keeps the items as they then stand.
-struct PassRecorder {
+struct PassRecorder : sorting::IgnoresSteps {
     std::vector<std::vector<float>> passes;
 
-    void Compared(Index, Index) {}
-    void Swapped(Index, Index) {}
-    void Merged(Index, Index, Index) {}
     void PassEnded(std::span<const float> theArray) { passes.emplace_back(theArray.begin(), theArray.end()); }
 };
 

@@ -9,7 +9,7 @@ namespace testing_support {
 
 // Records a sort's exchanges and merges as "Swap(i, j)" and "Merge(lo, mid, hi)", and
 // counts its comparisons.
-struct RecordingObserver {
+struct RecordingObserver : sorting::IgnoresSteps {
     std::vector<std::string> steps;
     long comparisons = 0;
 

@@ -1,4 +1,4 @@
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 #include "support/shown_form.h"
 
 #include <QtTest>
@@ -43,7 +43,7 @@ class Form1Test : public QObject {
 
     std::unique_ptr<testing_support::ShownForm> form;
 
-    platform::PictureBox* Picture() const { return form->Control<platform::PictureBox>("Picture1"); }
+    desktop::PictureBox* Picture() const { return form->Control<desktop::PictureBox>("Picture1"); }
 
     void ChooseMethod(int row) { form->Control<QListWidget>("SortChoice")->setCurrentRow(row); }
 

@@ -1,4 +1,4 @@
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 #include "support/shown_form.h"
 
 #include <QAccessible>
@@ -30,7 +30,7 @@ private slots:
     {
         form->Control("ButtonRun")->setFocus();
         QTest::keyClick(form->Control("ButtonRun"), Qt::Key_Return);
-        QCOMPARE(form->Control<platform::PictureBox>("Picture1")->PrintedLines(),
+        QCOMPARE(form->Control<desktop::PictureBox>("Picture1")->PrintedLines(),
                  QStringList{"You must select a sort method."});
         form->Control<QListWidget>("SortChoice")->setCurrentRow(3);
         form->Control<QLineEdit>("TextNum")->setText("25");

@@ -8,10 +8,10 @@
 
 #include <string_view>
 
-namespace platform {
+namespace desktop {
 
 // A colour of the runtime's form as Qt takes it.
-inline QRgb ToRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QRgb ToRgb(platform::Colour c) { return qRgb(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)); }
 
 // A name of the Qt-free core (a method, an order) as Qt text.
 inline QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
@@ -23,4 +23,4 @@ inline char DecimalPoint(const QLocale& locale = QLocale())
     return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
 }
 
-}  // namespace platform
+}  // namespace desktop

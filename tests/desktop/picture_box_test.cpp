@@ -1,8 +1,8 @@
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 
 #include <QtTest>
 
-using platform::PictureBox;
+using desktop::PictureBox;
 using platform::RGB;
 
 namespace {

@@ -1,10 +1,10 @@
-#include "platform/picture_box_accessible.h"
+#include "desktop/picture_box_accessible.h"
 
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 
 #include <QAccessibleWidget>
 
-namespace platform {
+namespace desktop {
 namespace {
 
 class PictureBoxAccessible : public QAccessibleWidget {
@@ -31,4 +31,4 @@ QAccessibleInterface* CreateForPictureBox(const QString&, QObject* object)
 
 void InstallPictureBoxAccessibility() { QAccessible::installFactory(CreateForPictureBox); }
 
-}  // namespace platform
+}  // namespace desktop

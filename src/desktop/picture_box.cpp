@@ -1,7 +1,7 @@
-#include "platform/picture_box.h"
+#include "desktop/picture_box.h"
 
-#include "platform/picture_box_accessible.h"
-#include "platform/qt_conversions.h"
+#include "desktop/picture_box_accessible.h"
+#include "desktop/qt_conversions.h"
 
 #include <QAccessible>
 #include <QPaintEvent>
@@ -10,12 +10,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace platform {
+namespace desktop {
 namespace {
 
-constexpr Colour kBackColour = RGB(255, 255, 255);
-constexpr Colour kForeColour = RGB(0, 0, 0);
-
+constexpr platform::Colour kBackColour = platform::RGB(255, 255, 255);
+constexpr platform::Colour kForeColour = platform::RGB(0, 0, 0);
 
 // The nearest pixel to a position in pixels; far outside (or not a number) it is clipped anyway.
 int NearestPixel(double position)
@@ -62,7 +61,7 @@ float PictureBox::ScaleWidth() const { return static_cast<float>(CurrentScale().
 
 void PictureBox::SetDrawWidth(int width) { drawWidth_ = std::max(width, 1); }
 
-Colour PictureBox::BackColor() const { return kBackColour; }
+platform::Colour PictureBox::BackColor() const { return kBackColour; }
 
 int PictureBox::ColumnOf(double x) const
 {
@@ -76,7 +75,7 @@ int PictureBox::RowOf(double y) const
     return NearestPixel((y - scale.top) * InteriorSize().height() / scale.height);
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour)
+void PictureBox::Line(float x1, float y1, float x2, float y2, platform::Colour colour)
 {
     const int c1 = ColumnOf(x1), c2 = ColumnOf(x2);
     const int r1 = RowOf(y1), r2 = RowOf(y2);
@@ -174,12 +173,12 @@ void PictureBox::Refresh()
     dirty_ = QRect();
 }
 
-Colour PictureBox::PixelAt(int x, int y) const
+platform::Colour PictureBox::PixelAt(int x, int y) const
 {
     const qreal ratio = picture_.devicePixelRatio();
     if (!picture_.valid(static_cast<int>(x * ratio), static_cast<int>(y * ratio))) return kBackColour;
     const QRgb rgb = picture_.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return platform::RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -217,4 +216,4 @@ void PictureBox::SyncPicture()
     picture_ = resized;
 }
 
-}  // namespace platform
+}  // namespace desktop

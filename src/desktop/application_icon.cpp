@@ -1,11 +1,11 @@
-#include "platform/application_icon.h"
+#include "desktop/application_icon.h"
 
 #include <QIcon>
 
 // The resources live in this static library; the linker keeps them only when asked.
 static void InitResources() { Q_INIT_RESOURCE(resources); }
 
-namespace platform {
+namespace desktop {
 
 QIcon ApplicationIcon()
 {
@@ -17,4 +17,4 @@ QIcon ApplicationIcon()
     return icon;
 }
 
-}  // namespace platform
+}  // namespace desktop

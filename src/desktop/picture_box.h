@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QStringList>
 
-namespace platform {
+namespace desktop {
 
 // The output picture box: a sunken frame whose interior keeps a picture between paints.
 // Drawing goes into the picture; Refresh puts the changed part on the screen at once.
-class PictureBox : public QFrame, public OutputSurface {
+class PictureBox : public QFrame, public platform::OutputSurface {
     Q_OBJECT
 
 public:
@@ -28,15 +28,15 @@ public:
     void SetScaleMode(int mode) override;
     float ScaleWidth() const override;
     void SetDrawWidth(int width) override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
-    Colour BackColor() const override;
+    void Line(float x1, float y1, float x2, float y2, platform::Colour colour) override;
+    platform::Colour BackColor() const override;
 
     // The lines printed since the last Cls, in order.
     const QStringList& PrintedLines() const { return printedLines_; }
     // Size of the interior, in pixels.
     QSize InteriorSize() const { return contentsRect().size(); }
     // The colour of one interior pixel, as a colour number.
-    Colour PixelAt(int x, int y) const;
+    platform::Colour PixelAt(int x, int y) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,4 +67,4 @@ private:
     Coordinates user_{0, 0, 1, 1};
 };
 
-}  // namespace platform
+}  // namespace desktop

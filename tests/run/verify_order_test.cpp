@@ -1,4 +1,4 @@
-#include "sorting/verify_order.h"
+#include "run/verify_order.h"
 #include "support/error_kind.h"
 #include "support/recording_observer.h"
 #include "support/recording_surface.h"
@@ -15,7 +15,7 @@ namespace {
 Lines Report(const std::vector<float>& theArray, std::int32_t gap, const NumberFormat& format = {})
 {
     RecordingSurface picture;
-    sorting::VerifyOrder(theArray, gap, picture, format);
+    run::VerifyOrder(theArray, gap, picture, format);
     EXPECT_EQ(picture.calls.back(), "Refresh");
     return picture.printed;
 }
@@ -65,24 +65,8 @@ TEST(VerifyOrder, PrintsBelowWhatIsThereAndNeverChangesTheItems)
     const std::vector<float> copy = theArray;
     RecordingSurface picture;
     picture.Print("earlier");
-    sorting::VerifyOrder(theArray, 1, picture, {});
+    run::VerifyOrder(theArray, 1, picture, {});
     EXPECT_EQ(picture.calls.front(), "Print earlier");
     EXPECT_EQ(picture.printed.size(), 5u);
     EXPECT_EQ(theArray, copy);
-}
-
-TEST(FirstOutOfOrder, StopsAtTheFirstFaultAndToleratesEquals)
-{
-    EXPECT_EQ(sorting::FirstOutOfOrder(WithElementZero({0.5f, 0.5f, 0.5f}), 1), std::nullopt);
-    EXPECT_EQ(sorting::FirstOutOfOrder(WithElementZero({0.5f, 0.4f, 0.3f}), 1), 1);
-    EXPECT_EQ(sorting::FirstOutOfOrder(WithElementZero({0.1f, 0.2f}), std::numeric_limits<std::int32_t>::max()),
-              std::nullopt);
-}
-
-TEST(FirstOutOfOrder, AGapThatLeavesTheArrayIsASubscriptError)
-{
-    EXPECT_EQ(testing_support::ErrorKindOf([] {
-                  sorting::FirstOutOfOrder(WithElementZero({0.1f, 0.2f}), -2);
-              }),
-              platform::ErrorKind::SubscriptOutOfRange);
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace command_line {
+
+// Reads a command line by the options declared to it: each option's value is the next
+// argument; "-h", "--help" and "--version" are taken by the parser itself. What cannot be
+// read raises UsageError, and an undeclared option UnknownOption.
+class OptionParser {
+public:
+    // An option that takes a value, and one that takes none.
+    void Take(std::string name, std::function<void(const std::string& value)> read);
+    void Flag(std::string name, std::function<void()> set);
+
+    void Parse(const std::vector<std::string>& arguments);
+
+    bool HelpAsked() const { return help_; }
+    bool VersionAsked() const { return version_; }
+
+private:
+    struct Declared {
+        std::string name;
+        bool takesValue;
+        std::function<void(const std::string&)> read;
+    };
+
+    std::vector<Declared> options_;
+    bool help_ = false;
+    bool version_ = false;
+};
+
+}  // namespace command_line

@@ -1,0 +1,71 @@
+#include "race_window/sound_switch.h"
+
+#include "race_window/race_sound.h"
+
+#include <QCheckBox>
+#include <QSettings>
+
+namespace race_window {
+
+SoundSwitch::SoundSwitch(QCheckBox* box, bool asked, QObject* parent)
+    : QObject(parent), box_(box), sound_(new RaceSound(this))
+{
+    if (const auto why = sound_->Unavailable()) {
+        Lost(*why);
+        return;
+    }
+    box_->setToolTip(tr("Hear each step: the larger the item it touches, the higher the tone"));
+    QSettings settings;
+    box_->setChecked(asked || settings.value("sound", false).toBool());
+    if (asked) settings.setValue("sound", true);
+    connect(box_, &QCheckBox::toggled, this, &SoundSwitch::Toggle);
+    connect(sound_, &RaceSound::Lost, this, &SoundSwitch::Lost);
+}
+
+bool SoundSwitch::On() const { return box_->isEnabled() && box_->isChecked(); }
+
+void SoundSwitch::Start(int voices)
+{
+    voices_ = voices;
+    if (On()) sound_->Start(voices_);
+}
+
+void SoundSwitch::Silence()
+{
+    voices_ = 0;
+    sound_->Silence();
+}
+
+void SoundSwitch::Toggle(bool on)
+{
+    QSettings().setValue("sound", on);
+    if (!on) sound_->Silence();
+    if (on && voices_ > 0) sound_->Start(voices_);
+}
+
+void SoundSwitch::Lost(const QString& reason)
+{
+    sound_->Silence();
+    // The user's choice is kept for a start where the output is back.
+    const QSignalBlocker quiet(box_);
+    box_->setChecked(false);
+    box_->setEnabled(false);
+    box_->setToolTip(tr("No sound: %1").arg(reason));
+}
+
+void SoundSwitch::Touch(const race::Race& race)
+{
+    if (!On()) return;
+    const double low = race.Smallest(), span = race.Largest() - race.Smallest();
+    for (std::size_t m = 0; m < race.Methods().size(); ++m) {
+        const race::Replay& lane = race.Lane(race.Methods()[m]);
+        const race::StepSeen step = lane.LastStep();
+        if (step.kind == race::StepSeen::Kind::None) continue;
+        const std::int32_t item = step.first > 0 ? step.first : step.second;
+        if (item < 1) continue;
+        const double value = lane.Items()[static_cast<std::size_t>(item)];
+        sound_->Touch(static_cast<int>(m), span > 0 ? (value - low) / span : 0.5);
+    }
+}
+
+}  // namespace race_window
