@@ -14,11 +14,12 @@
 namespace run {
 namespace {
 
-// The method the list's index names, if any.
+// The method the list's index names, if any: the window's methods come first in the table, so
+// that a list index is a method.
 std::optional<sorting::SortMethod> MethodAt(std::int16_t listIndex)
 {
-    if (listIndex < 0 || listIndex >= static_cast<std::int16_t>(sorting::kWindowMethods.size())) return std::nullopt;
-    return sorting::kWindowMethods[static_cast<std::size_t>(listIndex)];
+    if (listIndex < 0 || listIndex >= static_cast<std::int16_t>(sorting::kAllMethods.size())) return std::nullopt;
+    return static_cast<sorting::SortMethod>(listIndex);
 }
 
 // What a run adds to what the program holds: the new items, then what the chosen sort, if any,

@@ -10,7 +10,7 @@
 namespace sorting {
 
 template <typename Watcher>
-void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
 // Each item moves down by exchanges with its left neighbour while that one is greater. The
 // test at j = 1 reads element 0, which holds 0 and so never lets an item pass.

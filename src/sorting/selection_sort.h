@@ -5,10 +5,12 @@
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
 
+#include <utility>
+
 namespace sorting {
 
 template <typename Watcher>
-void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
+SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
 // Each pass picks the smallest remaining item (the first of equal ones) and swaps it into
 // place, also when it is already there.
@@ -116,25 +118,41 @@ SORTING_AVX512_CODE_END
 
 }  // namespace selection
 
+namespace selection {
+
+// Without wider instructions, the passes as a loop of their own, so that its speed does not
+// hang on the kernels' code around it.
 template <typename Watcher>
-SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+SORTING_HOT_LOOP void PortablePasses(Items theArray, Watcher& watcher)
 {
     const Index numItems = NumItems(theArray);
     float* a = theArray.data();
     for (Index i = 1; i <= numItems - 1; ++i) {
-#if SORTING_X86
-        const Index m = kernel == Kernel::Avx512 ? selection::FirstSmallestAvx512(a, i, numItems)
-                        : kernel == Kernel::Avx2 ? selection::FirstSmallestAvx2(a, i, numItems)
-                                                 : selection::FirstSmallest(a, i, numItems);
-#else
-        const Index m = selection::FirstSmallest(a, i, numItems);
-#endif
-        const float held = a[m];
-        a[m] = a[i];
-        a[i] = held;
+        const Index m = FirstSmallest(a, i, numItems);
+        std::swap(a[m], a[i]);
         NotePassEnded(watcher, theArray);
     }
+}
+
+}  // namespace selection
+
+template <typename Watcher>
+SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+#if SORTING_X86
+    if (kernel == Kernel::Portable) return selection::PortablePasses(theArray, watcher);
+    const Index numItems = NumItems(theArray);
+    float* a = theArray.data();
+    for (Index i = 1; i <= numItems - 1; ++i) {
+        const Index m = kernel == Kernel::Avx512 ? selection::FirstSmallestAvx512(a, i, numItems)
+                                                 : selection::FirstSmallestAvx2(a, i, numItems);
+        std::swap(a[m], a[i]);
+        NotePassEnded(watcher, theArray);
+    }
+#else
     (void)kernel;
+    selection::PortablePasses(theArray, watcher);
+#endif
 }
 
 }  // namespace sorting

@@ -59,7 +59,7 @@ inline constexpr std::tuple kMethodTable{
                           platform::RGB(255, 127, 14), "insertion sort of items h apart, for h = ..., 13, 4, 1"},
               [](Items a, auto& observer) { ShellSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Heap, "heap", "Heap", false, false, false, NoExtraBytes,
-                          platform::RGB(140, 86, 75), "makes the items a heap, then takes its largest off, one by one"},
+                          platform::RGB(140, 86, 75), "builds a heap, then takes its largest item off, one by one"},
               [](Items a, auto& observer) { HeapSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Quick, "quick", "Quick", false, false, false, QuickStackBytes,
                           platform::RGB(227, 119, 194), "partitions around the last item, then sorts each part"},
@@ -106,6 +106,14 @@ constexpr auto Methods()
 
 inline constexpr auto kAllMethods = method_table::Methods<false>();
 inline constexpr auto kWindowMethods = method_table::Methods<true>();
+
+constexpr bool WindowMethodsFirst()
+{
+    for (std::size_t i = 0; i < kWindowMethods.size(); ++i)
+        if (kWindowMethods[i] != static_cast<SortMethod>(i)) return false;
+    return true;
+}
+static_assert(WindowMethodsFirst(), "the window's methods lead the table, so that a list index is a method");
 
 template <SortObserver Observer>
 void Sort(SortMethod method, Items theArray, Observer& observer)
