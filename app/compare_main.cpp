@@ -20,6 +20,7 @@
 #include <memory>
 #include <poll.h>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -39,11 +40,10 @@ bool WriteChart(const compare::CompareOptions& options, const std::vector<compar
     }
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The options, or the exit status of a command line answered at once: help, the version, or
+// a refusal in one line and a pointer to the help.
+std::variant<compare::CompareOptions, int> ReadCommandLine(int argc, char* argv[])
 {
-    desktop::KeepQtQuiet();
     compare::CompareOptions options;
     try {
         options = compare::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -51,33 +51,19 @@ int main(int argc, char* argv[])
             if (const auto problem = compare::ChartTargetProblem(*options.chartPath))
                 throw compare::UsageError("cannot write the chart: " + *problem);
     } catch (const compare::UsageError& error) {
-        std::cerr << kProgram << ": " << error.what() << "\n\n" << compare::UsageText(kProgram);
+        std::cerr << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";
         return 2;
     }
-    if (options.help) {
-        std::cout << compare::UsageText(kProgram);
-        return 0;
-    }
-    if (options.version) {
-        std::cout << kProgram << " " SORTING_VERSION "\n";
-        return 0;
-    }
+    if (options.help) std::cout << compare::UsageText(kProgram);
+    if (options.version) std::cout << kProgram << " " SORTING_VERSION "\n";
+    if (options.help || options.version) return 0;
+    return options;
+}
 
-    compare::Comparison comparison(options, platform::Timer);
-    try {
-        comparison.RequireMemory(platform::SystemMemory());
-    } catch (const platform::RunTimeError& error) {
-        std::cerr << kProgram << ": " << error.detail() << "\n";
-        return 2;
-    }
-
-    // The chart is drawn off screen: the tool needs no display.
-    std::unique_ptr<QGuiApplication> drawing;
-    if (options.chartPath) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        drawing = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
+// Runs the comparison on a worker thread, writing each row as it comes, until it ends or a
+// signal ends the program; the exit status.
+int RunAndReport(const compare::CompareOptions& options, compare::Comparison& comparison)
+{
     const compare::InterruptSignals interrupts;
     compare::Console console(options, kProgram, !options.quiet && isatty(STDERR_FILENO) != 0);
     console.Heading();
@@ -95,7 +81,6 @@ int main(int argc, char* argv[])
                 rows.push_back(*event.row);
                 console.Row(*event.row);
             }
-            if (event.kind == Kind::GrowthStopped) console.GrowthStopped(*event.row);
             finished = finished || event.kind == Kind::Finished;
         }
         if (const int signal = interrupts.Caught()) {
@@ -113,4 +98,29 @@ int main(int argc, char* argv[])
     const bool made = std::any_of(rows.begin(), rows.end(), [](const auto& m) { return m.Made(); });
     if (!made) console.Say("no run was made");
     return !charted || !made ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    desktop::KeepQtQuiet();
+    const auto read = ReadCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    const auto& options = std::get<compare::CompareOptions>(read);
+
+    compare::Comparison comparison(options, platform::Timer);
+    try {
+        comparison.RequireMemory(platform::SystemMemory());
+    } catch (const platform::RunTimeError& error) {
+        std::cerr << kProgram << ": " << error.detail() << "\n";
+        return 2;
+    }
+    // The chart is drawn off screen: the tool needs no display.
+    std::unique_ptr<QGuiApplication> drawing;
+    if (options.chartPath) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        drawing = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return RunAndReport(options, comparison);
 }

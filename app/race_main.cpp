@@ -16,7 +16,7 @@ const std::string kProgram = "sorting-race";
 
 int Refuse(const race::RaceUsageError& error)
 {
-    std::cerr << kProgram << ": " << error.what() << "\n\n" << race::RaceUsageText(kProgram);
+    std::cerr << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";
     return 2;
 }
 
@@ -35,11 +35,13 @@ int main(int argc, char* argv[])
 {
     desktop::KeepQtQuiet();
     // Read first without a display, so that help and mistakes need none; an option unknown
-    // here may be the window system's, and waits for it.
+    // here, unless it is near one of the race's own, may be the window system's, and waits
+    // for it.
     try {
         if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint())))
             return *answer;
-    } catch (const race::UnknownRaceOption&) {
+    } catch (const race::UnknownRaceOption& unknown) {
+        if (!unknown.Nearest().empty()) return Refuse(unknown);
     } catch (const race::RaceUsageError& error) {
         return Refuse(error);
     }

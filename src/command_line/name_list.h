@@ -11,7 +11,8 @@
 
 namespace command_line {
 
-// The entries of a list apart by commas, as typed; an empty text has none.
+// The entries of a list apart by commas, without the blanks around them; empty ones are
+// passed over.
 std::vector<std::string> ListEntries(const std::string& text);
 
 // Whether two names are the same but for the case of their letters.

@@ -3,8 +3,43 @@
 #include "command_line/usage_error.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace command_line {
+namespace {
+
+// How many letters must be added, dropped or changed to make one word the other.
+std::size_t EditDistance(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), std::size_t{0});
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+}  // namespace
+
+std::string OptionParser::Closest(const std::string& unknown) const
+{
+    std::string closest;
+    std::size_t best = 3;  // at most two letters amiss
+    for (const Declared& option : options_) {
+        const std::size_t distance = EditDistance(unknown, option.name);
+        if (distance < best) {
+            best = distance;
+            closest = option.name;
+        }
+    }
+    return closest;
+}
 
 void OptionParser::Take(std::string name, std::function<void(const std::string&)> read)
 {
@@ -30,7 +65,12 @@ void OptionParser::Parse(const std::vector<std::string>& arguments)
         }
         const auto declared =
             std::find_if(options_.begin(), options_.end(), [&](const Declared& d) { return d.name == option; });
-        if (declared == options_.end()) throw UnknownOption("unknown option \"" + option + "\"");
+        if (declared == options_.end()) {
+            const std::string closest = Closest(option);
+            throw UnknownOption(
+                "unknown option \"" + option + "\"" + (closest.empty() ? "" : "; did you mean " + closest + "?"),
+                closest);
+        }
         if (!declared->takesValue) {
             declared->read({});
             continue;

@@ -8,7 +8,8 @@ namespace command_line {
 
 // Reads a command line by the options declared to it: each option's value is the next
 // argument; "-h", "--help" and "--version" are taken by the parser itself. What cannot be
-// read raises UsageError, and an undeclared option UnknownOption.
+// read raises UsageError, and an undeclared option UnknownOption, which suggests a declared
+// option that is near it.
 class OptionParser {
 public:
     // An option that takes a value, and one that takes none.
@@ -21,6 +22,9 @@ public:
     bool VersionAsked() const { return version_; }
 
 private:
+    // The declared option nearest to an unknown one, if one is near.
+    std::string Closest(const std::string& unknown) const;
+
     struct Declared {
         std::string name;
         bool takesValue;

@@ -46,8 +46,6 @@ void BackgroundRun::PassStarting(int pass) { Post({.kind = Event::Kind::PassStar
 
 void BackgroundRun::RowDone(const Measurement& row) { Post({.kind = Event::Kind::RowDone, .row = row}); }
 
-void BackgroundRun::GrowthStopped(const Measurement& row) { Post({.kind = Event::Kind::GrowthStopped, .row = row}); }
-
 void BackgroundRun::Post(Event event)
 {
     {

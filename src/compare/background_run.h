@@ -15,7 +15,7 @@ namespace compare {
 class BackgroundRun : private ComparisonListener {
 public:
     struct Event {
-        enum class Kind { RunStarting, PassStarting, RowDone, GrowthStopped, Finished };
+        enum class Kind { RunStarting, PassStarting, RowDone, Finished };
         Kind kind;
         RunPlan plan{};
         int pass = 0;
@@ -37,7 +37,6 @@ private:
     void RunStarting(const RunPlan& plan) override;
     void PassStarting(int pass) override;
     void RowDone(const Measurement& row) override;
-    void GrowthStopped(const Measurement& row) override;
     void Post(Event event);
 
     std::mutex mutex_;

@@ -72,7 +72,13 @@ struct CountsAsked {
     void List(const std::string& text)
     {
         listed.emplace();
-        for (const std::string& count : command_line::ListEntries(text)) listed->push_back(ParseCount(count));
+        for (const std::string& count : command_line::ListEntries(text)) {
+            // "1,000" is a thousand written with its separator, not the counts 1 and 0.
+            const bool thousands = !listed->empty() && count.size() == 3 && count.front() == '0' &&
+                                   count.find_first_not_of("0123456789") == std::string::npos;
+            if (thousands) throw UsageError("counts are written without thousands separators: 1000, not 1,000");
+            listed->push_back(ParseCount(count));
+        }
         if (listed->empty()) throw UsageError("--counts needs at least one count");
     }
     // Ascending, each once.
@@ -134,45 +140,62 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();
     options.counts = counts.Counts();
+    options.countsListed = counts.listed.has_value();
     return options;
 }
 
 std::string UsageText(const std::string& program)
 {
     return "Usage: " + program + R"( [options]
-Sorts items with each method at growing counts and reports the time of the sort alone, the
-comparisons, exchanges, merges and item moves, and whether the result is in order. Each row
-is written as soon as its run is done. Before each run its time is estimated, from the
-method's earlier runs or from a short calibration; a run estimated to take longer than
---max-seconds is not started: its row says "skipped", with the estimate, and the method
-stops growing. Ctrl-C ends the program at once, with the rows so far (and the chart, if
-asked for) complete.
+Sorts items with each method at growing counts and reports the time of the
+sort alone, the comparisons, exchanges, merges and item moves, and whether the
+result is in order. Each row is written as soon as its run is done.
 
-With no options, the seven methods sort random items at doubling counts from 500 up to
-1024000, each stopping after a run longer than a second; that takes well under half a
-minute.
+Before each run its time is estimated, from the method's earlier runs or from
+a short calibration; a run estimated to take longer than --max-seconds is not
+started, and its row says "skipped" with the estimate. In a doubling series
+(--from, --to) a method also stops growing after a run longer than --budget,
+with a skipped row saying so; the counts of --counts are each run. Ctrl-C ends
+the program at once, with the rows so far (and the chart) complete.
 
-  --methods LIST   methods to compare, from those below, or all (default: all)
+With no options, every method sorts random items at doubling counts from 500
+to 1024000, each stopping after a run longer than a second.
+
+  --methods LIST   the methods to compare, from these, or all (default: all):
 )" + command_line::MethodGlossary() +
-           R"(  --orders LIST    how the items stand before the sort, from the orders below, or all
-                   (default: random)
+           R"(  --orders LIST    how the items stand before the sort, from these, or all
+                   (default: random):
 )" + command_line::OrderGlossary() +
            R"(  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N --to M  a doubling series of counts from N up to M (default: 500 to 1024000)
-  --seed S         fix the random seed, as "Fix Random Seed" does (default: from the clock)
-  --budget SECS    a method stops growing after a run (its timed runs and its counting run)
-                   longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3, but a sort longer
-                   than a second is not repeated)
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as "Fix Random Seed" does (default: a
+                   seed from the clock)
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
   --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg or .png)
+  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
   --quiet          no progress line on standard error
   -h, --help       show this text
   --version        show the program's version
 
-Exit status: 0 when at least one run was made, 1 when none was, 2 for a command line that
-cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
+Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
+line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
+
+Examples:
+  )" + program +
+           R"( --seed 1 --chart growth.png
+      every method's growth on random items, as a table and a chart
+  )" + program +
+           R"( --orders all --counts 1000,4000,16000 --seed 1
+      each method on each initial order of the items
+  )" + program +
+           R"( --methods merge --counts 10000000 --repeat 1
+      one method at a big count
 )";
 }
 

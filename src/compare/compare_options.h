@@ -16,6 +16,7 @@ struct CompareOptions {
     std::vector<sorting::SortMethod> methods{sorting::kAllMethods.begin(), sorting::kAllMethods.end()};
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
     std::vector<std::int32_t> counts;  // ascending
+    bool countsListed = false;         // given one by one, not as a doubling series
     std::optional<std::string> seed;   // as typed; none: seeded from the clock
     double budgetSeconds = 1.0;
     double maxSeconds = 60.0;  // the longest run that is started, by its estimate

@@ -106,38 +106,56 @@ Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& i
     return result;
 }
 
+namespace {
+
+Measurement SkippedRow(const RunPlan& plan, std::optional<TimedPoint> overBudget = std::nullopt)
+{
+    return {.method = plan.method,
+            .order = plan.order,
+            .count = plan.count,
+            .seconds = 0,
+            .counts = {},
+            .inOrder = false,
+            .skipped = plan.estimate,
+            .overBudget = overBudget};
+}
+
+}  // namespace
+
+void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
+                           ComparisonListener& listener) const
+{
+    const auto add = [&](Measurement row) {
+        rows.push_back(std::move(row));
+        listener.RowDone(rows.back());
+    };
+    const bool series = !options_.countsListed;
+    Growth growth = Calibrate(method, order);
+    for (std::size_t c = 0; c < options_.counts.size(); ++c) {
+        const RunPlan plan = Plan(method, order, options_.counts[c], growth);
+        if (plan.estimate > options_.maxSeconds) {
+            add(SkippedRow(plan));
+            if (series) return;
+            continue;
+        }
+        listener.RunStarting(plan);
+        add(Measure(plan, sorting::MakeItems(plan.count, seed_, order), listener));
+        const Measurement& made = rows.back();
+        growth.timed.push_back({plan.count, made.seconds});
+        growth.counting.push_back({plan.count, made.countingSeconds});
+        if (series && made.wholeSeconds > options_.budgetSeconds && c + 1 < options_.counts.size()) {
+            const TimedPoint spent{plan.count, made.wholeSeconds};
+            add(SkippedRow(Plan(method, order, options_.counts[c + 1], growth), spent));
+            return;
+        }
+    }
+}
+
 std::vector<Measurement> Comparison::Run(ComparisonListener& listener)
 {
     std::vector<Measurement> rows;
-    for (sorting::SortMethod method : options_.methods) {
-        for (sorting::InitialOrder order : options_.orders) {
-            Growth growth = Calibrate(method, order);
-            for (std::int32_t count : options_.counts) {
-                const RunPlan plan = Plan(method, order, count, growth);
-                if (plan.estimate > options_.maxSeconds) {
-                    rows.push_back({.method = method,
-                                    .order = order,
-                                    .count = count,
-                                    .seconds = 0,
-                                    .counts = {},
-                                    .inOrder = false,
-                                    .skipped = plan.estimate});
-                    listener.RowDone(rows.back());
-                    break;
-                }
-                listener.RunStarting(plan);
-                rows.push_back(Measure(plan, sorting::MakeItems(count, seed_, order), listener));
-                listener.RowDone(rows.back());
-                const Measurement& made = rows.back();
-                growth.timed.push_back({count, made.seconds});
-                growth.counting.push_back({count, made.countingSeconds});
-                if (made.wholeSeconds > options_.budgetSeconds) {
-                    if (count != options_.counts.back()) listener.GrowthStopped(made);
-                    break;
-                }
-            }
-        }
-    }
+    for (sorting::SortMethod method : options_.methods)
+        for (sorting::InitialOrder order : options_.orders) RunCounts(method, order, rows, listener);
     return rows;
 }
 

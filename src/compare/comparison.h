@@ -23,6 +23,9 @@ struct Measurement {
     double countingSeconds = 0;       // how long the counting run took, for the estimates
     double wholeSeconds = 0;          // how long the row took: its timed runs and its counting run
     std::optional<double> skipped{};  // the run was not made: how long it would have taken
+    // Why not: the run before it, which spent the budget of a series; else the estimate was
+    // over the limit.
+    std::optional<TimedPoint> overBudget{};
 
     bool Made() const { return !skipped; }
 };
@@ -45,15 +48,13 @@ public:
     virtual void PassStarting(int /*pass*/) {}
     // A row is complete: a run made, or one skipped.
     virtual void RowDone(const Measurement&) {}
-    // The run of this row took longer than the budget: its method grows no further on its
-    // order, though larger counts were asked for.
-    virtual void GrowthStopped(const Measurement&) {}
 };
 
 // Runs the methods over the initial orders and the counts: each method on the same items for
 // each order and count, timed with nothing watching, then once more with counting. Before
-// each run its time is estimated; a run whose estimate exceeds the limit is not made, and
-// its method stops growing on that order, as it does after a run longer than the budget.
+// each run its time is estimated; a run whose estimate exceeds the limit is not made. Counts
+// given one by one are each run or skipped; a doubling series stops growing at the first run
+// skipped, or after a run longer than the budget, with a row skipped for its next count.
 class Comparison {
 public:
     using Clock = double (*)();
@@ -88,6 +89,9 @@ private:
     Growth Calibrate(sorting::SortMethod method, sorting::InitialOrder order) const;
     RunPlan Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
                  const Growth& growth) const;
+    // One method on one order, at each count in turn.
+    void RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
+                   ComparisonListener& listener) const;
     // The plan's timed runs, then the counting run, or the best of `countingRuns` of them.
     Measurement Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
                         int countingRuns = 1) const;

@@ -30,23 +30,31 @@ void Console::Row(const Measurement& row)
     std::fputs((csv_ ? CsvRow(row) : TableRow(row, layout_)).c_str(), stdout);
     std::fflush(stdout);
     ++rowsWritten_;
-    if (row.skipped) {
-        char limits[96];
-        std::snprintf(limits, sizeof limits, "%g s; to run it, raise the limit: --max-seconds %.0f", maxSeconds_,
-                      std::ceil(*row.skipped * 1.2));
-        Say("skipped " + std::string(sorting::MethodName(row.method)) + " on " +
-            std::string(sorting::OrderName(row.order)) + " items at " + std::to_string(row.count) +
-            ", which would take " + AboutDuration(*row.skipped) + ", over the limit of " + limits);
-    }
+    if (row.overBudget)
+        SayOverBudget(row);
+    else if (row.skipped)
+        SayOverLimit(row);
 }
 
-void Console::GrowthStopped(const Measurement& row)
+void Console::SayOverLimit(const Measurement& row)
 {
-    char times[96];
-    std::snprintf(times, sizeof times, "took %.1f s, over the budget of %g s (--budget)", row.wholeSeconds,
-                  budgetSeconds_);
+    char limits[96];
+    std::snprintf(limits, sizeof limits, "%g s; to run it, raise the limit: --max-seconds %.0f", maxSeconds_,
+                  std::ceil(*row.skipped * 1.2));
+    Say("skipped " + std::string(sorting::MethodName(row.method)) + " on " +
+        std::string(sorting::OrderName(row.order)) + " items at " + std::to_string(row.count) + ", which would take " +
+        AboutDuration(*row.skipped) + ", over the limit of " + limits);
+}
+
+void Console::SayOverBudget(const Measurement& row)
+{
+    char times[128];
+    std::snprintf(times, sizeof times,
+                  "took %.1f s with its counting run, over the budget of %g s; to go on, raise it: --budget %.0f",
+                  row.overBudget->seconds, budgetSeconds_, std::ceil(row.overBudget->seconds + *row.skipped));
     Say(std::string(sorting::MethodName(row.method)) + " grows no further on " +
-        std::string(sorting::OrderName(row.order)) + " items: its run at " + std::to_string(row.count) + " " + times);
+        std::string(sorting::OrderName(row.order)) + " items: its run at " + std::to_string(row.overBudget->count) +
+        " " + times);
 }
 
 void Console::RunStarting(const RunPlan& plan, double now)

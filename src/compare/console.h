@@ -16,8 +16,6 @@ public:
 
     void Heading();
     void Row(const Measurement& row);
-    // Says why a method's rows end before the largest count.
-    void GrowthStopped(const Measurement& row);
     void RunStarting(const RunPlan& plan, double now);
     void PassStarting(int pass);
     // Shows the progress line as it stands at `now`.
@@ -31,6 +29,9 @@ public:
     std::string Current() const;
 
 private:
+    void SayOverLimit(const Measurement& row);
+    void SayOverBudget(const Measurement& row);
+
     bool csv_;
     double maxSeconds_;
     double budgetSeconds_;

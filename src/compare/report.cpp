@@ -20,6 +20,15 @@ std::string Seconds(double seconds, bool forCsv)
     return text;
 }
 
+// Why a row was skipped: its estimate over the limit, or the budget spent before it.
+std::string SkipNote(const Measurement& m)
+{
+    if (!m.overBudget) return AboutDuration(*m.skipped);
+    char took[32];
+    std::snprintf(took, sizeof took, "%.1f s", m.overBudget->seconds);
+    return "over the budget: the run at " + std::to_string(m.overBudget->count) + " took " + took;
+}
+
 // The fields under the nine headings, then the note.
 std::vector<std::string> Fields(const Measurement& m, bool forCsv)
 {
@@ -28,7 +37,7 @@ std::vector<std::string> Fields(const Measurement& m, bool forCsv)
     if (m.skipped) {
         const std::string none = forCsv ? "" : "-";
         fields.insert(fields.end(), {forCsv ? "" : "skipped", none, none, none, none, none});
-        fields.push_back(forCsv ? "skipped: " + AboutDuration(*m.skipped) : AboutDuration(*m.skipped));
+        fields.push_back((forCsv ? "skipped: " : "") + SkipNote(m));
         return fields;
     }
     fields.insert(fields.end(),

@@ -7,7 +7,7 @@ namespace race {
 
 double Pace::StepsPerSecondAt(int notch)
 {
-    return 10.0 * std::pow(10.0, static_cast<double>(std::clamp(notch, kSlowest, kFastest)) / kNotchesPerDecade);
+    return std::pow(10.0, static_cast<double>(std::clamp(notch, kSlowest, kFastest)) / kNotchesPerDecade);
 }
 
 void Pace::SetNotch(int notch) { notch_ = std::clamp(notch, kSlowest, kFastest); }

@@ -4,14 +4,17 @@
 
 namespace race {
 
-// The race's speed, in steps per second, on a logarithmic dial of notches: notch 0 is 10 steps
-// a second, and every ten notches go ten times as fast, up to 10,000,000 at notch 60.
+// The race's speed, in steps per second, on a logarithmic dial of notches: notch 0 is a step
+// a second, and every ten notches go ten times as fast, up to 10,000,000 at notch 70.
 class Pace {
 public:
     static constexpr int kSlowest = 0;
-    static constexpr int kFastest = 60;
-    static constexpr int kDefault = 20;  // 1,000 steps a second
+    static constexpr int kFastest = 70;
+    static constexpr int kDefault = 30;   // 1,000 steps a second
+    static constexpr int kClassroom = 3;  // two steps a second, for a race a class follows
     static constexpr int kNotchesPerDecade = 10;
+    // A race of this many items or fewer starts at the classroom's speed.
+    static constexpr int kMostFollowed = 20;
 
     static double StepsPerSecondAt(int notch);
 

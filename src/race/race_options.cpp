@@ -32,12 +32,11 @@ std::string RaceUsageText(const std::string& program)
     return "Usage: " + program + R"( [options]
 Races sorting methods side by side on the same items, paced by their work.
 
-  --methods LIST   the methods that race, two or more, from
-                   )" +
-           command_line::KnownMethodNames() + R"(, or all
-                   (default: selection,insertion,bubble,merge)
-  --items LIST     how many items race (1 to 2000), or the items themselves: 2 to 2000
-                   numbers, none negative, such as "5 3 8 1 9" or "5, 3, 8, 1, 9"
+  --methods LIST   the methods that race, two or more, from these, or all
+                   (default: selection,insertion,bubble,merge):
+)" + command_line::MethodGlossary() +
+           R"(  --items LIST     how many items race (1 to 2000), or the items themselves:
+                   2 to 2000 numbers, none negative, such as "5 3 8 1 9"
   --sound          sound each step, a higher tone for a larger item (remembered)
   -h, --help       show this text
   --version        show the program's version

@@ -3,18 +3,23 @@
 #include "race/recording.h"
 
 #include <cstdint>
-#include <utility>
+#include <optional>
 #include <vector>
 
 namespace race {
 
-// What the last step done was, and which places it touched: the two a comparison read, the
-// two an exchange moves, the item a move copies out or writes.
+// What the last step done was, and which places it touched, each an element or an entry of
+// the scratch area (sorting::ScratchPlace):
+// - Compared: the two places read;
+// - Held, Shifted, Put: the three moves of an exchange of items `first` and `second`;
+// - CopiedOut: item `first` copied to scratch entry `second`;
+// - Written: item `first` written from scratch entry `second`;
+// - Moved: an item moved from place `first` to place `second` in the array.
 struct StepSeen {
-    enum class Kind { None, Compared, Exchanged, CopiedOut, Written };
+    enum class Kind { None, Compared, Held, Shifted, Put, CopiedOut, Written, Moved };
     Kind kind = Kind::None;
     std::int32_t first = 0;
-    std::int32_t second = 0;  // for a comparison and an exchange
+    std::int32_t second = 0;
 
     bool operator==(const StepSeen&) const = default;
 };
@@ -34,7 +39,26 @@ public:
     // Back to the items before the sort.
     void Restart();
 
+    // The array as the sort has it at this step: an item moved away still stands at its
+    // place until it is written over.
     const std::vector<float>& Items() const { return items_; }
+    // Whether item i has been taken from its place (held in hand, copied out or moved on),
+    // its place not yet filled again.
+    bool Vacated(std::int32_t i) const { return vacated_[static_cast<std::size_t>(i)] != 0; }
+    // An item set aside: held in hand by an exchange, or copied out to the scratch area, with
+    // the place it was taken from.
+    struct AsideItem {
+        std::int32_t from;
+        float value;
+    };
+    // The item an exchange holds in hand between its first and last move.
+    std::optional<AsideItem> Held() const;
+    // The items copied out to the scratch area and not yet written back.
+    std::vector<AsideItem> CopiedOut() const;
+    // The value at a place, and the item place it stands for: its own, or for a scratch entry
+    // the place it was copied from.
+    const float& ValueAt(sorting::Index place) const;
+    std::int32_t ItemOf(sorting::Index place) const;
     const Recording& Source() const { return recording_; }
     std::uint64_t StepsDone() const { return stepsDone_; }
     std::uint64_t TotalSteps() const { return recording_.TotalSteps(); }
@@ -44,25 +68,42 @@ public:
     // The last step done; none before the first step and once the sort is finished.
     StepSeen LastStep() const;
 
-    // The items changed since the last call, as the range of their indices (first > last
-    // when none changed).
-    std::pair<std::int32_t, std::int32_t> TakeChanged();
+    // What changed since the last call: the range of the items' indices (first > last when
+    // none changed), and whether what is held in hand or copied out changed.
+    struct Changes {
+        std::int32_t first;
+        std::int32_t last;
+        bool aside;
+    };
+    Changes TakeChanged();
 
 private:
     void Do(const Step& step);
     void Undo(const Step& step);
     float& At(sorting::Index place);
     void Write(sorting::Index place, float value);
+    void Changed(sorting::Index place);
+    // A place emptied by a move from it, or filled by a move to it.
+    void SetVacated(sorting::Index place, bool vacated);
+    // An item moved from one place to another, and back.
+    void MoveItem(sorting::Index from, sorting::Index to);
+    void UnmoveItem(sorting::Index from, sorting::Index to, float replaced);
 
     Recording recording_;
     std::vector<float> items_;
+    std::vector<std::uint8_t> vacated_;
     std::vector<float> scratch_;
-    float held_ = 0;  // the item an exchange holds aside between its first and last move
+    std::vector<std::uint8_t> live_;    // scratch entries holding a copied item
+    std::vector<std::int32_t> origin_;  // the place each scratch entry's item came from
+    float held_ = 0;
+    std::int32_t heldFrom_ = 0;
+    bool holding_ = false;
     std::uint64_t stepsDone_ = 0;
     std::size_t movesDone_ = 0;  // of the Move steps, whose replaced items are kept in order
     sorting::SortCounts done_;
     std::int32_t changedFirst_;
     std::int32_t changedLast_;
+    bool scratchChanged_;
 };
 
 }  // namespace race

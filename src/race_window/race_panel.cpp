@@ -1,9 +1,8 @@
 #include "race_window/race_panel.h"
 
-#include "animation/bar_colour.h"
 #include "desktop/qt_conversions.h"
-#include "race/step_words.h"
 #include "race_window/mark_colours.h"
+#include "race_window/step_words.h"
 
 #include <QLocale>
 #include <QPaintEvent>
@@ -15,24 +14,18 @@
 namespace race_window {
 namespace {
 
-constexpr int kTitleHeight = 22;
-constexpr int kStripHeight = 7;  // the strip beneath the bars where the marks show too
-constexpr int kTextHeight = 56;
-constexpr int kMarkWidth = 5;  // pixels, at the least: a mark stays visible among 2,000 bars
-
 QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong>(n)); }
 
 QString Ordinal(int rank)
 {
     static const char* const names[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"};
-    return names[std::clamp(rank, 1, 7) - 1];
+    return RacePanel::tr(names[std::clamp(rank, 1, 7) - 1]);
 }
 
-QColor BarColour(float value) { return QColor(desktop::ToRgb(animation::BarColour(value))); }
-
-// The items a step marks, and in which colour; none where a step reads element 0.
+// The places a step marks, and in which colour: items on their bars, scratch entries in the
+// strip of the items set aside. None where a step reads element 0.
 struct Mark {
-    std::int32_t item;
+    sorting::Index place;
     QColor colour;
 };
 
@@ -42,10 +35,29 @@ std::vector<Mark> MarksOf(const race::StepSeen& step)
     const QColor compared(desktop::ToRgb(kComparedColour)), moved(desktop::ToRgb(kMovedColour));
     std::vector<Mark> marks;
     if (step.kind == Kind::Compared) marks = {{step.first, compared}, {step.second, compared}};
-    if (step.kind == Kind::Exchanged) marks = {{step.first, moved}, {step.second, moved}};
+    if (step.kind == Kind::Held || step.kind == Kind::Shifted || step.kind == Kind::Put || step.kind == Kind::Moved)
+        marks = {{step.first, moved}, {step.second, moved}};
     if (step.kind == Kind::CopiedOut || step.kind == Kind::Written) marks = {{step.first, moved}};
-    std::erase_if(marks, [](const Mark& m) { return m.item < 1; });
+    std::erase_if(marks, [](const Mark& m) { return m.place == 0; });
     return marks;
+}
+
+// The words of `text` on lines no wider than `width`, at most `most` of them; the last is
+// cut short, visibly, where they do not fit.
+QStringList Wrapped(const QString& text, const QFontMetrics& metrics, int width, int most)
+{
+    QStringList lines;
+    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + ' ' + word) <= width)
+            lines.back() += ' ' + word;
+        else
+            lines << word;
+    }
+    if (lines.size() > most) {
+        lines = lines.mid(0, most);
+        lines.back() = metrics.elidedText(lines.back() + " \u2026", Qt::ElideRight, width);
+    }
+    return lines;
 }
 
 }  // namespace
@@ -56,6 +68,8 @@ RacePanel::RacePanel(sorting::SortMethod method, QWidget* parent) : QWidget(pare
     setObjectName("Panel" + name);
     setAccessibleName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click or Tab gives the race the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void RacePanel::Show(race::Race* race)
@@ -63,61 +77,133 @@ void RacePanel::Show(race::Race* race)
     race_ = race;
     shownText_.clear();
     shownStep_ = {};
+    Relayout();
     UpdateDescription();
     update();
 }
 
-QString RacePanel::CountsText() const
+void RacePanel::resizeEvent(QResizeEvent* event)
 {
-    if (!race_) return {};
-    const sorting::SortCounts done = race_->Lane(method_).CountsDone();
-    const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(done.merges))
-                                                           : tr("exchanges %1").arg(Number(done.exchanges));
-    return tr("comparisons %1   %2   moves %3").arg(Number(done.comparisons), changes, Number(done.moves));
+    QWidget::resizeEvent(event);
+    Relayout();
 }
+
+void RacePanel::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
+}
+
+void RacePanel::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void RacePanel::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
+{
+    const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(counts.merges))
+                                                           : tr("exchanges %1").arg(Number(counts.exchanges));
+    const QStringList pieces{tr("comparisons %1").arg(Number(counts.comparisons)), changes,
+                             tr("moves %1").arg(Number(counts.moves))};
+    const QFontMetrics metrics(font());
+    const int width = this->width() - 2 * kMargin;
+    QStringList lines;
+    for (const QString& piece : pieces) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + "   " + piece) <= width)
+            lines.back() += "   " + piece;
+        else
+            lines << piece;
+    }
+    return lines;
+}
+
+QString RacePanel::CountsText() const { return race_ ? CountsLines(Lane().CountsDone()).join("   ") : QString(); }
 
 QString RacePanel::ProgressText() const
 {
     if (!race_) return {};
-    const race::Replay& lane = race_->Lane(method_);
+    const race::Replay& lane = Lane();
     if (lane.Finished())
         return tr("done: %1, %2 steps").arg(Ordinal(race_->Rank(method_)), Number(std::int64_t(lane.TotalSteps())));
     const double share = lane.TotalSteps() == 0 ? 1.0 : double(lane.StepsDone()) / double(lane.TotalSteps());
     return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
 }
 
-QString RacePanel::StepText() const
+QString RacePanel::StepText() const { return race_ ? StepInWords(Lane(), method_) : QString(); }
+
+QStringList RacePanel::TextLines() const
 {
-    return race_ ? desktop::ToQString(race::StepInWords(race_->Lane(method_).LastStep(), method_)) : QString();
+    if (!race_) return {};
+    QStringList lines = CountsLines(Lane().CountsDone());
+    lines << ProgressText();
+    const int left = std::max(1, textLines_ - static_cast<int>(lines.size()));
+    lines << Wrapped(StepText(), QFontMetrics(font()), width() - 2 * kMargin, left);
+    return lines;
+}
+
+int RacePanel::TextLineCount() const
+{
+    if (!race_) return 3;
+    // The counts at their largest, and the longest of the steps in words.
+    const QFontMetrics metrics(font());
+    const QString longStep = tr("exchange: moves %1 from item %2 to item %3").arg("0.523", "2,000", "1,999");
+    const int stepLines = metrics.horizontalAdvance(longStep) <= width() - 2 * kMargin ? 1 : 2;
+    return static_cast<int>(CountsLines(Lane().Source().totals).size()) + 1 + stepLines;
+}
+
+bool RacePanel::ShowsValues() const { return race_ && race_->NumItems() <= kMostValued; }
+
+// The values' band above the bars: upright where every value fits its bar's width, else
+// written up the bars.
+void RacePanel::Relayout()
+{
+    textLines_ = TextLineCount();
+    valueBand_ = 0;
+    LayOutAreas();
+    if (!ShowsValues()) return;
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (std::int32_t i = 1; i <= race_->NumItems(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(ValueText(Lane().Source().start[i])));
+    valuesUpright_ = widest + 2 <= BarEdge(2) - BarEdge(1);
+    valueBand_ = valuesUpright_ ? metrics.height() : widest + 4;
+    LayOutAreas();
 }
 
 void RacePanel::UpdateDescription()
 {
-    const QString text = CountsText() + "\n" + ProgressText() + "\n" + StepText();
+    const QString text = TextLines().join("\n");
     if (text == shownText_) return;
     shownText_ = text;
-    setAccessibleDescription(text);
+    setAccessibleDescription(CountsText() + "\n" + ProgressText() + "\n" + StepText());
     update(TextArea());
 }
 
 void RacePanel::UpdateMarked(const race::StepSeen& step)
 {
-    for (const Mark& mark : MarksOf(step)) update(MarkArea(mark.item));
+    for (const Mark& mark : MarksOf(step))
+        update(sorting::IsScratch(mark.place) ? AsideArea() : MarkArea(static_cast<std::int32_t>(mark.place)));
 }
 
 void RacePanel::Refresh()
 {
     if (!race_) return;
-    race::Replay& lane = race_->Lane(method_);
-    const auto [first, last] = lane.TakeChanged();
-    if (first <= last) {
-        const QRect bars = BarsArea();
-        const int left = static_cast<int>(std::floor(BarEdge(std::max(first, 1))));
-        const int right = static_cast<int>(std::ceil(BarEdge(last + 1)));
-        update(QRect(left, bars.top(), right - left + 1, bars.height() + kStripHeight));
+    const race::Replay::Changes changes = race_->Lane(method_).TakeChanged();
+    if (changes.first <= changes.last) {
+        const int left = static_cast<int>(std::floor(BarEdge(std::max(changes.first, 1)))) - 1;
+        const int right = static_cast<int>(std::ceil(BarEdge(changes.last + 1))) + 1;
+        update(QRect(QPoint(left, kTitleHeight), QPoint(right, AsideArea().top())));
     }
+    if (changes.aside) update(AsideArea());
     // The mark moves: where it was is painted plain again.
-    const race::StepSeen step = lane.LastStep();
+    const race::StepSeen step = Lane().LastStep();
     if (!(step == shownStep_)) {
         UpdateMarked(shownStep_);
         UpdateMarked(step);
@@ -126,9 +212,25 @@ void RacePanel::Refresh()
     UpdateDescription();
 }
 
-QRect RacePanel::BarsArea() const { return rect().adjusted(6, kTitleHeight, -6, -kTextHeight - kStripHeight); }
+// From the bottom up: the lines of text, the items set aside, the marks' strip, the bars, and
+// their values above them.
+void RacePanel::LayOutAreas()
+{
+    const int textHeight = textLines_ * fontMetrics().height() + 4;
+    // The items set aside carry their values too where the bars do.
+    const int asideHeight = ShowsValues() ? kAsideHeight : 2 * kAsideHeight / 3;
+    text_ = QRect(0, height() - textHeight, width(), textHeight);
+    bars_ = QRect(QPoint(kMargin, kTitleHeight + valueBand_),
+                  QPoint(width() - kMargin - 1, text_.top() - asideHeight - kStripHeight - 1));
+    aside_ = QRect(bars_.left(), bars_.bottom() + kStripHeight + 1, bars_.width(), asideHeight - 2);
+}
 
-QRect RacePanel::TextArea() const { return QRect(0, height() - kTextHeight, width(), kTextHeight); }
+QString RacePanel::AsideCaption() const
+{
+    if (!race_) return {};
+    if (Lane().Held()) return tr("in hand");
+    return Lane().CopiedOut().empty() ? QString() : tr("copied out");
+}
 
 qreal RacePanel::BarEdge(std::int32_t i) const
 {
@@ -138,12 +240,36 @@ qreal RacePanel::BarEdge(std::int32_t i) const
     return std::round((bars.left() + qreal(bars.width()) * (i - 1) / n) * ratio) / ratio;
 }
 
+qreal RacePanel::BarHeight(float value, qreal areaHeight) const
+{
+    const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
+    return std::max(kStub, value / largest * (areaHeight - kStub) + kStub * (value > 0));
+}
+
+QRectF RacePanel::BarRect(std::int32_t i) const
+{
+    const QRect bars = BarsArea();
+    const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + 1.0 / devicePixelRatioF());
+    const qreal height = BarHeight(Lane().Items()[static_cast<std::size_t>(i)], bars.height());
+    return QRectF(left, bars.bottom() + 1 - height, right - left, height);
+}
+
+std::optional<QRectF> RacePanel::ValueRect(std::int32_t i) const
+{
+    if (!ShowsValues() || Lane().Vacated(i)) return std::nullopt;
+    const QRectF bar = BarRect(i);
+    const qreal band = valueBand_;
+    if (valuesUpright_) return QRectF(bar.left() - 1, bar.top() - band, bar.width() + 2, band);
+    const qreal middle = bar.center().x(), half = fontMetrics().height() / 2.0;
+    return QRectF(middle - half, bar.top() - band, 2 * half, band);
+}
+
 QRect RacePanel::MarkArea(std::int32_t i) const
 {
     const QRect bars = BarsArea();
     const double middle = (BarEdge(i) + BarEdge(i + 1)) / 2;
     const double half = std::max((BarEdge(i + 1) - BarEdge(i)) / 2, kMarkWidth / 2.0);
-    return QRect(QPoint(static_cast<int>(std::floor(middle - half)) - 1, bars.top()),
+    return QRect(QPoint(static_cast<int>(std::floor(middle - half)) - 1, kTitleHeight),
                  QPoint(static_cast<int>(std::ceil(middle + half)) + 1, bars.bottom() + kStripHeight));
 }
 
@@ -154,68 +280,39 @@ void RacePanel::paintEvent(QPaintEvent* event)
     if (event->rect().top() < kTitleHeight) PaintTitle(painter);
     if (!race_) return;
     PaintBars(painter, event->rect());
+    if (ShowsValues()) PaintValues(painter);
+    PaintAside(painter);
     PaintMarks(painter, event->rect());
     if (event->rect().intersects(TextArea())) PaintLines(painter);
-}
-
-void RacePanel::PaintTitle(QPainter& painter) const
-{
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(palette().text().color());
-    painter.drawText(QRect(6, 2, width() - 12, kTitleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
-    painter.setFont(font());
-}
-
-qreal RacePanel::BarHeight(std::int32_t i) const
-{
-    const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
-    const float item = race_->Lane(method_).Items()[static_cast<std::size_t>(i)];
-    return std::max<qreal>(1.0 / devicePixelRatioF(), item / largest * BarsArea().height());
-}
-
-// Only the bars that meet the area to paint.
-void RacePanel::PaintBars(QPainter& painter, const QRect& area) const
-{
-    const QRect bars = BarsArea();
-    const std::vector<float>& items = race_->Lane(method_).Items();
-    const auto n = static_cast<std::int32_t>(items.size()) - 1;
-    const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
-    const qreal pixel = 1.0 / devicePixelRatioF();
-    const auto from = std::max<std::int32_t>(
-        1, static_cast<std::int32_t>(std::floor(double(area.left() - bars.left() - kMarkWidth) * n / bars.width())));
-    const auto to = std::min<std::int32_t>(
-        n, static_cast<std::int32_t>(std::ceil(double(area.right() - bars.left() + 1) * n / bars.width())) + 1);
-    for (std::int32_t i = from; i <= to; ++i) {
-        const qreal left = BarEdge(i), right = std::max(BarEdge(i + 1), left + pixel), height = BarHeight(i);
-        painter.fillRect(QRectF(left, bars.bottom() + 1 - height, right - left, height),
-                         BarColour(items[static_cast<std::size_t>(i)] / largest));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
-// The marked bars over the others, at least a few pixels wide, and their strip beneath.
+// The marked bars over the others, at least a few pixels wide, and their strip beneath; a
+// marked scratch entry on the strip of the items set aside, under the place its item left.
 void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
 {
     const QRect bars = BarsArea();
     for (const Mark& mark : MarksOf(shownStep_)) {
-        if (!area.intersects(MarkArea(mark.item))) continue;
-        const QRectF marked = MarkArea(mark.item).adjusted(1, 0, -1, 0);
-        const qreal height = BarHeight(mark.item);
-        painter.fillRect(QRectF(marked.left(), bars.bottom() + 1 - height, marked.width(), height), mark.colour);
+        if (sorting::IsScratch(mark.place)) {
+            const std::int32_t from = Lane().ItemOf(mark.place);
+            const QRectF column(BarEdge(from), AsideArea().top(), std::max(BarEdge(from + 1) - BarEdge(from), 1.0),
+                                AsideArea().height());
+            const qreal grow = std::max(0.0, (kMarkWidth - column.width()) / 2);
+            painter.fillRect(column.adjusted(-grow, AsideArea().height() / 2.0, grow, 0), mark.colour);
+            continue;
+        }
+        const auto item = static_cast<std::int32_t>(mark.place);
+        if (!area.intersects(MarkArea(item))) continue;
+        const QRectF marked = MarkArea(item).adjusted(1, 0, -1, 0);
+        if (!Lane().Vacated(item)) {
+            const QRectF bar = BarRect(item);
+            painter.fillRect(QRectF(marked.left(), bar.top(), marked.width(), bar.height()), mark.colour);
+        }
         painter.fillRect(QRectF(marked.left(), bars.bottom() + 2, marked.width(), kStripHeight - 2), mark.colour);
     }
-}
-
-// The counts, the share of the work and the step in words, a line each.
-void RacePanel::PaintLines(QPainter& painter) const
-{
-    painter.setPen(palette().text().color());
-    const QRect text = TextArea().adjusted(6, 1, -6, 0);
-    const int line = text.height() / 3;
-    painter.drawText(text.adjusted(0, 0, 0, -2 * line), Qt::AlignLeft | Qt::AlignVCenter, CountsText());
-    painter.drawText(text.adjusted(0, line, 0, -line), Qt::AlignLeft | Qt::AlignVCenter, ProgressText());
-    painter.drawText(text.adjusted(0, 2 * line, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, StepText());
 }
 
 }  // namespace race_window

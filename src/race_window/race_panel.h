@@ -9,14 +9,18 @@ class QPainter;
 namespace race_window {
 
 // One method's lane of the race: its items as bars (blue for small to red for large, as in
-// the window's animation, scaled to the largest item), its name above, and below them its
-// live counts, its share of the work and its current step in words. The items of the current
-// step are marked: the two compared in one colour, those moved or written in another, on the
-// bars and on a strip beneath them. Only what changed is painted again.
+// the window's animation, scaled to the largest item, each with its value where there are
+// few), its name above, beneath them the items set aside (held in hand by an exchange, copied
+// out by a merge), and below that its live counts, its share of the work and its current step
+// in words. The items of the current step are marked: the two compared in one colour, those
+// moved or written in another. Only what changed is painted again.
 class RacePanel : public QWidget {
     Q_OBJECT
 
 public:
+    // Bars carry their values up to this many items.
+    static constexpr int kMostValued = 30;
+
     RacePanel(sorting::SortMethod method, QWidget* parent = nullptr);
 
     // The race to show; the panel paints it whole.
@@ -24,36 +28,68 @@ public:
     // Paints what changed since the last call.
     void Refresh();
 
-    // The lines below the bars, as the panel shows them.
+    // The lines below the bars, as the panel shows them: the counts (on as many lines as
+    // the panel's width needs), the share of the work, the step in words.
+    QStringList TextLines() const;
     QString CountsText() const;
     QString ProgressText() const;
     QString StepText() const;
+    // Where bar i is drawn, and where its value is written, if it is.
+    QRectF BarRect(std::int32_t i) const;
+    std::optional<QRectF> ValueRect(std::int32_t i) const;
+    // The strip of the items set aside, and its caption ("in hand", "copied out").
+    QRect AsideArea() const { return aside_; }
+    QString AsideCaption() const;
 
-    QSize sizeHint() const override { return {420, 280}; }
-    QSize minimumSizeHint() const override { return {160, 130}; }
+    QSize sizeHint() const override { return {420, 300}; }
+    QSize minimumSizeHint() const override { return {160, 170}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QRect BarsArea() const;
-    QRect TextArea() const;
+    static constexpr int kTitleHeight = 22;
+    static constexpr int kStripHeight = 7;   // the strip beneath the bars where the marks show too
+    static constexpr int kAsideHeight = 30;  // the strip of the items set aside, their values above them
+    static constexpr int kMarkWidth = 5;     // pixels, at the least: a mark stays visible among 2,000 bars
+    static constexpr qreal kStub = 3;        // the least height of a bar, so that an item of 0 shows
+    static constexpr int kMargin = 6;
+
+    const race::Replay& Lane() const { return race_->Lane(method_); }
+    QStringList CountsLines(const sorting::SortCounts& counts) const;
+    // How many lines the text below the bars takes, fixed for the race so that nothing moves.
+    int TextLineCount() const;
+    void Relayout();
+    void LayOutAreas();
+    QRect BarsArea() const { return bars_; }
+    QRect TextArea() const { return text_; }
     // The left edge of bar i (1 to n + 1), on a whole device pixel.
     qreal BarEdge(std::int32_t i) const;
+    qreal BarHeight(float value, qreal areaHeight) const;
     // Where bar i and its mark are drawn, over the bars and the strip beneath them.
     QRect MarkArea(std::int32_t i) const;
+    bool ShowsValues() const;
     void UpdateMarked(const race::StepSeen& step);
-    qreal BarHeight(std::int32_t i) const;
+    void UpdateDescription();
     void PaintTitle(QPainter& painter) const;
     void PaintBars(QPainter& painter, const QRect& area) const;
+    void PaintValues(QPainter& painter) const;
     void PaintMarks(QPainter& painter, const QRect& area) const;
+    void PaintAside(QPainter& painter) const;
     void PaintLines(QPainter& painter) const;
-    void UpdateDescription();
 
     sorting::SortMethod method_;
     race::Race* race_ = nullptr;
     QString shownText_;
     race::StepSeen shownStep_;
+    int textLines_ = 3;
+    int valueBand_ = 0;  // the height above the bars where their values are written
+    bool valuesUpright_ = true;
+    QRect bars_, aside_, text_;
 };
 
 }  // namespace race_window

@@ -8,6 +8,7 @@
 #include "sorting/initial_order.h"
 #include "race_window/mark_colours.h"
 #include "race_window/methods_menu.h"
+#include "race_window/race_panel.h"
 #include "race_window/panel_grid.h"
 #include "race_window/sound_switch.h"
 #include "ui_race_window.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLocale>
 #include <QShortcut>
+#include <QStandardItemModel>
 
 #include <cmath>
 
@@ -74,12 +76,17 @@ void RaceWindow::SetUpControls(const race::RaceOptions& options)
 
 void RaceWindow::ConnectControls()
 {
+    // What is typed is taken when the field is left, and with Enter, which then gives the
+    // keyboard to the race.
     connect(ui_->CountField, &QLineEdit::editingFinished, this, &RaceWindow::ApplyItems);
-    connect(ui_->SeedField, &QLineEdit::editingFinished, this, &RaceWindow::ApplySeed);
-    connect(ui_->OrderChoice, &QComboBox::currentIndexChanged, this, [this] {
-        ownItems_.reset();
-        StartRace(count_);
+    connect(ui_->CountField, &QLineEdit::returnPressed, this, [this] {
+        if (ApplyItems()) FocusRace();
     });
+    connect(ui_->SeedField, &QLineEdit::editingFinished, this, &RaceWindow::ApplySeed);
+    connect(ui_->SeedField, &QLineEdit::returnPressed, this, [this] {
+        if (ApplySeed()) FocusRace();
+    });
+    connect(ui_->OrderChoice, &QComboBox::currentIndexChanged, this, [this] { StartRace(count_); });
     connect(methodsMenu_, &MethodsMenu::Changed, this, &RaceWindow::ApplyMethods);
     connect(ui_->NewItemsButton, &QPushButton::clicked, this, &RaceWindow::NewItems);
     connect(ui_->PlayButton, &QPushButton::clicked, this, &RaceWindow::PlayOrPause);
@@ -114,7 +121,7 @@ void RaceWindow::AddShortcuts()
 std::int32_t RaceWindow::TakeItemsAsked(const race::RaceOptions& options)
 {
     if (options.items && std::holds_alternative<std::vector<float>>(*options.items)) {
-        ownItems_ = std::get<std::vector<float>>(*options.items);
+        UseOwnItems(std::get<std::vector<float>>(*options.items));
         QStringList numbers;
         for (std::size_t i = 1; i < ownItems_->size(); ++i) numbers << QLocale().toString((*ownItems_)[i]);
         ui_->CountField->setText(numbers.join(' '));
@@ -125,7 +132,7 @@ std::int32_t RaceWindow::TakeItemsAsked(const race::RaceOptions& options)
     return count;
 }
 
-void RaceWindow::ApplyItems()
+bool RaceWindow::ApplyItems()
 {
     race::ItemsAsked asked;
     try {
@@ -133,37 +140,71 @@ void RaceWindow::ApplyItems()
     } catch (const race::ItemsRefused& refused) {
         // The race keeps its items; the field keeps the text, to be mended.
         ui_->Problem->setText(QString::fromStdString(refused.what()));
-        return;
+        return false;
     }
     ui_->Problem->clear();
     if (const auto* count = std::get_if<std::int32_t>(&asked)) {
-        if (*count == count_ && !ownItems_) return;
-        ownItems_.reset();
+        if (*count == count_ && !ownItems_) return true;
+        UseRandomItems(false);
         StartRace(*count);
-        return;
+        return true;
     }
     const auto& items = std::get<std::vector<float>>(asked);
-    if (ownItems_ == items) return;
-    ownItems_ = items;
+    if (ownItems_ == items) return true;
+    UseOwnItems(items);
     StartRace(static_cast<std::int32_t>(items.size()) - 1);
+    return true;
 }
 
-void RaceWindow::ApplySeed()
+bool RaceWindow::ApplySeed()
 {
     double seed = 0;
     try {
         seed = platform::Val(ui_->SeedField->text().toStdString());
     } catch (const platform::RunTimeError&) {
         ui_->Problem->setText(tr("The seed is too large a number; the items stay as they are."));
-        return;
+        return false;
     }
     ui_->Problem->clear();
-    if (seed != seed_) {
+    if (seed != seed_ || ownItems_) {
         seed_ = seed;
-        ownItems_.reset();
+        UseRandomItems(true);
         StartRace(count_);
     }
+    return true;
 }
+
+// Typed items race until random ones are asked for; the orders apply to them too, but for
+// few-unique, which is about the values.
+void RaceWindow::UseOwnItems(const std::vector<float>& items)
+{
+    ownItems_ = items;
+    ShowOrders();
+}
+
+// Random items from now on; where typed ones are given up, the field shows their count.
+void RaceWindow::UseRandomItems(bool showCount)
+{
+    if (!ownItems_) return;
+    ownItems_.reset();
+    if (showCount) ui_->CountField->setText(QString::number(count_));
+    ShowOrders();
+}
+
+void RaceWindow::ShowOrders()
+{
+    const QSignalBlocker quiet(ui_->OrderChoice);
+    ui_->OrderChoice->setItemText(0, ownItems_ ? tr("as typed") : tr("random"));
+    auto* orders = qobject_cast<QStandardItemModel*>(ui_->OrderChoice->model());
+    const auto fewUnique = static_cast<int>(sorting::InitialOrder::FewUnique);
+    orders->item(fewUnique)->setEnabled(!ownItems_);
+    orders->item(fewUnique)->setToolTip(
+        ownItems_ ? tr("Few-unique makes items of only eight values, so it cannot keep the values you typed")
+                  : QString());
+    if (ownItems_ && ui_->OrderChoice->currentIndex() == fewUnique) ui_->OrderChoice->setCurrentIndex(0);
+}
+
+void RaceWindow::FocusRace() { ui_->Panels->Panels().front()->setFocus(Qt::OtherFocusReason); }
 
 void RaceWindow::ApplyMethods()
 {
@@ -189,7 +230,7 @@ void RaceWindow::closeEvent(QCloseEvent* event)
 
 void RaceWindow::NewItems()
 {
-    ownItems_.reset();
+    UseRandomItems(true);
     seed_ = platform::ClockSeed();
     ui_->SeedField->setText(QString::number(seed_, 'f', 0));
     StartRace(count_);
@@ -199,15 +240,33 @@ void RaceWindow::StartRace(std::int32_t count)
 {
     SetPlaying(false);
     count_ = count;
+    FitSpeedTo(count);
     const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(ui_->OrderChoice->currentIndex(), 0))];
     const bool samePanels = race_ && race_->Methods() == methods_;
-    race_ = std::make_unique<race::Race>(ownItems_ ? *ownItems_ : sorting::MakeItems(count, seed_, order), methods_);
+    race_ = std::make_unique<race::Race>(
+        ownItems_ ? sorting::ArrangeItems(*ownItems_, order, seed_) : sorting::MakeItems(count, seed_, order),
+        methods_);
     if (!samePanels) {
         ui_->Panels->SetMethods(methods_);
         ui_->MethodsButton->setText(tr("%1 methods").arg(methods_.size()));
     }
     ui_->Panels->Show(race_.get());
     ShowProgress();
+}
+
+// A race of a few items starts at a speed a class can follow; the speed the user had comes
+// back with more items.
+void RaceWindow::FitSpeedTo(std::int32_t count)
+{
+    const bool few = count <= race::Pace::kMostFollowed;
+    if (few && !speedBeforeFew_) {
+        speedBeforeFew_ = ui_->SpeedSlider->value();
+        ui_->SpeedSlider->setValue(race::Pace::kClassroom);
+    }
+    if (!few && speedBeforeFew_) {
+        ui_->SpeedSlider->setValue(*speedBeforeFew_);
+        speedBeforeFew_.reset();
+    }
 }
 
 void RaceWindow::SetPlaying(bool playing)
@@ -279,9 +338,11 @@ void RaceWindow::ShowProgress()
                                  .arg(NumberWord(race_->Methods().size()),
                                       desktop::ToQString(sorting::MethodName(race_->FirstToFinish()))));
     else if (race_->Clock() == 0 && !Playing())
-        ui_->Status->setText(tr("%1 items, %2. Press Play or Space to start.")
-                                 .arg(race_->NumItems())
-                                 .arg(ownItems_ ? tr("as typed") : ui_->OrderChoice->currentText()));
+        ui_->Status->setText(
+            (ownItems_ && ui_->OrderChoice->currentIndex() > 0 ? tr("%1 typed items, %2.") : tr("%1 items, %2."))
+                .arg(race_->NumItems())
+                .arg(ui_->OrderChoice->currentText()) +
+            " " + tr("Press Play or Space to start."));
     else
         ui_->Status->setText(Playing() ? tr("Racing...") : tr("Paused."));
 }

@@ -57,9 +57,16 @@ private:
     void AddShortcuts();
     // The items of the command line, if it named any, in the field.
     std::int32_t TakeItemsAsked(const race::RaceOptions& options);
-    // Takes the count or the items the Items field holds, if it can.
-    void ApplyItems();
-    void ApplySeed();
+    // Takes the count or the items the Items field holds, or the seed, if it can; false
+    // where it is refused.
+    bool ApplyItems();
+    bool ApplySeed();
+    void UseOwnItems(const std::vector<float>& items);
+    void UseRandomItems(bool showCount);
+    // The orders as they apply to the items: to typed ones, all but few-unique.
+    void ShowOrders();
+    void FocusRace();
+    void FitSpeedTo(std::int32_t count);
     // Races the methods checked in the menu, if there are enough of them.
     void ApplyMethods();
     // Records a new race of the items the controls ask for, at its start and paused.
@@ -77,6 +84,7 @@ private:
     std::int32_t count_ = kDefaultCount;
     std::optional<std::vector<float>> ownItems_;  // typed, element 0 first
     double seed_ = 1;
+    std::optional<int> speedBeforeFew_;  // while a race of a few items goes slowly
     race::Pace pace_;
     QTimer timer_;
     QElapsedTimer clock_;

@@ -61,9 +61,8 @@ void SoundSwitch::Touch(const race::Race& race)
         const race::Replay& lane = race.Lane(race.Methods()[m]);
         const race::StepSeen step = lane.LastStep();
         if (step.kind == race::StepSeen::Kind::None) continue;
-        const std::int32_t item = step.first > 0 ? step.first : step.second;
-        if (item < 1) continue;
-        const double value = lane.Items()[static_cast<std::size_t>(item)];
+        // Element 0 is no item; a scratch entry holds one.
+        const double value = lane.ValueAt(step.first != 0 ? step.first : step.second);
         sound_->Touch(static_cast<int>(m), span > 0 ? (value - low) / span : 0.5);
     }
 }

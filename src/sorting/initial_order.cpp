@@ -27,7 +27,8 @@ void SortDistinct(std::vector<float>& items)
 {
     std::sort(items.begin() + 1, items.end());
     for (std::size_t i = 2; i < items.size(); ++i)
-        if (!(items[i] > items[i - 1])) items[i] = std::min(std::nextafter(items[i - 1], 1.0f), std::nextafter(1.0f, 0.0f));
+        if (!(items[i] > items[i - 1]))
+            items[i] = std::min(std::nextafter(items[i - 1], 1.0f), std::nextafter(1.0f, 0.0f));
 }
 
 // A whole number from 0 to `below` - 1, from the generator.
@@ -54,6 +55,26 @@ std::int64_t NearlySortedExchanges(std::int32_t count)
     return count < 2 ? 0 : std::max<std::int64_t>(1, (static_cast<std::int64_t>(count) + 50) / 100);
 }
 
+namespace {
+
+// NearlySortedExchanges(count) exchanges of items in order, each with one at most
+// kNearlySortedReach places away, chosen by the generator.
+void ExchangeNearby(std::vector<float>& items, platform::RandomGenerator& generator)
+{
+    const auto count = static_cast<std::int32_t>(items.size()) - 1;
+    for (std::int64_t e = NearlySortedExchanges(count); e > 0; --e) {
+        const std::int64_t p = 1 + Below(generator, count);
+        const std::int64_t reach = 1 + Below(generator, kNearlySortedReach);
+        std::int64_t q = generator.Rnd() < 0.5f ? p - reach : p + reach;
+        if (q < 1 || q > count) q = 2 * p - q;      // the other side
+        q = std::clamp<std::int64_t>(q, 1, count);  // a count below the reach
+        if (q == p) q = p == 1 ? 2 : p - 1;
+        std::swap(items[static_cast<std::size_t>(p)], items[static_cast<std::size_t>(q)]);
+    }
+}
+
+}  // namespace
+
 std::vector<float> MakeItems(std::int32_t count, double seed, InitialOrder order)
 {
     platform::RandomGenerator generator;
@@ -71,23 +92,27 @@ std::vector<float> MakeItems(std::int32_t count, double seed, InitialOrder order
             SortDistinct(items);
             std::reverse(items.begin() + 1, items.end());
             break;
-        case InitialOrder::NearlySorted: {
+        case InitialOrder::NearlySorted:
             SortDistinct(items);
-            for (std::int64_t e = NearlySortedExchanges(count); e > 0; --e) {
-                const std::int64_t p = 1 + Below(generator, count);
-                const std::int64_t reach = 1 + Below(generator, kNearlySortedReach);
-                std::int64_t q = generator.Rnd() < 0.5f ? p - reach : p + reach;
-                if (q < 1 || q > count) q = 2 * p - q;              // the other side
-                q = std::clamp<std::int64_t>(q, 1, count);           // a count below the reach
-                if (q == p) q = p == 1 ? 2 : p - 1;
-                std::swap(items[static_cast<std::size_t>(p)], items[static_cast<std::size_t>(q)]);
-            }
+            ExchangeNearby(items, generator);
             break;
-        }
         case InitialOrder::FewUnique:
             for (std::size_t i = 1; i < items.size(); ++i)
                 items[i] = (std::floor(items[i] * kFewUniqueLevels) + 0.5f) / kFewUniqueLevels;
             break;
+    }
+    return items;
+}
+
+std::vector<float> ArrangeItems(std::vector<float> items, InitialOrder order, double seed)
+{
+    if (order == InitialOrder::Random || order == InitialOrder::FewUnique) return items;
+    std::sort(items.begin() + 1, items.end());
+    if (order == InitialOrder::Reversed) std::reverse(items.begin() + 1, items.end());
+    if (order == InitialOrder::NearlySorted) {
+        platform::RandomGenerator generator;
+        generator.FixSeed(seed);
+        ExchangeNearby(items, generator);
     }
     return items;
 }

@@ -36,4 +36,9 @@ inline constexpr int kFewUniqueLevels = 8;
 // - FewUnique: each item one of kFewUniqueLevels values, in random order.
 std::vector<float> MakeItems(std::int32_t count, double seed, InitialOrder order);
 
+// Items of one's own (element 0 first) in an initial order: as they are for Random, ascending
+// or descending, or nearly sorted as above. FewUnique is about the values, not their order:
+// the items stay as they are.
+std::vector<float> ArrangeItems(std::vector<float> items, InitialOrder order, double seed);
+
 }  // namespace sorting

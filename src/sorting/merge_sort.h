@@ -17,8 +17,8 @@ void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel(
 // (indexed like the items). The right run is copied reversed, so the entries not yet taken,
 // scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
 // needs a test for an exhausted run. On a tie the upper cursor's entry is taken. The observer
-// hears each copy and each write as a move, and each comparison as the places its two items
-// held before the merge.
+// hears each copy and each write as a move, and each comparison as the two scratch entries it
+// reads.
 template <SortObserver Observer>
 [[gnu::always_inline]] inline void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi,
                                          Observer& observer)
@@ -34,7 +34,7 @@ template <SortObserver Observer>
     Index i = lo;
     Index j = hi;
     for (Index k = lo; k <= hi; ++k) {
-        observer.Compared(i, mid + hi + 1 - j);
+        observer.Compared(ScratchPlace(i), ScratchPlace(j));
         const float left = scratch[i];
         const float right = scratch[j];
         const bool takeLeft = left < right;

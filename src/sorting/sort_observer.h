@@ -31,7 +31,7 @@ constexpr Index ScratchEntry(Index place) { return -1 - place; }
 // counting tool counts, the race records every step. The sorts are templates over it, so
 // that an observer whose hooks do nothing costs nothing.
 // - Compared(a, b): the two places a comparison reads (element 0 where insertion sort's test
-//   reads it; for the bottom-up merge, the places its two items held when the merge began);
+//   reads it, scratch entries where a merge compares its copies);
 // - Swapped(i, j): an exchange of items i and j, three moves;
 // - Moved(from, to): one item copied from a place to another, such as into a scratch area;
 // - Merged(lo, mid, hi): a merge of lo..mid with mid + 1..hi has ended, its moves heard.

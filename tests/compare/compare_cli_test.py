@@ -71,6 +71,35 @@ class CompareCli(unittest.TestCase):
         self.assertIn("--max-seconds", result.stderr)
         self.assertEqual(result.returncode, 1, "no run was made")
 
+    def test_every_count_given_has_its_row_and_a_series_says_where_the_budget_stopped_it(self):
+        listed = run("--methods", "bubble", "--counts", "2000,4000", "--budget", "0.000001", "--seed", "1")
+        self.assertEqual([r.split()[2] for r in listed.stdout.splitlines()[1:]], ["2000", "4000"])
+        self.assertNotIn("skipped", listed.stdout)
+        series = run("--methods", "bubble", "--from", "2000", "--to", "8000", "--budget", "0.000001", "--seed", "1")
+        rows = [r.split() for r in series.stdout.splitlines()[1:]]
+        self.assertEqual([r[2:4] for r in rows][1], ["4000", "skipped"])
+        self.assertEqual(len(rows), 2)
+        self.assertRegex(" ".join(rows[1][9:]), r"^over the budget: the run at 2000 took \d+\.\d s$")
+        self.assertRegex(series.stderr, r"its run at 2000 took \d+\.\d s with its counting run, over the budget")
+
+    def test_a_refusal_is_its_reason_and_a_pointer_to_the_help_which_fits_80_columns(self):
+        cases = [(["--method", "quick"], 'unknown option "--method"; did you mean --methods?'),
+                 (["--counts", "1,000"], "counts are written without thousands separators: 1000, not 1,000"),
+                 (["--orders", "sorted, bogus"], 'unknown order "bogus" (choose from random, sorted, '),
+                 (["--repeat"], "--repeat needs a value")]
+        for arguments, reason in cases:
+            with self.subTest(arguments=arguments):
+                result = run(*arguments)
+                self.assertEqual(result.returncode, 2)
+                lines = result.stderr.splitlines()
+                self.assertLessEqual(len(lines), 3)
+                self.assertIn(reason, lines[0])
+                self.assertEqual(lines[-1], "Try 'sorting-compare --help'.")
+        self.assertEqual(run("--orders", " sorted , reversed", "--counts", " 100 ", "--quiet").returncode, 0)
+        usage = run("--help").stdout.splitlines()
+        self.assertEqual([line for line in usage if len(line) > 80], [])
+        self.assertEqual(len([line for line in usage[usage.index("Examples:"):] if line.startswith("  sorting-compare")]), 3)
+
     def test_progress_shows_on_a_terminal_and_never_on_a_pipe(self):
         arguments = [PROGRAM, "--methods", "bubble", "--counts", "16000", "--repeat", "1", "--seed", "2"]
         piped = subprocess.run(arguments, capture_output=True, text=True, timeout=60)

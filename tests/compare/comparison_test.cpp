@@ -159,21 +159,39 @@ TEST(Comparison, SaysNoWhereASortLeavesItsItemsOutOfOrder)
     EXPECT_TRUE(compare::Comparison(options, platform::Timer).Run()[0].inOrder);
 }
 
-TEST(Comparison, TheBudgetStopsAMethodsGrowth)
+TEST(Comparison, TheBudgetStopsASeriesWithASkippedRowButNeverCountsGivenOneByOne)
 {
-    CompareOptions options = ParseOptions({"--counts", "50,100,200", "--seed", "1", "--repeat", "1"});
-    options.budgetSeconds = 1e-12;  // every run is longer
-    const auto stopped = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(stopped.size(), 7u);
-    for (const auto& m : stopped) EXPECT_EQ(m.count, 50);
-
-    options.budgetSeconds = 100;
-    const auto grown = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(grown.size(), 21u);
-    EXPECT_EQ(grown[0].method, SortMethod::Selection);
-    EXPECT_EQ(grown[2].count, 200);
-    EXPECT_EQ(grown[20].method, SortMethod::Quick);
-    for (const auto& m : grown) EXPECT_TRUE(m.inOrder);
+    struct Case {
+        std::vector<std::string> counts;
+        double budget;
+        std::vector<std::int32_t> eachMethod;  // the counts of each method's rows
+        std::size_t made;                      // of them
+    };
+    const std::vector<Case> cases{
+        {{"--from", "50", "--to", "200"}, 1e-12, {50, 100}, 1},  // every run is longer
+        {{"--counts", "50,100,200"}, 1e-12, {50, 100, 200}, 3},
+        {{"--from", "50", "--to", "200"}, 100, {50, 100, 200}, 3},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments{"--seed", "1", "--repeat", "1"};
+        arguments.insert(arguments.end(), c.counts.begin(), c.counts.end());
+        CompareOptions options = ParseOptions(arguments);
+        options.budgetSeconds = c.budget;
+        const auto rows = compare::Comparison(options, platform::Timer).Run();
+        ASSERT_EQ(rows.size(), 7 * c.eachMethod.size()) << c.counts[1];
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto& m = rows[r];
+            EXPECT_EQ(m.method, sorting::kAllMethods[r / c.eachMethod.size()]);
+            EXPECT_EQ(m.count, c.eachMethod[r % c.eachMethod.size()]);
+            EXPECT_EQ(m.Made(), r % c.eachMethod.size() < c.made);
+            if (!m.Made()) {
+                ASSERT_TRUE(m.overBudget) << "a skipped row says why";
+                EXPECT_EQ(m.overBudget->count, 50);
+                EXPECT_NE(compare::CsvRow(m).find("skipped: over the budget: the run at 50 took "), std::string::npos);
+            }
+            EXPECT_TRUE(!m.Made() || m.inOrder);
+        }
+    }
 }
 
 TEST(Comparison, EveryMethodMeetsTheSameItemsAndAFixedSeedRepeats)
@@ -329,8 +347,8 @@ TEST(CompareOptions, ReadsTheInitialOrders)
 
 TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
 {
-    CompareOptions options = ParseOptions({"--methods", "insertion,merge", "--orders", "reversed,sorted", "--counts",
-                                           "40,80", "--seed", "2", "--repeat", "1"});
+    CompareOptions options = ParseOptions({"--methods", "insertion,merge", "--orders", "reversed,sorted", "--from",
+                                           "40", "--to", "80", "--seed", "2", "--repeat", "1"});
     options.budgetSeconds = 100;
     const auto rows = compare::Comparison(options, platform::Timer).Run();
     std::vector<std::string> keys;
@@ -345,8 +363,8 @@ TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
 
     options.budgetSeconds = 1e-12;  // every run is longer: each method stops on each order
     const auto stopped = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(stopped.size(), 4u);
-    for (const auto& m : stopped) EXPECT_EQ(m.count, 40);
+    ASSERT_EQ(stopped.size(), 8u);
+    for (std::size_t r = 0; r < stopped.size(); ++r) EXPECT_EQ(stopped[r].Made(), r % 2 == 0);
 }
 
 TEST(CompareOptions, NamesTheSevenMethodsAndRefusesAnUnknownOneByName)

@@ -45,16 +45,18 @@ TEST(Estimate, SaysADurationAsAPersonWould)
     for (const auto& [seconds, words] : cases) EXPECT_EQ(compare::AboutDuration(seconds), words) << seconds;
 }
 
-TEST(Comparison, ARunEstimatedBeyondTheLimitIsSkippedAndItsMethodGrowsNoFurther)
+TEST(Comparison, EachRunEstimatedBeyondTheLimitIsSkipped)
 {
     const compare::CompareOptions options = compare::ParseOptions(
         {"--methods", "bubble", "--counts", "100,10000000,20000000", "--budget", "1000", "--seed", "1"});
     const auto rows = compare::Comparison(options, platform::Timer).Run();
-    ASSERT_EQ(rows.size(), 2u) << "bubble sort grows no further";
+    ASSERT_EQ(rows.size(), 3u) << "every count given has its row";
     EXPECT_TRUE(rows[0].Made());
     EXPECT_EQ(rows[1].count, 10000000);
-    ASSERT_TRUE(rows[1].skipped) << "bubble sort of ten million items takes hours";
+    ASSERT_TRUE(rows[1].skipped && rows[2].skipped) << "bubble sort of ten million items takes hours";
     EXPECT_GT(*rows[1].skipped, 3600);
+    EXPECT_GT(*rows[2].skipped, 3 * *rows[1].skipped);
+    EXPECT_FALSE(rows[1].overBudget);
 }
 
 TEST(Report, TheTableHoldsTheLargestFiguresAnyRunOfTheOptionsCanGive)

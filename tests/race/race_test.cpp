@@ -3,7 +3,6 @@
 #include "race/pace.h"
 #include "race/race.h"
 #include "race/race_options.h"
-#include "race/step_words.h"
 #include "sorting/initial_order.h"
 
 #include <gtest/gtest.h>
@@ -132,33 +131,27 @@ TEST_P(EveryMethodAndOrder, TheReplayAfterKStepsHoldsTheSortsItemsAfterKSteps)
 // The step the sort itself makes at each step number, as the replay should mark it.
 class StepsTaken : public sorting::IgnoresSteps {
 public:
-    void Compared(sorting::Index i, sorting::Index j)
-    {
-        const race::StepSeen step{race::StepSeen::Kind::Compared, std::int32_t(i), std::int32_t(j)};
-        inMerge_.push_back(step);
-        steps.push_back(step);
-    }
+    using Kind = race::StepSeen::Kind;
+
+    void Compared(sorting::Index a, sorting::Index b) { steps.push_back({Kind::Compared, Place(a), Place(b)}); }
     void Swapped(sorting::Index i, sorting::Index j)
     {
-        inMerge_.clear();
-        steps.insert(steps.end(), 3, {race::StepSeen::Kind::Exchanged, std::int32_t(i), std::int32_t(j)});
+        for (Kind part : {Kind::Held, Kind::Shifted, Kind::Put}) steps.push_back({part, Place(i), Place(j)});
     }
-    // The merge's comparisons were heard already, one per place; each comes before its write.
-    void Merged(sorting::Index lo, sorting::Index, sorting::Index hi)
+    void Moved(sorting::Index from, sorting::Index to)
     {
-        steps.resize(steps.size() - inMerge_.size());
-        for (auto k = std::int32_t(lo); k <= hi; ++k) steps.push_back({race::StepSeen::Kind::CopiedOut, k});
-        for (auto k = std::int32_t(lo); k <= hi; ++k) {
-            steps.push_back(inMerge_[static_cast<std::size_t>(k - lo)]);
-            steps.push_back({race::StepSeen::Kind::Written, k});
-        }
-        inMerge_.clear();
+        if (sorting::IsScratch(to))
+            steps.push_back({Kind::CopiedOut, Place(from), Place(to)});
+        else if (sorting::IsScratch(from))
+            steps.push_back({Kind::Written, Place(to), Place(from)});
+        else
+            steps.push_back({Kind::Moved, Place(from), Place(to)});
     }
 
     std::vector<race::StepSeen> steps;
 
 private:
-    std::vector<race::StepSeen> inMerge_;
+    static std::int32_t Place(sorting::Index place) { return static_cast<std::int32_t>(place); }
 };
 
 TEST_P(EveryMethodAndOrder, EachStepMarksTheItemsTheSortTouchedAndUndoesExactly)
@@ -253,12 +246,16 @@ TEST(Replay, ReportsTheRangeOfItemsChanged)
 {
     Replay replay(race::Record(SortMethod::Selection, sorting::MakeItems(50, 4, InitialOrder::Reversed)));
     const auto all = replay.TakeChanged();
-    EXPECT_EQ(all, std::make_pair(0, 50)) << "everything is new at the start";
+    EXPECT_EQ(std::make_pair(all.first, all.last), std::make_pair(0, 50)) << "everything is new at the start";
+    EXPECT_TRUE(all.aside);
     replay.Advance(49);  // the first pass's comparisons
     const auto none = replay.TakeChanged();
-    EXPECT_GT(none.first, none.second);
+    EXPECT_GT(none.first, none.last);
+    EXPECT_FALSE(none.aside);
     replay.Advance(3);  // its exchange of items 50 and 1
-    EXPECT_EQ(replay.TakeChanged(), std::make_pair(1, 50));
+    const auto exchanged = replay.TakeChanged();
+    EXPECT_EQ(std::make_pair(exchanged.first, exchanged.last), std::make_pair(1, 50));
+    EXPECT_TRUE(exchanged.aside) << "an item went through the hand";
 }
 
 TEST(Race, EachTickAdvancesEveryUnfinishedMethodByTheSameSteps)
@@ -301,17 +298,21 @@ TEST(Race, RefusesACountItCannotHold)
 
 TEST(Pace, TheDialIsLogarithmicAndCarriesFractions)
 {
-    EXPECT_DOUBLE_EQ(race::Pace::StepsPerSecondAt(race::Pace::kSlowest), 10);
+    EXPECT_DOUBLE_EQ(race::Pace::StepsPerSecondAt(race::Pace::kSlowest), 1);
+    EXPECT_NEAR(race::Pace::StepsPerSecondAt(race::Pace::kClassroom), 2, 0.01);
     EXPECT_NEAR(race::Pace::StepsPerSecondAt(race::Pace::kDefault), 1000, 1e-9);
     EXPECT_NEAR(race::Pace::StepsPerSecondAt(race::Pace::kFastest), 1e7, 1e-3);
     EXPECT_NEAR(race::Pace::StepsPerSecondAt(15) / race::Pace::StepsPerSecondAt(5), 10, 1e-9);
 
     race::Pace pace;
-    pace.SetNotch(race::Pace::kSlowest);  // 10 steps a second: one step per tenth
+    pace.SetNotch(10);  // 10 steps a second: one step per tenth
     std::uint64_t steps = 0;
     for (int tick = 0; tick < 60; ++tick) steps += pace.StepsFor(1.0 / 60);
     EXPECT_EQ(steps, 10u) << "a second of ticks";
     EXPECT_EQ(pace.StepsFor(5.0), 1u) << "a stall counts as a tenth of a second";
+    pace.SetNotch(race::Pace::kSlowest);
+    for (int tick = 0; tick < 59; ++tick) EXPECT_EQ(pace.StepsFor(1.0 / 60), 0u);
+    EXPECT_EQ(pace.StepsFor(1.0 / 60), 1u) << "one step in a second";
     pace.SetNotch(1000);
     EXPECT_EQ(pace.Notch(), race::Pace::kFastest);
 }
@@ -350,7 +351,15 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
                                                                                      {"--methods"},
                                                                                      {"--items", "3 -1"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
-    EXPECT_THROW(race::ParseRaceOptions({"-display"}), race::UnknownRaceOption);
+    for (const auto& [option, nearest] :
+         {std::pair{"-display", ""}, {"--methds", "--methods"}, {"--Sound", "--sound"}}) {
+        try {
+            race::ParseRaceOptions({option});
+            ADD_FAILURE() << option << " is taken";
+        } catch (const race::UnknownRaceOption& unknown) {
+            EXPECT_EQ(unknown.Nearest(), nearest) << option;
+        }
+    }
 }
 
 TEST(Race, BackUndoesTheClockForEveryMethodAlsoThoseThatHadFinished)
@@ -374,17 +383,23 @@ TEST(Race, BackUndoesTheClockForEveryMethodAlsoThoseThatHadFinished)
     EXPECT_EQ(race.Clock(), 0u);
 }
 
-TEST(StepWords, SayTheStepAsThePanelDoes)
+TEST_P(EveryMethodAndOrder, EveryItemStandsOnceOnItsPlaceInHandOrCopiedOut)
 {
-    using Kind = race::StepSeen::Kind;
-    const std::vector<std::tuple<race::StepSeen, SortMethod, std::string>> cases{
-        {{Kind::Compared, 17, 18}, SortMethod::Bubble, "compares items 17 and 18"},
-        {{Kind::Compared, 0, 1}, SortMethod::Insertion, "compares element 0 and item 1"},
-        {{Kind::Exchanged, 17, 18}, SortMethod::Heap, "exchanges 17 and 18"},
-        {{Kind::Compared, 3, 7}, SortMethod::Merge, "merge compares items 3 and 7"},
-        {{Kind::CopiedOut, 12}, SortMethod::Merge, "merge copies item 12 out"},
-        {{Kind::Written, 40}, SortMethod::Merge, "merge writes item 40"},
-        {{}, SortMethod::Quick, ""},
-    };
-    for (const auto& [step, method, words] : cases) EXPECT_EQ(race::StepInWords(step, method), words);
+    for (std::int32_t count = 1; count <= 12; ++count) {
+        const std::vector<float> items = sorting::MakeItems(count, 5, GetParam().order);
+        std::vector<float> expected(items.begin() + 1, items.end());
+        std::sort(expected.begin(), expected.end());
+        Replay replay(race::Record(GetParam().method, items));
+        const auto seen = [&] {
+            std::vector<float> values;
+            for (std::int32_t i = 1; i <= count; ++i)
+                if (!replay.Vacated(i)) values.push_back(replay.Items()[static_cast<std::size_t>(i)]);
+            if (const auto held = replay.Held()) values.push_back(held->value);
+            for (const auto& copied : replay.CopiedOut()) values.push_back(copied.value);
+            std::sort(values.begin(), values.end());
+            return values;
+        };
+        for (; !replay.Finished(); replay.Advance(1)) ASSERT_EQ(seen(), expected) << "after " << replay.StepsDone();
+        for (; replay.StepsDone() > 0; replay.Back(1)) ASSERT_EQ(seen(), expected) << "back at " << replay.StepsDone();
+    }
 }

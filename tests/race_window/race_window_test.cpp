@@ -1,5 +1,6 @@
 #include "race_window/race_panel.h"
 #include "race_window/race_window.h"
+#include "race_window/step_words.h"
 #include "sorting/initial_order.h"
 #include "support/form_controls.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -53,13 +55,15 @@ private slots:
         QSettings().clear();
     }
 
-    void init()
+    void Open(const race::RaceOptions& options = {})
     {
-        window = std::make_unique<RaceWindow>();
+        window = std::make_unique<RaceWindow>(options);
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
+
+    void init() { Open(); }
     void cleanup() { window.reset(); }
 
     void startsWithAHundredRandomItemsInFourPanels()
@@ -222,7 +226,7 @@ private slots:
         QCOMPARE(StepsDone(*window), seven);
         QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), bubble);
         QCOMPARE(Control<RacePanel>(*window, "PanelBubble")->StepText(), words);
-        QVERIFY(words.startsWith("exchanges") || words.startsWith("compares items"));
+        QVERIFY(words.startsWith("exchange: ") || words.startsWith("compares "));
         for (int i = 0; i < 9; ++i) QTest::keyClick(window.get(), Qt::Key_Left);
         QCOMPARE(StepsDone(*window), (std::vector<std::uint64_t>{0, 0, 0, 0}));
         QVERIFY(Control<QPushButton>(*window, "BackButton")->autoRepeat());
@@ -266,6 +270,114 @@ private slots:
         QVERIFY(!sound->isChecked());
         QVERIFY(sound->toolTip().startsWith("No sound: "));
         QVERIFY(!window->SoundOn());
+    }
+
+    void theCountsNeverRunOutOfTheirPanelAtTheSmallestSize()
+    {
+        Open(race::ParseRaceOptions({"--methods", "all", "--items", "2000"}));
+        window->resize(window->minimumSizeHint());
+        // At the end, where the counts are at their largest.
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kFastest);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 20000);
+        for (auto* panel : window->findChildren<RacePanel*>()) {
+            const QFontMetrics metrics(panel->font());
+            for (const QString& line : panel->TextLines())
+                QVERIFY2(metrics.horizontalAdvance(line) <= panel->width() - 12, qPrintable(line));
+        }
+    }
+
+    void theFieldTheOrderAndThePanelsAgree()
+    {
+        auto* orders = Control<QComboBox>(*window, "OrderChoice");
+        const std::vector<float> typed{0, 5, 3, 8, 1, 9, 2, 7};
+        const auto panelItems = [&] { return window->CurrentRace().Lane(SortMethod::Merge).Items(); };
+        orders->setCurrentIndex(4);  // few-unique, then the class's numbers
+        Enter("CountField", "5 3 8 1 9 2 7");
+        QCOMPARE(orders->currentIndex(), 0);
+        QCOMPARE(orders->currentText(), QString("as typed"));
+        QCOMPARE(panelItems(), typed);
+        const auto* model = qobject_cast<const QStandardItemModel*>(orders->model());
+        QVERIFY2(!model->item(4)->isEnabled(), "few-unique is about the values");
+        QVERIFY(model->item(4)->toolTip().contains("values you typed"));
+        for (int order = 1; order <= 3; ++order) {
+            orders->setCurrentIndex(order);
+            QCOMPARE(panelItems(), sorting::ArrangeItems(typed, sorting::kInitialOrders[std::size_t(order)], 1));
+            QCOMPARE(Control<QLineEdit>(*window, "CountField")->text(), QString("5 3 8 1 9 2 7"));
+            QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("7 typed items, "));
+        }
+        QTest::mouseClick(Control(*window, "NewItemsButton"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(*window, "CountField")->text(), QString("7"));
+        QCOMPARE(orders->currentText(), QString("nearly-sorted"));
+        QVERIFY(model->item(4)->isEnabled());
+        QCOMPARE(orders->itemText(0), QString("random"));
+        const double seed = Control<QLineEdit>(*window, "SeedField")->text().toDouble();
+        QCOMPARE(panelItems(), sorting::MakeItems(7, seed, sorting::InitialOrder::NearlySorted));
+    }
+
+    void theKeysActOnTheRaceRightAfterEnterAndAFewItemsGoSlowly()
+    {
+        auto* field = Control<QLineEdit>(*window, "CountField");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "5 3 8 1 9 2 7");
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!QApplication::focusWidget()->inherits("QLineEdit"));
+        QCOMPARE(window->Speed().StepsPerSecond(), race::Pace::StepsPerSecondAt(race::Pace::kClassroom));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(window->CurrentRace().Clock(), 1u);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(window->Playing());
+        QTest::mouseClick(Control(*window, "PanelBubble"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), Control(*window, "PanelBubble"));
+        Enter("CountField", "100");
+        QCOMPARE(window->Speed().Notch(), race::Pace::kDefault);
+    }
+
+    void withSevenItemsEveryBarShowsItsValue()
+    {
+        Enter("CountField", "5 3 8 0 9 2 7");
+        auto* panel = Control<RacePanel>(*window, "PanelInsertion");
+        const QImage shot = panel->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        for (std::int32_t i = 1; i <= 7; ++i) {
+            const auto place = panel->ValueRect(i);
+            QVERIFY(place);
+            int dark = 0;
+            const QRect pixels(QPoint(int(place->left() * ratio), int(place->top() * ratio)),
+                               QPoint(int(place->right() * ratio), int(place->bottom() * ratio)));
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                for (int x = pixels.left(); x <= pixels.right(); ++x) dark += qGray(shot.pixel(x, y)) < 128;
+            QVERIFY2(dark > 3, qPrintable(QString("the value of bar %1").arg(i)));
+            QVERIFY2(panel->BarRect(i).height() >= 3, "a bar of 0 shows as a stub");
+        }
+        Enter("CountField", "31");
+        QVERIFY(!panel->ValueRect(1));
+    }
+
+    void theStepIsSaidWithItsValuesAndPlaces()
+    {
+        const std::vector<std::tuple<SortMethod, std::vector<float>, std::uint64_t, QString>> cases{
+            {SortMethod::Bubble, {0, 5, 3, 4}, 1, "compares 5 (item 1) and 3 (item 2)"},
+            {SortMethod::Bubble, {0, 5, 3, 4}, 2, "exchange: holds 5 (item 1)"},
+            {SortMethod::Bubble, {0, 5, 3, 4}, 3, "exchange: moves 3 from item 2 to item 1"},
+            {SortMethod::Bubble, {0, 5, 3, 4}, 4, "exchange: puts 5 from the hand at item 2"},
+            {SortMethod::Insertion, {0, 2, 1, 3}, 5, "compares 0 (element 0) and 1 (item 1)"},
+            {SortMethod::Merge, {0, 2, 1}, 1, "merge copies 2 (item 1) out"},
+            {SortMethod::Merge, {0, 2, 1}, 3, "merge compares 2 (copy of item 1) and 1 (copy of item 2)"},
+            {SortMethod::Merge, {0, 2, 1}, 4, "merge writes 1 at item 1"},
+            {SortMethod::Merge, {0, 2, 1}, 6, ""},
+        };
+        for (const auto& [method, items, steps, words] : cases) {
+            race::Replay replay(race::Record(method, items));
+            replay.Advance(steps);
+            QCOMPARE(race_window::StepInWords(replay, method), words);
+        }
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QCOMPARE(race_window::ValueText(0.52344912f), QString("0.523"));
+        QCOMPARE(race_window::ValueText(12.25f), QString("12.25"));
+        QCOMPARE(race_window::ValueText(1000, QLocale(QLocale::English, QLocale::UnitedStates)), QString("1,000"));
+        QCOMPARE(race_window::ValueText(2.5f, german), QString("2,5"));
     }
 
     void thePanelsFitTheWindowWhateverItsSize()

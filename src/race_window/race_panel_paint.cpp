@@ -1,0 +1,123 @@
+// How a panel paints: its title, the bars and their values, the items set aside, the marks of
+// the current step, and the lines of text.
+
+#include "animation/bar_colour.h"
+#include "desktop/qt_conversions.h"
+#include "race_window/race_panel.h"
+#include "race_window/step_words.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace race_window {
+namespace {
+
+QColor ColourOf(float value, float largest)
+{
+    return QColor(desktop::ToRgb(animation::BarColour(largest > 0 ? value / largest : 0)));
+}
+
+QColor Faint(const QPalette& palette) { return palette.color(QPalette::Disabled, QPalette::Text); }
+
+}  // namespace
+
+void RacePanel::PaintTitle(QPainter& painter) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().text().color());
+    painter.drawText(QRect(6, 2, width() - 12, kTitleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+    painter.setFont(font());
+}
+
+// Only the bars that meet the area to paint. A place whose item has left it shows as an empty
+// slot on the baseline.
+void RacePanel::PaintBars(QPainter& painter, const QRect& area) const
+{
+    const QRect bars = BarsArea();
+    const race::Replay& lane = Lane();
+    const auto n = race_->NumItems();
+    const auto from = std::max<std::int32_t>(
+        1, static_cast<std::int32_t>(std::floor(double(area.left() - bars.left() - 6) * n / bars.width())));
+    const auto to = std::min<std::int32_t>(
+        n, static_cast<std::int32_t>(std::ceil(double(area.right() - bars.left() + 1) * n / bars.width())) + 1);
+    for (std::int32_t i = from; i <= to; ++i) {
+        const QRectF bar = BarRect(i);
+        if (lane.Vacated(i))
+            painter.fillRect(QRectF(bar.left(), bars.bottom(), bar.width(), 1), Faint(palette()));
+        else
+            painter.fillRect(bar, ColourOf(lane.Items()[static_cast<std::size_t>(i)], race_->Largest()));
+    }
+}
+
+// Each item's value above its bar, upright or up the bar as the band is laid out.
+void RacePanel::PaintValues(QPainter& painter) const
+{
+    painter.setPen(palette().text().color());
+    for (std::int32_t i = 1; i <= race_->NumItems(); ++i) {
+        const auto place = ValueRect(i);
+        if (!place) continue;
+        const QString value = ValueText(Lane().Items()[static_cast<std::size_t>(i)]);
+        if (BarRect(i).width() + 2 >= place->width() && place->height() <= fontMetrics().height()) {
+            painter.drawText(*place, Qt::AlignHCenter | Qt::AlignBottom, value);
+            continue;
+        }
+        painter.save();
+        painter.translate(place->center().x(), place->bottom() - 2);
+        painter.rotate(-90);
+        painter.drawText(QRectF(0, -place->width() / 2, place->height(), place->width()),
+                         Qt::AlignLeft | Qt::AlignVCenter, value);
+        painter.restore();
+    }
+}
+
+// The item held in hand, or the items copied out, each under the place it was taken from,
+// with the caption at the end away from them and, where there are few items, the values.
+void RacePanel::PaintAside(QPainter& painter) const
+{
+    const QRect aside = AsideArea();
+    painter.fillRect(aside, palette().alternateBase());
+    std::vector<race::Replay::AsideItem> items = Lane().CopiedOut();
+    if (const auto held = Lane().Held()) items.push_back(*held);
+    if (items.empty()) return;
+    const auto [first, last] =
+        std::minmax_element(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.from < b.from; });
+    const bool roomLeft = BarEdge(first->from) - aside.left() >= fontMetrics().horizontalAdvance(AsideCaption()) + 4;
+    const bool atRight = !roomLeft && aside.right() - BarEdge(last->from + 1) > BarEdge(first->from) - aside.left();
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    painter.setFont(small);
+    painter.setPen(Faint(palette()));
+    painter.drawText(aside.adjusted(2, 0, -2, 0), (atRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+                     AsideCaption());
+    painter.setFont(font());
+    const int barsHeight = aside.height() / 2;
+    for (const auto& item : items) {
+        const qreal left = BarEdge(item.from), right = std::max(BarEdge(item.from + 1), left + 1);
+        const qreal height = BarHeight(item.value, barsHeight);
+        painter.fillRect(QRectF(left, aside.bottom() + 1 - height, right - left, height),
+                         ColourOf(item.value, race_->Largest()));
+        if (!ShowsValues()) continue;
+        painter.setPen(palette().text().color());
+        const QString value = ValueText(item.value);
+        const qreal middle = (left + right) / 2, half = fontMetrics().horizontalAdvance(value) / 2.0 + 1;
+        painter.drawText(QRectF(middle - half, aside.top(), 2 * half, aside.height() - height), Qt::AlignCenter, value);
+    }
+}
+
+// The counts, the share of the work and the step in words, a line each or more.
+void RacePanel::PaintLines(QPainter& painter) const
+{
+    painter.setPen(palette().text().color());
+    const QRect text = TextArea().adjusted(6, 2, -6, 0);
+    const int line = fontMetrics().height();
+    const QStringList lines = TextLines();
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRect(text.left(), text.top() + i * line, text.width(), line),
+                         Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+}
+
+}  // namespace race_window
