@@ -10,7 +10,10 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -127,8 +130,8 @@ SORTING_HOT_LOOP inline void ShiftingInsertion(float* a, Index n)
                 while (j > 1 && a[j - 1] > x) --j;
                 break;
             }
-            const unsigned greater = static_cast<unsigned>(
-                _mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(a + j - 8), vx, _CMP_GT_OQ)));
+            const unsigned greater =
+                static_cast<unsigned>(_mm256_movemask_ps(_mm256_cmp_ps(_mm256_loadu_ps(a + j - 8), vx, _CMP_GT_OQ)));
             if (greater != 0xFFu) {  // the greater lanes are the upper ones
                 j -= greater == 0 ? 0 : 8 - __builtin_ctz(greater);
                 break;
@@ -245,26 +248,205 @@ SORTING_HOT_LOOP inline void PlainHeap(float* a, Index n)
     }
 }
 
-// The last item as pivot, the left part first, the right parts waiting on a list.
-SORTING_HOT_LOOP inline void PlainQuick(float* a, Index n)
+// The median of a[lo], a[(lo + hi) / 2] and a[hi], brought to hi.
+inline void MedianLast(float* a, Index lo, Index hi)
+{
+    const Index mid = (lo + hi) / 2;
+    if (a[mid] < a[lo]) std::swap(a[lo], a[mid]);
+    if (a[hi] < a[lo]) std::swap(a[lo], a[hi]);
+    if (a[hi] < a[mid]) std::swap(a[mid], a[hi]);
+    std::swap(a[mid], a[hi]);
+}
+
+// Lomuto's partition around a[hi]; where the pivot comes to stand.
+inline Index LastPivot(float* a, Index lo, Index hi)
+{
+    const float pivot = a[hi];
+    Index i = lo;
+    for (Index j = lo; j < hi; ++j)
+        if (a[j] <= pivot) {
+            if (i != j) std::swap(a[i], a[j]);
+            ++i;
+        }
+    if (i != hi) std::swap(a[i], a[hi]);
+    return i;
+}
+
+// The last item as pivot, or the median of three brought there, the left part first, the
+// right parts waiting on a list.
+template <bool median>
+inline void QuickParts(float* a, Index n)
 {
     std::vector<std::pair<Index, Index>> waiting{{1, n}};
     while (!waiting.empty()) {
         auto [lo, hi] = waiting.back();
         waiting.pop_back();
         while (lo < hi) {
-            const float pivot = a[hi];
-            Index i = lo;
-            for (Index j = lo; j < hi; ++j)
-                if (a[j] <= pivot) {
-                    if (i != j) std::swap(a[i], a[j]);
-                    ++i;
-                }
-            if (i != hi) std::swap(a[i], a[hi]);
-            if (i + 1 < hi) waiting.push_back({i + 1, hi});
-            hi = i - 1;
+            if (median && hi - lo >= 2) MedianLast(a, lo, hi);
+            const Index p = LastPivot(a, lo, hi);
+            if (p + 1 < hi) waiting.push_back({p + 1, hi});
+            hi = p - 1;
         }
     }
+}
+
+SORTING_HOT_LOOP inline void PlainQuick(float* a, Index n) { QuickParts<false>(a, n); }
+
+SORTING_HOT_LOOP inline void PlainMedianQuick(float* a, Index n) { QuickParts<true>(a, n); }
+
+// Dijkstra's three-way partition: less, equal, greater.
+SORTING_HOT_LOOP inline void PlainThreeWayQuick(float* a, Index n)
+{
+    std::vector<std::pair<Index, Index>> waiting{{1, n}};
+    while (!waiting.empty()) {
+        auto [lo, hi] = waiting.back();
+        waiting.pop_back();
+        while (lo < hi) {
+            Index lt = lo, gt = hi;
+            for (Index i = lo + 1; i <= gt;) {
+                if (a[i] < a[lt])
+                    std::swap(a[lt++], a[i++]);
+                else if (a[lt] < a[i]) {
+                    if (i != gt) std::swap(a[i], a[gt]);
+                    --gt;
+                } else
+                    ++i;
+            }
+            if (gt + 1 < hi) waiting.push_back({gt + 1, hi});
+            hi = lt - 1;
+        }
+    }
+}
+
+inline void InsertionRange(float* a, Index lo, Index hi)
+{
+    for (Index i = lo + 1; i <= hi; ++i)
+        for (Index j = i; j > lo && a[j] < a[j - 1]; --j) std::swap(a[j], a[j - 1]);
+}
+
+// Median quick sort, insertion for parts of 16 or fewer, heap sort below 2 floor(log2 n).
+SORTING_HOT_LOOP inline void PlainIntro(float* a, Index n)
+{
+    struct Part {
+        Index lo, hi;
+        int depth;
+    };
+    int depth = 0;
+    for (Index m = n; m > 1; m /= 2) depth += 2;
+    std::vector<Part> waiting{{1, n, depth}};
+    while (!waiting.empty()) {
+        Part part = waiting.back();
+        waiting.pop_back();
+        while (part.lo < part.hi) {
+            if (part.hi - part.lo < 16) {
+                InsertionRange(a, part.lo, part.hi);
+                break;
+            }
+            if (part.depth == 0) {
+                PlainHeap(a + part.lo - 1, part.hi - part.lo + 1);
+                break;
+            }
+            MedianLast(a, part.lo, part.hi);
+            const Index p = LastPivot(a, part.lo, part.hi);
+            if (p + 1 < part.hi) waiting.push_back({p + 1, part.hi, part.depth - 1});
+            part = {part.lo, p - 1, part.depth - 1};
+        }
+    }
+}
+
+// The runs already in order, merged pair by pair, the left run of each pair copied out.
+SORTING_HOT_LOOP inline void PlainNaturalMerge(float* a, Index n)
+{
+    std::vector<Index> starts{1};
+    for (Index i = 1; i < n; ++i)
+        if (a[i + 1] < a[i]) starts.push_back(i + 1);
+    std::vector<float> copy(static_cast<std::size_t>(n) + 1);
+    while (starts.size() > 1) {
+        starts.push_back(n + 1);
+        std::vector<Index> next;
+        std::size_t r = 0;
+        for (; r + 2 < starts.size(); r += 2) {
+            const Index lo = starts[r], mid = starts[r + 1] - 1, hi = starts[r + 2] - 1;
+            std::copy(a + lo, a + mid + 1, copy.data() + lo);
+            Index i = lo, j = mid + 1, k = lo;
+            while (i <= mid && j <= hi) a[k++] = a[j] < copy[i] ? a[j++] : copy[i++];
+            std::copy(copy.data() + i, copy.data() + mid + 1, a + k);
+            next.push_back(lo);
+        }
+        if (r + 1 < starts.size()) next.push_back(starts[r]);
+        starts = std::move(next);
+    }
+}
+
+inline std::uint32_t RadixKey(float x)
+{
+    const auto bits = std::bit_cast<std::uint32_t>(x);
+    return bits == 0x80000000u ? 0 : bits;
+}
+
+// Least significant byte first, four passes through a scratch array.
+SORTING_HOT_LOOP inline void PlainRadix(float* a, Index n)
+{
+    std::vector<float> out(static_cast<std::size_t>(n) + 1);
+    for (int shift = 0; shift < 32; shift += 8) {
+        Index start[257] = {};
+        for (Index i = 1; i <= n; ++i) ++start[((RadixKey(a[i]) >> shift) & 0xFF) + 1];
+        start[0] = 1;
+        for (int d = 1; d < 257; ++d) start[d] += start[d - 1];
+        for (Index i = 1; i <= n; ++i) out[static_cast<std::size_t>(start[(RadixKey(a[i]) >> shift) & 0xFF]++)] = a[i];
+        std::copy(out.begin() + 1, out.end(), a + 1);
+    }
+}
+
+// n buckets by value up to the largest, each sorted by insertion. As the lesson has it, each
+// item is read once for the largest and once as it is moved out, in the array's order, to its
+// bucket; the buckets are then written back one after the other, each in the order its items
+// came.
+SORTING_HOT_LOOP inline void PlainBucket(float* a, Index n)
+{
+    if (n < 1) return;
+    float largest = a[1];
+    for (Index i = 1; i <= n; ++i) largest = a[i] > largest ? a[i] : largest;
+    const auto size = static_cast<std::size_t>(n) + 2;
+    std::vector<float> copy(size);
+    std::vector<std::uint32_t> bucket(size), end(size), taken(size);
+    for (Index i = 1; i <= n; ++i) {
+        copy[static_cast<std::size_t>(i)] = a[i];
+        // floor(n x / m), at most n - 1, as the lesson words it.
+        const auto b = largest > 0 ? static_cast<std::uint32_t>(std::min<Index>(
+                                         static_cast<Index>(static_cast<double>(n) * a[i] / largest), n - 1))
+                                   : 0u;
+        bucket[static_cast<std::size_t>(i)] = b;
+        ++end[b + 1];
+    }
+    end[0] = 1;
+    for (std::size_t b = 1; b < size; ++b) end[b] += end[b - 1];
+    // Each copy's place, bucket by bucket: end[b] moves on from bucket b's start to the next's.
+    for (Index i = 1; i <= n; ++i) taken[end[bucket[static_cast<std::size_t>(i)]]++] = static_cast<std::uint32_t>(i);
+    for (Index k = 1; k <= n; ++k) a[k] = copy[taken[static_cast<std::size_t>(k)]];
+    for (Index b = 0; b < n; ++b)
+        InsertionRange(a, b == 0 ? 1 : end[static_cast<std::size_t>(b) - 1], end[static_cast<std::size_t>(b)] - 1);
+}
+
+// The same buckets, but each item read a second time to count its bucket's items first, so
+// that it can be moved straight to its bucket's place: for context, the cost of reading once.
+SORTING_HOT_LOOP inline void CountingFirstBucket(float* a, Index n)
+{
+    if (n < 1) return;
+    const float largest = *std::max_element(a + 1, a + n + 1);
+    const auto bucket = [&](float x) {
+        if (!(largest > 0)) return Index{0};
+        return std::clamp<Index>(static_cast<Index>(static_cast<double>(n) * x / largest), 0, n - 1);
+    };
+    std::vector<std::uint32_t> start(static_cast<std::size_t>(n) + 2);
+    for (Index i = 1; i <= n; ++i) ++start[static_cast<std::size_t>(bucket(a[i])) + 1];
+    start[0] = 1;
+    for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    std::vector<float> out(static_cast<std::size_t>(n) + 1);
+    std::vector<std::uint32_t> next(start);
+    for (Index i = 1; i <= n; ++i) out[next[static_cast<std::size_t>(bucket(a[i]))]++] = a[i];
+    std::copy(out.begin() + 1, out.end(), a + 1);
+    for (Index b = 0; b < n; ++b) InsertionRange(a, start[static_cast<std::size_t>(b)], Index(start[b + 1]) - 1);
 }
 
 }  // namespace reference

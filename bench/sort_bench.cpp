@@ -88,8 +88,8 @@ void Against(benchmark::State& state, SortMethod method, std::optional<sorting::
              void (*sort)(float*, std::ptrdiff_t))
 {
     if (!sorting::ForceKernel(kernel)) {
-        state.SkipWithError(("this processor cannot run the " + std::string(sorting::KernelName(*kernel)) + " kernel")
-                                .c_str());
+        state.SkipWithError(
+            ("this processor cannot run the " + std::string(sorting::KernelName(*kernel)) + " kernel").c_str());
         return;
     }
     AgainstReference(state, method, Bare(sort));
@@ -125,54 +125,157 @@ void BM_MergeGrowth(benchmark::State& state)
 // width, at the counts of the goals and at 20,000 for the growth of the quadratic ones.
 BENCHMARK_CAPTURE(Against, SelectionAvx512VsAvx512StretchLoop, SortMethod::Selection, Kernel::Avx512,
                   reference::Avx512StretchSelection)
-    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, SelectionAvx512VsAvx512Loop, SortMethod::Selection, Kernel::Avx512,
                   reference::Avx512Selection)
-    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, InsertionAvx512VsAvx512Loop, SortMethod::Insertion, Kernel::Avx512,
                   reference::Avx512Insertion)
-    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, BubbleAvx512VsAvx512Loop, SortMethod::Bubble, Kernel::Avx512, reference::Avx512Bubble)
-    ->Arg(20000)->Arg(30000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(30000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, SelectionAvx2VsAvx2Loop, SortMethod::Selection, Kernel::Avx2, reference::Avx2Selection)
-    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, InsertionAvx2VsAvx2Loop, SortMethod::Insertion, Kernel::Avx2, reference::Avx2Insertion)
-    ->Arg(20000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, BubbleAvx2VsAvx2Loop, SortMethod::Bubble, Kernel::Avx2, reference::Avx2Bubble)
-    ->Arg(20000)->Arg(30000)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(20000)
+    ->Arg(30000)
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, MergeVsBareLoop, SortMethod::Merge, kFastest, reference::Merge)
-    ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, MergeVsStableSort, SortMethod::Merge, kFastest, StableSort)
-    ->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Shell, heap and quick sort against plain loops of their algorithms, and the standard
 // library's sort beside them for context.
 BENCHMARK_CAPTURE(Against, ShellVsPlainLoop, SortMethod::Shell, kFastest, reference::PlainShell)
-    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, HeapVsPlainLoop, SortMethod::Heap, kFastest, reference::PlainHeap)
-    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, QuickVsPlainLoop, SortMethod::Quick, kFastest, reference::PlainQuick)
-    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, QuickVsStdSort, SortMethod::Quick, kFastest, StdSort)
-    ->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The six methods of the lessons against plain loops of their algorithms written apart, and
+// the standard library's sort of the same items beside each for context.
+BENCHMARK_CAPTURE(Against, MedianQuickVsPlainLoop, SortMethod::MedianQuick, kFastest, reference::PlainMedianQuick)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, ThreeWayQuickVsPlainLoop, SortMethod::ThreeWayQuick, kFastest, reference::PlainThreeWayQuick)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, IntroVsPlainLoop, SortMethod::Intro, kFastest, reference::PlainIntro)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, NaturalMergeVsPlainLoop, SortMethod::NaturalMerge, kFastest, reference::PlainNaturalMerge)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, RadixVsPlainLoop, SortMethod::Radix, kFastest, reference::PlainRadix)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, BucketVsPlainLoop, SortMethod::Bucket, kFastest, reference::PlainBucket)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, BucketVsCountingFirstLoop, SortMethod::Bucket, kFastest, reference::CountingFirstBucket)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, MedianQuickVsStdSort, SortMethod::MedianQuick, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, ThreeWayQuickVsStdSort, SortMethod::ThreeWayQuick, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, IntroVsStdSort, SortMethod::Intro, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, NaturalMergeVsStdSort, SortMethod::NaturalMerge, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, RadixVsStdSort, SortMethod::Radix, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, BucketVsStdSort, SortMethod::Bucket, kFastest, StdSort)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The portable kernels against the fastest plain loops without wider instructions.
 BENCHMARK_CAPTURE(Against, SelectionPortableVsCmovLoop, SortMethod::Selection, Kernel::Portable,
                   reference::CmovSelection)
-    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, InsertionPortableVsShiftingLoop, SortMethod::Insertion, Kernel::Portable,
                   reference::ShiftingInsertion)
-    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, BubblePortableVsCarriedLoop, SortMethod::Bubble, Kernel::Portable, reference::CarriedBubble)
-    ->Arg(30000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(30000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The fastest kernel against the branchy loops the program ran before: the gain.
 BENCHMARK_CAPTURE(Against, SelectionVsBranchyLoop, SortMethod::Selection, kFastest, reference::BranchySelection)
-    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, InsertionVsSwappingLoop, SortMethod::Insertion, kFastest, reference::SwappingInsertion)
-    ->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(40000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, BubbleVsBranchyLoop, SortMethod::Bubble, kFastest, reference::BranchyBubble)
-    ->Arg(30000)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(30000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_MergeGrowth)
     ->RangeMultiplier(10)

@@ -18,12 +18,19 @@ namespace compare {
 namespace {
 
 constexpr QSize kSize(800, 520);  // one order
-constexpr QMargins kMargins(80, 40, 150, 60);
+constexpr QMargins kMargins(80, 40, 160, 60);
 constexpr QSize kPanel(380, 290);  // each order of several
 constexpr QMargins kPanelMargins(58, 30, 12, 44);
 constexpr int kPanelColumns = 3;
-constexpr int kLegendWidth = 130;
+constexpr int kLegendWidth = 150;
 constexpr int kTitleHeight = 36;
+
+// A method's line: its family's colour, and a dash of its own within the family.
+QPen MethodPen(sorting::SortMethod method)
+{
+    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    return QPen(MethodColour(method), 2, kStyles[static_cast<int>(sorting::Facts(method).line)]);
+}
 
 // Log-log axes laid onto the plot area.
 class PlotScale {
@@ -106,7 +113,7 @@ void DrawPlot(QPainter& painter, const LogLogAxes& axes, QRect plot, const std::
         for (const Measurement& m : measurements)
             if (m.method == method && m.seconds > 0) line << scale.At(m.count, m.seconds);
         if (line.isEmpty()) continue;
-        painter.setPen(QPen(MethodColour(method), 2));
+        painter.setPen(MethodPen(method));
         painter.drawPolyline(line);
         painter.setBrush(MethodColour(method));
         for (const QPointF& point : line) painter.drawEllipse(point, 3, 3);
@@ -123,10 +130,10 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
                          [method](const auto& m) { return m.method == method; }))
             continue;
         const QPointF key = at + QPointF(0, 22 * row++);
-        painter.setPen(QPen(MethodColour(method), 2));
-        painter.drawLine(key, key + QPointF(24, 0));
+        painter.setPen(MethodPen(method));
+        painter.drawLine(key, key + QPointF(32, 0));
         painter.setPen(Qt::black);
-        painter.drawText(key + QPointF(32, 4), desktop::ToQString(sorting::MethodName(method)));
+        painter.drawText(key + QPointF(40, 4), desktop::ToQString(sorting::MethodName(method)));
     }
 }
 

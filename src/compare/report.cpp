@@ -7,9 +7,18 @@
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, 9> kHeadings{"method",    "order",  "count", "seconds", "comparisons",
-                                               "exchanges", "merges", "moves", "in order"};
+constexpr std::array<const char*, kColumns> kHeadings{"method",    "order",  "count", "seconds",  "comparisons",
+                                                      "exchanges", "merges", "moves", "in order", "reads"};
 constexpr const char* kNoteHeading = "note";
+// In CSV the note comes after these, and the columns added since then after it, so that the
+// earlier columns keep their places.
+constexpr std::size_t kBeforeNote = 9;
+
+// A row's cells under the headings, and its note.
+struct RowFields {
+    std::vector<std::string> cells;
+    std::string note;
+};
 
 std::size_t Digits(std::uint64_t n) { return std::to_string(n).size(); }
 
@@ -29,41 +38,47 @@ std::string SkipNote(const Measurement& m)
     return "over the budget: the run at " + std::to_string(m.overBudget->count) + " took " + took;
 }
 
-// The fields under the nine headings, then the note.
-std::vector<std::string> Fields(const Measurement& m, bool forCsv)
+// The cells under the headings, then the note.
+RowFields Fields(const Measurement& m, bool forCsv)
 {
-    std::vector<std::string> fields{std::string(sorting::MethodName(m.method)),
-                                    std::string(sorting::OrderName(m.order)), std::to_string(m.count)};
+    std::vector<std::string> cells{std::string(sorting::MethodName(m.method)), std::string(sorting::OrderName(m.order)),
+                                   std::to_string(m.count)};
     if (m.skipped) {
         const std::string none = forCsv ? "" : "-";
-        fields.insert(fields.end(), {forCsv ? "" : "skipped", none, none, none, none, none});
-        fields.push_back((forCsv ? "skipped: " : "") + SkipNote(m));
-        return fields;
+        cells.insert(cells.end(), {forCsv ? "" : "skipped", none, none, none, none, none, none});
+        return {cells, (forCsv ? "skipped: " : "") + SkipNote(m)};
     }
-    fields.insert(fields.end(),
-                  {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons), std::to_string(m.counts.exchanges),
-                   std::to_string(m.counts.merges), std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO", ""});
-    return fields;
+    cells.insert(cells.end(),
+                 {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons), std::to_string(m.counts.exchanges),
+                  std::to_string(m.counts.merges), std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO",
+                  std::to_string(m.counts.reads)});
+    return {cells, ""};
 }
 
-std::string Line(const std::vector<std::string>& fields, const TableLayout& layout)
+std::string Line(const RowFields& fields, const TableLayout& layout)
 {
     std::string line;
     for (std::size_t c = 0; c < kHeadings.size(); ++c) {
-        const std::string pad(layout.widths[c] > fields[c].size() ? layout.widths[c] - fields[c].size() : 0, ' ');
+        const std::string& cell = fields.cells[c];
+        const std::string pad(layout.widths[c] > cell.size() ? layout.widths[c] - cell.size() : 0, ' ');
         // The method and the order stand left; the numbers and the verdict stand right.
-        line += c == 0 ? fields[c] + pad : c == 1 ? "  " + fields[c] + pad : "  " + pad + fields[c];
+        line += c == 0 ? cell + pad : c == 1 ? "  " + cell + pad : "  " + pad + cell;
     }
-    if (!fields.back().empty()) line += "  " + fields.back();
+    if (!fields.note.empty()) line += "  " + fields.note;
     return line + "\n";
 }
 
-std::string CsvLine(const std::vector<std::string>& fields)
+std::string CsvLine(const RowFields& fields)
 {
     std::string line;
-    for (std::size_t c = 0; c < fields.size(); ++c) line += (c ? "," : "") + fields[c];
+    for (std::size_t c = 0; c < fields.cells.size(); ++c) {
+        if (c == kBeforeNote) line += "," + fields.note;
+        line += (c ? "," : "") + fields.cells[c];
+    }
     return line + "\n";
 }
+
+RowFields Headings() { return {{kHeadings.begin(), kHeadings.end()}, kNoteHeading}; }
 
 }  // namespace
 
@@ -79,35 +94,27 @@ TableLayout LayoutFor(const CompareOptions& options)
     for (sorting::InitialOrder order : sorting::kInitialOrders)
         layout.widths[1] = std::max(layout.widths[1], sorting::OrderName(order).size());
     // A run may outlast its estimate, and so the limit, by some way.
-    const std::array<std::size_t, 9> figures{0,
-                                             0,
-                                             Digits(n),
-                                             Seconds(10 * options.maxSeconds, false).size(),
-                                             Digits(pairs),
-                                             Digits(pairs),
-                                             Digits(n),
-                                             Digits(3 * pairs),
-                                             0};
+    // A distribution sort reads each item four times at the most.
+    const std::array<std::size_t, kColumns> figures{0,
+                                                    0,
+                                                    Digits(n),
+                                                    Seconds(10 * options.maxSeconds, false).size(),
+                                                    Digits(pairs),
+                                                    Digits(pairs),
+                                                    Digits(n),
+                                                    Digits(3 * pairs),
+                                                    0,
+                                                    Digits(4 * n)};
     for (std::size_t c = 0; c < kHeadings.size(); ++c)
         layout.widths[c] = std::max({layout.widths[c], figures[c], std::string(kHeadings[c]).size()});
     return layout;
 }
 
-std::string TableHeading(const TableLayout& layout)
-{
-    std::vector<std::string> fields(kHeadings.begin(), kHeadings.end());
-    fields.push_back(kNoteHeading);
-    return Line(fields, layout);
-}
+std::string TableHeading(const TableLayout& layout) { return Line(Headings(), layout); }
 
 std::string TableRow(const Measurement& m, const TableLayout& layout) { return Line(Fields(m, false), layout); }
 
-std::string CsvHeading()
-{
-    std::vector<std::string> fields(kHeadings.begin(), kHeadings.end());
-    fields.push_back(kNoteHeading);
-    return CsvLine(fields);
-}
+std::string CsvHeading() { return CsvLine(Headings()); }
 
 std::string CsvRow(const Measurement& m) { return CsvLine(Fields(m, true)); }
 

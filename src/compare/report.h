@@ -9,8 +9,10 @@ namespace compare {
 
 // The table's column widths, fixed before the first row: wide enough for the largest figures
 // that any run of these options can give, so that every row can be written as it comes.
+inline constexpr std::size_t kColumns = 10;  // and the note
+
 struct TableLayout {
-    std::array<std::size_t, 9> widths;
+    std::array<std::size_t, kColumns> widths;
 };
 
 TableLayout LayoutFor(const CompareOptions& options);
@@ -20,7 +22,8 @@ TableLayout LayoutFor(const CompareOptions& options);
 std::string TableHeading(const TableLayout& layout);
 std::string TableRow(const Measurement& m, const TableLayout& layout);
 
-// The same as CSV; times in seconds with nine decimals.
+// The same as CSV; times in seconds with nine decimals, and the note before the columns that
+// came after it (reads).
 std::string CsvHeading();
 std::string CsvRow(const Measurement& m);
 

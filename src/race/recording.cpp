@@ -50,6 +50,7 @@ public:
         At(to) = At(from);
     }
     void Merged(sorting::Index, sorting::Index, sorting::Index) { recording_.steps.back().MarkEndOfMerge(); }
+    void Read(sorting::Index i) { Add(Step::Kind::Read, i, i); }
 
 private:
     void Add(Step::Kind kind, sorting::Index a, sorting::Index b) { recording_.steps.emplace_back(kind, a, b); }
@@ -76,8 +77,9 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items)
     sorting::CountingObserver counter;
     sorting::Sort(method, work, counter);
     recording.totals = counter.counts;
-    recording.steps.reserve(static_cast<std::size_t>(counter.counts.comparisons + counter.counts.moves));
-    recording.replaced.reserve(static_cast<std::size_t>(counter.counts.moves - 3 * counter.counts.exchanges));
+    const sorting::SortCounts& counts = counter.counts;
+    recording.steps.reserve(static_cast<std::size_t>(counts.comparisons + counts.moves + counts.reads));
+    recording.replaced.reserve(static_cast<std::size_t>(counts.moves - 3 * counts.exchanges));
     work = items;
     Recorder recorder(recording, items);
     sorting::Sort(method, work, recorder);

@@ -19,10 +19,11 @@ inline constexpr std::int32_t kMaxItems = 2000;
 // - Hold, Shift, Put: the three moves of an exchange of items a and b: item a is held aside,
 //   item b moves to a, the held item moves to b.
 // - Move: an item copied from place a to place b; what it wrote over is kept in the
-//   recording, in the order of the moves, so that it can be undone.
+//   recording, in the order of the moves, so that it can be undone;
+// - Read: item a read for what it is, as a distribution sort reads its key.
 class Step {
 public:
-    enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move };
+    enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move, Read };
 
     Step(Kind kind, sorting::Index a, sorting::Index b);
 

@@ -72,9 +72,13 @@ void Replay::UnmoveItem(sorting::Index from, sorting::Index to, float replaced)
 void Replay::Do(const Step& step)
 {
     using Kind = Step::Kind;
+    done_.merges += step.EndsMerge();
     switch (step.What()) {
         case Kind::Compare:
             ++done_.comparisons;
+            return;
+        case Kind::Read:
+            ++done_.reads;
             return;
         case Kind::Hold:
             held_ = At(step.A());
@@ -98,7 +102,6 @@ void Replay::Do(const Step& step)
         case Kind::Move:
             MoveItem(step.A(), step.B());
             ++movesDone_;
-            done_.merges += step.EndsMerge();
             break;
     }
     ++done_.moves;
@@ -109,9 +112,13 @@ void Replay::Do(const Step& step)
 void Replay::Undo(const Step& step)
 {
     using Kind = Step::Kind;
+    done_.merges -= step.EndsMerge();
     switch (step.What()) {
         case Kind::Compare:
             --done_.comparisons;
+            return;
+        case Kind::Read:
+            --done_.reads;
             return;
         case Kind::Hold:
             holding_ = false;
@@ -134,7 +141,6 @@ void Replay::Undo(const Step& step)
             break;
         case Kind::Move:
             UnmoveItem(step.A(), step.B(), recording_.replaced[--movesDone_]);
-            done_.merges -= step.EndsMerge();
             break;
     }
     --done_.moves;
@@ -160,6 +166,8 @@ StepSeen Replay::LastStep() const
     switch (step.What()) {
         case Step::Kind::Compare:
             return {Kind::Compared, a, b};
+        case Step::Kind::Read:
+            return {Kind::Read, a, a};
         case Step::Kind::Hold:
             return {Kind::Held, a, b};
         case Step::Kind::Shift:

@@ -14,9 +14,10 @@ namespace race {
 // - Held, Shifted, Put: the three moves of an exchange of items `first` and `second`;
 // - CopiedOut: item `first` copied to scratch entry `second`;
 // - Written: item `first` written from scratch entry `second`;
-// - Moved: an item moved from place `first` to place `second` in the array.
+// - Moved: an item moved from place `first` to place `second` in the array;
+// - Read: item `first` read for its key.
 struct StepSeen {
-    enum class Kind { None, Compared, Held, Shifted, Put, CopiedOut, Written, Moved };
+    enum class Kind { None, Compared, Held, Shifted, Put, CopiedOut, Written, Moved, Read };
     Kind kind = Kind::None;
     std::int32_t first = 0;
     std::int32_t second = 0;
@@ -63,7 +64,7 @@ public:
     std::uint64_t StepsDone() const { return stepsDone_; }
     std::uint64_t TotalSteps() const { return recording_.TotalSteps(); }
     bool Finished() const { return stepsDone_ == TotalSteps(); }
-    // The comparisons, exchanges, merges and moves of the steps done.
+    // The comparisons, exchanges, merges, moves and reads of the steps done.
     const sorting::SortCounts& CountsDone() const { return done_; }
     // The last step done; none before the first step and once the sort is finished.
     StepSeen LastStep() const;

@@ -7,8 +7,8 @@
 namespace race_window {
 namespace {
 
-// Two columns up to four methods, three beyond.
-int ColumnsFor(std::size_t methods) { return methods <= 4 ? 2 : 3; }
+// Two columns up to four methods, three up to nine, four beyond.
+int ColumnsFor(std::size_t methods) { return methods <= 4 ? 2 : methods <= 9 ? 3 : 4; }
 
 }  // namespace
 

@@ -18,8 +18,11 @@ QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong
 
 QString Ordinal(int rank)
 {
-    static const char* const names[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"};
-    return RacePanel::tr(names[std::clamp(rank, 1, 7) - 1]);
+    static const char* const names[] = {QT_TR_NOOP("1st"), QT_TR_NOOP("2nd"),  QT_TR_NOOP("3rd"),  QT_TR_NOOP("4th"),
+                                        QT_TR_NOOP("5th"), QT_TR_NOOP("6th"),  QT_TR_NOOP("7th"),  QT_TR_NOOP("8th"),
+                                        QT_TR_NOOP("9th"), QT_TR_NOOP("10th"), QT_TR_NOOP("11th"), QT_TR_NOOP("12th"),
+                                        QT_TR_NOOP("13th")};
+    return RacePanel::tr(names[std::clamp(rank, 1, 13) - 1]);
 }
 
 // The places a step marks, and in which colour: items on their bars, scratch entries in the
@@ -35,6 +38,7 @@ std::vector<Mark> MarksOf(const race::StepSeen& step)
     const QColor compared(desktop::ToRgb(kComparedColour)), moved(desktop::ToRgb(kMovedColour));
     std::vector<Mark> marks;
     if (step.kind == Kind::Compared) marks = {{step.first, compared}, {step.second, compared}};
+    if (step.kind == Kind::Read) marks = {{step.first, compared}};
     if (step.kind == Kind::Held || step.kind == Kind::Shifted || step.kind == Kind::Put || step.kind == Kind::Moved)
         marks = {{step.first, moved}, {step.second, moved}};
     if (step.kind == Kind::CopiedOut || step.kind == Kind::Written) marks = {{step.first, moved}};
@@ -110,8 +114,10 @@ QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
 {
     const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(counts.merges))
                                                            : tr("exchanges %1").arg(Number(counts.exchanges));
-    const QStringList pieces{tr("comparisons %1").arg(Number(counts.comparisons)), changes,
-                             tr("moves %1").arg(Number(counts.moves))};
+    QStringList pieces{tr("comparisons %1").arg(Number(counts.comparisons)), changes,
+                       tr("moves %1").arg(Number(counts.moves))};
+    // The distribution sorts read their items' keys.
+    if (Lane().Source().totals.reads > 0) pieces << tr("reads %1").arg(Number(counts.reads));
     const QFontMetrics metrics(font());
     const int width = this->width() - 2 * kMargin;
     QStringList lines;
@@ -141,21 +147,26 @@ QString RacePanel::StepText() const { return race_ ? StepInWords(Lane(), method_
 QStringList RacePanel::TextLines() const
 {
     if (!race_) return {};
+    const QFontMetrics metrics(font());
+    const int width = this->width() - 2 * kMargin;
     QStringList lines = CountsLines(Lane().CountsDone());
-    lines << ProgressText();
+    lines << Wrapped(ProgressText(), metrics, width, 2);
     const int left = std::max(1, textLines_ - static_cast<int>(lines.size()));
-    lines << Wrapped(StepText(), QFontMetrics(font()), width() - 2 * kMargin, left);
+    lines << Wrapped(StepText(), metrics, width, left);
     return lines;
 }
 
 int RacePanel::TextLineCount() const
 {
     if (!race_) return 3;
-    // The counts at their largest, and the longest of the steps in words.
+    // The counts at their largest, the share when it is done, and the longest of the steps
+    // in words.
     const QFontMetrics metrics(font());
+    const int width = this->width() - 2 * kMargin;
+    const QString done = tr("done: %1, %2 steps").arg(Ordinal(13), Number(std::int64_t(Lane().TotalSteps())));
     const QString longStep = tr("exchange: moves %1 from item %2 to item %3").arg("0.523", "2,000", "1,999");
-    const int stepLines = metrics.horizontalAdvance(longStep) <= width() - 2 * kMargin ? 1 : 2;
-    return static_cast<int>(CountsLines(Lane().Source().totals).size()) + 1 + stepLines;
+    return static_cast<int>(CountsLines(Lane().Source().totals).size() + Wrapped(done, metrics, width, 2).size() +
+                            Wrapped(longStep, metrics, width, 2).size());
 }
 
 bool RacePanel::ShowsValues() const { return race_ && race_->NumItems() <= kMostValued; }
@@ -164,7 +175,13 @@ bool RacePanel::ShowsValues() const { return race_ && race_->NumItems() <= kMost
 // written up the bars.
 void RacePanel::Relayout()
 {
-    textLines_ = TextLineCount();
+    // Narrower than the least a panel is given, it is not laid out yet: the lines counted there
+    // would ask for a window too tall.
+    const int lines = width() < minimumSizeHint().width() ? textLines_ : TextLineCount();
+    if (lines != textLines_) {
+        textLines_ = lines;
+        updateGeometry();
+    }
     valueBand_ = 0;
     LayOutAreas();
     if (!ShowsValues()) return;
@@ -175,6 +192,12 @@ void RacePanel::Relayout()
     valuesUpright_ = widest + 2 <= BarEdge(2) - BarEdge(1);
     valueBand_ = valuesUpright_ ? metrics.height() : widest + 4;
     LayOutAreas();
+}
+
+QSize RacePanel::minimumSizeHint() const
+{
+    constexpr int kLeastBars = 24;
+    return {160, kTitleHeight + valueBand_ + kLeastBars + kStripHeight + aside_.height() + 2 + text_.height()};
 }
 
 void RacePanel::UpdateDescription()

@@ -42,7 +42,8 @@ public:
     QString AsideCaption() const;
 
     QSize sizeHint() const override { return {420, 300}; }
-    QSize minimumSizeHint() const override { return {160, 170}; }
+    // Room for the text at this width, and a few pixels of bars.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -25,11 +25,14 @@ namespace {
 
 constexpr int kFrameMilliseconds = 16;
 
-// "two" to "seven": how many methods race.
+// "two" to "thirteen": how many methods race.
 QString NumberWord(std::size_t n)
 {
-    static const char* const words[] = {"two", "three", "four", "five", "six", "seven"};
-    return n >= 2 && n <= 7 ? QString(words[n - 2]) : QString::number(n);
+    static const char* const words[] = {QT_TR_NOOP("two"),    QT_TR_NOOP("three"),  QT_TR_NOOP("four"),
+                                        QT_TR_NOOP("five"),   QT_TR_NOOP("six"),    QT_TR_NOOP("seven"),
+                                        QT_TR_NOOP("eight"),  QT_TR_NOOP("nine"),   QT_TR_NOOP("ten"),
+                                        QT_TR_NOOP("eleven"), QT_TR_NOOP("twelve"), QT_TR_NOOP("thirteen")};
+    return n >= 2 && n <= 13 ? RaceWindow::tr(words[n - 2]) : QString::number(n);
 }
 
 // What the marks on the bars mean, in their colours.

@@ -47,6 +47,8 @@ public:
             case Kind::Moved:
                 return tr("moves %1 from item %2 to item %3")
                     .arg(Value(step.second), Item(step.first), Item(step.second));
+            case Kind::Read:
+                return tr("reads %1").arg(ValueAndPlace(step.first));
         }
         return {};
     }

@@ -35,6 +35,20 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
     }
 }
 
+// Items lo to hi sorted in place by insertion, as the parts of other sorts are: each item
+// moves down by exchanges while the one before it, within the range, is greater.
+template <SortObserver Observer>
+inline void InsertionSortRange(Items theArray, Index lo, Index hi, Observer& observer)
+{
+    for (Index i = lo + 1; i <= hi; ++i) {
+        for (Index j = i; j > lo; --j) {
+            observer.Compared(j, j - 1);
+            if (!(theArray[j] < theArray[j - 1])) break;
+            Swap(theArray, j, j - 1, observer);
+        }
+    }
+}
+
 // The fast form makes the same passes and moves each item down past the same neighbours,
 // the greater ones; since the exchanges only carry the inserted item down, it moves those
 // neighbours up one place each and writes the item once, where the exchanges leave it.

@@ -5,16 +5,25 @@
 #include "sorting/swap.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace sorting {
 
 namespace quick {
 
-// Items lo to hi, still to sort.
+// Items lo to hi, still to sort, and how deep in the partitions they lie: the parts of a
+// partition stand one less deep than it.
 struct Part {
     Index lo;
     Index hi;
+    int depth;
+};
+
+// Where a partition leaves its two parts: lo to leftHi, and rightLo to hi.
+struct Split {
+    Index leftHi;
+    Index rightLo;
 };
 
 // The textbook partition around the last item: the items no greater than it gather at the
@@ -35,6 +44,30 @@ inline Index Partition(Items theArray, Index lo, Index hi, Observer& observer)
     return i + 1;
 }
 
+// Sorts the parts, from the whole array down: `split(part)` partitions a part of two items or
+// more and says where its two parts lie, or sorts it whole and says nothing. The left part is
+// sorted first; the right parts of two items or more wait in a list on the heap, not in nested
+// calls, so that items in order, where every partition peels off one item and costs a
+// comparison with each of the others, sort without running out of stack.
+template <typename SplitPart>
+inline void SortParts(Items theArray, int depth, SplitPart split)
+{
+    std::vector<Part> waiting;
+    Part part{1, NumItems(theArray), depth};
+    for (;;) {
+        if (part.lo < part.hi) {
+            if (const std::optional<Split> parts = split(part)) {
+                if (parts->rightLo < part.hi) waiting.push_back({parts->rightLo, part.hi, part.depth - 1});
+                part = {part.lo, parts->leftHi, part.depth - 1};
+                continue;
+            }
+        }
+        if (waiting.empty()) return;
+        part = waiting.back();
+        waiting.pop_back();
+    }
+}
+
 }  // namespace quick
 
 // The most memory the parts waiting to be sorted can take: each waits with two items or more
@@ -46,26 +79,14 @@ constexpr std::uint64_t QuickStackBytes(Index numItems)
 }
 
 // Partitions with the last item as pivot, then sorts the left part before the right one;
-// parts of fewer than two items need nothing. The right parts wait in a list on the heap, not
-// in nested calls, so that items in order, where every partition peels off one item and costs
-// a comparison with each of the others, sort without running out of stack.
+// parts of fewer than two items need nothing.
 template <SortObserver Observer>
 SORTING_HOT_LOOP void QuickSort(Items theArray, Observer& observer)
 {
-    std::vector<quick::Part> waiting;
-    quick::Part part{1, NumItems(theArray)};
-    for (;;) {
-        if (part.lo < part.hi) {
-            const Index p = quick::Partition(theArray, part.lo, part.hi, observer);
-            if (p + 1 < part.hi) waiting.push_back({p + 1, part.hi});
-            part.hi = p - 1;
-        } else if (waiting.empty()) {
-            return;
-        } else {
-            part = waiting.back();
-            waiting.pop_back();
-        }
-    }
+    quick::SortParts(theArray, 0, [&](const quick::Part& part) {
+        const Index p = quick::Partition(theArray, part.lo, part.hi, observer);
+        return std::optional<quick::Split>({p - 1, p + 1});
+    });
 }
 
 }  // namespace sorting

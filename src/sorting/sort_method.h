@@ -2,12 +2,18 @@
 
 #include "platform/rgb.h"
 #include "sorting/bubble_sort.h"
+#include "sorting/bucket_sort.h"
 #include "sorting/heap_sort.h"
 #include "sorting/insertion_sort.h"
+#include "sorting/intro_sort.h"
+#include "sorting/median_quick_sort.h"
 #include "sorting/merge_sort.h"
+#include "sorting/natural_merge_sort.h"
 #include "sorting/quick_sort.h"
+#include "sorting/radix_sort.h"
 #include "sorting/selection_sort.h"
 #include "sorting/shell_sort.h"
+#include "sorting/three_way_quick_sort.h"
 
 #include <array>
 #include <cstdint>
@@ -17,18 +23,39 @@
 namespace sorting {
 
 // The window's four methods first, in its list's order, so that a list index is a method.
-enum class SortMethod { Selection, Insertion, Bubble, Merge, Shell, Heap, Quick };
+enum class SortMethod {
+    Selection,
+    Insertion,
+    Bubble,
+    Merge,
+    Shell,
+    Heap,
+    Quick,
+    MedianQuick,
+    ThreeWayQuick,
+    Intro,
+    NaturalMerge,
+    Radix,
+    Bucket
+};
+
+// The families of methods: those of one family share a colour in a chart, each with a line of
+// its own, and stand together in a menu.
+enum class Family { Insertion, Selection, Exchange, Quick, Merge, Distribution };
+enum class Line { Solid, Dashed, Dotted, DashDotted };
 
 // What the programs know of a method beside its sort.
 struct MethodFacts {
     SortMethod method;
-    std::string_view key;                         // as a command line names it: "quick"
-    std::string_view name;                        // as a report and a panel name it: "Quick"
-    bool inWindow;                                // the window's list offers it
-    bool stable;                                  // equal items always keep their order
-    bool merges;                                  // it changes the items by merges, not exchanges
+    std::string_view key;   // as a command line names it: "quick"
+    std::string_view name;  // as a report and a panel name it: "Quick"
+    bool inWindow;          // the window's list offers it
+    bool stable;            // equal items always keep their order
+    bool merges;            // it changes the items by merges, not exchanges
+    Family family;
     std::uint64_t (*extraBytes)(Index numItems);  // the memory it needs beside the items, at the most
-    platform::Colour colour;                      // its line in the growth chart
+    platform::Colour colour;                      // its family's colour in the growth chart
+    Line line;                                    // and its own line there
     std::string_view description;                 // one line, for the help and the manual
 };
 
@@ -40,30 +67,53 @@ struct MethodRow {
 
 constexpr std::uint64_t NoExtraBytes(Index) { return 0; }
 
+inline constexpr platform::Colour kBlue = platform::RGB(31, 119, 180), kGreen = platform::RGB(44, 160, 44),
+                                  kRed = platform::RGB(214, 39, 40), kPurple = platform::RGB(148, 103, 189),
+                                  kPink = platform::RGB(227, 119, 194), kOrange = platform::RGB(230, 110, 0);
+
 // The method table, in the order of SortMethod: one row a method, its facts and its sort.
 // A new method is its header, its name in SortMethod, its row here, and its tests.
 inline constexpr std::tuple kMethodTable{
-    MethodRow{MethodFacts{SortMethod::Selection, "selection", "Selection", true, false, false, NoExtraBytes,
-                          platform::RGB(31, 119, 180), "picks the smallest item left and exchanges it into place"},
+    MethodRow{MethodFacts{SortMethod::Selection, "selection", "Selection", true, false, false, Family::Selection,
+                          NoExtraBytes, kBlue, Line::Solid, "picks the smallest item left and exchanges it into place"},
               [](Items a, auto& observer) { SelectionSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Insertion, "insertion", "Insertion", true, true, false, NoExtraBytes,
-                          platform::RGB(44, 160, 44), "moves each item down past the greater items before it"},
+    MethodRow{MethodFacts{SortMethod::Insertion, "insertion", "Insertion", true, true, false, Family::Insertion,
+                          NoExtraBytes, kGreen, Line::Solid, "moves each item down past the greater items before it"},
               [](Items a, auto& observer) { InsertionSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Bubble, "bubble", "Bubble", true, true, false, NoExtraBytes,
-                          platform::RGB(214, 39, 40), "exchanges neighbours out of order, pass after pass"},
+    MethodRow{MethodFacts{SortMethod::Bubble, "bubble", "Bubble", true, true, false, Family::Exchange, NoExtraBytes,
+                          kRed, Line::Solid, "exchanges neighbours out of order, pass after pass"},
               [](Items a, auto& observer) { BubbleSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Merge, "merge", "Merge", true, false, true, MergeScratchBytes,
-                          platform::RGB(148, 103, 189), "merges neighbouring runs of 1, 2, 4, ... items, bottom up"},
+    MethodRow{MethodFacts{SortMethod::Merge, "merge", "Merge", true, false, true, Family::Merge, MergeScratchBytes,
+                          kPurple, Line::Solid, "merges neighbouring runs of 1, 2, 4, ... items, bottom up"},
               [](Items a, auto& observer) { MergeSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Shell, "shell", "Shell", false, false, false, NoExtraBytes,
-                          platform::RGB(255, 127, 14), "insertion sort of items h apart, for h = ..., 13, 4, 1"},
+    MethodRow{MethodFacts{SortMethod::Shell, "shell", "Shell", false, false, false, Family::Insertion, NoExtraBytes,
+                          kGreen, Line::Dashed, "insertion sort of items h apart, for h = ..., 13, 4, 1"},
               [](Items a, auto& observer) { ShellSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Heap, "heap", "Heap", false, false, false, NoExtraBytes,
-                          platform::RGB(140, 86, 75), "builds a heap, then takes its largest item off, one by one"},
+    MethodRow{MethodFacts{SortMethod::Heap, "heap", "Heap", false, false, false, Family::Selection, NoExtraBytes, kBlue,
+                          Line::Dashed, "builds a heap, then takes its largest item off, one by one"},
               [](Items a, auto& observer) { HeapSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Quick, "quick", "Quick", false, false, false, QuickStackBytes,
-                          platform::RGB(227, 119, 194), "partitions around the last item, then sorts each part"},
+    MethodRow{MethodFacts{SortMethod::Quick, "quick", "Quick", false, false, false, Family::Quick, QuickStackBytes,
+                          kPink, Line::Solid, "partitions around the last item, then sorts each part"},
               [](Items a, auto& observer) { QuickSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::MedianQuick, "median-quick", "Median quick", false, false, false, Family::Quick,
+                          QuickStackBytes, kPink, Line::Dashed, "quick sort around the median of three items"},
+              [](Items a, auto& observer) { MedianQuickSort(a, observer); }},
+    MethodRow{
+        MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", "3-way quick", false, false, false, Family::Quick,
+                    QuickStackBytes, kPink, Line::Dotted, "parts into less than, equal to and greater than the pivot"},
+        [](Items a, auto& observer) { ThreeWayQuickSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Intro, "intro", "Intro", false, false, false, Family::Quick, QuickStackBytes,
+                          kPink, Line::DashDotted, "median quick, small parts by insertion, heap when too deep"},
+              [](Items a, auto& observer) { IntroSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::NaturalMerge, "natural-merge", "Natural merge", false, true, true, Family::Merge,
+                          NaturalMergeBytes, kPurple, Line::Dashed, "merges the runs the items already stand in"},
+              [](Items a, auto& observer) { NaturalMergeSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Radix, "radix", "Radix", false, true, false, Family::Distribution, RadixBytes,
+                          kOrange, Line::Solid, "four passes by one byte of each item, with no comparison"},
+              [](Items a, auto& observer) { RadixSort(a, observer); }},
+    MethodRow{MethodFacts{SortMethod::Bucket, "bucket", "Bucket", false, true, false, Family::Distribution, BucketBytes,
+                          kOrange, Line::Dashed, "a bucket for each share of the largest, then insertion"},
+              [](Items a, auto& observer) { BucketSort(a, observer); }},
 };
 
 inline constexpr std::array kMethodFacts =
@@ -81,8 +131,8 @@ constexpr const MethodFacts& Facts(SortMethod method) { return kMethodFacts[stat
 constexpr std::string_view MethodName(SortMethod method) { return Facts(method).name; }
 constexpr std::string_view MethodKey(SortMethod method) { return Facts(method).key; }
 
-// The memory a method needs beyond the items, at the most: merge sort's scratch array, quick
-// sort's parts waiting to be sorted.
+// The memory a method needs beyond the items, at the most: a scratch area, the parts waiting
+// to be sorted.
 constexpr std::uint64_t ExtraBytes(SortMethod method, Index numItems) { return Facts(method).extraBytes(numItems); }
 
 namespace method_table {

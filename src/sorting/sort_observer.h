@@ -34,7 +34,8 @@ constexpr Index ScratchEntry(Index place) { return -1 - place; }
 //   reads it, scratch entries where a merge compares its copies);
 // - Swapped(i, j): an exchange of items i and j, three moves;
 // - Moved(from, to): one item copied from a place to another, such as into a scratch area;
-// - Merged(lo, mid, hi): a merge of lo..mid with mid + 1..hi has ended, its moves heard.
+// - Merged(lo, mid, hi): a merge of lo..mid with mid + 1..hi has ended, its moves heard;
+// - Read(i): item i read for what it is, not compared (a distribution sort's key).
 template <typename T>
 concept SortObserver = requires(T observer, Index i)
 {
@@ -42,6 +43,7 @@ concept SortObserver = requires(T observer, Index i)
     observer.Swapped(i, i);
     observer.Moved(i, i);
     observer.Merged(i, i, i);
+    observer.Read(i);
 };
 
 // Hears every step and does nothing with it: an observer that wants only some of the steps
@@ -51,6 +53,7 @@ struct IgnoresSteps {
     void Swapped(Index, Index) {}
     void Moved(Index, Index) {}
     void Merged(Index, Index, Index) {}
+    void Read(Index) {}
 };
 
 // Nobody watches: the sorts then take their fast forms.

@@ -4,6 +4,7 @@
 #include "race/race.h"
 #include "race/race_options.h"
 #include "sorting/initial_order.h"
+#include "support/method_names.h"
 
 #include <gtest/gtest.h>
 
@@ -15,50 +16,28 @@ using sorting::SortMethod;
 
 namespace {
 
-// The items a sort really holds at each step where they can be seen: at each comparison, and
-// after each exchange and each merge. Steps are counted as the comparison tool counts them.
+// The items a sort really holds after each step where they can be seen: each comparison,
+// read and move, and each exchange's last move. Steps are counted as the comparison tool
+// counts them.
 class Snapshots : public sorting::IgnoresSteps {
 public:
-    explicit Snapshots(std::span<const float> items) : items_(items) { Keep(); }
+    explicit Snapshots(std::span<const float> items) : items_(items) { Keep(0); }
 
-    void Compared(sorting::Index, sorting::Index) { pending_.emplace_back(items_.begin(), items_.end()); }
-    void Swapped(sorting::Index, sorting::Index)
-    {
-        Settle(1);
-        steps_ += 3;
-        Keep();
-    }
-    void Merged(sorting::Index lo, sorting::Index, sorting::Index hi)
-    {
-        // The merge copied its items out before the first of its comparisons, and moved one
-        // item back after each.
-        steps_ += static_cast<std::uint64_t>(hi - lo + 1);
-        Settle(2);
-        Keep();
-    }
-    // The comparisons after the last change, and the items at the end.
-    void End()
-    {
-        Settle(1);
-        Keep();
-    }
+    void Compared(sorting::Index, sorting::Index) { Keep(1); }
+    void Read(sorting::Index) { Keep(1); }
+    void Moved(sorting::Index, sorting::Index) { Keep(1); }
+    void Swapped(sorting::Index, sorting::Index) { Keep(3); }
 
     std::vector<std::pair<std::uint64_t, std::vector<float>>> seen;
 
 private:
-    // The comparisons heard since the last change, each `apart` steps after the one before.
-    void Settle(std::uint64_t apart)
+    void Keep(std::uint64_t steps)
     {
-        for (auto& items : pending_) {
-            seen.emplace_back(steps_, std::move(items));
-            steps_ += apart;
-        }
-        pending_.clear();
+        steps_ += steps;
+        seen.emplace_back(steps_, std::vector<float>(items_.begin(), items_.end()));
     }
-    void Keep() { seen.emplace_back(steps_, std::vector<float>(items_.begin(), items_.end())); }
 
     std::span<const float> items_;
-    std::vector<std::vector<float>> pending_;
     std::uint64_t steps_ = 0;
 };
 
@@ -66,7 +45,6 @@ std::vector<std::pair<std::uint64_t, std::vector<float>>> Watched(SortMethod met
 {
     Snapshots snapshots(items);
     sorting::Sort(method, items, snapshots);
-    snapshots.End();
     return snapshots.seen;
 }
 
@@ -88,7 +66,7 @@ class EveryMethodAndOrder : public testing::TestWithParam<Case> {};
 std::string CaseName(const testing::TestParamInfo<Case>& info)
 {
     std::string name =
-        std::string(sorting::MethodName(info.param.method)) + "_" + std::string(sorting::OrderName(info.param.order));
+        testing_support::TestName(info.param.method) + "_" + std::string(sorting::OrderName(info.param.order));
     std::erase(name, '-');
     return name;
 }
@@ -134,6 +112,7 @@ public:
     using Kind = race::StepSeen::Kind;
 
     void Compared(sorting::Index a, sorting::Index b) { steps.push_back({Kind::Compared, Place(a), Place(b)}); }
+    void Read(sorting::Index i) { steps.push_back({Kind::Read, Place(i), Place(i)}); }
     void Swapped(sorting::Index i, sorting::Index j)
     {
         for (Kind part : {Kind::Held, Kind::Shifted, Kind::Put}) steps.push_back({part, Place(i), Place(j)});
@@ -181,6 +160,7 @@ TEST_P(EveryMethodAndOrder, EachStepMarksTheItemsTheSortTouchedAndUndoesExactly)
             ASSERT_EQ(replay.CountsDone().moves, counts.moves);
             ASSERT_EQ(replay.CountsDone().exchanges, counts.exchanges);
             ASSERT_EQ(replay.CountsDone().merges, counts.merges);
+            ASSERT_EQ(replay.CountsDone().reads, counts.reads);
             ASSERT_EQ(replay.LastStep(), step);
         }
         // And in leaps both ways.
@@ -197,7 +177,7 @@ TEST_P(EveryMethodAndOrder, EachStepMarksTheItemsTheSortTouchedAndUndoesExactly)
 TEST_P(EveryMethodAndOrder, TheTotalsAreTheComparisonToolsCounts)
 {
     const compare::CompareOptions options = compare::ParseOptions(
-        {"--methods", std::string(sorting::MethodName(GetParam().method)), "--orders",
+        {"--methods", std::string(sorting::MethodKey(GetParam().method)), "--orders",
          std::string(sorting::OrderName(GetParam().order)), "--counts", "300", "--seed", "9", "--repeat", "1"});
     const auto measured = compare::Comparison(options, platform::Timer).Run();
     ASSERT_EQ(measured.size(), 1u);
@@ -208,10 +188,11 @@ TEST_P(EveryMethodAndOrder, TheTotalsAreTheComparisonToolsCounts)
     EXPECT_EQ(totals.exchanges, measured[0].counts.exchanges);
     EXPECT_EQ(totals.merges, measured[0].counts.merges);
     EXPECT_EQ(totals.moves, measured[0].counts.moves);
+    EXPECT_EQ(totals.reads, measured[0].counts.reads);
 
     replay.Advance(replay.TotalSteps() / 2);
     const sorting::SortCounts half = replay.CountsDone();
-    EXPECT_EQ(static_cast<std::uint64_t>(half.comparisons + half.moves), replay.StepsDone());
+    EXPECT_EQ(static_cast<std::uint64_t>(half.comparisons + half.moves + half.reads), replay.StepsDone());
     replay.Advance(replay.TotalSteps());
     EXPECT_TRUE(replay.Finished());
     const sorting::SortCounts done = replay.CountsDone();
@@ -219,6 +200,7 @@ TEST_P(EveryMethodAndOrder, TheTotalsAreTheComparisonToolsCounts)
     EXPECT_EQ(done.exchanges, totals.exchanges);
     EXPECT_EQ(done.merges, totals.merges);
     EXPECT_EQ(done.moves, totals.moves);
+    EXPECT_EQ(done.reads, totals.reads);
     EXPECT_TRUE(std::is_sorted(replay.Items().begin() + 1, replay.Items().end()));
 }
 
@@ -342,7 +324,7 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
     EXPECT_EQ(race::ParseRaceOptions({"--items", "300"}).items, race::ItemsAsked{300});
     EXPECT_EQ(race::ParseRaceOptions({}).methods,
               std::vector(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
-    EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).methods.size(), 7u);
+    EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).methods.size(), sorting::kAllMethods.size());
     EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).methods,
               (std::vector{SortMethod::Quick, SortMethod::Heap}));
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},

@@ -1,4 +1,5 @@
 #include "sorting/sort_method.h"
+#include "support/method_names.h"
 #include "support/recording_observer.h"
 
 #include <gtest/gtest.h>
@@ -46,14 +47,18 @@ TEST_P(EverySort, SortsAsTheStableSortDoesAndLeavesElementZero)
 {
     std::mt19937 engine(7);
     for (int size : {2, 3, 4, 5, 7, 8, 9, 10, 13, 16, 17, 31, 40, 64, 100, 257}) {
-        for (int round = 0; round < 4; ++round) {
+        for (int round = 0; round < 5; ++round) {
             std::vector<float> items(static_cast<std::size_t>(size));
             // Few distinct values on the second round, so that equal items meet; zeros of
-            // both signs, equal but for their bits, on the fourth.
+            // both signs, equal but for their bits, on the fourth; numbers such as a class
+            // types, up to the largest an item may be, on the fifth.
             std::uniform_int_distribution<int> pick(0, round == 1 || round == 3 ? 3 : 1 << 20);
             for (float& x : items) x = static_cast<float>(pick(engine)) / (1 << 20);
             if (round == 3)
                 for (float& x : items) x = x == 0 ? (pick(engine) % 2 ? -0.0f : 0.0f) : x;
+            constexpr float kTyped[] = {0, 1, 2, 5, 7, 9, 12.5f, 100, 2.5e6f, 3.4e38f};
+            if (round == 4)
+                for (float& x : items) x = kTyped[pick(engine) % 10];
             std::vector<float> theArray = WithElementZero(items);
             SortRecorded(GetParam(), theArray);
             std::stable_sort(items.begin(), items.end());
@@ -63,7 +68,7 @@ TEST_P(EverySort, SortsAsTheStableSortDoesAndLeavesElementZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, EverySort, testing::ValuesIn(sorting::kAllMethods),
-                         [](const auto& info) { return std::string(sorting::MethodName(info.param)); });
+                         [](const auto& info) { return testing_support::TestName(info.param); });
 
 // Rules that the three exchange sorts share.
 class ExchangeSort : public testing::TestWithParam<SortMethod> {};
@@ -84,7 +89,7 @@ TEST_P(ExchangeSort, ChangesItemsOnlyByExchanges)
 
 INSTANTIATE_TEST_SUITE_P(Methods, ExchangeSort,
                          testing::Values(SortMethod::Selection, SortMethod::Insertion, SortMethod::Bubble),
-                         [](const auto& info) { return std::string(sorting::MethodName(info.param)); });
+                         [](const auto& info) { return testing_support::TestName(info.param); });
 
 // Insertion and bubble exchange once per inversion, and only then.
 class InversionSort : public testing::TestWithParam<SortMethod> {};
@@ -120,7 +125,7 @@ TEST_P(InversionSort, ReverseOrderNeedsNTimesNMinusOneOverTwo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, InversionSort, testing::Values(SortMethod::Insertion, SortMethod::Bubble),
-                         [](const auto& info) { return std::string(sorting::MethodName(info.param)); });
+                         [](const auto& info) { return testing_support::TestName(info.param); });
 
 TEST(SelectionSort, SwapsOncePerPassEvenInPlace)
 {

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/insertion_sort.h"
+#include "sorting/sort_observer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace sorting {
+
+namespace bucket {
+
+// The bucket of an item among `buckets`: the share of the largest item it is, at most the
+// last; every item in the first where the largest is 0.
+inline std::uint32_t Of(float item, float largest, Index buckets)
+{
+    if (!(largest > 0)) return 0;
+    const auto share = static_cast<Index>(static_cast<double>(buckets) * item / largest);
+    return static_cast<std::uint32_t>(std::clamp<Index>(share, 0, buckets - 1));
+}
+
+}  // namespace bucket
+
+// The scratch area, each copy's bucket, where each bucket ends, and the copies' order.
+constexpr std::uint64_t BucketBytes(Index numItems)
+{
+    return numItems < 1 ? 0 : (static_cast<std::uint64_t>(numItems) + 2) * (sizeof(float) + 3 * sizeof(std::uint32_t));
+}
+
+// As many buckets as items, each for an equal share of the values up to the largest item: the
+// largest is found (a read of each item), the items are copied, in the array's order, into
+// their buckets in a scratch area, then written back bucket after bucket, and each bucket's
+// stretch of the array is sorted by insertion. Equal items keep their order.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
+{
+    const auto numItems = NumItems(theArray);
+    if (numItems < 1) return;
+    float largest = theArray[1];
+    for (Index i = 1; i <= numItems; ++i) {
+        observer.Read(i);
+        largest = theArray[i] > largest ? theArray[i] : largest;
+    }
+    const auto size = static_cast<std::size_t>(numItems) + 2;
+    const auto scratch = std::make_unique_for_overwrite<float[]>(size);
+    std::vector<std::uint32_t> bucketOf(size), end(size), order(size);
+    for (Index i = 1; i <= numItems; ++i) {
+        scratch[i] = theArray[i];
+        observer.Moved(i, ScratchPlace(i));
+        bucketOf[i] = bucket::Of(theArray[i], largest, numItems);
+        ++end[bucketOf[i] + 1];
+    }
+    end[0] = 1;
+    for (std::size_t b = 1; b < size; ++b) end[b] += end[b - 1];
+    // The copies bucket by bucket, each bucket in the order its items came: end[b] goes on
+    // from where bucket b begins to where the next one does.
+    for (Index i = 1; i <= numItems; ++i) order[end[bucketOf[i]]++] = static_cast<std::uint32_t>(i);
+    for (Index k = 1; k <= numItems; ++k) {
+        theArray[k] = scratch[order[k]];
+        observer.Moved(ScratchPlace(order[k]), k);
+    }
+    for (Index b = 0; b < numItems; ++b)
+        InsertionSortRange(theArray, b == 0 ? 1 : end[std::size_t(b) - 1], Index(end[std::size_t(b)]) - 1, observer);
+}
+
+}  // namespace sorting

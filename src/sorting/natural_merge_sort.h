@@ -1,0 +1,89 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/sort_observer.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace sorting {
+
+namespace natural_merge {
+
+// Merges the runs lo..mid and mid + 1..hi: the left run is copied out, then the places are
+// filled from the left, each with the smaller of the next right item and the next copy, the
+// copy where they are equal, so that equal items keep their order. Once the copies are used
+// up, the rest of the right run already stands in place.
+template <SortObserver Observer>
+inline void MergeRuns(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
+{
+    for (Index k = lo; k <= mid; ++k) {
+        scratch[k] = theArray[k];
+        observer.Moved(k, ScratchPlace(k));
+    }
+    Index i = lo, j = mid + 1, k = lo;
+    for (; i <= mid && j <= hi; ++k) {
+        observer.Compared(j, ScratchPlace(i));
+        if (theArray[j] < scratch[i]) {
+            theArray[k] = theArray[j];
+            observer.Moved(j++, k);
+        } else {
+            theArray[k] = scratch[i];
+            observer.Moved(ScratchPlace(i++), k);
+        }
+    }
+    for (; i <= mid; ++i, ++k) {
+        theArray[k] = scratch[i];
+        observer.Moved(ScratchPlace(i), k);
+    }
+    observer.Merged(lo, mid, hi);
+}
+
+// Where the runs already in order begin: a run ends at i where item i + 1 is less than item i.
+template <SortObserver Observer>
+inline std::vector<Index> RunStarts(Items theArray, Observer& observer)
+{
+    const Index numItems = NumItems(theArray);
+    std::vector<Index> starts{1};
+    for (Index i = 1; i <= numItems - 1; ++i) {
+        observer.Compared(i + 1, i);
+        if (theArray[i + 1] < theArray[i]) starts.push_back(i + 1);
+    }
+    return starts;
+}
+
+}  // namespace natural_merge
+
+// The memory beside the items at the most: the scratch area and the starts of the runs, for
+// this pass and the next.
+constexpr std::uint64_t NaturalMergeBytes(Index numItems)
+{
+    return numItems < 1 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * (sizeof(float) + 2 * sizeof(Index));
+}
+
+// Finds the runs the items already stand in, then merges them pass after pass, the first with
+// the second, the third with the fourth, and so on, a last run without a partner waiting, until
+// one run is left.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void NaturalMergeSort(Items theArray, Observer& observer)
+{
+    const Index numItems = NumItems(theArray);
+    std::vector<Index> starts = natural_merge::RunStarts(theArray, observer);
+    if (starts.size() < 2) return;
+    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    while (starts.size() > 1) {
+        starts.push_back(numItems + 1);  // where the last run ends
+        std::vector<Index> merged;
+        std::size_t r = 0;
+        for (; r + 2 < starts.size(); r += 2) {
+            natural_merge::MergeRuns(theArray, scratch.get(), starts[r], starts[r + 1] - 1, starts[r + 2] - 1,
+                                     observer);
+            merged.push_back(starts[r]);
+        }
+        if (r + 1 < starts.size()) merged.push_back(starts[r]);
+        starts = std::move(merged);
+    }
+}
+
+}  // namespace sorting

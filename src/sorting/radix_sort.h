@@ -1,0 +1,61 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/sort_observer.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+namespace sorting {
+
+namespace radix {
+
+// Non-negative single-precision numbers stand in the order of their 32-bit patterns; -0 is
+// taken as 0.
+inline std::uint32_t Key(float item)
+{
+    const auto bits = std::bit_cast<std::uint32_t>(item);
+    return bits == 0x80000000u ? 0 : bits;
+}
+
+inline std::uint32_t Digit(float item, int shift) { return (Key(item) >> shift) & 0xFFu; }
+
+}  // namespace radix
+
+constexpr std::uint64_t RadixBytes(Index numItems)
+{
+    return numItems < 1 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * sizeof(float);
+}
+
+// Four passes, one byte of the pattern each, the least significant first: a pass reads every
+// item's byte to count how many items have each, then moves every item, in the array's order,
+// to its place in a scratch area, then copies the scratch area back. No comparison at all.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void RadixSort(Items theArray, Observer& observer)
+{
+    const Index numItems = NumItems(theArray);
+    if (numItems < 1) return;
+    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    for (int shift = 0; shift < 32; shift += 8) {
+        std::array<Index, 256> next{};  // where the next item of each byte goes
+        for (Index i = 1; i <= numItems; ++i) {
+            observer.Read(i);
+            ++next[radix::Digit(theArray[i], shift)];
+        }
+        for (Index digit = 0, place = 1; digit < 256; ++digit) place += std::exchange(next[digit], place);
+        for (Index i = 1; i <= numItems; ++i) {
+            const Index to = next[radix::Digit(theArray[i], shift)]++;
+            scratch[to] = theArray[i];
+            observer.Moved(i, ScratchPlace(to));
+        }
+        for (Index k = 1; k <= numItems; ++k) {
+            theArray[k] = scratch[k];
+            observer.Moved(ScratchPlace(k), k);
+        }
+    }
+}
+
+}  // namespace sorting

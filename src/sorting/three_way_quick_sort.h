@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sorting/hot_loop.h"
+#include "sorting/quick_sort.h"
+#include "sorting/sort_observer.h"
+#include "sorting/swap.h"
+
+namespace sorting {
+
+namespace quick {
+
+// Parts items lo to hi into those less than the first item, those equal to it, and those
+// greater: lt..gt hold the equal ones at the end, and a(lt) is always the pivot's value.
+template <SortObserver Observer>
+inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& observer)
+{
+    Index lt = lo, gt = hi, i = lo + 1;
+    while (i <= gt) {
+        observer.Compared(i, lt);
+        if (theArray[i] < theArray[lt]) {
+            Swap(theArray, lt, i, observer);
+            ++lt;
+            ++i;
+            continue;
+        }
+        observer.Compared(lt, i);
+        if (theArray[lt] < theArray[i]) {
+            if (i != gt) Swap(theArray, i, gt, observer);
+            --gt;
+        } else {
+            ++i;
+        }
+    }
+    return {lt - 1, gt + 1};
+}
+
+}  // namespace quick
+
+// Quick sort that sets the items equal to the pivot apart once and for all: on few distinct
+// values the parts shrink by whole groups of equal items.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void ThreeWayQuickSort(Items theArray, Observer& observer)
+{
+    quick::SortParts(theArray, 0, [&](const quick::Part& part) {
+        return std::optional(quick::ThreeWayPartition(theArray, part.lo, part.hi, observer));
+    });
+}
+
+}  // namespace sorting
