@@ -32,10 +32,10 @@ Comparison::Comparison(CompareOptions options, Clock clock, SortRun sort)
 {
 }
 
-void Comparison::TableSort(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter)
+void Comparison::TableSort(sorting::SortMethod method, sorting::Items items, CountingRun* counting)
 {
     sorting::NoObserver plain;
-    counter ? sorting::Sort(method, items, *counter) : sorting::Sort(method, items, plain);
+    counting ? sorting::Sort(method, items, *counting) : sorting::Sort(method, items, plain);
 }
 
 void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
@@ -44,7 +44,8 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
     const std::int32_t largest = options_.counts.back();
     std::uint64_t extra = 0;
     for (sorting::SortMethod method : options_.methods) extra = std::max(extra, sorting::ExtraBytes(method, largest));
-    const std::uint64_t bytes = 2 * sorting::ItemsBytes(largest) + extra;
+    // The counting run follows the items' origins too.
+    const std::uint64_t bytes = 2 * sorting::ItemsBytes(largest) + extra + sorting::Origins::Bytes(largest);
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
@@ -95,11 +96,12 @@ Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& i
     result.countingSeconds = std::numeric_limits<double>::infinity();
     for (int run = 0; run < countingRuns; ++run) {
         work = items;
-        sorting::CountingObserver counter;
+        CountingRun counting(work.size());
         const double start = clock_();
-        sort_(plan.method, work, &counter);
+        sort_(plan.method, work, &counting);
         result.countingSeconds = std::min(result.countingSeconds, clock_() - start);
-        result.counts = counter.counts;
+        result.counts = counting.counts;
+        result.stable = counting.origins.KeptOrderOfEquals(work);
     }
     result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
     result.wholeSeconds = clock_() - begun;

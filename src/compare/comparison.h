@@ -5,6 +5,7 @@
 #include "platform/available_memory.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
+#include "sorting/stability.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@ struct Measurement {
     double seconds;  // the best of the timed runs, the sort alone
     sorting::SortCounts counts;
     bool inOrder;
+    std::optional<bool> stable{};     // whether equal items kept their order; none where none are equal
     double countingSeconds = 0;       // how long the counting run took, for the estimates
     double wholeSeconds = 0;          // how long the row took: its timed runs and its counting run
     std::optional<double> skipped{};  // the run was not made: how long it would have taken
@@ -37,6 +39,25 @@ struct RunPlan {
     std::int32_t count;
     int repeats;      // the timed runs it makes, at the most
     double estimate;  // seconds, its timed runs and its counting run together
+};
+
+// A counting run: its work counted, and the items followed, to tell whether equal ones kept
+// their order.
+struct CountingRun : sorting::CountingObserver {
+    explicit CountingRun(std::size_t size) : origins(size) {}
+
+    void Swapped(sorting::Index i, sorting::Index j)
+    {
+        CountingObserver::Swapped(i, j);
+        origins.Swapped(i, j);
+    }
+    void Moved(sorting::Index from, sorting::Index to)
+    {
+        CountingObserver::Moved(from, to);
+        origins.Moved(from, to);
+    }
+
+    sorting::Origins origins;
 };
 
 // Hears of a comparison's work as it goes, on the thread that runs it.
@@ -58,11 +79,11 @@ public:
 class Comparison {
 public:
     using Clock = double (*)();
-    // How a run sorts: with nobody watching, or counting into `counter` where it is given.
-    using SortRun = void (*)(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter);
+    // How a run sorts: with nobody watching, or counting into `counting` where it is given.
+    using SortRun = void (*)(sorting::SortMethod method, sorting::Items items, CountingRun* counting);
 
     // The method table's sorts, as every run but a test's sorts.
-    static void TableSort(sorting::SortMethod method, sorting::Items items, sorting::CountingObserver* counter);
+    static void TableSort(sorting::SortMethod method, sorting::Items items, CountingRun* counting);
 
     Comparison(CompareOptions options, Clock clock, SortRun sort = TableSort);
 

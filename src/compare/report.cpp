@@ -7,8 +7,9 @@
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, kColumns> kHeadings{"method",    "order",  "count", "seconds",  "comparisons",
-                                                      "exchanges", "merges", "moves", "in order", "reads"};
+constexpr std::array<const char*, kColumns> kHeadings{"method",      "order",     "count",  "seconds",
+                                                      "comparisons", "exchanges", "merges", "moves",
+                                                      "in order",    "reads",     "stable"};
 constexpr const char* kNoteHeading = "note";
 // In CSV the note comes after these, and the columns added since then after it, so that the
 // earlier columns keep their places.
@@ -45,13 +46,15 @@ RowFields Fields(const Measurement& m, bool forCsv)
                                    std::to_string(m.count)};
     if (m.skipped) {
         const std::string none = forCsv ? "" : "-";
-        cells.insert(cells.end(), {forCsv ? "" : "skipped", none, none, none, none, none, none});
+        cells.insert(cells.end(), {forCsv ? "" : "skipped", none, none, none, none, none, none, none});
         return {cells, (forCsv ? "skipped: " : "") + SkipNote(m)};
     }
-    cells.insert(cells.end(),
-                 {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons), std::to_string(m.counts.exchanges),
-                  std::to_string(m.counts.merges), std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO",
-                  std::to_string(m.counts.reads)});
+    cells.insert(cells.end(), {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons),
+                               std::to_string(m.counts.exchanges), std::to_string(m.counts.merges),
+                               std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO", std::to_string(m.counts.reads),
+                               !m.stable   ? "-"
+                               : *m.stable ? "yes"
+                                           : "no"});
     return {cells, ""};
 }
 
@@ -104,7 +107,8 @@ TableLayout LayoutFor(const CompareOptions& options)
                                                     Digits(n),
                                                     Digits(3 * pairs),
                                                     0,
-                                                    Digits(4 * n)};
+                                                    Digits(4 * n),
+                                                    0};
     for (std::size_t c = 0; c < kHeadings.size(); ++c)
         layout.widths[c] = std::max({layout.widths[c], figures[c], std::string(kHeadings[c]).size()});
     return layout;

@@ -9,7 +9,7 @@ namespace compare {
 
 // The table's column widths, fixed before the first row: wide enough for the largest figures
 // that any run of these options can give, so that every row can be written as it comes.
-inline constexpr std::size_t kColumns = 10;  // and the note
+inline constexpr std::size_t kColumns = 11;  // and the note
 
 struct TableLayout {
     std::array<std::size_t, kColumns> widths;
@@ -23,7 +23,8 @@ std::string TableHeading(const TableLayout& layout);
 std::string TableRow(const Measurement& m, const TableLayout& layout);
 
 // The same as CSV; times in seconds with nine decimals, and the note before the columns that
-// came after it (reads).
+// came after it (reads, and whether equal items kept their order: yes, no, or - where no two
+// items are equal).
 std::string CsvHeading();
 std::string CsvRow(const Measurement& m);
 

@@ -6,8 +6,9 @@ namespace race {
 
 static_assert(kMaxItems < 2048, "every element and every scratch entry has a 12-bit code");
 
-Step::Step(Kind kind, sorting::Index a, sorting::Index b)
-    : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift)
+Step::Step(Kind kind, sorting::Index a, sorting::Index b, int line)
+    : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift |
+            static_cast<std::uint32_t>(line & 15) << kLineShift)
 {
 }
 
@@ -51,9 +52,14 @@ public:
     }
     void Merged(sorting::Index, sorting::Index, sorting::Index) { recording_.steps.back().MarkEndOfMerge(); }
     void Read(sorting::Index i) { Add(Step::Kind::Read, i, i); }
+    template <typename... Values>
+    void Line(int line, Values...)
+    {
+        line_ = line;
+    }
 
 private:
-    void Add(Step::Kind kind, sorting::Index a, sorting::Index b) { recording_.steps.emplace_back(kind, a, b); }
+    void Add(Step::Kind kind, sorting::Index a, sorting::Index b) { recording_.steps.emplace_back(kind, a, b, line_); }
     float& At(sorting::Index place)
     {
         return sorting::IsScratch(place) ? scratch_.at(static_cast<std::size_t>(sorting::ScratchEntry(place)))
@@ -63,6 +69,7 @@ private:
     Recording& recording_;
     std::vector<float> items_;
     std::vector<float> scratch_;
+    int line_ = 0;  // the line of the code the steps come from now
 };
 
 }  // namespace

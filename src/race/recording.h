@@ -12,9 +12,10 @@ namespace race {
 // step count in 32.
 inline constexpr std::int32_t kMaxItems = 2000;
 
-// One step of a sort, as the comparison tool counts steps (a comparison, or the move of one
-// item), in four bytes: what it does and the two places it names, each an element of the
-// array or an entry of the sort's scratch area (sorting::ScratchPlace).
+// One step of a sort, as the comparison tool counts steps (a comparison, the move of one item,
+// or the read of one), in four bytes: what it does, the two places it names, each an element
+// of the array or an entry of the sort's scratch area (sorting::ScratchPlace), and the line of
+// the method's code it comes from.
 // - Compare: the two places read.
 // - Hold, Shift, Put: the three moves of an exchange of items a and b: item a is held aside,
 //   item b moves to a, the held item moves to b.
@@ -25,11 +26,13 @@ class Step {
 public:
     enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move, Read };
 
-    Step(Kind kind, sorting::Index a, sorting::Index b);
+    Step(Kind kind, sorting::Index a, sorting::Index b, int line = 0);
 
     Kind What() const { return static_cast<Kind>(bits_ & 7u); }
     sorting::Index A() const { return Place(bits_ >> kAShift); }
     sorting::Index B() const { return Place(bits_ >> kBShift); }
+    // From 1; 0 where the sort named none.
+    int Line() const { return static_cast<int>(bits_ >> kLineShift); }
     // The last move of a merge.
     bool EndsMerge() const { return (bits_ & kEndsMerge) != 0; }
     void MarkEndOfMerge() { bits_ |= kEndsMerge; }
@@ -38,6 +41,7 @@ private:
     static constexpr unsigned kPlaceBits = 12;  // elements 0 to 2047, then as many scratch entries
     static constexpr unsigned kAShift = 4;
     static constexpr unsigned kBShift = kAShift + kPlaceBits;
+    static constexpr unsigned kLineShift = kBShift + kPlaceBits;  // four bits: lines 1 to 15
     static constexpr std::uint32_t kEndsMerge = 8;
 
     static std::uint32_t Code(sorting::Index place);

@@ -5,7 +5,50 @@
 
 namespace race {
 
-Replay::Replay(Recording recording) : recording_(std::move(recording)) { Restart(); }
+Replay::Replay(Recording recording) : recording_(std::move(recording))
+{
+    RankEquals();
+    Restart();
+}
+
+// The items of each value in the order they stood before the sort.
+void Replay::RankEquals()
+{
+    const std::vector<float>& start = recording_.start;
+    std::vector<std::int32_t> byValue(start.size() - 1);
+    for (std::size_t i = 0; i < byValue.size(); ++i) byValue[i] = static_cast<std::int32_t>(i + 1);
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [&](std::int32_t a, std::int32_t b) { return start[std::size_t(a)] < start[std::size_t(b)]; });
+    ranks_.assign(start.size(), -1);
+    const auto value = [&](std::size_t k) { return start[std::size_t(byValue[k])]; };
+    for (std::size_t k = 0; k < byValue.size(); ++k) {
+        const bool first = k == 0 || value(k - 1) != value(k);
+        const bool last = k + 1 == byValue.size() || value(k + 1) != value(k);
+        if (first && last) continue;
+        const int rank = first ? 0 : ranks_[std::size_t(byValue[k - 1])] + 1;
+        ranks_[std::size_t(byValue[k])] = static_cast<std::int8_t>(std::min(rank, 127));
+        hasEquals_ = true;
+    }
+}
+
+std::optional<int> Replay::RankAmongEquals(std::int32_t origin) const
+{
+    const int rank = ranks_[static_cast<std::size_t>(origin)];
+    return rank < 0 ? std::nullopt : std::optional(rank);
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> Replay::EqualsChangedOrder() const
+{
+    for (std::size_t i = 1; i + 1 < items_.size(); ++i)
+        if (items_[i] == items_[i + 1] && ids_[i] > ids_[i + 1]) return std::pair{ids_[i], ids_[i + 1]};
+    return std::nullopt;
+}
+
+std::int32_t& Replay::IdAt(sorting::Index place)
+{
+    return sorting::IsScratch(place) ? scratchIds_[static_cast<std::size_t>(sorting::ScratchEntry(place))]
+                                     : ids_[static_cast<std::size_t>(place)];
+}
 
 void Replay::Restart()
 {
@@ -16,6 +59,10 @@ void Replay::Restart()
     origin_.assign(items_.size(), 0);
     held_ = 0;
     holding_ = false;
+    ids_.resize(items_.size());
+    for (std::size_t i = 0; i < ids_.size(); ++i) ids_[i] = static_cast<std::int32_t>(i);
+    scratchIds_.assign(items_.size(), 0);
+    replacedIds_.assign(recording_.replaced.size(), 0);
     stepsDone_ = 0;
     movesDone_ = 0;
     done_ = {};
@@ -58,6 +105,7 @@ void Replay::MoveItem(sorting::Index from, sorting::Index to)
     if (sorting::IsScratch(to))
         origin_[static_cast<std::size_t>(sorting::ScratchEntry(to))] = static_cast<std::int32_t>(ItemOf(from));
     Write(to, At(from));
+    IdAt(to) = IdAt(from);
     SetVacated(from, true);
     SetVacated(to, false);
 }
@@ -82,6 +130,7 @@ void Replay::Do(const Step& step)
             return;
         case Kind::Hold:
             held_ = At(step.A());
+            heldId_ = IdAt(step.A());
             heldFrom_ = static_cast<std::int32_t>(step.A());
             holding_ = true;
             scratchChanged_ = true;
@@ -89,19 +138,21 @@ void Replay::Do(const Step& step)
             break;
         case Kind::Shift:
             Write(step.A(), At(step.B()));
+            IdAt(step.A()) = IdAt(step.B());
             SetVacated(step.A(), false);
             SetVacated(step.B(), true);
             break;
         case Kind::Put:
             Write(step.B(), held_);
+            IdAt(step.B()) = heldId_;
             holding_ = false;
             scratchChanged_ = true;
             SetVacated(step.B(), false);
             ++done_.exchanges;
             break;
         case Kind::Move:
+            replacedIds_[movesDone_++] = IdAt(step.B());
             MoveItem(step.A(), step.B());
-            ++movesDone_;
             break;
     }
     ++done_.moves;
@@ -127,20 +178,24 @@ void Replay::Undo(const Step& step)
             break;
         case Kind::Shift:
             Write(step.A(), held_);
+            IdAt(step.A()) = heldId_;
             SetVacated(step.B(), false);
             SetVacated(step.A(), true);
             break;
         case Kind::Put:
             held_ = At(step.B());
+            heldId_ = IdAt(step.B());
             heldFrom_ = static_cast<std::int32_t>(step.A());
             holding_ = true;
             scratchChanged_ = true;
             Write(step.B(), At(step.A()));
+            IdAt(step.B()) = IdAt(step.A());
             SetVacated(step.B(), true);
             --done_.exchanges;
             break;
         case Kind::Move:
             UnmoveItem(step.A(), step.B(), recording_.replaced[--movesDone_]);
+            IdAt(step.B()) = replacedIds_[movesDone_];
             break;
     }
     --done_.moves;
@@ -181,6 +236,8 @@ StepSeen Replay::LastStep() const
     if (sorting::IsScratch(a)) return {Kind::Written, b, a};
     return {Kind::Moved, a, b};
 }
+
+int Replay::Line() const { return stepsDone_ == 0 || Finished() ? 0 : recording_.steps[stepsDone_ - 1].Line(); }
 
 std::optional<Replay::AsideItem> Replay::Held() const
 {

@@ -68,6 +68,18 @@ public:
     const sorting::SortCounts& CountsDone() const { return done_; }
     // The last step done; none before the first step and once the sort is finished.
     StepSeen LastStep() const;
+    // The line of the method's code that step comes from, from 1; 0 where there is none.
+    int Line() const;
+
+    // Which item of those before the sort stands at place i now: its place then.
+    std::int32_t Origin(std::int32_t i) const { return ids_[static_cast<std::size_t>(i)]; }
+    // The rank of an item among the items of its value, by its place before the sort: 0 for
+    // the first, 1 for the second, ...; none for an item whose value no other item has.
+    std::optional<int> RankAmongEquals(std::int32_t origin) const;
+    bool HasEquals() const { return hasEquals_; }
+    // Once finished, the first two equal items that stand in the other order than before the
+    // sort, by their origins, the one now first first; none where every equal pair kept it.
+    std::optional<std::pair<std::int32_t, std::int32_t>> EqualsChangedOrder() const;
 
     // What changed since the last call: the range of the items' indices (first > last when
     // none changed), and whether what is held in hand or copied out changed.
@@ -84,6 +96,8 @@ private:
     float& At(sorting::Index place);
     void Write(sorting::Index place, float value);
     void Changed(sorting::Index place);
+    std::int32_t& IdAt(sorting::Index place);
+    void RankEquals();
     // A place emptied by a move from it, or filled by a move to it.
     void SetVacated(sorting::Index place, bool vacated);
     // An item moved from one place to another, and back.
@@ -99,6 +113,13 @@ private:
     float held_ = 0;
     std::int32_t heldFrom_ = 0;
     bool holding_ = false;
+    // Each item's place before the sort, as it moves: at each place, in each scratch entry, in
+    // hand; and each item's rank among its equals.
+    std::vector<std::int32_t> ids_, scratchIds_;
+    std::vector<std::int32_t> replacedIds_;  // what each move done wrote over
+    std::int32_t heldId_ = 0;
+    std::vector<std::int8_t> ranks_;
+    bool hasEquals_ = false;
     std::uint64_t stepsDone_ = 0;
     std::size_t movesDone_ = 0;  // of the Move steps, whose replaced items are kept in order
     sorting::SortCounts done_;

@@ -4,9 +4,12 @@
 #include "race_window/mark_colours.h"
 #include "race_window/step_words.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -95,7 +98,71 @@ void RacePanel::resizeEvent(QResizeEvent* event)
 void RacePanel::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    QWidget::mousePressEvent(event);
+    emit Pressed(ItemAt(event->position().toPoint()));
+}
+
+void RacePanel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit Activated();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Each bar tells its item, its value, and its rank among the items of that value.
+bool RacePanel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !race_) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const auto item = ItemAt(help->pos());
+    if (!item) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), tr("item %1: %2").arg(*item).arg(Named(*item)), this);
+    return true;
+}
+
+std::optional<std::int32_t> RacePanel::ItemAt(QPoint point) const
+{
+    if (!race_ || point.y() < kTitleHeight || point.y() > aside_.bottom()) return std::nullopt;
+    for (std::int32_t i = 1; i <= race_->NumItems(); ++i)
+        if (point.x() >= BarEdge(i) && point.x() < std::max(BarEdge(i + 1), BarEdge(i) + 1)) return i;
+    return std::nullopt;
+}
+
+QString RacePanel::Named(std::int32_t item) const
+{
+    const QString value = ValueText(Lane().Items()[static_cast<std::size_t>(item)]);
+    const auto rank = Lane().RankAmongEquals(Lane().Origin(item));
+    return rank ? value + QChar('a' + std::min(*rank, 25)) : value;
+}
+
+void RacePanel::SetLookedAt(bool lookedAt)
+{
+    lookedAt_ = lookedAt;
+    update();
+}
+
+void RacePanel::SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t cursor)
+{
+    chosen_ = chosen;
+    cursor_ = cursor;
+    update();
+}
+
+QString RacePanel::Verdict() const
+{
+    if (!race_ || !Lane().Finished() || !Lane().HasEquals()) return {};
+    const auto changed = Lane().EqualsChangedOrder();
+    if (!changed) return tr("kept the order of equal items");
+    const auto name = [&](std::int32_t origin) {
+        const float value = Lane().Source().start[static_cast<std::size_t>(origin)];
+        return ValueText(value) + QChar('a' + std::min(*Lane().RankAmongEquals(origin), 25));
+    };
+    return tr("changed the order of equal items: %1 before %2").arg(name(changed->first), name(changed->second));
 }
 
 void RacePanel::focusInEvent(QFocusEvent* event)
@@ -142,7 +209,11 @@ QString RacePanel::ProgressText() const
     return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
 }
 
-QString RacePanel::StepText() const { return race_ ? StepInWords(Lane(), method_) : QString(); }
+QString RacePanel::StepText() const
+{
+    if (!race_) return {};
+    return Lane().Finished() ? Verdict() : StepInWords(Lane(), method_);
+}
 
 QStringList RacePanel::TextLines() const
 {
@@ -205,7 +276,12 @@ void RacePanel::UpdateDescription()
     const QString text = TextLines().join("\n");
     if (text == shownText_) return;
     shownText_ = text;
-    setAccessibleDescription(CountsText() + "\n" + ProgressText() + "\n" + StepText());
+    // Where the bars carry their values, the description reads them out too.
+    QStringList items;
+    for (std::int32_t i = 1; ShowsValues() && i <= race_->NumItems(); ++i)
+        if (!Lane().Vacated(i)) items << Named(i);
+    setAccessibleDescription(CountsText() + "\n" + ProgressText() + "\n" +
+                             (items.isEmpty() ? QString() : tr("items: %1").arg(items.join(' ')) + "\n") + StepText());
     update(TextArea());
 }
 
@@ -304,12 +380,17 @@ void RacePanel::paintEvent(QPaintEvent* event)
     if (!race_) return;
     PaintBars(painter, event->rect());
     if (ShowsValues()) PaintValues(painter);
+    if (Lane().HasEquals()) PaintEqualsLabels(painter);
     PaintAside(painter);
     PaintMarks(painter, event->rect());
+    PaintChoices(painter);
     if (event->rect().intersects(TextArea())) PaintLines(painter);
+    // Framed while a class looks at its code; the keyboard's focus dotted.
+    if (lookedAt_) painter.setPen(QPen(palette().highlight().color(), 3));
+    if (lookedAt_) painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     if (hasFocus()) {
-        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(palette().text().color(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 class QPainter;
 
 namespace race_window {
@@ -23,6 +26,7 @@ public:
 
     RacePanel(sorting::SortMethod method, QWidget* parent = nullptr);
 
+    sorting::SortMethod Method() const { return method_; }
     // The race to show; the panel paints it whole.
     void Show(race::Race* race);
     // Paints what changed since the last call.
@@ -40,10 +44,25 @@ public:
     // The strip of the items set aside, and its caption ("in hand", "copied out").
     QRect AsideArea() const { return aside_; }
     QString AsideCaption() const;
+    // The item whose bar is at `point`, if any.
+    std::optional<std::int32_t> ItemAt(QPoint point) const;
+    // "4b": an item's value and, where others have the same value, its rank among them.
+    QString Named(std::int32_t item) const;
+
+    // The method a class looks at closely: its panel is framed.
+    void SetLookedAt(bool lookedAt);
+    // The items chosen as a prediction, and the one the arrow keys stand at.
+    void SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t cursor);
 
     QSize sizeHint() const override { return {420, 300}; }
     // Room for the text at this width, and a few pixels of bars.
     QSize minimumSizeHint() const override;
+
+signals:
+    // A click on the panel, on a bar or beside the bars.
+    void Pressed(std::optional<std::int32_t> item);
+    // Enter on the panel.
+    void Activated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +70,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     static constexpr int kTitleHeight = 22;
@@ -82,6 +103,10 @@ private:
     void PaintMarks(QPainter& painter, const QRect& area) const;
     void PaintAside(QPainter& painter) const;
     void PaintLines(QPainter& painter) const;
+    void PaintEqualsLabels(QPainter& painter) const;
+    void PaintChoices(QPainter& painter) const;
+    // Whether equal items kept their order, once the method is done and the items have any.
+    QString Verdict() const;
 
     sorting::SortMethod method_;
     race::Race* race_ = nullptr;
@@ -90,6 +115,9 @@ private:
     int textLines_ = 3;
     int valueBand_ = 0;  // the height above the bars where their values are written
     bool valuesUpright_ = true;
+    bool lookedAt_ = false;
+    std::vector<std::int32_t> chosen_;
+    std::int32_t cursor_ = 0;
     QRect bars_, aside_, text_;
 };
 

@@ -120,4 +120,38 @@ void RacePanel::PaintLines(QPainter& painter) const
                          Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
 }
 
+// Where several items have one value, each bar wide enough carries its rank among them, a
+// small letter at its top.
+void RacePanel::PaintEqualsLabels(QPainter& painter) const
+{
+    constexpr qreal kWideEnough = 12;
+    if (BarEdge(2) - BarEdge(1) < kWideEnough) return;
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    painter.setFont(small);
+    for (std::int32_t i = 1; i <= race_->NumItems(); ++i) {
+        const auto rank = Lane().RankAmongEquals(Lane().Origin(i));
+        if (!rank || Lane().Vacated(i)) continue;
+        const QRectF bar = BarRect(i);
+        const QRectF label(bar.left(), bar.top(), bar.width(), std::min<qreal>(bar.height(), fontMetrics().height()));
+        painter.setPen(bar.height() >= label.height() ? Qt::white : palette().text().color());
+        painter.drawText(label.translated(0, bar.height() >= label.height() ? 0 : -label.height()), Qt::AlignCenter,
+                         QString(QChar('a' + std::min(*rank, 25))));
+    }
+    painter.setFont(font());
+}
+
+// The bars chosen as a prediction outlined, and the one the arrow keys stand at underlined.
+void RacePanel::PaintChoices(QPainter& painter) const
+{
+    if (!lookedAt_ || (chosen_.empty() && cursor_ < 1)) return;
+    const QRect bars = BarsArea();
+    painter.setPen(QPen(palette().highlight().color(), 2));
+    for (std::int32_t item : chosen_)
+        painter.drawRect(QRectF(BarEdge(item), bars.top(), BarEdge(item + 1) - BarEdge(item), bars.height()));
+    if (cursor_ >= 1 && cursor_ <= race_->NumItems())
+        painter.fillRect(QRectF(BarEdge(cursor_), bars.bottom() + 2, BarEdge(cursor_ + 1) - BarEdge(cursor_), 4),
+                         palette().highlight());
+}
+
 }  // namespace race_window

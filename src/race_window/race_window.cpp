@@ -6,6 +6,8 @@
 #include "platform/val.h"
 #include "race/item_list.h"
 #include "sorting/initial_order.h"
+#include "race_window/code_pane.h"
+#include "race_window/lesson.h"
 #include "race_window/mark_colours.h"
 #include "race_window/methods_menu.h"
 #include "race_window/race_panel.h"
@@ -74,6 +76,7 @@ void RaceWindow::SetUpControls(const race::RaceOptions& options)
     ui_->SpeedSlider->setPageStep(race::Pace::kNotchesPerDecade);
     ui_->Legend->setText(MarksLegend());
     sound_ = new SoundSwitch(ui_->SoundCheck, options.sound, this);
+    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, this);
     ShowSpeed();
 }
 
@@ -100,6 +103,35 @@ void RaceWindow::ConnectControls()
         pace_.SetNotch(notch);
         ShowSpeed();
     });
+    connect(ui_->PredictButton, &QPushButton::toggled, lesson_, &Lesson::SetPredicting);
+    connect(lesson_, &Lesson::Changed, this, [this] {
+        confirm_->setEnabled(lesson_->Asking());
+        ShowProgress();
+    });
+    connect(lesson_, &Lesson::Answered, this, [this](std::uint64_t steps) {
+        race_->Tick(steps);
+        ShowProgress();
+    });
+}
+
+// A click on a panel, or Enter on it, looks at its method closely; while a prediction is
+// asked, a click on its bars chooses.
+void RaceWindow::ConnectPanels()
+{
+    for (RacePanel* panel : ui_->Panels->Panels()) {
+        const sorting::SortMethod method = panel->Method();
+        connect(panel, &RacePanel::Pressed, this, [this, method](std::optional<std::int32_t> item) {
+            if (lesson_->Asking() && lesson_->LookedAt() == method)
+                lesson_->Pick(item);
+            else
+                lesson_->LookAt(method);
+        });
+        connect(panel, &RacePanel::Activated, this, [this, method] {
+            if (lesson_->Asking()) return lesson_->Confirm();
+            if (lesson_->LookedAt() == method) return lesson_->StopLooking();
+            lesson_->LookAt(method);
+        });
+    }
 }
 
 // The keys work wherever the focus is but in a text field, where they type; held down, the
@@ -113,6 +145,12 @@ void RaceWindow::AddShortcuts()
     shortcut(Qt::Key_Right, &RaceWindow::Step);
     shortcut(Qt::Key_Left, &RaceWindow::Back);
     shortcut(Qt::Key_R, &RaceWindow::Restart);
+    shortcut(Qt::Key_P, &RaceWindow::TogglePredict);
+    shortcut(Qt::Key_Escape, &RaceWindow::Leave);
+    // While a prediction is asked, Enter anywhere gives the answer; else the fields take it.
+    confirm_ = new QShortcut(Qt::Key_Return, this);
+    confirm_->setEnabled(false);
+    connect(confirm_, &QShortcut::activated, lesson_, &Lesson::Confirm);
     // "+" comes with Shift on most keyboards, and without it on the keypad.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
                                      QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Equal)})
@@ -252,8 +290,10 @@ void RaceWindow::StartRace(std::int32_t count)
     if (!samePanels) {
         ui_->Panels->SetMethods(methods_);
         ui_->MethodsButton->setText(tr("%1 methods").arg(methods_.size()));
+        ConnectPanels();
     }
     ui_->Panels->Show(race_.get());
+    lesson_->Show(race_.get(), ui_->Panels->Panels());
     ShowProgress();
 }
 
@@ -286,22 +326,29 @@ void RaceWindow::SetPlaying(bool playing)
     if (race_) ShowProgress();
 }
 
+// While a prediction is asked, Space picks the bar at the cursor and the arrows move it.
 void RaceWindow::PlayOrPause()
 {
+    if (lesson_->Asking()) return lesson_->PickAtCursor();
     if (!Playing() && race_->AllFinished()) Restart();
+    lesson_->ClearMessage();
     SetPlaying(!Playing());
 }
 
 void RaceWindow::Step()
 {
+    if (lesson_->Asking()) return lesson_->MoveCursor(+1);
     SetPlaying(false);
-    race_->Tick(1);
+    lesson_->ClearMessage();
+    GoOn(1);
     ShowProgress();
 }
 
 void RaceWindow::Back()
 {
+    if (lesson_->Asking()) return lesson_->MoveCursor(-1);
     SetPlaying(false);
+    lesson_->ClearMessage();
     race_->Back(1);
     ShowProgress();
 }
@@ -310,7 +357,29 @@ void RaceWindow::Restart()
 {
     SetPlaying(false);
     race_->Restart();
+    lesson_->Restarted();
     ShowProgress();
+}
+
+void RaceWindow::TogglePredict() { ui_->PredictButton->toggle(); }
+
+// Esc: predicting no more, or else looking at no method.
+void RaceWindow::Leave()
+{
+    if (lesson_->Predicting())
+        ui_->PredictButton->setChecked(false);
+    else
+        lesson_->StopLooking();
+}
+
+// The race goes on, but stops before a move to be predicted and asks about it.
+void RaceWindow::GoOn(std::uint64_t steps)
+{
+    const auto limit = lesson_->Limit();
+    if (!limit || race_->Clock() + steps <= *limit) return race_->Tick(steps);
+    race_->Tick(*limit - race_->Clock());
+    SetPlaying(false);
+    lesson_->Ask();
 }
 
 void RaceWindow::Faster() { ui_->SpeedSlider->setValue(ui_->SpeedSlider->value() + race::Pace::kNotchesPerDecade / 2); }
@@ -320,7 +389,7 @@ void RaceWindow::Slower() { ui_->SpeedSlider->setValue(ui_->SpeedSlider->value()
 void RaceWindow::Tick()
 {
     const double seconds = static_cast<double>(clock_.restart()) / 1000.0;
-    race_->Tick(pace_.StepsFor(seconds));
+    GoOn(pace_.StepsFor(seconds));
     ShowProgress();
     if (race_->AllFinished())
         SetPlaying(false);
@@ -336,7 +405,10 @@ void RaceWindow::ShowSpeed()
 void RaceWindow::ShowProgress()
 {
     ui_->Panels->Refresh();
-    if (race_->AllFinished())
+    lesson_->Follow();
+    if (!lesson_->Message().isEmpty())
+        ui_->Status->setText(lesson_->Message());
+    else if (race_->AllFinished())
         ui_->Status->setText(tr("All %1 are done: %2 finished first.")
                                  .arg(NumberWord(race_->Methods().size()),
                                       desktop::ToQString(sorting::MethodName(race_->FirstToFinish()))));

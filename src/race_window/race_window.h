@@ -12,12 +12,15 @@
 #include <optional>
 #include <vector>
 
+class QShortcut;
+
 namespace Ui {
 class RaceWindow;
 }
 
 namespace race_window {
 
+class Lesson;
 class MethodsMenu;
 class SoundSwitch;
 
@@ -47,6 +50,8 @@ public slots:
     void Faster();
     void Slower();
     void NewItems();
+    void TogglePredict();
+    void Leave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +60,8 @@ private:
     void SetUpControls(const race::RaceOptions& options);
     void ConnectControls();
     void AddShortcuts();
+    void ConnectPanels();
+    void GoOn(std::uint64_t steps);
     // The items of the command line, if it named any, in the field.
     std::int32_t TakeItemsAsked(const race::RaceOptions& options);
     // Takes the count or the items the Items field holds, or the seed, if it can; false
@@ -79,6 +86,8 @@ private:
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;
     SoundSwitch* sound_ = nullptr;
+    Lesson* lesson_ = nullptr;
+    QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;

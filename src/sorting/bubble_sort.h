@@ -10,6 +10,18 @@ namespace sorting {
 template <typename Watcher>
 void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
+namespace bubble {
+
+inline constexpr std::string_view kCode[] = {
+    "for pass = 1 to n - 1",
+    "  for i = 1 to n - pass",
+    "    if item i > item i + 1",
+    "      exchange items i and i + 1",
+};
+inline constexpr std::string_view kVariables[] = {"pass", "i"};
+
+}  // namespace bubble
+
 // Every pass is made, even after one without an exchange; equal neighbours stay.
 template <SortObserver Observer>
 SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
@@ -20,8 +32,12 @@ SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
         const Index numItems = NumItems(theArray);
         for (Index j = 1; j <= numItems - 1; ++j) {
             for (Index i = 1; i <= numItems - j; ++i) {
+                NoteLine(observer, 3, j, i);
                 observer.Compared(i, i + 1);
-                if (theArray[i] > theArray[i + 1]) Swap(theArray, i, i + 1, observer);
+                if (theArray[i] > theArray[i + 1]) {
+                    NoteLine(observer, 4, j, i);
+                    Swap(theArray, i, i + 1, observer);
+                }
             }
             NotePassEnded(observer, theArray);
         }

@@ -13,6 +13,14 @@ namespace sorting {
 
 namespace bucket {
 
+inline constexpr std::string_view kCode[] = {
+    "m = the largest item: read every item",
+    "for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1",
+    "for each bucket b in turn, write its copies back, from item k on",
+    "sort the items of each bucket b by insertion",
+};
+inline constexpr std::string_view kVariables[] = {"m", "i", "b", "k"};
+
 // The bucket of an item among `buckets`: the share of the largest item it is, at most the
 // last; every item in the first where the largest is 0.
 inline std::uint32_t Of(float item, float largest, Index buckets)
@@ -41,6 +49,7 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     if (numItems < 1) return;
     float largest = theArray[1];
     for (Index i = 1; i <= numItems; ++i) {
+        NoteLine(observer, 1, largest, i, kUnset, kUnset);
         observer.Read(i);
         largest = theArray[i] > largest ? theArray[i] : largest;
     }
@@ -48,9 +57,10 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     const auto scratch = std::make_unique_for_overwrite<float[]>(size);
     std::vector<std::uint32_t> bucketOf(size), end(size), order(size);
     for (Index i = 1; i <= numItems; ++i) {
+        bucketOf[i] = bucket::Of(theArray[i], largest, numItems);
+        NoteLine(observer, 2, largest, i, bucketOf[i], kUnset);
         scratch[i] = theArray[i];
         observer.Moved(i, ScratchPlace(i));
-        bucketOf[i] = bucket::Of(theArray[i], largest, numItems);
         ++end[bucketOf[i] + 1];
     }
     end[0] = 1;
@@ -59,11 +69,13 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     // from where bucket b begins to where the next one does.
     for (Index i = 1; i <= numItems; ++i) order[end[bucketOf[i]]++] = static_cast<std::uint32_t>(i);
     for (Index k = 1; k <= numItems; ++k) {
+        NoteLine(observer, 3, largest, kUnset, bucketOf[order[k]], k);
         theArray[k] = scratch[order[k]];
         observer.Moved(ScratchPlace(order[k]), k);
     }
     for (Index b = 0; b < numItems; ++b)
-        InsertionSortRange(theArray, b == 0 ? 1 : end[std::size_t(b) - 1], Index(end[std::size_t(b)]) - 1, observer);
+        InsertionSortRange(theArray, b == 0 ? 1 : end[std::size_t(b) - 1], Index(end[std::size_t(b)]) - 1, observer,
+                           [&](insertion::Step, Index, Index) { NoteLine(observer, 4, largest, kUnset, b, kUnset); });
 }
 
 }  // namespace sorting

@@ -8,6 +8,17 @@ namespace sorting {
 
 namespace heap {
 
+inline constexpr std::string_view kCode[] = {
+    "for k = n / 2 down to 1: sink item k within 1..n",
+    "for last = n down to 2",
+    "  exchange items 1 and last; sink item 1 within 1..last - 1",
+    "sink item k within 1..last: while 2k <= last",
+    "  j = 2k; if j < last and item j < item j + 1: j = j + 1",
+    "  if not item k < item j: stop",
+    "  exchange items k and j; k = j",
+};
+inline constexpr std::string_view kVariables[] = {"k", "j", "last"};
+
 // Lets item k sink within items 1 to n, a heap but for k: while k has a child, it changes
 // places with its greater child (the left one of equal children) if that child is greater.
 template <SortObserver Observer>
@@ -16,11 +27,14 @@ inline void Sink(Items theArray, Index k, Index n, Observer& observer)
     while (2 * k <= n) {
         Index j = 2 * k;
         if (j < n) {
+            NoteLine(observer, 5, k, j, n);
             observer.Compared(j, j + 1);
             if (theArray[j] < theArray[j + 1]) ++j;
         }
+        NoteLine(observer, 6, k, j, n);
         observer.Compared(k, j);
         if (!(theArray[k] < theArray[j])) return;
+        NoteLine(observer, 7, k, j, n);
         Swap(theArray, k, j, observer);
         k = j;
     }
@@ -37,6 +51,7 @@ SORTING_HOT_LOOP void HeapSort(Items theArray, Observer& observer)
     const Index numItems = NumItems(theArray);
     for (Index k = numItems / 2; k >= 1; --k) heap::Sink(theArray, k, numItems, observer);
     for (Index n = numItems; n > 1;) {
+        NoteLine(observer, 3, 1, kUnset, n);
         Swap(theArray, 1, n, observer);
         --n;
         heap::Sink(theArray, 1, n, observer);

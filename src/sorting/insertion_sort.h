@@ -12,6 +12,21 @@ namespace sorting {
 template <typename Watcher>
 SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
+namespace insertion {
+
+inline constexpr std::string_view kCode[] = {
+    "for i = 2 to n",
+    "  j = i",
+    "  while item j - 1 > item j (element 0 holds 0)",
+    "    exchange items j - 1 and j; j = j - 1",
+};
+inline constexpr std::string_view kVariables[] = {"i", "j"};
+
+// What the steps of an insertion within a range are, for the code of the sort that uses it.
+enum class Step { Compare, Exchange };
+
+}  // namespace insertion
+
 // Each item moves down by exchanges with its left neighbour while that one is greater. The
 // test at j = 1 reads element 0, which holds 0 and so never lets an item pass.
 template <SortObserver Observer>
@@ -25,8 +40,10 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
             const float inserted = theArray[i];
             Index j = i;
             for (;;) {
+                NoteLine(observer, 3, i, j);
                 observer.Compared(j - 1, j);
                 if (!(theArray[j - 1] > inserted && j > 1)) break;
+                NoteLine(observer, 4, i, j);
                 Swap(theArray, j - 1, j, observer);
                 --j;
             }
@@ -36,14 +53,17 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
 }
 
 // Items lo to hi sorted in place by insertion, as the parts of other sorts are: each item
-// moves down by exchanges while the one before it, within the range, is greater.
-template <SortObserver Observer>
-inline void InsertionSortRange(Items theArray, Index lo, Index hi, Observer& observer)
+// moves down by exchanges while the one before it, within the range, is greater. `at(step, i,
+// j)` tells the sort's code where each step comes from.
+template <SortObserver Observer, typename At>
+inline void InsertionSortRange(Items theArray, Index lo, Index hi, Observer& observer, At at)
 {
     for (Index i = lo + 1; i <= hi; ++i) {
         for (Index j = i; j > lo; --j) {
+            at(insertion::Step::Compare, i, j);
             observer.Compared(j, j - 1);
             if (!(theArray[j] < theArray[j - 1])) break;
+            at(insertion::Step::Exchange, i, j);
             Swap(theArray, j, j - 1, observer);
         }
     }

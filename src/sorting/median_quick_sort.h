@@ -7,20 +7,41 @@
 
 namespace sorting {
 
+namespace median_quick {
+
+inline constexpr std::string_view kCode[] = {
+    "take the next part lo..hi of two items or more, the whole array first",
+    "  if it has three items or more: mid = (lo + hi) / 2",
+    "    order items lo, mid and hi, exchanging two where they are out of order",
+    "    exchange items mid and hi: the median of the three is the pivot",
+    "  pivot = item hi; i = lo - 1",
+    "  for j = lo to hi - 1: if item j <= pivot",
+    "    i = i + 1; exchange items i and j unless they are one",
+    "  exchange items i + 1 and hi unless they are one: the pivot is in place",
+};
+inline constexpr std::string_view kVariables[] = {"lo", "hi", "mid", "pivot", "i", "j"};
+
+}  // namespace median_quick
+
 namespace quick {
 
 // Puts the median of items lo, (lo + hi) \ 2 and hi at hi, to be the pivot: three comparisons,
 // an exchange for each that finds two of them out of order, and one to bring the median last.
-template <SortObserver Observer>
-inline void MedianToEnd(Items theArray, Index lo, Index hi, Observer& observer)
+// `at(last, mid)` tells the sort's code where each step comes from: the last exchange, or the
+// three before it.
+template <SortObserver Observer, typename At>
+inline void MedianToEnd(Items theArray, Index lo, Index hi, Observer& observer, At at)
 {
     const Index mid = (lo + hi) / 2;
-    observer.Compared(mid, lo);
-    if (theArray[mid] < theArray[lo]) Swap(theArray, lo, mid, observer);
-    observer.Compared(hi, lo);
-    if (theArray[hi] < theArray[lo]) Swap(theArray, lo, hi, observer);
-    observer.Compared(hi, mid);
-    if (theArray[hi] < theArray[mid]) Swap(theArray, mid, hi, observer);
+    const auto order = [&](Index a, Index b) {
+        at(false, mid);
+        observer.Compared(b, a);
+        if (theArray[b] < theArray[a]) Swap(theArray, a, b, observer);
+    };
+    order(lo, mid);
+    order(lo, hi);
+    order(mid, hi);
+    at(true, mid);
     Swap(theArray, mid, hi, observer);
 }
 
@@ -32,8 +53,16 @@ template <SortObserver Observer>
 SORTING_HOT_LOOP void MedianQuickSort(Items theArray, Observer& observer)
 {
     quick::SortParts(theArray, 0, [&](const quick::Part& part) {
-        if (part.hi - part.lo + 1 >= 3) quick::MedianToEnd(theArray, part.lo, part.hi, observer);
-        const Index p = quick::Partition(theArray, part.lo, part.hi, observer);
+        double mid = kUnset;
+        if (part.hi - part.lo + 1 >= 3)
+            quick::MedianToEnd(theArray, part.lo, part.hi, observer, [&](bool last, Index middle) {
+                mid = double(middle);
+                NoteLine(observer, last ? 4 : 3, part.lo, part.hi, mid, kUnset, kUnset, kUnset);
+            });
+        const auto at = [&](quick::Step step, auto pivot, auto i, auto j) {
+            NoteLine(observer, 6 + static_cast<int>(step), part.lo, part.hi, mid, pivot, i, j);
+        };
+        const Index p = quick::Partition(theArray, part.lo, part.hi, observer, at);
         return std::optional<quick::Split>({p - 1, p + 1});
     });
 }

@@ -13,6 +13,20 @@ namespace sorting {
 template <typename Watcher>
 void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
+namespace merge {
+
+inline constexpr std::string_view kCode[] = {
+    "for width = 1, 2, 4, ... below n",
+    "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n",
+    "    copy items lo..mid out, and items mid + 1..hi after them reversed",
+    "    for k = lo to hi",
+    "      compare the copies left at both ends",
+    "      write the smaller at item k, the right one where they are equal",
+};
+inline constexpr std::string_view kVariables[] = {"width", "lo", "mid", "hi", "k"};
+
+}  // namespace merge
+
 // Merges the sorted runs Lo..Mid and Mid+1..Hi into one sorted run Lo..Hi, through `scratch`
 // (indexed like the items). The right run is copied reversed, so the entries not yet taken,
 // scratch[i..j], rise and then fall: the smallest is always at one end, and neither cursor
@@ -23,6 +37,8 @@ template <SortObserver Observer>
 [[gnu::always_inline]] inline void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi,
                                          Observer& observer)
 {
+    const Index width = mid - lo + 1;
+    NoteLine(observer, 3, width, lo, mid, hi, kUnset);
     for (Index k = lo; k <= mid; ++k) {
         scratch[k] = theArray[k];
         observer.Moved(k, ScratchPlace(k));
@@ -34,11 +50,13 @@ template <SortObserver Observer>
     Index i = lo;
     Index j = hi;
     for (Index k = lo; k <= hi; ++k) {
+        NoteLine(observer, 5, width, lo, mid, hi, k);
         observer.Compared(ScratchPlace(i), ScratchPlace(j));
         const float left = scratch[i];
         const float right = scratch[j];
         const bool takeLeft = left < right;
         theArray[k] = takeLeft ? left : right;
+        NoteLine(observer, 6, width, lo, mid, hi, k);
         observer.Moved(ScratchPlace(takeLeft ? i : j), k);
         i += takeLeft;
         j -= !takeLeft;

@@ -11,6 +11,17 @@ namespace sorting {
 
 namespace natural_merge {
 
+inline constexpr std::string_view kCode[] = {
+    "for i = 1 to n - 1: a run ends at i where item i + 1 < item i",
+    "while more than one run: merge the first with the second, the third with the fourth, ...",
+    "  copy the left run, items lo..mid, out",
+    "  i = lo, j = mid + 1, k = lo",
+    "  while copies and right items are left: if item j < copy i",
+    "    write item j at item k, else copy i, the left one where they are equal",
+    "  write the copies left; the rest of the right run is in place",
+};
+inline constexpr std::string_view kVariables[] = {"lo", "mid", "hi", "i", "j", "k"};
+
 // Merges the runs lo..mid and mid + 1..hi: the left run is copied out, then the places are
 // filled from the left, each with the smaller of the next right item and the next copy, the
 // copy where they are equal, so that equal items keep their order. Once the copies are used
@@ -18,13 +29,16 @@ namespace natural_merge {
 template <SortObserver Observer>
 inline void MergeRuns(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
 {
+    NoteLine(observer, 3, lo, mid, hi, kUnset, kUnset, kUnset);
     for (Index k = lo; k <= mid; ++k) {
         scratch[k] = theArray[k];
         observer.Moved(k, ScratchPlace(k));
     }
     Index i = lo, j = mid + 1, k = lo;
     for (; i <= mid && j <= hi; ++k) {
+        NoteLine(observer, 5, lo, mid, hi, i, j, k);
         observer.Compared(j, ScratchPlace(i));
+        NoteLine(observer, 6, lo, mid, hi, i, j, k);
         if (theArray[j] < scratch[i]) {
             theArray[k] = theArray[j];
             observer.Moved(j++, k);
@@ -34,6 +48,7 @@ inline void MergeRuns(Items theArray, float* scratch, Index lo, Index mid, Index
         }
     }
     for (; i <= mid; ++i, ++k) {
+        NoteLine(observer, 7, lo, mid, hi, i, j, k);
         theArray[k] = scratch[i];
         observer.Moved(ScratchPlace(i), k);
     }
@@ -47,6 +62,7 @@ inline std::vector<Index> RunStarts(Items theArray, Observer& observer)
     const Index numItems = NumItems(theArray);
     std::vector<Index> starts{1};
     for (Index i = 1; i <= numItems - 1; ++i) {
+        NoteLine(observer, 1, kUnset, kUnset, kUnset, i, kUnset, kUnset);
         observer.Compared(i + 1, i);
         if (theArray[i + 1] < theArray[i]) starts.push_back(i + 1);
     }

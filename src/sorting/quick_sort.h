@@ -14,11 +14,23 @@ namespace quick {
 
 // Items lo to hi, still to sort, and how deep in the partitions they lie: the parts of a
 // partition stand one less deep than it.
+// Twelve bytes: a count of items fits in 32 bits.
 struct Part {
-    Index lo;
-    Index hi;
-    int depth;
+    std::int32_t lo;
+    std::int32_t hi;
+    std::int32_t depth;
 };
+
+inline constexpr std::string_view kCode[] = {
+    "take the next part lo..hi of two items or more, the whole array first",
+    "  pivot = item hi; i = lo - 1",
+    "  for j = lo to hi - 1",
+    "    if item j <= pivot",
+    "      i = i + 1; exchange items i and j unless they are one",
+    "  exchange items i + 1 and hi unless they are one: the pivot is in place",
+    "  lo..i and i + 2..hi wait to be sorted, the left first",
+};
+inline constexpr std::string_view kVariables[] = {"lo", "hi", "pivot", "i", "j"};
 
 // Where a partition leaves its two parts: lo to leftHi, and rightLo to hi.
 struct Split {
@@ -26,21 +38,32 @@ struct Split {
     Index rightLo;
 };
 
+// What the steps of a partition are, for the code of the sort that uses it.
+enum class Step { Compare, Exchange, Place };
+
 // The textbook partition around the last item: the items no greater than it gather at the
-// front, and it comes to stand after them, at the place it returns.
-template <SortObserver Observer>
-inline Index Partition(Items theArray, Index lo, Index hi, Observer& observer)
+// front, and it comes to stand after them, at the place it returns. `at(step, pivot, i, j)`
+// tells the sort's code where each step comes from.
+template <SortObserver Observer, typename At>
+inline Index Partition(Items theArray, Index lo, Index hi, Observer& observer, At at)
 {
     const float pivot = theArray[hi];
     Index i = lo - 1;
     for (Index j = lo; j <= hi - 1; ++j) {
+        at(Step::Compare, pivot, i, j);
         observer.Compared(j, hi);
         if (theArray[j] <= pivot) {
             ++i;
-            if (i != j) Swap(theArray, i, j, observer);
+            if (i != j) {
+                at(Step::Exchange, pivot, i, j);
+                Swap(theArray, i, j, observer);
+            }
         }
     }
-    if (i + 1 != hi) Swap(theArray, i + 1, hi, observer);
+    if (i + 1 != hi) {
+        at(Step::Place, pivot, i, kUnset);
+        Swap(theArray, i + 1, hi, observer);
+    }
     return i + 1;
 }
 
@@ -53,12 +76,13 @@ template <typename SplitPart>
 inline void SortParts(Items theArray, int depth, SplitPart split)
 {
     std::vector<Part> waiting;
-    Part part{1, NumItems(theArray), depth};
+    Part part{1, static_cast<std::int32_t>(NumItems(theArray)), depth};
     for (;;) {
         if (part.lo < part.hi) {
             if (const std::optional<Split> parts = split(part)) {
-                if (parts->rightLo < part.hi) waiting.push_back({parts->rightLo, part.hi, part.depth - 1});
-                part = {part.lo, parts->leftHi, part.depth - 1};
+                if (parts->rightLo < part.hi)
+                    waiting.push_back({static_cast<std::int32_t>(parts->rightLo), part.hi, part.depth - 1});
+                part = {part.lo, static_cast<std::int32_t>(parts->leftHi), part.depth - 1};
                 continue;
             }
         }
@@ -84,7 +108,10 @@ template <SortObserver Observer>
 SORTING_HOT_LOOP void QuickSort(Items theArray, Observer& observer)
 {
     quick::SortParts(theArray, 0, [&](const quick::Part& part) {
-        const Index p = quick::Partition(theArray, part.lo, part.hi, observer);
+        const auto at = [&](quick::Step step, auto pivot, auto i, auto j) {
+            NoteLine(observer, 4 + static_cast<int>(step), part.lo, part.hi, pivot, i, j);
+        };
+        const Index p = quick::Partition(theArray, part.lo, part.hi, observer, at);
         return std::optional<quick::Split>({p - 1, p + 1});
     });
 }

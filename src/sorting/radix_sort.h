@@ -13,6 +13,14 @@ namespace sorting {
 
 namespace radix {
 
+inline constexpr std::string_view kCode[] = {
+    "for pass = 1 to 4, a byte of each item's pattern, the least significant first",
+    "  for i = 1 to n: read the byte of item i, and count it",
+    "  for i = 1 to n: move item i to the next place for its byte in the scratch area",
+    "  for i = 1 to n: copy place i of the scratch area back to item i",
+};
+inline constexpr std::string_view kVariables[] = {"pass", "i"};
+
 // Non-negative single-precision numbers stand in the order of their 32-bit patterns; -0 is
 // taken as 0.
 inline std::uint32_t Key(float item)
@@ -41,17 +49,21 @@ SORTING_HOT_LOOP void RadixSort(Items theArray, Observer& observer)
     const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
     for (int shift = 0; shift < 32; shift += 8) {
         std::array<Index, 256> next{};  // where the next item of each byte goes
+        const int pass = shift / 8 + 1;
         for (Index i = 1; i <= numItems; ++i) {
+            NoteLine(observer, 2, pass, i);
             observer.Read(i);
             ++next[radix::Digit(theArray[i], shift)];
         }
         for (Index digit = 0, place = 1; digit < 256; ++digit) place += std::exchange(next[digit], place);
         for (Index i = 1; i <= numItems; ++i) {
             const Index to = next[radix::Digit(theArray[i], shift)]++;
+            NoteLine(observer, 3, pass, i);
             scratch[to] = theArray[i];
             observer.Moved(i, ScratchPlace(to));
         }
         for (Index k = 1; k <= numItems; ++k) {
+            NoteLine(observer, 4, pass, k);
             theArray[k] = scratch[k];
             observer.Moved(ScratchPlace(k), k);
         }

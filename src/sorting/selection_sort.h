@@ -12,6 +12,16 @@ namespace sorting {
 template <typename Watcher>
 SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel());
 
+namespace selection {
+
+inline constexpr std::string_view kCode[] = {
+    "for i = 1 to n - 1",         "  min = i", "  for j = i + 1 to n", "    if item j < item min: min = j",
+    "  exchange items min and i",
+};
+inline constexpr std::string_view kVariables[] = {"i", "j", "min"};
+
+}  // namespace selection
+
 // Each pass picks the smallest remaining item (the first of equal ones) and swaps it into
 // place, also when it is already there.
 template <SortObserver Observer>
@@ -24,9 +34,11 @@ SORTING_HOT_LOOP void SelectionSort(Items theArray, Observer& observer)
         for (Index i = 1; i <= numItems - 1; ++i) {
             Index m = i;
             for (Index j = i + 1; j <= numItems; ++j) {
+                NoteLine(observer, 4, i, j, m);
                 observer.Compared(j, m);
                 if (theArray[j] < theArray[m]) m = j;
             }
+            NoteLine(observer, 5, i, kUnset, m);
             Swap(theArray, m, i, observer);
             NotePassEnded(observer, theArray);
         }

@@ -6,6 +6,21 @@
 
 namespace sorting {
 
+namespace shell {
+
+inline constexpr std::string_view kCode[] = {
+    "h = 1, 4, 13, ... the last below n / 3",
+    "while h >= 1",
+    "  for i = h + 1 to n",
+    "    for j = i, i - h, ... while j > h",
+    "      if not item j < item j - h: next i",
+    "      exchange items j and j - h",
+    "  h = h / 3",
+};
+inline constexpr std::string_view kVariables[] = {"h", "i", "j"};
+
+}  // namespace shell
+
 // Insertion sort over items h apart, for Knuth's gaps h = ..., 40, 13, 4, 1: the largest gap
 // is the last of 1, 4, 13, ... below NumItems \ 3. Each item moves down its h-chain by
 // exchanges while the item h places before it is greater; equal items are never exchanged.
@@ -18,8 +33,10 @@ SORTING_HOT_LOOP void ShellSort(Items theArray, Observer& observer)
     for (; h >= 1; h /= 3) {
         for (Index i = h + 1; i <= numItems; ++i) {
             for (Index j = i; j > h; j -= h) {
+                NoteLine(observer, 5, h, i, j);
                 observer.Compared(j, j - h);
                 if (!(theArray[j] < theArray[j - h])) break;
+                NoteLine(observer, 6, h, i, j);
                 Swap(theArray, j, j - h, observer);
             }
         }

@@ -7,6 +7,21 @@
 
 namespace sorting {
 
+namespace three_way_quick {
+
+inline constexpr std::string_view kCode[] = {
+    "take the next part lo..hi of two items or more, the whole array first",
+    "  lt = lo, gt = hi, i = lo + 1",
+    "  while i <= gt",
+    "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1",
+    "    else if item lt < item i: exchange items i and gt unless one; gt = gt - 1",
+    "    else: i = i + 1",
+    "  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first",
+};
+inline constexpr std::string_view kVariables[] = {"lo", "hi", "lt", "gt", "i"};
+
+}  // namespace three_way_quick
+
 namespace quick {
 
 // Parts items lo to hi into those less than the first item, those equal to it, and those
@@ -16,6 +31,7 @@ inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& obs
 {
     Index lt = lo, gt = hi, i = lo + 1;
     while (i <= gt) {
+        NoteLine(observer, 4, lo, hi, lt, gt, i);
         observer.Compared(i, lt);
         if (theArray[i] < theArray[lt]) {
             Swap(theArray, lt, i, observer);
@@ -23,6 +39,7 @@ inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& obs
             ++i;
             continue;
         }
+        NoteLine(observer, 5, lo, hi, lt, gt, i);
         observer.Compared(lt, i);
         if (theArray[lt] < theArray[i]) {
             if (i != gt) Swap(theArray, i, gt, observer);

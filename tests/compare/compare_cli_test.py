@@ -55,7 +55,7 @@ class CompareCli(unittest.TestCase):
                 self.assertEqual(rest, "", "every row was written before the signal")
                 rows = list(csv.reader(io.StringIO("".join(lines))))
                 self.assertEqual([r[2] for r in rows], ["2000", "300000", "1000", "2000"])
-                self.assertTrue(all(len(r) == 11 for r in rows))
+                self.assertTrue(all(len(r) == 12 for r in rows))
                 self.assertRegex(errors.splitlines()[-1],
                                  f"interrupted by {name} during Bubble on random items at 300000 .*; 5 rows are complete")
                 xml.dom.minidom.parse(chart)  # whole
@@ -67,7 +67,7 @@ class CompareCli(unittest.TestCase):
         self.assertLess(time.monotonic() - started, 10)
         row = result.stdout.splitlines()[1].split()
         self.assertEqual(row[:4], ["Bubble", "random", "10000000", "skipped"])
-        self.assertRegex(" ".join(row[10:]), r"^about \d+ (hours|days)$")
+        self.assertRegex(" ".join(row[11:]), r"^about \d+ (hours|days)$")
         self.assertIn("--max-seconds", result.stderr)
         self.assertEqual(result.returncode, 1, "no run was made")
 
@@ -79,7 +79,7 @@ class CompareCli(unittest.TestCase):
         rows = [r.split() for r in series.stdout.splitlines()[1:]]
         self.assertEqual([r[2:4] for r in rows][1], ["4000", "skipped"])
         self.assertEqual(len(rows), 2)
-        self.assertRegex(" ".join(rows[1][10:]), r"^over the budget: the run at 2000 took \d+\.\d s$")
+        self.assertRegex(" ".join(rows[1][11:]), r"^over the budget: the run at 2000 took \d+\.\d s$")
         self.assertRegex(series.stderr, r"its run at 2000 took \d+\.\d s with its counting run, over the budget")
 
     def test_a_refusal_is_its_reason_and_a_pointer_to_the_help_which_fits_80_columns(self):

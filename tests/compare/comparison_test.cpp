@@ -142,11 +142,11 @@ TEST(CompareOptions, RefusesWhatItCannotFollow)
 TEST(Comparison, SaysNoWhereASortLeavesItsItemsOutOfOrder)
 {
     // A sort that fails in its timed runs, or in its counting run alone.
-    const auto reversesTimed = [](SortMethod m, sorting::Items items, sorting::CountingObserver* counter) {
+    const auto reversesTimed = [](SortMethod m, sorting::Items items, compare::CountingRun* counter) {
         compare::Comparison::TableSort(m, items, counter);
         if (!counter) std::reverse(items.begin() + 1, items.end());
     };
-    const auto reversesCounted = [](SortMethod m, sorting::Items items, sorting::CountingObserver* counter) {
+    const auto reversesCounted = [](SortMethod m, sorting::Items items, compare::CountingRun* counter) {
         compare::Comparison::TableSort(m, items, counter);
         if (counter) std::reverse(items.begin() + 1, items.end());
     };
@@ -158,6 +158,21 @@ TEST(Comparison, SaysNoWhereASortLeavesItsItemsOutOfOrder)
         EXPECT_NE(compare::CsvRow(rows[0]).find(",NO,"), std::string::npos);
     }
     EXPECT_TRUE(compare::Comparison(options, platform::Timer).Run()[0].inOrder);
+}
+
+TEST(Comparison, SaysWhetherEqualItemsKeptTheirOrderAsTheMethodTableDoes)
+{
+    for (const char* order : {"few-unique", "sorted"}) {
+        const auto rows =
+            compare::Comparison(ParseOptions({"--orders", order, "--counts", "200", "--seed", "1"}), platform::Timer)
+                .Run();
+        ASSERT_EQ(rows.size(), sorting::kAllMethods.size());
+        for (const auto& m : rows) {
+            const std::optional<bool> expected =
+                std::string(order) == "sorted" ? std::nullopt : std::optional(sorting::Facts(m.method).stable);
+            EXPECT_EQ(m.stable, expected) << sorting::MethodName(m.method) << " on " << order;
+        }
+    }
 }
 
 TEST(Comparison, TheBudgetStopsASeriesWithASkippedRowButNeverCountsGivenOneByOne)
@@ -236,13 +251,13 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
     const auto csv = ParseCsv(csvText);
     ASSERT_EQ(csv.size(), measurements.size() + 1);
     EXPECT_EQ(csv[0], (std::vector<std::string>{"method", "order", "count", "seconds", "comparisons", "exchanges",
-                                                "merges", "moves", "in order", "note", "reads"}));
+                                                "merges", "moves", "in order", "note", "reads", "stable"}));
 
     std::stringstream table(tableText);
     for (std::size_t i = 0; i < measurements.size(); ++i) {
         const auto& m = measurements[i];
         const auto& row = csv[i + 1];
-        ASSERT_EQ(row.size(), 11u);
+        ASSERT_EQ(row.size(), 12u);
         EXPECT_EQ(row[9], "") << "no note";
         EXPECT_EQ(row[0], sorting::MethodName(m.method));
         EXPECT_EQ(row[1], sorting::OrderName(m.order));
@@ -260,10 +275,10 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
         std::getline(table, line);
         ASSERT_EQ(line.rfind(row[0], 0), 0u);
         std::stringstream rest(line.substr(row[0].size()));
-        std::string order, count, seconds, comparisons, exchanges, merges, moves, verdict, reads;
-        rest >> order >> count >> seconds >> comparisons >> exchanges >> merges >> moves >> verdict >> reads;
-        EXPECT_EQ((std::vector<std::string>{order, count, comparisons, exchanges, merges, moves, reads}),
-                  (std::vector<std::string>{row[1], row[2], row[4], row[5], row[6], row[7], row[10]}));
+        std::string order, count, seconds, comparisons, exchanges, merges, moves, verdict, reads, stable;
+        rest >> order >> count >> seconds >> comparisons >> exchanges >> merges >> moves >> verdict >> reads >> stable;
+        EXPECT_EQ((std::vector<std::string>{order, count, comparisons, exchanges, merges, moves, reads, stable}),
+                  (std::vector<std::string>{row[1], row[2], row[4], row[5], row[6], row[7], row[10], row[11]}));
         EXPECT_NEAR(std::stod(seconds), m.seconds, 1e-6);
         EXPECT_EQ(verdict, "yes");
     }
@@ -272,13 +287,15 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
 TEST(Comparison, ACountThatCannotBeHeldIsRefusedBeforeAnyRun)
 {
     const std::int32_t count = 100'000'000;
-    const std::uint64_t items = sorting::ItemsBytes(count);
-    // The items and the copy each run sorts, and on top the most any method asked for needs:
-    // merge sort's scratch, quick sort's waiting parts at their worst.
+    // The items, the copy each run sorts and the origins its counting run follows, and on top
+    // the most any method asked for needs: merge sort's scratch, quick sort's waiting parts at
+    // their worst, bucket sort's scratch and buckets.
+    const std::uint64_t items = sorting::ItemsBytes(count), origins = sorting::Origins::Bytes(count);
     const std::vector<std::pair<std::string, std::uint64_t>> cases{
-        {"bubble,selection", 2 * items},
-        {"bubble,merge", 3 * items},
-        {"heap,quick", 2 * items + sorting::QuickStackBytes(count)},
+        {"bubble,selection", 2 * items + origins},
+        {"bubble,merge", 3 * items + origins},
+        {"heap,quick", 2 * items + origins + sorting::QuickStackBytes(count)},
+        {"radix,bucket", 2 * items + origins + sorting::BucketBytes(count)},
     };
     for (const auto& [methods, needed] : cases) {
         compare::Comparison comparison(ParseOptions({"--methods", methods, "--counts", "10," + std::to_string(count)}),

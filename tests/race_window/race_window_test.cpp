@@ -1,3 +1,4 @@
+#include "race_window/code_pane.h"
 #include "race_window/race_panel.h"
 #include "race_window/race_window.h"
 #include "race_window/step_words.h"
@@ -15,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <functional>
 
 using race_window::RacePanel;
 using race_window::RaceWindow;
@@ -378,6 +381,86 @@ private slots:
         QCOMPARE(race_window::ValueText(12.25f), QString("12.25"));
         QCOMPARE(race_window::ValueText(1000, QLocale(QLocale::English, QLocale::UnitedStates)), QString("1,000"));
         QCOMPARE(race_window::ValueText(2.5f, german), QString("2,5"));
+    }
+
+    void aPanelLookedAtShowsItsCodeFollowingEachStep()
+    {
+        auto* pane = Control<race_window::CodePane>(*window, "Code");
+        QVERIFY(!pane->isVisible());
+        QTest::mouseClick(Control(*window, "PanelBubble"), Qt::LeftButton);
+        QVERIFY(pane->isVisible());
+        QCOMPARE(pane->accessibleName(), QString("Code of Bubble"));
+        QCOMPARE(pane->MarkedLine(), 0);
+        // Bubble sort's comparison of items 1 and 2, its exchange, and back.
+        for (const auto& [key, line] : {std::pair{Qt::Key_Right, 3}, {Qt::Key_Right, 4}, {Qt::Key_Left, 3}}) {
+            QTest::keyClick(window.get(), key);
+            QCOMPARE(pane->MarkedLine(), line);
+        }
+        QVERIFY(pane->VariablesText().startsWith("pass = 1   i = "));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(!pane->isVisible());
+        // From the keyboard: Tab to a panel, and Enter.
+        Control(*window, "PanelInsertion")->setFocus();
+        QTest::keyClick(Control(*window, "PanelInsertion"), Qt::Key_Return);
+        QCOMPARE(pane->accessibleName(), QString("Code of Insertion"));
+    }
+
+    void aPredictionIsAskedJudgedAndScored()
+    {
+        Enter("CountField", "5 3 8 1");
+        auto* bubble = Control<RacePanel>(*window, "PanelBubble");
+        const auto click = [&](std::int32_t item) {
+            QTest::mouseClick(bubble, Qt::LeftButton, {}, bubble->BarRect(item).center().toPoint());
+        };
+        QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5));  // looked at
+        QTest::keyClick(window.get(), Qt::Key_P);
+        const auto status = [&] { return Control<QLabel>(*window, "Status")->text(); };
+        QTest::keyClick(window.get(), Qt::Key_Right);  // the comparison of 5 and 3
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        QCOMPARE(status(), QString("Which two items does it exchange?"));
+        const std::vector<std::pair<std::function<void()>, QString>> inputs{
+            {[&] { QTest::keyClick(window.get(), Qt::Key_Return); }, "Choose two items, then press Enter."},
+            {[&] { QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5)); }, "Click one of the bars."},
+            {[&] { click(1); }, "And the other?"},
+            {[&] { click(1); }, "Item 1 is no longer chosen."},
+            {[&] { click(2); }, "And the other?"},
+            {[&] { click(1); }, "Press Enter to see."},
+            {[&] { QTest::keyClick(window.get(), Qt::Key_Return); }, "Right."},
+        };
+        for (const auto& [input, said] : inputs) {
+            input();
+            QCOMPARE(status(), said);
+        }
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).CountsDone().exchanges, 1);
+        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("1 of 1 right"));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(window.get(), Qt::Key_Right);  // 5 and 8, then 8 and 1
+        QCOMPARE(status(), QString("Which two items does it exchange?"));
+        QTest::keyClick(window.get(), Qt::Key_Space);  // the cursor's first item, with the keys
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QCOMPARE(status(), QString("Not quite: it exchanges items 3 and 4."));
+        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("1 of 2 right"));
+        QTest::keyClick(window.get(), Qt::Key_R);
+        QCOMPARE(status(), QString("The score starts again."));
+        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("0 of 0 right"));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(!Control<QLabel>(*window, "ScoreLabel")->isVisible());
+    }
+
+    void equalItemsAreToldApartAndEachMethodSaysWhetherItKeptTheirOrder()
+    {
+        Enter("CountField", "3 4 2 4 1");
+        auto* selection = Control<RacePanel>(*window, "PanelSelection");
+        QCOMPARE(selection->Named(2), QString("4a"));
+        QCOMPARE(selection->Named(4), QString("4b"));
+        QCOMPARE(selection->Named(1), QString("3"));
+        Control<QSlider>(*window, "SpeedSlider")->setValue(race::Pace::kFastest);
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
+        QCOMPARE(selection->StepText(), QString("changed the order of equal items: 4b before 4a"));
+        QCOMPARE(Control<RacePanel>(*window, "PanelBubble")->StepText(), QString("kept the order of equal items"));
+        QVERIFY(selection->accessibleDescription().contains("items: 1 2 3 4b 4a"));
     }
 
     void thePanelsFitTheWindowWhateverItsSize()

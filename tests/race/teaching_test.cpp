@@ -1,0 +1,150 @@
+// What the race shows a class of a method's code, its equal items and its next move.
+
+#include "race/code_track.h"
+#include "race/prediction.h"
+#include "race/replay.h"
+#include "sorting/initial_order.h"
+#include "support/method_names.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using race::Replay;
+using sorting::SortMethod;
+
+namespace {
+
+// The line and the values of the variables the sort itself tells for each of its steps.
+class LinesTold : public sorting::IgnoresSteps {
+public:
+    template <typename... Values>
+    void Line(int line, Values... values)
+    {
+        line_ = line;
+        now_ = {static_cast<float>(values)...};
+    }
+    void Compared(sorting::Index, sorting::Index) { Keep(1); }
+    void Read(sorting::Index) { Keep(1); }
+    void Moved(sorting::Index, sorting::Index) { Keep(1); }
+    void Swapped(sorting::Index, sorting::Index) { Keep(3); }
+
+    std::vector<std::pair<int, std::vector<float>>> steps;
+
+private:
+    void Keep(int n) { steps.insert(steps.end(), std::size_t(n), {line_, now_}); }
+
+    int line_ = 0;
+    std::vector<float> now_;
+};
+
+// Values equal, or both none.
+bool Same(std::span<const float> a, const std::vector<float>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](float x, float y) { return x == y || (std::isnan(x) && std::isnan(y)); });
+}
+
+class EveryMethod : public testing::TestWithParam<SortMethod> {};
+
+}  // namespace
+
+TEST_P(EveryMethod, TheCodeShownAtEachStepIsWhatTheSortHadThenForwardAndBack)
+{
+    const sorting::MethodCode code = sorting::Facts(GetParam()).code;
+    ASSERT_GE(code.lines.size(), 4u);
+    ASSERT_LE(code.lines.size(), 15u);
+    for (sorting::InitialOrder order : sorting::kInitialOrders) {
+        for (std::int32_t count = 1; count <= 10; ++count) {
+            const std::vector<float> items = sorting::MakeItems(count, 3, order);
+            std::vector<float> work = items;
+            LinesTold told;
+            sorting::Sort(GetParam(), work, told);
+            Replay replay(race::Record(GetParam(), items));
+            const race::CodeTrack track(GetParam(), items);
+            ASSERT_EQ(told.steps.size(), replay.TotalSteps());
+            ASSERT_EQ(track.Steps(), replay.TotalSteps());
+            const auto check = [&](std::uint64_t k) {
+                const auto& [line, values] = told.steps[k - 1];
+                ASSERT_GE(line, 1) << "every step comes from a line, step " << k;
+                ASSERT_LE(line, int(code.lines.size()));
+                ASSERT_EQ(values.size(), code.variables.size()) << "line " << line;
+                ASSERT_EQ(k == replay.TotalSteps() ? 0 : line, replay.Line()) << "step " << k;
+                ASSERT_TRUE(Same(track.ValuesAt(k), values)) << "step " << k;
+            };
+            for (replay.Advance(1); replay.StepsDone() <= replay.TotalSteps() && replay.StepsDone() > 0;) {
+                check(replay.StepsDone());
+                if (replay.Finished()) break;
+                replay.Advance(1);
+            }
+            for (replay.Back(1); replay.StepsDone() > 0; replay.Back(1)) check(replay.StepsDone());
+            EXPECT_EQ(replay.Line(), 0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, EveryMethod, testing::ValuesIn(sorting::kAllMethods),
+                         [](const auto& info) { return testing_support::TestName(info.param); });
+
+TEST(EqualItems, EachMethodKeepsOrChangesTheirOrderAsWorkedByHand)
+{
+    const std::vector<float> fours{0, 3, 4, 2, 4, 1}, two{0, 4, 4};
+    // The first 4 stood at 2, the second at 4: those that change the order leave the second first.
+    const std::vector<std::pair<SortMethod, bool>> keepFours{
+        {SortMethod::Selection, false}, {SortMethod::Insertion, true},      {SortMethod::Bubble, true},
+        {SortMethod::Merge, true},      {SortMethod::Shell, true},          {SortMethod::Heap, false},
+        {SortMethod::Quick, false},     {SortMethod::ThreeWayQuick, false}, {SortMethod::NaturalMerge, true},
+        {SortMethod::Radix, true},      {SortMethod::Bucket, true}};
+    for (const auto& [method, kept] : keepFours) {
+        Replay replay(race::Record(method, fours));
+        replay.SeekTo(replay.TotalSteps());
+        EXPECT_EQ(!replay.EqualsChangedOrder(), kept) << sorting::MethodName(method);
+        if (!kept) {
+            EXPECT_EQ(replay.EqualsChangedOrder(), std::make_pair(4, 2)) << sorting::MethodName(method);
+        }
+    }
+    Replay merge(race::Record(SortMethod::Merge, two));
+    merge.SeekTo(merge.TotalSteps());
+    EXPECT_EQ(merge.EqualsChangedOrder(), std::make_pair(2, 1)) << "the window's merge takes the right-hand item";
+    EXPECT_EQ(merge.RankAmongEquals(1), 0);
+    EXPECT_EQ(merge.RankAmongEquals(2), 1);
+    EXPECT_EQ(Replay(race::Record(SortMethod::Merge, {0, 1, 2})).HasEquals(), false);
+    // On few-unique items, the methods the table calls stable keep the order, and only they.
+    const std::vector<float> few = sorting::MakeItems(200, 4, sorting::InitialOrder::FewUnique);
+    for (SortMethod method : sorting::kAllMethods) {
+        Replay replay(race::Record(method, few));
+        replay.SeekTo(replay.TotalSteps());
+        EXPECT_EQ(!replay.EqualsChangedOrder(), sorting::Facts(method).stable) << sorting::MethodName(method);
+    }
+}
+
+TEST(Prediction, AsksAboutTheNextExchangeOrWriteAndJudgesTheAnswer)
+{
+    struct Case {
+        SortMethod method;
+        std::vector<float> items;
+        race::Question::Kind kind;
+        std::uint64_t step;
+        std::vector<std::int32_t> answer;
+    };
+    const std::vector<Case> cases{
+        {SortMethod::Bubble, {0, 5, 3}, race::Question::Kind::Exchange, 2, {1, 2}},
+        // Two copies out and a comparison, then the first write.
+        {SortMethod::Merge, {0, 2, 1}, race::Question::Kind::Write, 4, {1}},
+        // Two reads and two moves out, then the first copy back.
+        {SortMethod::Radix, {0, 0.5f, 0.25f}, race::Question::Kind::Write, 5, {1}},
+    };
+    for (const Case& c : cases) {
+        Replay replay(race::Record(c.method, c.items));
+        const auto question = race::NextQuestion(replay);
+        ASSERT_TRUE(question) << sorting::MethodName(c.method);
+        EXPECT_EQ(question->kind, c.kind);
+        EXPECT_EQ(question->step, c.step);
+        EXPECT_EQ(question->answer, c.answer);
+        std::vector<std::int32_t> reversed(c.answer.rbegin(), c.answer.rend());
+        EXPECT_TRUE(question->RightAbout(reversed));
+        EXPECT_FALSE(question->RightAbout({3}));
+    }
+    Replay selection(race::Record(SortMethod::Selection, {0, 1, 2}));
+    EXPECT_FALSE(race::NextQuestion(selection)) << "items in place are exchanged with themselves";
+}
