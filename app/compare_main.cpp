@@ -1,6 +1,7 @@
 // sorting-compare: the sorting methods across growing counts, as a table and a chart.
 
 #include "desktop/quiet_qt.h"
+#include "command_line/option_parser.h"
 #include "compare/background_run.h"
 #include "compare/chart_target.h"
 #include "compare/compare_options.h"
@@ -9,10 +10,14 @@
 #include "compare/growth_chart.h"
 #include "compare/interrupt_signals.h"
 #include "platform/monotonic_clock.h"
+#include "desktop/translations.h"
+#include "platform/format_number.h"
 #include "platform/run_time_error.h"
+#include "platform/words.h"
 
 #include <QGuiApplication>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -49,9 +54,10 @@ std::variant<compare::CompareOptions, int> ReadCommandLine(int argc, char* argv[
         options = compare::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.chartPath)
             if (const auto problem = compare::ChartTargetProblem(*options.chartPath))
-                throw compare::UsageError("cannot write the chart: " + *problem);
+                throw compare::UsageError(
+                    platform::Fill(platform::Words("compare", "cannot write the chart: %1"), {*problem}));
     } catch (const compare::UsageError& error) {
-        std::cerr << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";
+        std::cerr << command_line::Refusal(kProgram, error.what());
         return 2;
     }
     if (options.help) std::cout << compare::UsageText(kProgram);
@@ -65,7 +71,8 @@ std::variant<compare::CompareOptions, int> ReadCommandLine(int argc, char* argv[
 int RunAndReport(const compare::CompareOptions& options, compare::Comparison& comparison)
 {
     const compare::InterruptSignals interrupts;
-    compare::Console console(options, kProgram, !options.quiet && isatty(STDERR_FILENO) != 0);
+    compare::Console console(options, kProgram, !options.quiet && isatty(STDERR_FILENO) != 0,
+                             platform::RegionalNumberFormat().decimalSeparator);
     console.Heading();
     std::vector<compare::Measurement> rows;
     compare::BackgroundRun background(comparison);
@@ -85,8 +92,10 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
         }
         if (const int signal = interrupts.Caught()) {
             // The sort under way is left to itself; nothing waits for it.
-            console.Say(std::string("interrupted by ") + (signal == SIGINT ? "SIGINT" : "SIGTERM") + " " +
-                        console.Current() + "; " + std::to_string(console.RowsWritten()) + " rows are complete");
+            console.Say(platform::Fill(platform::Words("compare", "interrupted by %1 %2; %3"),
+                                       {signal == SIGINT ? "SIGINT" : "SIGTERM", console.Current(),
+                                        platform::Words("compare", "%n row(s) complete", nullptr,
+                                                        console.RowsWritten())}));
             WriteChart(options, rows, console);
             std::fflush(stdout);
             std::_Exit(128 + signal);
@@ -96,7 +105,7 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
     console.ClearProgress();
     const bool charted = WriteChart(options, rows, console);
     const bool made = std::any_of(rows.begin(), rows.end(), [](const auto& m) { return m.Made(); });
-    if (!made) console.Say("no run was made");
+    if (!made) console.Say(platform::Words("compare", "no run was made"));
     return !charted || !made ? 1 : 0;
 }
 
@@ -105,6 +114,10 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
 int main(int argc, char* argv[])
 {
     desktop::KeepQtQuiet();
+    // The user's way of writing numbers for the table and the messages (CSV has its own), and
+    // the user's language for every word.
+    std::setlocale(LC_ALL, "");
+    const desktop::Translations translations;
     const auto read = ReadCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&read)) return *status;
     const auto& options = std::get<compare::CompareOptions>(read);

@@ -1,8 +1,10 @@
 // sorting-race: sorting methods side by side on the same items, paced by their work.
 
 #include "desktop/quiet_qt.h"
+#include "command_line/option_parser.h"
 #include "desktop/application_icon.h"
 #include "desktop/qt_conversions.h"
+#include "desktop/translations.h"
 #include "race/race_options.h"
 #include "race_window/race_window.h"
 
@@ -16,7 +18,7 @@ const std::string kProgram = "sorting-race";
 
 int Refuse(const race::RaceUsageError& error)
 {
-    std::cerr << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";
+    std::cerr << command_line::Refusal(kProgram, error.what());
     return 2;
 }
 
@@ -34,6 +36,7 @@ std::optional<int> AnswerAtOnce(const race::RaceOptions& options)
 int main(int argc, char* argv[])
 {
     desktop::KeepQtQuiet();
+    desktop::Translations translations;
     // Read first without a display, so that help and mistakes need none; an option unknown
     // here, unless it is near one of the race's own, may be the window system's, and waits
     // for it.
@@ -47,6 +50,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    translations.Install();
     QApplication::setApplicationVersion(SORTING_VERSION);
     // Where the settings are kept between starts: the sound on or off.
     QApplication::setOrganizationName("sortingmethods.org");

@@ -6,9 +6,8 @@ namespace command_line {
 namespace {
 
 // "    name   what it is", the names in a column as wide as the longest and two blanks.
-template <typename Thing, std::size_t N>
-std::string Glossary(const std::array<Thing, N>& all, std::string_view (*nameOf)(Thing),
-                     std::string_view (*descriptionOf)(Thing))
+template <typename Thing, std::size_t N, typename Description>
+std::string Glossary(const std::array<Thing, N>& all, std::string_view (*nameOf)(Thing), Description descriptionOf)
 {
     std::size_t width = 0;
     for (Thing thing : all) width = std::max(width, nameOf(thing).size());
@@ -21,7 +20,10 @@ std::string Glossary(const std::array<Thing, N>& all, std::string_view (*nameOf)
     return lines;
 }
 
-constexpr std::string_view MethodDescription(sorting::SortMethod method) { return sorting::Facts(method).description; }
+std::string MethodDescription(sorting::SortMethod method)
+{
+    return platform::Words("method", sorting::Facts(method).description.data());
+}
 
 }  // namespace
 
@@ -29,12 +31,16 @@ std::string KnownMethodNames() { return KnownNames(sorting::kAllMethods, sorting
 
 std::vector<sorting::SortMethod> ParseMethodList(const std::string& list)
 {
-    return ParseNames(list, sorting::kAllMethods, sorting::MethodKey, "method", "--methods");
+    return ParseNames(list, sorting::kAllMethods, sorting::MethodKey,
+                      {platform::Words("command_line", "unknown method \"%1\" (choose from %2, or all)"),
+                       platform::Words("command_line", "--methods needs at least one method")});
 }
 
 std::vector<sorting::InitialOrder> ParseOrderList(const std::string& list)
 {
-    return ParseNames(list, sorting::kInitialOrders, sorting::OrderName, "order", "--orders");
+    return ParseNames(list, sorting::kInitialOrders, sorting::OrderName,
+                      {platform::Words("command_line", "unknown order \"%1\" (choose from %2, or all)"),
+                       platform::Words("command_line", "--orders needs at least one order")});
 }
 
 std::string MethodGlossary() { return Glossary(sorting::kAllMethods, sorting::MethodKey, MethodDescription); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_line/usage_error.h"
+#include "platform/words.h"
 
 #include <algorithm>
 #include <array>
@@ -27,23 +28,27 @@ std::string KnownNames(const std::array<Thing, N>& all, std::string_view (*nameO
     return names;
 }
 
+// How a list is refused, in the user's words: a name it does not know ("%1", with the known
+// ones as "%2"), and a list that names nothing.
+struct ListRefusals {
+    std::string unknown;
+    std::string empty;
+};
+
 // The things a list names, in any case, each once and in the order given, or every one for
-// "all". An unknown name raises UsageError naming it, as `what` ("method"), with the known
-// ones; so does an empty list, naming `option`.
+// "all". An unknown name, or an empty list, raises UsageError saying so.
 template <typename Thing, std::size_t N>
 std::vector<Thing> ParseNames(const std::string& list, const std::array<Thing, N>& all,
-                              std::string_view (*nameOf)(Thing), const std::string& what, const std::string& option)
+                              std::string_view (*nameOf)(Thing), const ListRefusals& refusals)
 {
     if (SameName(list, "all")) return {all.begin(), all.end()};
     std::vector<Thing> chosen;
     for (const std::string& name : ListEntries(list)) {
         const auto known = std::find_if(all.begin(), all.end(), [&](Thing t) { return SameName(nameOf(t), name); });
-        if (known == all.end())
-            throw UsageError("unknown " + what + " \"" + name + "\" (choose from " + KnownNames(all, nameOf) +
-                             ", or all)");
+        if (known == all.end()) throw UsageError(platform::Fill(refusals.unknown, {name, KnownNames(all, nameOf)}));
         if (std::find(chosen.begin(), chosen.end(), *known) == chosen.end()) chosen.push_back(*known);
     }
-    if (chosen.empty()) throw UsageError(option + " needs at least one " + what);
+    if (chosen.empty()) throw UsageError(refusals.empty);
     return chosen;
 }
 

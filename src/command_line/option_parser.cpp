@@ -1,6 +1,7 @@
 #include "command_line/option_parser.h"
 
 #include "command_line/usage_error.h"
+#include "platform/words.h"
 
 #include <algorithm>
 #include <numeric>
@@ -68,16 +69,25 @@ void OptionParser::Parse(const std::vector<std::string>& arguments)
         if (declared == options_.end()) {
             const std::string closest = Closest(option);
             throw UnknownOption(
-                "unknown option \"" + option + "\"" + (closest.empty() ? "" : "; did you mean " + closest + "?"),
+                closest.empty()
+                    ? platform::Fill(platform::Words("command_line", "unknown option \"%1\""), {option})
+                    : platform::Fill(platform::Words("command_line", "unknown option \"%1\"; did you mean %2?"),
+                                     {option, closest}),
                 closest);
         }
         if (!declared->takesValue) {
             declared->read({});
             continue;
         }
-        if (at + 1 >= arguments.size()) throw UsageError(option + " needs a value");
+        if (at + 1 >= arguments.size()) throw UsageError(platform::Fill(platform::Words("command_line", "%1 needs a value"), {option}));
         declared->read(arguments[++at]);
     }
+}
+
+std::string Refusal(const std::string& program, const std::string& why)
+{
+    return program + ": " + why + "\n" + platform::Fill(platform::Words("command_line", "Try '%1 --help'."), {program}) +
+           "\n";
 }
 
 }  // namespace command_line

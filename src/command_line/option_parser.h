@@ -36,4 +36,8 @@ private:
     bool version_ = false;
 };
 
+// A refusal of the command line, as a program writes it on standard error: "program: why",
+// and a pointer to the help on the next line.
+std::string Refusal(const std::string& program, const std::string& why);
+
 }  // namespace command_line

@@ -2,31 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace compare {
 namespace {
 
-// A whole number with a comma between each three digits: "1,000,000".
-std::string Grouped(long long n)
-{
-    const std::string digits = std::to_string(n);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
 long long PowerOfTen(int decade) { return std::llround(std::pow(10.0, decade)); }
 
 // 1, 10 or 100 of a unit, or a fraction of one below it: "0.1".
-std::string OfUnit(int decade)
+std::string OfUnit(int decade, const platform::NumberFormat& format)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", std::pow(10.0, decade));
-    return text;
+    return platform::FormatNumber(std::pow(10.0, decade), std::max(0, -decade), format);
 }
 
 }  // namespace
@@ -53,18 +38,18 @@ double LogLogAxes::Across(double count) const { return (std::log10(count) - minX
 
 double LogLogAxes::Up(double seconds) const { return (std::log10(seconds) - minY_) / (maxY_ - minY_); }
 
-std::string CountLabel(int decade, bool compact)
+std::string CountLabel(int decade, bool compact, const platform::NumberFormat& format)
 {
     if (compact && decade >= 3) return std::to_string(PowerOfTen(decade % 3)) + "kMG"[decade / 3 - 1];
-    return Grouped(PowerOfTen(decade));
+    return OfUnit(decade, format);
 }
 
-std::string TimeLabel(int decade)
+std::string TimeLabel(int decade, const platform::NumberFormat& format)
 {
-    if (decade >= 0) return Grouped(PowerOfTen(decade)) + " s";
-    if (decade >= -3) return OfUnit(decade + 3) + " ms";
-    if (decade >= -6) return OfUnit(decade + 6) + " \u00b5s";
-    return OfUnit(decade + 9) + " ns";
+    if (decade >= 0) return OfUnit(decade, format) + " s";
+    if (decade >= -3) return OfUnit(decade + 3, format) + " ms";
+    if (decade >= -6) return OfUnit(decade + 6, format) + " \u00b5s";
+    return OfUnit(decade + 9, format) + " ns";
 }
 
 std::vector<ChartPoint> ReferenceLine(const LogLogAxes& axes, const Measurement& anchor, std::int32_t lastCount,

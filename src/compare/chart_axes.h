@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/comparison.h"
+#include "platform/format_number.h"
 
 #include <string>
 #include <vector>
@@ -28,9 +29,11 @@ private:
     double minX_, maxX_, minY_, maxY_;
 };
 
-// The label of a count's decade: "1,000", or "1k" where space is short; of a time's: "10 ms".
-std::string CountLabel(int decade, bool compact);
-std::string TimeLabel(int decade);
+// The label of a count's decade: "1,000", or "1k" where space is short; of a time's: "10 ms";
+// in the numbers of the user's region.
+inline const platform::NumberFormat kEnglishNumbers{".", ","};
+std::string CountLabel(int decade, bool compact, const platform::NumberFormat& format = kEnglishNumbers);
+std::string TimeLabel(int decade, const platform::NumberFormat& format = kEnglishNumbers);
 
 // A dashed reference line: how long a sort growing as `growth` would take, through `anchor`,
 // from its count to `lastCount`, as (count, seconds) points; it ends where it leaves the

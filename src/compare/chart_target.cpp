@@ -1,22 +1,13 @@
 #include "compare/chart_target.h"
 
+#include "platform/words.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
 namespace compare {
-namespace {
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
-}
-
-}  // namespace
 
 std::optional<std::string> ChartTargetProblem(const std::string& path)
 {
@@ -24,9 +15,10 @@ std::optional<std::string> ChartTargetProblem(const std::string& path)
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::error_code error;
-    if (fs::is_directory(target, error)) return Quoted(path) + " is a folder";
-    if (!fs::exists(folder, error)) return "there is no folder " + Quoted(folder.string());
-    if (!fs::is_directory(folder, error)) return Quoted(folder.string()) + " is not a folder";
+    using platform::Fill, platform::Words;
+    if (fs::is_directory(target, error)) return Fill(Words("compare", "\"%1\" is a folder"), {path});
+    if (!fs::exists(folder, error)) return Fill(Words("compare", "there is no folder \"%1\""), {folder.string()});
+    if (!fs::is_directory(folder, error)) return Fill(Words("compare", "\"%1\" is not a folder"), {folder.string()});
     // The chart is written beside its target and renamed into place, so the folder must
     // take a new file: try one.
     std::string probe = folder.string();
@@ -34,7 +26,7 @@ std::optional<std::string> ChartTargetProblem(const std::string& path)
     probe += target.filename().string();
     probe += ".XXXXXX";
     const int file = mkstemp(probe.data());
-    if (file < 0) return "cannot write in " + Quoted(folder.string()) + ": " + std::strerror(errno);
+    if (file < 0) return Fill(Words("compare", "cannot write in \"%1\": %2"), {folder.string(), std::strerror(errno)});
     close(file);
     unlink(probe.c_str());
     return std::nullopt;

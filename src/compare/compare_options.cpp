@@ -5,6 +5,7 @@
 #include "command_line/option_parser.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
+#include "platform/words.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,33 +15,36 @@
 namespace compare {
 namespace {
 
+using platform::Fill;
+using platform::Words;
+
 template <typename Number>
 Number ParseNumber(const std::string& text, const std::string& what)
 {
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || text.empty())
-        throw UsageError(what + " must be a number, not \"" + text + "\"");
+        throw UsageError(Fill(Words("compare", "%1 must be a number, not \"%2\""), {what, text}));
     return value;
 }
 
 double ParseSeconds(const std::string& text, const std::string& what)
 {
     const double seconds = ParseNumber<double>(text, what);
-    if (!(seconds > 0) || !std::isfinite(seconds)) throw UsageError(what + " must be a positive number of seconds");
+    if (!(seconds > 0) || !std::isfinite(seconds)) throw UsageError(Fill(Words("compare", "%1 must be a positive number of seconds"), {what}));
     return seconds;
 }
 
 std::int32_t ParseCount(const std::string& text)
 {
-    const auto count = ParseNumber<std::int64_t>(text, "a count");
-    if (count < 1 || count > 2147483647) throw UsageError("a count must be from 1 to 2147483647, not " + text);
+    const auto count = ParseNumber<std::int64_t>(text, Words("compare", "a count"));
+    if (count < 1 || count > 2147483647) throw UsageError(Fill(Words("compare", "a count must be from 1 to 2147483647, not %1"), {text}));
     return static_cast<std::int32_t>(count);
 }
 
 std::vector<std::int32_t> Doubling(std::int32_t from, std::int32_t to)
 {
-    if (from > to) throw UsageError("--from must not be above --to");
+    if (from > to) throw UsageError(Words("compare", "--from must not be above --to"));
     std::vector<std::int32_t> counts;
     for (std::int64_t count = from; count <= to; count *= 2) counts.push_back(static_cast<std::int32_t>(count));
     return counts;
@@ -51,7 +55,7 @@ std::string SeedOption(const std::string& seed)
     try {
         platform::Val(seed);
     } catch (const platform::RunTimeError&) {
-        throw UsageError("the seed \"" + seed + "\" is beyond the range of numbers");
+        throw UsageError(Fill(Words("compare", "the seed \"%1\" is beyond the range of numbers"), {seed}));
     }
     return seed;
 }
@@ -59,7 +63,7 @@ std::string SeedOption(const std::string& seed)
 std::string ChartOption(const std::string& path)
 {
     if (!path.ends_with(".svg") && !path.ends_with(".png"))
-        throw UsageError("the chart's file name must end in .svg or .png");
+        throw UsageError(Words("compare", "the chart's file name must end in .svg or .png"));
     return path;
 }
 
@@ -76,15 +80,15 @@ struct CountsAsked {
             // "1,000" is a thousand written with its separator, not the counts 1 and 0.
             const bool thousands = !listed->empty() && count.size() == 3 && count.front() == '0' &&
                                    count.find_first_not_of("0123456789") == std::string::npos;
-            if (thousands) throw UsageError("counts are written without thousands separators: 1000, not 1,000");
+            if (thousands) throw UsageError(Words("compare", "counts are written without thousands separators: 1000, not 1,000"));
             listed->push_back(ParseCount(count));
         }
-        if (listed->empty()) throw UsageError("--counts needs at least one count");
+        if (listed->empty()) throw UsageError(Words("compare", "--counts needs at least one count"));
     }
     // Ascending, each once.
     std::vector<std::int32_t> Counts() const
     {
-        if (listed && rangeGiven) throw UsageError("give either --counts or --from/--to, not both");
+        if (listed && rangeGiven) throw UsageError(Words("compare", "give either --counts or --from/--to, not both"));
         std::vector<std::int32_t> counts = listed ? *listed : Doubling(from, to);
         std::sort(counts.begin(), counts.end());
         counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
@@ -110,11 +114,11 @@ void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& optio
     parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
     parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
-    parser.Take("--budget", [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, "the budget"); });
-    parser.Take("--max-seconds", [&](const std::string& s) { options.maxSeconds = ParseSeconds(s, "the limit"); });
+    parser.Take("--budget", [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
+    parser.Take("--max-seconds", [&](const std::string& s) { options.maxSeconds = ParseSeconds(s, Words("compare", "the limit")); });
     parser.Take("--repeat", [&](const std::string& k) {
-        options.repeat = ParseNumber<int>(k, "the repeat count");
-        if (options.repeat < 1) throw UsageError("the repeat count must be 1 or more");
+        options.repeat = ParseNumber<int>(k, Words("compare", "the repeat count"));
+        if (options.repeat < 1) throw UsageError(Words("compare", "the repeat count must be 1 or more"));
         options.repeatGiven = true;
     });
 }
@@ -146,8 +150,9 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
 
 std::string UsageText(const std::string& program)
 {
-    return "Usage: " + program + R"( [options]
-Sorts items with each method at growing counts and reports the time of the
+    // The columns of the help stand where they stand in every language: a translation keeps
+    // its lines within 80 characters.
+    return Fill(Words("compare", "Usage: %1 [options]\n"), {program}) + Words("compare", R"(Sorts items with each method at growing counts and reports the time of the
 sort alone, the comparisons, exchanges, merges and item moves, and whether the
 result is in order. Each row is written as soon as its run is done.
 
@@ -161,12 +166,11 @@ the program at once, with the rows so far (and the chart) complete.
 With no options, every method sorts random items at doubling counts from 500
 to 1024000, each stopping after a run longer than a second.
 
-  --methods LIST   the methods to compare, from these, or all (default: all):
-)" + command_line::MethodGlossary() +
-           R"(  --orders LIST    how the items stand before the sort, from these, or all
-                   (default: random):
-)" + command_line::OrderGlossary() +
-           R"(  --counts LIST    the counts to run, such as 1000,5000,20000
+)") + Words("compare", "  --methods LIST   the methods to compare, from these, or all (default: all):\n") +
+           command_line::MethodGlossary() +
+           Words("compare", "  --orders LIST    how the items stand before the sort, from these, or all\n"
+                            "                   (default: random):\n") +
+           command_line::OrderGlossary() + Words("compare", R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: a
@@ -186,17 +190,15 @@ to 1024000, each stopping after a run longer than a second.
 Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
 line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
 
-Examples:
-  )" + program +
-           R"( --seed 1 --chart growth.png
+)") + Fill(Words("compare", R"(Examples:
+  %1 --seed 1 --chart growth.png
       every method's growth on random items, as a table and a chart
-  )" + program +
-           R"( --orders all --counts 1000,4000,16000 --seed 1
+  %1 --orders all --counts 1000,4000,16000 --seed 1
       each method on each initial order of the items
-  )" + program +
-           R"( --methods merge --counts 10000000 --repeat 1
+  %1 --methods merge --counts 10000000 --repeat 1
       one method at a big count
-)";
+)"),
+                                   {program});
 }
 
 }  // namespace compare

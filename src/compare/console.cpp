@@ -1,17 +1,23 @@
 #include "compare/console.h"
 
 #include "compare/progress_line.h"
+#include "platform/format_number.h"
+#include "platform/words.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace compare {
 
-Console::Console(const CompareOptions& options, std::string program, bool progress)
+using platform::Fill;
+using platform::Words;
+
+Console::Console(const CompareOptions& options, std::string program, bool progress, std::string decimalSeparator)
     : csv_(options.csv),
       maxSeconds_(options.maxSeconds),
       budgetSeconds_(options.budgetSeconds),
-      layout_(LayoutFor(options)),
+      layout_(LayoutFor(options, std::move(decimalSeparator))),
       program_(std::move(program)),
       progress_(progress)
 {
@@ -36,25 +42,37 @@ void Console::Row(const Measurement& row)
         SayOverLimit(row);
 }
 
+std::string Console::Number(double value, int digits) const
+{
+    return platform::FormatNumber(value, digits, {layout_.decimalSeparator, ""});
+}
+
+// A limit as the user gave it: "60", "0.25".
+std::string Console::Limit(double seconds) const
+{
+    char text[32];
+    std::string written(text, std::to_chars(text, text + sizeof text, seconds).ptr);
+    if (const std::size_t point = written.find('.'); point != std::string::npos)
+        written.replace(point, 1, layout_.decimalSeparator);
+    return written;
+}
+
 void Console::SayOverLimit(const Measurement& row)
 {
-    char limits[96];
-    std::snprintf(limits, sizeof limits, "%g s; to run it, raise the limit: --max-seconds %.0f", maxSeconds_,
-                  std::ceil(*row.skipped * 1.2));
-    Say("skipped " + std::string(sorting::MethodName(row.method)) + " on " +
-        std::string(sorting::OrderName(row.order)) + " items at " + std::to_string(row.count) + ", which would take " +
-        AboutDuration(*row.skipped) + ", over the limit of " + limits);
+    Say(Fill(Words("compare", "skipped %1 on %2 items at %3, which would take %4, over the limit of %5 s; to run it, "
+                              "raise the limit: --max-seconds %6"),
+             {sorting::MethodTitle(row.method), sorting::OrderTitle(row.order), std::to_string(row.count),
+              AboutDuration(*row.skipped), Limit(maxSeconds_),
+              Number(std::ceil(*row.skipped * 1.2), 0)}));
 }
 
 void Console::SayOverBudget(const Measurement& row)
 {
-    char times[128];
-    std::snprintf(times, sizeof times,
-                  "took %.1f s with its counting run, over the budget of %g s; to go on, raise it: --budget %.0f",
-                  row.overBudget->seconds, budgetSeconds_, std::ceil(row.overBudget->seconds + *row.skipped));
-    Say(std::string(sorting::MethodName(row.method)) + " grows no further on " +
-        std::string(sorting::OrderName(row.order)) + " items: its run at " + std::to_string(row.overBudget->count) +
-        " " + times);
+    Say(Fill(Words("compare", "%1 grows no further on %2 items: its run at %3 took %4 s with its counting run, "
+                              "over the budget of %5 s; to go on, raise it: --budget %6"),
+             {sorting::MethodTitle(row.method), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
+              Number(row.overBudget->seconds, 1), Limit(budgetSeconds_),
+              Number(std::ceil(row.overBudget->seconds + *row.skipped), 0)}));
 }
 
 void Console::RunStarting(const RunPlan& plan, double now)
@@ -70,7 +88,7 @@ void Console::PassStarting(int pass) { pass_ = pass; }
 void Console::Redraw(double now)
 {
     if (!progress_ || !running_) return;
-    std::fprintf(stderr, "\r%s\033[K", ProgressText(plan_, pass_, now - began_).c_str());
+    std::fprintf(stderr, "\r%s\033[K", ProgressText(plan_, pass_, now - began_, layout_.decimalSeparator).c_str());
     std::fflush(stderr);
     shown_ = true;
 }
@@ -92,11 +110,10 @@ void Console::Say(const std::string& text)
 
 std::string Console::Current() const
 {
-    if (!running_) return "between runs";
-    const std::string pass = pass_ == 0 ? std::string("its counting run") : RepeatInWords(plan_, pass_);
-    return "during " + std::string(sorting::MethodName(plan_.method)) + " on " +
-           std::string(sorting::OrderName(plan_.order)) + " items at " + std::to_string(plan_.count) + " (" + pass +
-           ")";
+    if (!running_) return Words("compare", "between runs");
+    const std::string pass = pass_ == 0 ? Words("compare", "its counting run") : RepeatInWords(plan_, pass_);
+    return Fill(Words("compare", "during %1 on %2 items at %3 (%4)"),
+                {sorting::MethodTitle(plan_.method), sorting::OrderTitle(plan_.order), std::to_string(plan_.count), pass});
 }
 
 }  // namespace compare

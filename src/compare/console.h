@@ -12,7 +12,8 @@ namespace compare {
 // there, redrawn in place and cleared before anything else is written.
 class Console {
 public:
-    Console(const CompareOptions& options, std::string program, bool progress);
+    // Numbers are written with the user's decimal sign.
+    Console(const CompareOptions& options, std::string program, bool progress, std::string decimalSeparator = ".");
 
     void Heading();
     void Row(const Measurement& row);
@@ -31,6 +32,8 @@ public:
 private:
     void SayOverLimit(const Measurement& row);
     void SayOverBudget(const Measurement& row);
+    std::string Number(double value, int digits) const;
+    std::string Limit(double seconds) const;
 
     bool csv_;
     double maxSeconds_;

@@ -1,5 +1,7 @@
 #include "compare/estimate.h"
 
+#include "platform/words.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,18 +26,26 @@ double EstimateSeconds(const std::vector<TimedPoint>& points, std::int32_t count
     return last.seconds * std::pow(double(count) / double(last.count), exponent);
 }
 
+namespace {
+
+// A year of rows is not waited for; the count of years needs no more than an int.
+int Whole(double amount) { return static_cast<int>(std::clamp(std::lround(amount), 1L, 1000000000L)); }
+
+}  // namespace
+
 std::string AboutDuration(double seconds)
 {
-    const auto about = [](double amount, const char* unit) {
-        const long whole = std::max(1L, std::lround(amount));
-        return "about " + std::to_string(whole) + " " + unit + (whole == 1 ? "" : "s");
-    };
-    if (seconds < 1) return "under a second";
-    if (seconds < 90) return about(seconds, "second");
-    if (seconds < 90 * 60) return about(seconds / 60, "minute");
-    if (seconds < 48 * 3600) return about(seconds / 3600, "hour");
-    if (seconds < 365 * 86400.0) return about(seconds / 86400, "day");
-    return about(seconds / (365.25 * 86400), "year");
+    using platform::Words;
+    // Each count is worked out before it is named: the translation tools lose their way in a
+    // division among a text's arguments.
+    const int minutes = Whole(seconds / 60), hours = Whole(seconds / 3600), days = Whole(seconds / 86400);
+    const int years = Whole(seconds / (365.25 * 86400));
+    if (seconds < 1) return Words("compare", "under a second");
+    if (seconds < 90) return Words("compare", "about %n second(s)", nullptr, Whole(seconds));
+    if (seconds < 90 * 60) return Words("compare", "about %n minute(s)", nullptr, minutes);
+    if (seconds < 48 * 3600) return Words("compare", "about %n hour(s)", nullptr, hours);
+    if (seconds < 365 * 86400.0) return Words("compare", "about %n day(s)", nullptr, days);
+    return Words("compare", "about %n year(s)", nullptr, years);
 }
 
 }  // namespace compare

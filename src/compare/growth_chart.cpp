@@ -2,6 +2,7 @@
 
 #include "compare/chart_axes.h"
 #include "desktop/qt_conversions.h"
+#include "platform/words.h"
 
 #include <QImage>
 #include <QPainter>
@@ -24,6 +25,19 @@ constexpr QMargins kPanelMargins(58, 30, 12, 44);
 constexpr int kPanelColumns = 3;
 constexpr int kLegendWidth = 150;
 constexpr int kTitleHeight = 36;
+
+using platform::Words;
+
+QString Text(const std::string& words) { return desktop::ToQString(words); }
+
+// The numbers of the user's region; where it groups no digits, as in the plain C locale, the
+// decades are grouped by commas all the same, the easier to read.
+platform::NumberFormat ChartNumbers()
+{
+    platform::NumberFormat format = platform::RegionalNumberFormat();
+    if (format.groupSeparator.empty() && format.decimalSeparator == ".") format.groupSeparator.push_back(',');
+    return format;
+}
 
 // A method's line: its family's colour, and a dash of its own within the family.
 QPen MethodPen(sorting::SortMethod method)
@@ -68,15 +82,17 @@ void DrawAxes(QPainter& painter, const PlotScale& scale, QRect plot, const QStri
     DrawGrid(painter, scale, plot);
     const LogLogAxes& axes = scale.Axes();
     const QFontMetrics metrics(painter.font());
+    const platform::NumberFormat numbers = ChartNumbers();
     for (int d = axes.FirstCountDecade(); d <= axes.LastCountDecade(); ++d) {
-        const QString label = desktop::ToQString(CountLabel(d, compact));
+        const QString label = desktop::ToQString(CountLabel(d, compact, numbers));
         painter.drawText(QPointF(scale.X(d) - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 18), label);
     }
     for (int d = axes.FirstTimeDecade(); d <= axes.LastTimeDecade(); ++d) {
-        const QString label = desktop::ToQString(TimeLabel(d));
+        const QString label = desktop::ToQString(TimeLabel(d, numbers));
         painter.drawText(QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), scale.Y(d) + 4), label);
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + 24, plot.width(), 20), Qt::AlignHCenter, "number of items");
+    painter.drawText(QRect(plot.left(), plot.bottom() + 24, plot.width(), 20), Qt::AlignHCenter,
+                     Text(Words("compare", "number of items")));
     painter.drawText(QRect(plot.left(), plot.top() - 28, plot.width(), 24), Qt::AlignHCenter, title);
 }
 
@@ -133,7 +149,7 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
         painter.setPen(MethodPen(method));
         painter.drawLine(key, key + QPointF(32, 0));
         painter.setPen(Qt::black);
-        painter.drawText(key + QPointF(40, 4), desktop::ToQString(sorting::MethodName(method)));
+        painter.drawText(key + QPointF(40, 4), Text(sorting::MethodTitle(method)));
     }
 }
 
@@ -154,12 +170,13 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
     const std::vector<sorting::InitialOrder> orders = OrdersOf(measurements);
     if (orders.size() <= 1) {
         const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
-        DrawPlot(painter, LogLogAxes(measurements), plot, measurements, "time of the sort (log-log)", false);
+        DrawPlot(painter, LogLogAxes(measurements), plot, measurements,
+                 Text(Words("compare", "time of the sort (log-log)")), false);
         DrawLegend(painter, QPointF(plot.right() + 16, plot.top() + 16), measurements);
         return;
     }
     painter.drawText(QRect(0, 8, size.width(), 24), Qt::AlignHCenter,
-                     "time of the sort (log-log), by the initial order of the items");
+                     Text(Words("compare", "time of the sort (log-log), by the initial order of the items")));
     const LogLogAxes axes(measurements);
     for (std::size_t i = 0; i < orders.size(); ++i) {
         const QPoint corner(static_cast<int>(i % kPanelColumns) * kPanel.width(),
@@ -168,9 +185,15 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
         std::vector<Measurement> ofOrder;
         std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(ofOrder),
                      [&](const Measurement& m) { return m.order == orders[i]; });
-        DrawPlot(painter, axes, plot, ofOrder, desktop::ToQString(sorting::OrderName(orders[i])), true);
+        DrawPlot(painter, axes, plot, ofOrder, Text(sorting::OrderTitle(orders[i])), true);
     }
     DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 8, kTitleHeight + 40), measurements);
+}
+
+std::string CannotWrite(const std::string& path, const QString& reason)
+{
+    if (reason.isEmpty()) return platform::Fill(Words("compare", "cannot write the chart to %1"), {path});
+    return platform::Fill(Words("compare", "cannot write the chart to %1: %2"), {path, reason.toStdString()});
 }
 
 }  // namespace
@@ -195,15 +218,16 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
     const QString fileName = QString::fromStdString(path);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write the chart to " + path + ": " + file.errorString().toStdString());
+        throw std::runtime_error(CannotWrite(path, file.errorString()));
     if (fileName.endsWith(".svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(ChartSize(made));
         svg.setViewBox(QRect(QPoint(0, 0), ChartSize(made)));
-        svg.setTitle("Sorting methods: time against count");
+        svg.setTitle(Text(Words("compare", "Sorting methods: time against count")));
         QPainter painter;
-        if (!painter.begin(&svg)) throw std::runtime_error("cannot draw the chart for " + path);
+        if (!painter.begin(&svg))
+            throw std::runtime_error(platform::Fill(Words("compare", "cannot draw the chart for %1"), {path}));
         DrawChart(painter, made);
         painter.end();
     } else {
@@ -212,10 +236,9 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
             QPainter painter(&image);
             DrawChart(painter, made);
         }
-        if (!image.save(&file, "PNG")) throw std::runtime_error("cannot write the chart to " + path);
+        if (!image.save(&file, "PNG")) throw std::runtime_error(CannotWrite(path, {}));
     }
-    if (!file.commit())
-        throw std::runtime_error("cannot write the chart to " + path + ": " + file.errorString().toStdString());
+    if (!file.commit()) throw std::runtime_error(CannotWrite(path, file.errorString()));
 }
 
 }  // namespace compare

@@ -1,16 +1,28 @@
 #include "compare/report.h"
 
+#include "platform/format_number.h"
+#include "platform/words.h"
+
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <optional>
 #include <vector>
 
 namespace compare {
 namespace {
 
-constexpr std::array<const char*, kColumns> kHeadings{"method",      "order",     "count",  "seconds",
-                                                      "comparisons", "exchanges", "merges", "moves",
-                                                      "in order",    "reads",     "stable"};
-constexpr const char* kNoteHeading = "note";
+using platform::Fill;
+using platform::Words;
+
+// As CSV names the columns; the table says them in the user's language.
+constexpr std::array<const char*, kColumns> kHeadings{
+    SORTING_WORDS("compare", "method"),      SORTING_WORDS("compare", "order"),
+    SORTING_WORDS("compare", "count"),       SORTING_WORDS("compare", "seconds"),
+    SORTING_WORDS("compare", "comparisons"), SORTING_WORDS("compare", "exchanges"),
+    SORTING_WORDS("compare", "merges"),      SORTING_WORDS("compare", "moves"),
+    SORTING_WORDS("compare", "in order"),    SORTING_WORDS("compare", "reads"),
+    SORTING_WORDS("compare", "stable")};
+constexpr const char* kNoteHeading = SORTING_WORDS("compare", "note");
 // In CSV the note comes after these, and the columns added since then after it, so that the
 // earlier columns keep their places.
 constexpr std::size_t kBeforeNote = 9;
@@ -23,38 +35,49 @@ struct RowFields {
 
 std::size_t Digits(std::uint64_t n) { return std::to_string(n).size(); }
 
-std::string Seconds(double seconds, bool forCsv)
+// Nine decimals with a point in CSV; six in the table, with the user's decimal sign.
+std::string Seconds(double seconds, const std::string* tableDecimal)
 {
+    if (tableDecimal) return platform::FormatNumber(seconds, 6, {*tableDecimal, ""});
     char text[64];
-    std::snprintf(text, sizeof text, forCsv ? "%.9f" : "%.6f", seconds);
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, 9).ptr;
+    return {text, end};
 }
+
+std::string Yes() { return Words("compare", "yes"); }
+std::string No() { return Words("compare", "no"); }
+// Said aloud: a result out of order is the one thing a row must not hide.
+std::string NotInOrder() { return Words("compare", "NO"); }
 
 // Why a row was skipped: its estimate over the limit, or the budget spent before it.
-std::string SkipNote(const Measurement& m)
+std::string SkipNote(const Measurement& m, const std::string& decimal)
 {
     if (!m.overBudget) return AboutDuration(*m.skipped);
-    char took[32];
-    std::snprintf(took, sizeof took, "%.1f s", m.overBudget->seconds);
-    return "over the budget: the run at " + std::to_string(m.overBudget->count) + " took " + took;
+    return Fill(Words("compare", "over the budget: the run at %1 took %2 s"),
+                {std::to_string(m.overBudget->count), platform::FormatNumber(m.overBudget->seconds, 1, {decimal, ""})});
 }
 
-// The cells under the headings, then the note.
-RowFields Fields(const Measurement& m, bool forCsv)
+// The cells under the headings, then the note: in the table's words and numbers, or, with
+// no table decimal sign, CSV's.
+RowFields Fields(const Measurement& m, const std::string* tableDecimal)
 {
-    std::vector<std::string> cells{std::string(sorting::MethodName(m.method)), std::string(sorting::OrderName(m.order)),
+    std::optional<platform::WordsAsWritten> english;
+    if (!tableDecimal) english.emplace();
+    std::vector<std::string> cells{sorting::MethodTitle(m.method), sorting::OrderTitle(m.order),
                                    std::to_string(m.count)};
     if (m.skipped) {
-        const std::string none = forCsv ? "" : "-";
-        cells.insert(cells.end(), {forCsv ? "" : "skipped", none, none, none, none, none, none, none});
-        return {cells, (forCsv ? "skipped: " : "") + SkipNote(m)};
+        const std::string none = tableDecimal ? "-" : "";
+        cells.insert(cells.end(), {tableDecimal ? Words("compare", "skipped") : "", none, none, none, none, none, none,
+                                   none});
+        return {cells, tableDecimal ? SkipNote(m, *tableDecimal) : "skipped: " + SkipNote(m, ".")};
     }
-    cells.insert(cells.end(), {Seconds(m.seconds, forCsv), std::to_string(m.counts.comparisons),
+    cells.insert(cells.end(), {Seconds(m.seconds, tableDecimal), std::to_string(m.counts.comparisons),
                                std::to_string(m.counts.exchanges), std::to_string(m.counts.merges),
-                               std::to_string(m.counts.moves), m.inOrder ? "yes" : "NO", std::to_string(m.counts.reads),
+                               std::to_string(m.counts.moves), m.inOrder ? Yes() : NotInOrder(),
+                               std::to_string(m.counts.reads),
                                !m.stable   ? "-"
-                               : *m.stable ? "yes"
-                                           : "no"});
+                               : *m.stable ? Yes()
+                                           : No()});
     return {cells, ""};
 }
 
@@ -63,7 +86,8 @@ std::string Line(const RowFields& fields, const TableLayout& layout)
     std::string line;
     for (std::size_t c = 0; c < kHeadings.size(); ++c) {
         const std::string& cell = fields.cells[c];
-        const std::string pad(layout.widths[c] > cell.size() ? layout.widths[c] - cell.size() : 0, ' ');
+        const std::size_t width = platform::TextWidth(cell);
+        const std::string pad(layout.widths[c] > width ? layout.widths[c] - width : 0, ' ');
         // The method and the order stand left; the numbers and the verdict stand right.
         line += c == 0 ? cell + pad : c == 1 ? "  " + cell + pad : "  " + pad + cell;
     }
@@ -81,45 +105,64 @@ std::string CsvLine(const RowFields& fields)
     return line + "\n";
 }
 
-RowFields Headings() { return {{kHeadings.begin(), kHeadings.end()}, kNoteHeading}; }
+RowFields Headings()
+{
+    RowFields headings{{}, Words("compare", kNoteHeading)};
+    for (const char* heading : kHeadings) headings.cells.push_back(Words("compare", heading));
+    return headings;
+}
 
 }  // namespace
 
-TableLayout LayoutFor(const CompareOptions& options)
+TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparator)
 {
     const std::uint64_t n = options.counts.empty() ? 0 : static_cast<std::uint64_t>(options.counts.back());
     // No method compares or exchanges more than every pair and once per item besides, and
     // none moves more than three items per exchange.
     const std::uint64_t pairs = n * (n - (n > 0)) / 2 + n;
-    TableLayout layout{};
+    TableLayout layout{{}, std::move(decimalSeparator)};
     for (sorting::SortMethod method : sorting::kAllMethods)
-        layout.widths[0] = std::max(layout.widths[0], sorting::MethodName(method).size());
+        layout.widths[0] = std::max(layout.widths[0], platform::TextWidth(sorting::MethodTitle(method)));
     for (sorting::InitialOrder order : sorting::kInitialOrders)
-        layout.widths[1] = std::max(layout.widths[1], sorting::OrderName(order).size());
+        layout.widths[1] = std::max(layout.widths[1], platform::TextWidth(sorting::OrderTitle(order)));
+    const auto widest = [](std::initializer_list<std::string> words) {
+        std::size_t width = 0;
+        for (const std::string& word : words) width = std::max(width, platform::TextWidth(word));
+        return width;
+    };
     // A run may outlast its estimate, and so the limit, by some way.
     // A distribution sort reads each item four times at the most.
     const std::array<std::size_t, kColumns> figures{0,
                                                     0,
                                                     Digits(n),
-                                                    Seconds(10 * options.maxSeconds, false).size(),
+                                                    std::max(Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(),
+                                                             widest({Words("compare", "skipped")})),
                                                     Digits(pairs),
                                                     Digits(pairs),
                                                     Digits(n),
                                                     Digits(3 * pairs),
-                                                    0,
+                                                    widest({Yes(), NotInOrder()}),
                                                     Digits(4 * n),
-                                                    0};
+                                                    widest({Yes(), No()})};
+    const RowFields headings = Headings();
     for (std::size_t c = 0; c < kHeadings.size(); ++c)
-        layout.widths[c] = std::max({layout.widths[c], figures[c], std::string(kHeadings[c]).size()});
+        layout.widths[c] = std::max({layout.widths[c], figures[c], platform::TextWidth(headings.cells[c])});
     return layout;
 }
 
 std::string TableHeading(const TableLayout& layout) { return Line(Headings(), layout); }
 
-std::string TableRow(const Measurement& m, const TableLayout& layout) { return Line(Fields(m, false), layout); }
+std::string TableRow(const Measurement& m, const TableLayout& layout)
+{
+    return Line(Fields(m, &layout.decimalSeparator), layout);
+}
 
-std::string CsvHeading() { return CsvLine(Headings()); }
+std::string CsvHeading()
+{
+    const platform::WordsAsWritten english;
+    return CsvLine(Headings());
+}
 
-std::string CsvRow(const Measurement& m) { return CsvLine(Fields(m, true)); }
+std::string CsvRow(const Measurement& m) { return CsvLine(Fields(m, nullptr)); }
 
 }  // namespace compare

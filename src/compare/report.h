@@ -11,11 +11,13 @@ namespace compare {
 // that any run of these options can give, so that every row can be written as it comes.
 inline constexpr std::size_t kColumns = 11;  // and the note
 
+// In the user's language and decimal sign.
 struct TableLayout {
     std::array<std::size_t, kColumns> widths;
+    std::string decimalSeparator = ".";
 };
 
-TableLayout LayoutFor(const CompareOptions& options);
+TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparator = ".");
 
 // The heading line and one line per row, each ending in a newline. A skipped row says
 // "skipped" and, at the end, its estimated time.

@@ -1,6 +1,7 @@
 #include "platform/memory_check.h"
 
 #include "platform/run_time_error.h"
+#include "platform/words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +23,10 @@ void RequireMemory(std::uint64_t bytes, std::int64_t numItems, const MemoryGauge
     const std::optional<std::uint64_t> available = gauge.AvailableBytes();
     const std::uint64_t need = WithMargin(bytes);
     if (!available || need <= *available) return;
-    throw RunTimeError(ErrorKind::OutOfMemory, FormatNumber(static_cast<double>(numItems), 0, format) +
-                                                   " items need " + MemoryText(need, true, format) + "; " +
-                                                   MemoryText(*available, false, format) + " is available.");
+    throw RunTimeError(ErrorKind::OutOfMemory,
+                       Fill(Words("platform", "%1 items need %2; %3 is available."),
+                            {FormatNumber(static_cast<double>(numItems), 0, format), MemoryText(need, true, format),
+                             MemoryText(*available, false, format)}));
 }
 
 }  // namespace platform

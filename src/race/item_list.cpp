@@ -1,5 +1,6 @@
 #include "race/item_list.h"
 
+#include "platform/words.h"
 #include "race/recording.h"
 
 #include <charconv>
@@ -8,6 +9,9 @@
 
 namespace race {
 namespace {
+
+using platform::Fill;
+using platform::Words;
 
 bool Space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
@@ -32,8 +36,6 @@ std::vector<std::string> Entries(const std::string& text, char decimalPoint)
     end();
     return entries;
 }
-
-std::string Quoted(const std::string& entry) { return std::string("\u201c").append(entry).append("\u201d"); }
 
 // What an entry reads as: an item, or why it is none.
 struct Reading {
@@ -62,18 +64,18 @@ float Number(const std::string& entry, char decimalPoint)
     const Reading reading = Read(entry, decimalPoint);
     switch (reading.kind) {
         case Reading::Kind::NotANumber:
-            throw ItemsRefused(Quoted(entry) + " is not a number.");
+            throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is not a number."), {entry}));
         case Reading::Kind::Negative:
-            throw ItemsRefused(Quoted(entry) + " is negative; the items must be 0 or more.");
+            throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is negative; the items must be 0 or more."), {entry}));
         case Reading::Kind::TooLarge:
-            throw ItemsRefused(Quoted(entry) + " is too large; an item may be at most 3.4e38.");
+            throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is too large; an item may be at most 3.4e38."), {entry}));
         case Reading::Kind::Item:
             break;
     }
     return reading.value;
 }
 
-constexpr const char* kAskForCount = "Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers.";
+std::string AskForCount() { return Words("race", "Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers."); }
 
 // A lone entry is a count of random items.
 std::int32_t Count(const std::string& entry, char decimalPoint)
@@ -82,8 +84,8 @@ std::int32_t Count(const std::string& entry, char decimalPoint)
     const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), count);
     if (error == std::errc{} && end == entry.data() + entry.size() && count >= 1 && count <= kMaxItems) return count;
     if (Read(entry, decimalPoint).kind == Reading::Kind::TooLarge)
-        throw ItemsRefused(Quoted(entry) + " is too large. " + kAskForCount);
-    throw ItemsRefused(kAskForCount);
+        throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is too large."), {entry}) + " " + AskForCount());
+    throw ItemsRefused(AskForCount());
 }
 
 }  // namespace
@@ -92,9 +94,10 @@ ItemsAsked ReadItems(const std::string& text, char decimalPoint)
 {
     const std::vector<std::string> entries = Entries(text, decimalPoint);
     if (entries.size() == 1) return Count(entries.front(), decimalPoint);
-    if (entries.empty()) throw ItemsRefused(kAskForCount);
+    if (entries.empty()) throw ItemsRefused(AskForCount());
     if (entries.size() > static_cast<std::size_t>(kMaxItems))
-        throw ItemsRefused("A list holds 2,000 numbers at the most, not " + std::to_string(entries.size()) + ".");
+        throw ItemsRefused(
+            Fill(Words("race", "A list holds 2,000 numbers at the most, not %1."), {std::to_string(entries.size())}));
     std::vector<float> items{0.0f};
     for (const std::string& entry : entries) items.push_back(Number(entry, decimalPoint));
     return items;

@@ -2,6 +2,7 @@
 
 #include "command_line/method_list.h"
 #include "command_line/option_parser.h"
+#include "platform/words.h"
 
 namespace race {
 
@@ -11,7 +12,7 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
     command_line::OptionParser parser;
     parser.Take("--methods", [&](const std::string& list) {
         options.methods = command_line::ParseMethodList(list);
-        if (options.methods.size() < kFewestMethods) throw RaceUsageError("a race needs two methods or more");
+        if (options.methods.size() < kFewestMethods) throw RaceUsageError(platform::Words("race", "a race needs two methods or more"));
     });
     parser.Take("--items", [&](const std::string& text) {
         try {
@@ -29,18 +30,20 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
 
 std::string RaceUsageText(const std::string& program)
 {
-    return "Usage: " + program + R"( [options]
-Races sorting methods side by side on the same items, paced by their work.
+    using platform::Words;
+    // A translation keeps its lines within 80 characters, the columns where they stand.
+    return platform::Fill(Words("race", "Usage: %1 [options]\n"), {program}) +
+           Words("race", R"(Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from these, or all
                    (default: selection,insertion,bubble,merge):
-)" + command_line::MethodGlossary() +
-           R"(  --items LIST     how many items race (1 to 2000), or the items themselves:
+)") + command_line::MethodGlossary() +
+           Words("race", R"(  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as "5 3 8 1 9"
   --sound          sound each step, a higher tone for a larger item (remembered)
   -h, --help       show this text
   --version        show the program's version
-)";
+)");
 }
 
 }  // namespace race

@@ -44,7 +44,7 @@ CodePane::CodePane(QWidget* parent)
 void CodePane::Follow(const race::Replay& lane, const race::CodeTrack& track)
 {
     const sorting::MethodCode& code = sorting::Facts(track.Method()).code;
-    const QString name = desktop::ToQString(sorting::MethodName(track.Method()));
+    const QString name = desktop::ToQString(sorting::MethodTitle(track.Method()));
     title_->setText(tr("%1, its code").arg(name));
     setAccessibleName(tr("Code of %1").arg(name));
     const int line = lane.Line();
@@ -60,7 +60,7 @@ void CodePane::Follow(const race::Replay& lane, const race::CodeTrack& track)
     const std::span<const float> now = track.ValuesAt(lane.StepsDone());
     for (std::size_t v = 0; v < now.size() && line > 0; ++v)
         if (!std::isnan(now[v]))
-            values << QString("%1 = %2").arg(desktop::ToQString(code.variables[v]), ValueText(now[v]));
+            values << QString("%1 = %2").arg(CodeLine(code.variables[v]), ValueText(now[v]));
     variables_->setText(values.join("   "));
     marked_ = line;
     setAccessibleDescription(line > 0

@@ -83,7 +83,7 @@ void Lesson::SetPredicting(bool on)
     message_ = !on                           ? QString()
                : !lookedAt_                  ? tr("Click the panel of the method whose moves you will predict.")
                : !race::NextQuestion(Lane()) ? tr("%1 has no exchange or write left to predict.")
-                                                   .arg(desktop::ToQString(sorting::MethodName(*lookedAt_)))
+                                                   .arg(desktop::ToQString(sorting::MethodTitle(*lookedAt_)))
                                              : QString();
     ShowScore();
     emit Changed();

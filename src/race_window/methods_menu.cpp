@@ -35,7 +35,7 @@ MethodsMenu::MethodsMenu(const std::vector<sorting::SortMethod>& chosen, QWidget
         addSection(FamilyName(static_cast<sorting::Family>(family)));
         for (sorting::SortMethod method : sorting::kAllMethods) {
             if (sorting::Facts(method).family != static_cast<sorting::Family>(family)) continue;
-            QAction* action = addAction(desktop::ToQString(sorting::MethodName(method)));
+            QAction* action = addAction(desktop::ToQString(sorting::MethodTitle(method)));
             action->setCheckable(true);
             action->setChecked(Among(chosen, method));
             action->setData(static_cast<int>(method));

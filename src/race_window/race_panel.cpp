@@ -4,6 +4,7 @@
 #include "race_window/mark_colours.h"
 #include "race_window/step_words.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -21,10 +22,14 @@ QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong
 
 QString Ordinal(int rank)
 {
-    static const char* const names[] = {QT_TR_NOOP("1st"), QT_TR_NOOP("2nd"),  QT_TR_NOOP("3rd"),  QT_TR_NOOP("4th"),
-                                        QT_TR_NOOP("5th"), QT_TR_NOOP("6th"),  QT_TR_NOOP("7th"),  QT_TR_NOOP("8th"),
-                                        QT_TR_NOOP("9th"), QT_TR_NOOP("10th"), QT_TR_NOOP("11th"), QT_TR_NOOP("12th"),
-                                        QT_TR_NOOP("13th")};
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "1st"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "2nd"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "3rd"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "4th"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "5th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "6th"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "7th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "8th"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "9th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "10th"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "11th"), QT_TRANSLATE_NOOP("race_window::RacePanel", "12th"),
+        QT_TRANSLATE_NOOP("race_window::RacePanel", "13th")};
     return RacePanel::tr(names[std::clamp(rank, 1, 13) - 1]);
 }
 
@@ -71,12 +76,12 @@ QStringList Wrapped(const QString& text, const QFontMetrics& metrics, int width,
 
 RacePanel::RacePanel(sorting::SortMethod method, QWidget* parent) : QWidget(parent), method_(method)
 {
-    const QString name = desktop::ToQString(sorting::MethodName(method));
-    setObjectName("Panel" + name);
-    setAccessibleName(name);
+    setObjectName("Panel" + desktop::ToQString(sorting::MethodName(method)));
+    setAccessibleName(desktop::ToQString(sorting::MethodTitle(method)));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click or Tab gives the race the keyboard.
     setFocusPolicy(Qt::StrongFocus);
+    FollowFont();
 }
 
 void RacePanel::Show(race::Race* race)
@@ -111,8 +116,28 @@ void RacePanel::keyPressEvent(QKeyEvent* event)
 }
 
 // Each bar tells its item, its value, and its rank among the items of that value.
+RacePanel::Measures RacePanel::ScaledMeasures(qreal zoom)
+{
+    const Measures usual;
+    const auto scaled = [zoom](int pixels) { return static_cast<int>(std::lround(pixels * zoom)); };
+    return {scaled(usual.titleHeight), scaled(usual.stripHeight), scaled(usual.asideHeight), scaled(usual.markWidth),
+            usual.stub * zoom,         scaled(usual.margin),      scaled(usual.leastWidth)};
+}
+
+void RacePanel::FollowFont()
+{
+    // The marks grow with the text: a zoom is a larger font on the window.
+    measures_ = ScaledMeasures(font().pointSizeF() / QApplication::font(this).pointSizeF());
+}
+
 bool RacePanel::event(QEvent* event)
 {
+    if (event->type() == QEvent::FontChange) {
+        FollowFont();
+        updateGeometry();
+        Relayout();
+        update();
+    }
     if (event->type() != QEvent::ToolTip || !race_) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const auto item = ItemAt(help->pos());
@@ -127,7 +152,7 @@ bool RacePanel::event(QEvent* event)
 
 std::optional<std::int32_t> RacePanel::ItemAt(QPoint point) const
 {
-    if (!race_ || point.y() < kTitleHeight || point.y() > aside_.bottom()) return std::nullopt;
+    if (!race_ || point.y() < measures_.titleHeight || point.y() > aside_.bottom()) return std::nullopt;
     for (std::int32_t i = 1; i <= race_->NumItems(); ++i)
         if (point.x() >= BarEdge(i) && point.x() < std::max(BarEdge(i + 1), BarEdge(i) + 1)) return i;
     return std::nullopt;
@@ -186,7 +211,7 @@ QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
     // The distribution sorts read their items' keys.
     if (Lane().Source().totals.reads > 0) pieces << tr("reads %1").arg(Number(counts.reads));
     const QFontMetrics metrics(font());
-    const int width = this->width() - 2 * kMargin;
+    const int width = this->width() - 2 * measures_.margin;
     QStringList lines;
     for (const QString& piece : pieces) {
         if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + "   " + piece) <= width)
@@ -219,7 +244,7 @@ QStringList RacePanel::TextLines() const
 {
     if (!race_) return {};
     const QFontMetrics metrics(font());
-    const int width = this->width() - 2 * kMargin;
+    const int width = this->width() - 2 * measures_.margin;
     QStringList lines = CountsLines(Lane().CountsDone());
     lines << Wrapped(ProgressText(), metrics, width, 2);
     const int left = std::max(1, textLines_ - static_cast<int>(lines.size()));
@@ -233,7 +258,7 @@ int RacePanel::TextLineCount() const
     // The counts at their largest, the share when it is done, and the longest of the steps
     // in words.
     const QFontMetrics metrics(font());
-    const int width = this->width() - 2 * kMargin;
+    const int width = this->width() - 2 * measures_.margin;
     const QString done = tr("done: %1, %2 steps").arg(Ordinal(13), Number(std::int64_t(Lane().TotalSteps())));
     const QString longStep = tr("exchange: moves %1 from item %2 to item %3").arg("0.523", "2,000", "1,999");
     return static_cast<int>(CountsLines(Lane().Source().totals).size() + Wrapped(done, metrics, width, 2).size() +
@@ -268,7 +293,8 @@ void RacePanel::Relayout()
 QSize RacePanel::minimumSizeHint() const
 {
     constexpr int kLeastBars = 24;
-    return {160, kTitleHeight + valueBand_ + kLeastBars + kStripHeight + aside_.height() + 2 + text_.height()};
+    return {measures_.leastWidth, measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight +
+                                      aside_.height() + 2 + text_.height()};
 }
 
 void RacePanel::UpdateDescription()
@@ -298,7 +324,7 @@ void RacePanel::Refresh()
     if (changes.first <= changes.last) {
         const int left = static_cast<int>(std::floor(BarEdge(std::max(changes.first, 1)))) - 1;
         const int right = static_cast<int>(std::ceil(BarEdge(changes.last + 1))) + 1;
-        update(QRect(QPoint(left, kTitleHeight), QPoint(right, AsideArea().top())));
+        update(QRect(QPoint(left, measures_.titleHeight), QPoint(right, AsideArea().top())));
     }
     if (changes.aside) update(AsideArea());
     // The mark moves: where it was is painted plain again.
@@ -317,11 +343,11 @@ void RacePanel::LayOutAreas()
 {
     const int textHeight = textLines_ * fontMetrics().height() + 4;
     // The items set aside carry their values too where the bars do.
-    const int asideHeight = ShowsValues() ? kAsideHeight : 2 * kAsideHeight / 3;
+    const int asideHeight = ShowsValues() ? measures_.asideHeight : 2 * measures_.asideHeight / 3;
     text_ = QRect(0, height() - textHeight, width(), textHeight);
-    bars_ = QRect(QPoint(kMargin, kTitleHeight + valueBand_),
-                  QPoint(width() - kMargin - 1, text_.top() - asideHeight - kStripHeight - 1));
-    aside_ = QRect(bars_.left(), bars_.bottom() + kStripHeight + 1, bars_.width(), asideHeight - 2);
+    bars_ = QRect(QPoint(measures_.margin, measures_.titleHeight + valueBand_),
+                  QPoint(width() - measures_.margin - 1, text_.top() - asideHeight - measures_.stripHeight - 1));
+    aside_ = QRect(bars_.left(), bars_.bottom() + measures_.stripHeight + 1, bars_.width(), asideHeight - 2);
 }
 
 QString RacePanel::AsideCaption() const
@@ -342,7 +368,7 @@ qreal RacePanel::BarEdge(std::int32_t i) const
 qreal RacePanel::BarHeight(float value, qreal areaHeight) const
 {
     const float largest = race_->Largest() > 0 ? race_->Largest() : 1.0f;
-    return std::max(kStub, value / largest * (areaHeight - kStub) + kStub * (value > 0));
+    return std::max(measures_.stub, value / largest * (areaHeight - measures_.stub) + measures_.stub * (value > 0));
 }
 
 QRectF RacePanel::BarRect(std::int32_t i) const
@@ -367,16 +393,16 @@ QRect RacePanel::MarkArea(std::int32_t i) const
 {
     const QRect bars = BarsArea();
     const double middle = (BarEdge(i) + BarEdge(i + 1)) / 2;
-    const double half = std::max((BarEdge(i + 1) - BarEdge(i)) / 2, kMarkWidth / 2.0);
-    return QRect(QPoint(static_cast<int>(std::floor(middle - half)) - 1, kTitleHeight),
-                 QPoint(static_cast<int>(std::ceil(middle + half)) + 1, bars.bottom() + kStripHeight));
+    const double half = std::max((BarEdge(i + 1) - BarEdge(i)) / 2, measures_.markWidth / 2.0);
+    return QRect(QPoint(static_cast<int>(std::floor(middle - half)) - 1, measures_.titleHeight),
+                 QPoint(static_cast<int>(std::ceil(middle + half)) + 1, bars.bottom() + measures_.stripHeight));
 }
 
 void RacePanel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().base());
-    if (event->rect().top() < kTitleHeight) PaintTitle(painter);
+    if (event->rect().top() < measures_.titleHeight) PaintTitle(painter);
     if (!race_) return;
     PaintBars(painter, event->rect());
     if (ShowsValues()) PaintValues(painter);
@@ -404,7 +430,7 @@ void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
             const std::int32_t from = Lane().ItemOf(mark.place);
             const QRectF column(BarEdge(from), AsideArea().top(), std::max(BarEdge(from + 1) - BarEdge(from), 1.0),
                                 AsideArea().height());
-            const qreal grow = std::max(0.0, (kMarkWidth - column.width()) / 2);
+            const qreal grow = std::max(0.0, (measures_.markWidth - column.width()) / 2);
             painter.fillRect(column.adjusted(-grow, AsideArea().height() / 2.0, grow, 0), mark.colour);
             continue;
         }
@@ -415,7 +441,8 @@ void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
             const QRectF bar = BarRect(item);
             painter.fillRect(QRectF(marked.left(), bar.top(), marked.width(), bar.height()), mark.colour);
         }
-        painter.fillRect(QRectF(marked.left(), bars.bottom() + 2, marked.width(), kStripHeight - 2), mark.colour);
+        painter.fillRect(QRectF(marked.left(), bars.bottom() + 2, marked.width(), measures_.stripHeight - 2),
+                         mark.colour);
     }
 }
 

@@ -54,7 +54,7 @@ public:
     // The items chosen as a prediction, and the one the arrow keys stand at.
     void SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t cursor);
 
-    QSize sizeHint() const override { return {420, 300}; }
+    QSize sizeHint() const override { return QSize(420, 300).expandedTo(minimumSizeHint()); }
     // Room for the text at this width, and a few pixels of bars.
     QSize minimumSizeHint() const override;
 
@@ -74,12 +74,19 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    static constexpr int kTitleHeight = 22;
-    static constexpr int kStripHeight = 7;   // the strip beneath the bars where the marks show too
-    static constexpr int kAsideHeight = 30;  // the strip of the items set aside, their values above them
-    static constexpr int kMarkWidth = 5;     // pixels, at the least: a mark stays visible among 2,000 bars
-    static constexpr qreal kStub = 3;        // the least height of a bar, so that an item of 0 shows
-    static constexpr int kMargin = 6;
+    // The panel's measures, in pixels at the usual size of text; they grow with the panel's
+    // text, as the window is zoomed for a projector.
+    struct Measures {
+        int titleHeight = 22;
+        int stripHeight = 7;   // the strip beneath the bars where the marks show too
+        int asideHeight = 30;  // the strip of the items set aside, their values above them
+        int markWidth = 5;     // at the least: a mark stays visible among 2,000 bars
+        qreal stub = 3;        // the least height of a bar, so that an item of 0 shows
+        int margin = 6;
+        int leastWidth = 160;
+    };
+    static Measures ScaledMeasures(qreal zoom);
+    void FollowFont();
 
     const race::Replay& Lane() const { return race_->Lane(method_); }
     QStringList CountsLines(const sorting::SortCounts& counts) const;
@@ -118,6 +125,7 @@ private:
     bool lookedAt_ = false;
     std::vector<std::int32_t> chosen_;
     std::int32_t cursor_ = 0;
+    Measures measures_;
     QRect bars_, aside_, text_;
 };
 

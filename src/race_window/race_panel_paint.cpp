@@ -29,7 +29,7 @@ void RacePanel::PaintTitle(QPainter& painter) const
     bold.setBold(true);
     painter.setFont(bold);
     painter.setPen(palette().text().color());
-    painter.drawText(QRect(6, 2, width() - 12, kTitleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+    painter.drawText(QRect(6, 2, width() - 12, measures_.titleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
     painter.setFont(font());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/random_generator.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
+#include "platform/words.h"
 #include "race/item_list.h"
 #include "sorting/initial_order.h"
 #include "race_window/code_pane.h"
@@ -12,6 +13,7 @@
 #include "race_window/methods_menu.h"
 #include "race_window/race_panel.h"
 #include "race_window/panel_grid.h"
+#include "race_window/projector.h"
 #include "race_window/sound_switch.h"
 #include "ui_race_window.h"
 
@@ -30,10 +32,18 @@ constexpr int kFrameMilliseconds = 16;
 // "two" to "thirteen": how many methods race.
 QString NumberWord(std::size_t n)
 {
-    static const char* const words[] = {QT_TR_NOOP("two"),    QT_TR_NOOP("three"),  QT_TR_NOOP("four"),
-                                        QT_TR_NOOP("five"),   QT_TR_NOOP("six"),    QT_TR_NOOP("seven"),
-                                        QT_TR_NOOP("eight"),  QT_TR_NOOP("nine"),   QT_TR_NOOP("ten"),
-                                        QT_TR_NOOP("eleven"), QT_TR_NOOP("twelve"), QT_TR_NOOP("thirteen")};
+    static const char* const words[] = {QT_TRANSLATE_NOOP("race_window::RaceWindow", "two"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "three"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "four"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "five"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "six"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "seven"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eight"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "nine"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "ten"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eleven"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "twelve"),
+                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "thirteen")};
     return n >= 2 && n <= 13 ? RaceWindow::tr(words[n - 2]) : QString::number(n);
 }
 
@@ -45,6 +55,14 @@ QString MarksLegend()
     };
     return RaceWindow::tr("Marked: %1 the two items compared, %2 the items moved or written")
         .arg(swatch(kComparedColour), swatch(kMovedColour));
+}
+
+// "100 items, %1.", "5 typed items, %1.": what races, and in which order.
+QString ItemsInWords(std::int32_t count, bool typed)
+{
+    using platform::Words;
+    return desktop::ToQString(typed ? Words("race_window::RaceWindow", "%n typed item(s), %1.", nullptr, count)
+                                    : Words("race_window::RaceWindow", "%n item(s), %1.", nullptr, count));
 }
 
 }  // namespace
@@ -68,15 +86,18 @@ RaceWindow::~RaceWindow() = default;
 void RaceWindow::SetUpControls(const race::RaceOptions& options)
 {
     for (sorting::InitialOrder order : sorting::kInitialOrders)
-        ui_->OrderChoice->addItem(desktop::ToQString(sorting::OrderName(order)));
+        ui_->OrderChoice->addItem(desktop::ToQString(sorting::OrderTitle(order)));
     methodsMenu_ = new MethodsMenu(methods_, ui_->MethodsButton);
     ui_->MethodsButton->setMenu(methodsMenu_);
+    // The menu is a window of its own, zoomed with this one.
+    methodsMenu_->setAttribute(Qt::WA_WindowPropagation);
     ui_->SpeedSlider->setRange(race::Pace::kSlowest, race::Pace::kFastest);
     ui_->SpeedSlider->setValue(pace_.Notch());
     ui_->SpeedSlider->setPageStep(race::Pace::kNotchesPerDecade);
     ui_->Legend->setText(MarksLegend());
     sound_ = new SoundSwitch(ui_->SoundCheck, options.sound, this);
     lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, this);
+    projector_ = new Projector(this, ui_->FullScreenButton, ui_->Scroller);
     ShowSpeed();
 }
 
@@ -138,9 +159,10 @@ void RaceWindow::ConnectPanels()
 // arrows repeat.
 void RaceWindow::AddShortcuts()
 {
-    const auto shortcut = [this](QKeySequence keys, void (RaceWindow::*action)()) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    const auto keyFor = [this](QKeySequence keys, auto* target, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, target, action);
     };
+    const auto shortcut = [&](QKeySequence keys, void (RaceWindow::*action)()) { keyFor(keys, this, action); };
     shortcut(Qt::Key_Space, &RaceWindow::PlayOrPause);
     shortcut(Qt::Key_Right, &RaceWindow::Step);
     shortcut(Qt::Key_Left, &RaceWindow::Back);
@@ -157,6 +179,16 @@ void RaceWindow::AddShortcuts()
         shortcut(keys, &RaceWindow::Faster);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
         shortcut(keys, &RaceWindow::Slower);
+    keyFor(Qt::Key_F11, projector_, &Projector::ToggleFullScreen);
+    // Ctrl and "+" with Shift or without, or on the keypad, as the keyboard has it.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+                                     QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)})
+        keyFor(keys, projector_, &Projector::ZoomIn);
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::ZoomOut), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)})
+        keyFor(keys, projector_, &Projector::ZoomOut);
+    keyFor(Qt::CTRL | Qt::Key_0, projector_, &Projector::ZoomAsUsual);
 }
 
 std::int32_t RaceWindow::TakeItemsAsked(const race::RaceOptions& options)
@@ -411,13 +443,11 @@ void RaceWindow::ShowProgress()
     else if (race_->AllFinished())
         ui_->Status->setText(tr("All %1 are done: %2 finished first.")
                                  .arg(NumberWord(race_->Methods().size()),
-                                      desktop::ToQString(sorting::MethodName(race_->FirstToFinish()))));
+                                      desktop::ToQString(sorting::MethodTitle(race_->FirstToFinish()))));
     else if (race_->Clock() == 0 && !Playing())
-        ui_->Status->setText(
-            (ownItems_ && ui_->OrderChoice->currentIndex() > 0 ? tr("%1 typed items, %2.") : tr("%1 items, %2."))
-                .arg(race_->NumItems())
-                .arg(ui_->OrderChoice->currentText()) +
-            " " + tr("Press Play or Space to start."));
+        ui_->Status->setText(ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)
+                                 .arg(ui_->OrderChoice->currentText()) +
+                             " " + tr("Press Play or Space to start."));
     else
         ui_->Status->setText(Playing() ? tr("Racing...") : tr("Paused."));
 }

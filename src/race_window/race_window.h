@@ -22,6 +22,7 @@ namespace race_window {
 
 class Lesson;
 class MethodsMenu;
+class Projector;
 class SoundSwitch;
 
 // The chosen methods side by side on the same items, paced by their work: the count, the
@@ -87,6 +88,7 @@ private:
     MethodsMenu* methodsMenu_ = nullptr;
     SoundSwitch* sound_ = nullptr;
     Lesson* lesson_ = nullptr;
+    Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;
     std::unique_ptr<race::Race> race_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/simd.h"
 #include "sorting/sort_observer.h"
@@ -13,12 +14,12 @@ void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel
 namespace bubble {
 
 inline constexpr std::string_view kCode[] = {
-    "for pass = 1 to n - 1",
-    "  for i = 1 to n - pass",
-    "    if item i > item i + 1",
-    "      exchange items i and i + 1",
+    SORTING_WORDS("Code", "for pass = 1 to n - 1"),
+    SORTING_WORDS("Code", "  for i = 1 to n - pass"),
+    SORTING_WORDS("Code", "    if item i > item i + 1"),
+    SORTING_WORDS("Code", "      exchange items i and i + 1"),
 };
-inline constexpr std::string_view kVariables[] = {"pass", "i"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "pass"), SORTING_WORDS("Code", "i")};
 
 }  // namespace bubble
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/insertion_sort.h"
 #include "sorting/sort_observer.h"
@@ -14,12 +15,12 @@ namespace sorting {
 namespace bucket {
 
 inline constexpr std::string_view kCode[] = {
-    "m = the largest item: read every item",
-    "for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1",
-    "for each bucket b in turn, write its copies back, from item k on",
-    "sort the items of each bucket b by insertion",
+    SORTING_WORDS("Code", "m = the largest item: read every item"),
+    SORTING_WORDS("Code", "for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1"),
+    SORTING_WORDS("Code", "for each bucket b in turn, write its copies back, from item k on"),
+    SORTING_WORDS("Code", "sort the items of each bucket b by insertion"),
 };
-inline constexpr std::string_view kVariables[] = {"m", "i", "b", "k"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "m"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "b"), SORTING_WORDS("Code", "k")};
 
 // The bucket of an item among `buckets`: the share of the largest item it is, at most the
 // last; every item in the first where the largest is 0.

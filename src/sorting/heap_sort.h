@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
@@ -9,15 +10,15 @@ namespace sorting {
 namespace heap {
 
 inline constexpr std::string_view kCode[] = {
-    "for k = n / 2 down to 1: sink item k within 1..n",
-    "for last = n down to 2",
-    "  exchange items 1 and last; sink item 1 within 1..last - 1",
-    "sink item k within 1..last: while 2k <= last",
-    "  j = 2k; if j < last and item j < item j + 1: j = j + 1",
-    "  if not item k < item j: stop",
-    "  exchange items k and j; k = j",
+    SORTING_WORDS("Code", "for k = n / 2 down to 1: sink item k within 1..n"),
+    SORTING_WORDS("Code", "for last = n down to 2"),
+    SORTING_WORDS("Code", "  exchange items 1 and last; sink item 1 within 1..last - 1"),
+    SORTING_WORDS("Code", "sink item k within 1..last: while 2k <= last"),
+    SORTING_WORDS("Code", "  j = 2k; if j < last and item j < item j + 1: j = j + 1"),
+    SORTING_WORDS("Code", "  if not item k < item j: stop"),
+    SORTING_WORDS("Code", "  exchange items k and j; k = j"),
 };
-inline constexpr std::string_view kVariables[] = {"k", "j", "last"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "k"), SORTING_WORDS("Code", "j"), SORTING_WORDS("Code", "last")};
 
 // Lets item k sink within items 1 to n, a heap but for k: while k has a child, it changes
 // places with its greater child (the left one of equal children) if that child is greater.

@@ -1,6 +1,7 @@
 #include "sorting/initial_order.h"
 
 #include "platform/random_generator.h"
+#include "platform/words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,11 +15,12 @@ struct OrderText {
 };
 
 constexpr std::array<OrderText, kInitialOrders.size()> kTexts{{
-    {"random", "random items, as the window makes them"},
-    {"sorted", "distinct random items, already in order"},
-    {"reversed", "distinct random items in reverse order"},
-    {"nearly-sorted", "sorted, then 1 % of the items each swapped up to 10 places"},
-    {"few-unique", "random items of only 8 distinct values"},
+    {SORTING_WORDS("order", "random"), SORTING_WORDS("order", "random items, as the window makes them")},
+    {SORTING_WORDS("order", "sorted"), SORTING_WORDS("order", "distinct random items, already in order")},
+    {SORTING_WORDS("order", "reversed"), SORTING_WORDS("order", "distinct random items in reverse order")},
+    {SORTING_WORDS("order", "nearly-sorted"),
+     SORTING_WORDS("order", "sorted, then 1 % of the items each swapped up to 10 places")},
+    {SORTING_WORDS("order", "few-unique"), SORTING_WORDS("order", "random items of only 8 distinct values")},
 }};
 
 // Ascending and distinct: an item no greater than the one before moves up to the next
@@ -41,7 +43,12 @@ std::int64_t Below(platform::RandomGenerator& generator, std::int64_t below)
 
 std::string_view OrderName(InitialOrder order) { return kTexts[static_cast<std::size_t>(order)].name; }
 
-std::string_view OrderDescription(InitialOrder order) { return kTexts[static_cast<std::size_t>(order)].description; }
+std::string OrderTitle(InitialOrder order) { return platform::Words("order", OrderName(order).data()); }
+
+std::string OrderDescription(InitialOrder order)
+{
+    return platform::Words("order", kTexts[static_cast<std::size_t>(order)].description.data());
+}
 
 std::optional<InitialOrder> OrderNamed(std::string_view name)
 {

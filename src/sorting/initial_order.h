@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,10 +16,11 @@ inline constexpr std::array<InitialOrder, 5> kInitialOrders{InitialOrder::Random
                                                             InitialOrder::Reversed, InitialOrder::NearlySorted,
                                                             InitialOrder::FewUnique};
 
-// The name an order goes by on a command line and in a report: "random", "nearly-sorted", ...
+// The name an order goes by on a command line and in CSV: "random", "nearly-sorted", ...
 std::string_view OrderName(InitialOrder order);
-// What the order is, in one line.
-std::string_view OrderDescription(InitialOrder order);
+// The name as the user's language says it, and what the order is, in one line.
+std::string OrderTitle(InitialOrder order);
+std::string OrderDescription(InitialOrder order);
 std::optional<InitialOrder> OrderNamed(std::string_view name);
 
 // Exchanges in a nearly sorted order: about one item in a hundred, at least one.

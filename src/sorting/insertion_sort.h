@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/simd.h"
 #include "sorting/sort_observer.h"
@@ -15,12 +16,12 @@ SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel
 namespace insertion {
 
 inline constexpr std::string_view kCode[] = {
-    "for i = 2 to n",
-    "  j = i",
-    "  while item j - 1 > item j (element 0 holds 0)",
-    "    exchange items j - 1 and j; j = j - 1",
+    SORTING_WORDS("Code", "for i = 2 to n"),
+    SORTING_WORDS("Code", "  j = i"),
+    SORTING_WORDS("Code", "  while item j - 1 > item j (element 0 holds 0)"),
+    SORTING_WORDS("Code", "    exchange items j - 1 and j; j = j - 1"),
 };
-inline constexpr std::string_view kVariables[] = {"i", "j"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
 
 // What the steps of an insertion within a range are, for the code of the sort that uses it.
 enum class Step { Compare, Exchange };

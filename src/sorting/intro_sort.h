@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/heap_sort.h"
 #include "sorting/hot_loop.h"
 #include "sorting/insertion_sort.h"
@@ -13,14 +14,14 @@ namespace sorting {
 namespace intro {
 
 inline constexpr std::string_view kCode[] = {
-    "take the next part lo..hi, the whole array first, at depth 2 floor(log2 n)",
-    "  if it has 16 items or fewer: sort it by insertion",
-    "  else if its depth is 0: sort it by heap sort",
-    "  else: bring the median of items lo, (lo + hi) / 2 and hi to hi",
-    "    partition around it, as quick sort does",
-    "    both parts wait to be sorted, one less deep, the left first",
+    SORTING_WORDS("Code", "take the next part lo..hi, the whole array first, at depth 2 floor(log2 n)"),
+    SORTING_WORDS("Code", "  if it has 16 items or fewer: sort it by insertion"),
+    SORTING_WORDS("Code", "  else if its depth is 0: sort it by heap sort"),
+    SORTING_WORDS("Code", "  else: bring the median of items lo, (lo + hi) / 2 and hi to hi"),
+    SORTING_WORDS("Code", "    partition around it, as quick sort does"),
+    SORTING_WORDS("Code", "    both parts wait to be sorted, one less deep, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {"lo", "hi", "depth"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "depth")};
 
 // Parts this small are sorted by insertion.
 inline constexpr Index kSmallPart = 16;

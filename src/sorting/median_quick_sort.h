@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/quick_sort.h"
 #include "sorting/sort_observer.h"
@@ -10,16 +11,16 @@ namespace sorting {
 namespace median_quick {
 
 inline constexpr std::string_view kCode[] = {
-    "take the next part lo..hi of two items or more, the whole array first",
-    "  if it has three items or more: mid = (lo + hi) / 2",
-    "    order items lo, mid and hi, exchanging two where they are out of order",
-    "    exchange items mid and hi: the median of the three is the pivot",
-    "  pivot = item hi; i = lo - 1",
-    "  for j = lo to hi - 1: if item j <= pivot",
-    "    i = i + 1; exchange items i and j unless they are one",
-    "  exchange items i + 1 and hi unless they are one: the pivot is in place",
+    SORTING_WORDS("Code", "take the next part lo..hi of two items or more, the whole array first"),
+    SORTING_WORDS("Code", "  if it has three items or more: mid = (lo + hi) / 2"),
+    SORTING_WORDS("Code", "    order items lo, mid and hi, exchanging two where they are out of order"),
+    SORTING_WORDS("Code", "    exchange items mid and hi: the median of the three is the pivot"),
+    SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1"),
+    SORTING_WORDS("Code", "  for j = lo to hi - 1: if item j <= pivot"),
+    SORTING_WORDS("Code", "    i = i + 1; exchange items i and j unless they are one"),
+    SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place"),
 };
-inline constexpr std::string_view kVariables[] = {"lo", "hi", "mid", "pivot", "i", "j"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
 
 }  // namespace median_quick
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/simd.h"
 #include "sorting/sort_observer.h"
@@ -16,14 +17,14 @@ void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel(
 namespace merge {
 
 inline constexpr std::string_view kCode[] = {
-    "for width = 1, 2, 4, ... below n",
-    "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n",
-    "    copy items lo..mid out, and items mid + 1..hi after them reversed",
-    "    for k = lo to hi",
-    "      compare the copies left at both ends",
-    "      write the smaller at item k, the right one where they are equal",
+    SORTING_WORDS("Code", "for width = 1, 2, 4, ... below n"),
+    SORTING_WORDS("Code", "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n"),
+    SORTING_WORDS("Code", "    copy items lo..mid out, and items mid + 1..hi after them reversed"),
+    SORTING_WORDS("Code", "    for k = lo to hi"),
+    SORTING_WORDS("Code", "      compare the copies left at both ends"),
+    SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal"),
 };
-inline constexpr std::string_view kVariables[] = {"width", "lo", "mid", "hi", "k"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "width"), SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "k")};
 
 }  // namespace merge
 

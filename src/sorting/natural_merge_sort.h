@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 
@@ -12,15 +13,15 @@ namespace sorting {
 namespace natural_merge {
 
 inline constexpr std::string_view kCode[] = {
-    "for i = 1 to n - 1: a run ends at i where item i + 1 < item i",
-    "while more than one run: merge the first with the second, the third with the fourth, ...",
-    "  copy the left run, items lo..mid, out",
-    "  i = lo, j = mid + 1, k = lo",
-    "  while copies and right items are left: if item j < copy i",
-    "    write item j at item k, else copy i, the left one where they are equal",
-    "  write the copies left; the rest of the right run is in place",
+    SORTING_WORDS("Code", "for i = 1 to n - 1: a run ends at i where item i + 1 < item i"),
+    SORTING_WORDS("Code", "while more than one run: merge the first with the second, the third with the fourth, ..."),
+    SORTING_WORDS("Code", "  copy the left run, items lo..mid, out"),
+    SORTING_WORDS("Code", "  i = lo, j = mid + 1, k = lo"),
+    SORTING_WORDS("Code", "  while copies and right items are left: if item j < copy i"),
+    SORTING_WORDS("Code", "    write item j at item k, else copy i, the left one where they are equal"),
+    SORTING_WORDS("Code", "  write the copies left; the rest of the right run is in place"),
 };
-inline constexpr std::string_view kVariables[] = {"lo", "mid", "hi", "i", "j", "k"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j"), SORTING_WORDS("Code", "k")};
 
 // Merges the runs lo..mid and mid + 1..hi: the left run is copied out, then the places are
 // filled from the left, each with the smaller of the next right item and the next copy, the

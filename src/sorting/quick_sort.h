@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
@@ -22,15 +23,15 @@ struct Part {
 };
 
 inline constexpr std::string_view kCode[] = {
-    "take the next part lo..hi of two items or more, the whole array first",
-    "  pivot = item hi; i = lo - 1",
-    "  for j = lo to hi - 1",
-    "    if item j <= pivot",
-    "      i = i + 1; exchange items i and j unless they are one",
-    "  exchange items i + 1 and hi unless they are one: the pivot is in place",
-    "  lo..i and i + 2..hi wait to be sorted, the left first",
+    SORTING_WORDS("Code", "take the next part lo..hi of two items or more, the whole array first"),
+    SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1"),
+    SORTING_WORDS("Code", "  for j = lo to hi - 1"),
+    SORTING_WORDS("Code", "    if item j <= pivot"),
+    SORTING_WORDS("Code", "      i = i + 1; exchange items i and j unless they are one"),
+    SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place"),
+    SORTING_WORDS("Code", "  lo..i and i + 2..hi wait to be sorted, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {"lo", "hi", "pivot", "i", "j"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
 
 // Where a partition leaves its two parts: lo to leftHi, and rightLo to hi.
 struct Split {

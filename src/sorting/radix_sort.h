@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 
@@ -14,12 +15,12 @@ namespace sorting {
 namespace radix {
 
 inline constexpr std::string_view kCode[] = {
-    "for pass = 1 to 4, a byte of each item's pattern, the least significant first",
-    "  for i = 1 to n: read the byte of item i, and count it",
-    "  for i = 1 to n: move item i to the next place for its byte in the scratch area",
-    "  for i = 1 to n: copy place i of the scratch area back to item i",
+    SORTING_WORDS("Code", "for pass = 1 to 4, a byte of each item's pattern, the least significant first"),
+    SORTING_WORDS("Code", "  for i = 1 to n: read the byte of item i, and count it"),
+    SORTING_WORDS("Code", "  for i = 1 to n: move item i to the next place for its byte in the scratch area"),
+    SORTING_WORDS("Code", "  for i = 1 to n: copy place i of the scratch area back to item i"),
 };
-inline constexpr std::string_view kVariables[] = {"pass", "i"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "pass"), SORTING_WORDS("Code", "i")};
 
 // Non-negative single-precision numbers stand in the order of their 32-bit patterns; -0 is
 // taken as 0.

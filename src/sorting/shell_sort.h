@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
@@ -9,15 +10,15 @@ namespace sorting {
 namespace shell {
 
 inline constexpr std::string_view kCode[] = {
-    "h = 1, 4, 13, ... the last below n / 3",
-    "while h >= 1",
-    "  for i = h + 1 to n",
-    "    for j = i, i - h, ... while j > h",
-    "      if not item j < item j - h: next i",
-    "      exchange items j and j - h",
-    "  h = h / 3",
+    SORTING_WORDS("Code", "h = 1, 4, 13, ... the last below n / 3"),
+    SORTING_WORDS("Code", "while h >= 1"),
+    SORTING_WORDS("Code", "  for i = h + 1 to n"),
+    SORTING_WORDS("Code", "    for j = i, i - h, ... while j > h"),
+    SORTING_WORDS("Code", "      if not item j < item j - h: next i"),
+    SORTING_WORDS("Code", "      exchange items j and j - h"),
+    SORTING_WORDS("Code", "  h = h / 3"),
 };
-inline constexpr std::string_view kVariables[] = {"h", "i", "j"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "h"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
 
 }  // namespace shell
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rgb.h"
+#include "platform/words.h"
 #include "sorting/bubble_sort.h"
 #include "sorting/bucket_sort.h"
 #include "sorting/heap_sort.h"
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -75,57 +77,57 @@ inline constexpr platform::Colour kBlue = platform::RGB(31, 119, 180), kGreen = 
 // The method table, in the order of SortMethod: one row a method, its facts and its sort.
 // A new method is its header, its name in SortMethod, its row here, and its tests.
 inline constexpr std::tuple kMethodTable{
-    MethodRow{MethodFacts{SortMethod::Selection, "selection", "Selection", true, false, false, Family::Selection,
-                          NoExtraBytes, kBlue, Line::Solid, "picks the smallest item left and exchanges it into place",
+    MethodRow{MethodFacts{SortMethod::Selection, "selection", SORTING_WORDS("method", "Selection"), true, false, false, Family::Selection,
+                          NoExtraBytes, kBlue, Line::Solid, SORTING_WORDS("method", "picks the smallest item left and exchanges it into place"),
                           MethodCode{selection::kCode, selection::kVariables}},
               [](Items a, auto& observer) { SelectionSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Insertion, "insertion", "Insertion", true, true, false, Family::Insertion,
-                          NoExtraBytes, kGreen, Line::Solid, "moves each item down past the greater items before it",
+    MethodRow{MethodFacts{SortMethod::Insertion, "insertion", SORTING_WORDS("method", "Insertion"), true, true, false, Family::Insertion,
+                          NoExtraBytes, kGreen, Line::Solid, SORTING_WORDS("method", "moves each item down past the greater items before it"),
                           MethodCode{insertion::kCode, insertion::kVariables}},
               [](Items a, auto& observer) { InsertionSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Bubble, "bubble", "Bubble", true, true, false, Family::Exchange, NoExtraBytes,
-                          kRed, Line::Solid, "exchanges neighbours out of order, pass after pass",
+    MethodRow{MethodFacts{SortMethod::Bubble, "bubble", SORTING_WORDS("method", "Bubble"), true, true, false, Family::Exchange, NoExtraBytes,
+                          kRed, Line::Solid, SORTING_WORDS("method", "exchanges neighbours out of order, pass after pass"),
                           MethodCode{bubble::kCode, bubble::kVariables}},
               [](Items a, auto& observer) { BubbleSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Merge, "merge", "Merge", true, false, true, Family::Merge, MergeScratchBytes,
-                          kPurple, Line::Solid, "merges neighbouring runs of 1, 2, 4, ... items, bottom up",
+    MethodRow{MethodFacts{SortMethod::Merge, "merge", SORTING_WORDS("method", "Merge"), true, false, true, Family::Merge, MergeScratchBytes,
+                          kPurple, Line::Solid, SORTING_WORDS("method", "merges neighbouring runs of 1, 2, 4, ... items, bottom up"),
                           MethodCode{merge::kCode, merge::kVariables}},
               [](Items a, auto& observer) { MergeSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Shell, "shell", "Shell", false, false, false, Family::Insertion, NoExtraBytes,
-                          kGreen, Line::Dashed, "insertion sort of items h apart, for h = ..., 13, 4, 1",
+    MethodRow{MethodFacts{SortMethod::Shell, "shell", SORTING_WORDS("method", "Shell"), false, false, false, Family::Insertion, NoExtraBytes,
+                          kGreen, Line::Dashed, SORTING_WORDS("method", "insertion sort of items h apart, for h = ..., 13, 4, 1"),
                           MethodCode{shell::kCode, shell::kVariables}},
               [](Items a, auto& observer) { ShellSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Heap, "heap", "Heap", false, false, false, Family::Selection, NoExtraBytes, kBlue,
-                          Line::Dashed, "builds a heap, then takes its largest item off, one by one",
+    MethodRow{MethodFacts{SortMethod::Heap, "heap", SORTING_WORDS("method", "Heap"), false, false, false, Family::Selection, NoExtraBytes, kBlue,
+                          Line::Dashed, SORTING_WORDS("method", "builds a heap, then takes its largest item off, one by one"),
                           MethodCode{heap::kCode, heap::kVariables}},
               [](Items a, auto& observer) { HeapSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Quick, "quick", "Quick", false, false, false, Family::Quick, QuickStackBytes,
-                          kPink, Line::Solid, "partitions around the last item, then sorts each part",
+    MethodRow{MethodFacts{SortMethod::Quick, "quick", SORTING_WORDS("method", "Quick"), false, false, false, Family::Quick, QuickStackBytes,
+                          kPink, Line::Solid, SORTING_WORDS("method", "partitions around the last item, then sorts each part"),
                           MethodCode{quick::kCode, quick::kVariables}},
               [](Items a, auto& observer) { QuickSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::MedianQuick, "median-quick", "Median quick", false, false, false, Family::Quick,
-                          QuickStackBytes, kPink, Line::Dashed, "quick sort around the median of three items",
+    MethodRow{MethodFacts{SortMethod::MedianQuick, "median-quick", SORTING_WORDS("method", "Median quick"), false, false, false, Family::Quick,
+                          QuickStackBytes, kPink, Line::Dashed, SORTING_WORDS("method", "quick sort around the median of three items"),
                           MethodCode{median_quick::kCode, median_quick::kVariables}},
               [](Items a, auto& observer) { MedianQuickSort(a, observer); }},
     MethodRow{
-        MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", "3-way quick", false, false, false, Family::Quick,
-                    QuickStackBytes, kPink, Line::Dotted, "parts into less than, equal to and greater than the pivot",
+        MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", SORTING_WORDS("method", "3-way quick"), false, false, false, Family::Quick,
+                    QuickStackBytes, kPink, Line::Dotted, SORTING_WORDS("method", "parts into less than, equal to and greater than the pivot"),
                     MethodCode{three_way_quick::kCode, three_way_quick::kVariables}},
         [](Items a, auto& observer) { ThreeWayQuickSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Intro, "intro", "Intro", false, false, false, Family::Quick, QuickStackBytes,
-                          kPink, Line::DashDotted, "median quick, small parts by insertion, heap when too deep",
+    MethodRow{MethodFacts{SortMethod::Intro, "intro", SORTING_WORDS("method", "Intro"), false, false, false, Family::Quick, QuickStackBytes,
+                          kPink, Line::DashDotted, SORTING_WORDS("method", "median quick, small parts by insertion, heap when too deep"),
                           MethodCode{intro::kCode, intro::kVariables}},
               [](Items a, auto& observer) { IntroSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::NaturalMerge, "natural-merge", "Natural merge", false, true, true, Family::Merge,
-                          NaturalMergeBytes, kPurple, Line::Dashed, "merges the runs the items already stand in",
+    MethodRow{MethodFacts{SortMethod::NaturalMerge, "natural-merge", SORTING_WORDS("method", "Natural merge"), false, true, true, Family::Merge,
+                          NaturalMergeBytes, kPurple, Line::Dashed, SORTING_WORDS("method", "merges the runs the items already stand in"),
                           MethodCode{natural_merge::kCode, natural_merge::kVariables}},
               [](Items a, auto& observer) { NaturalMergeSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Radix, "radix", "Radix", false, true, false, Family::Distribution, RadixBytes,
-                          kOrange, Line::Solid, "four passes by one byte of each item, with no comparison",
+    MethodRow{MethodFacts{SortMethod::Radix, "radix", SORTING_WORDS("method", "Radix"), false, true, false, Family::Distribution, RadixBytes,
+                          kOrange, Line::Solid, SORTING_WORDS("method", "four passes by one byte of each item, with no comparison"),
                           MethodCode{radix::kCode, radix::kVariables}},
               [](Items a, auto& observer) { RadixSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Bucket, "bucket", "Bucket", false, true, false, Family::Distribution, BucketBytes,
-                          kOrange, Line::Dashed, "a bucket for each share of the largest, then insertion",
+    MethodRow{MethodFacts{SortMethod::Bucket, "bucket", SORTING_WORDS("method", "Bucket"), false, true, false, Family::Distribution, BucketBytes,
+                          kOrange, Line::Dashed, SORTING_WORDS("method", "a bucket for each share of the largest, then insertion"),
                           MethodCode{bucket::kCode, bucket::kVariables}},
               [](Items a, auto& observer) { BucketSort(a, observer); }},
 };
@@ -143,6 +145,8 @@ static_assert(InTableOrder(), "the method table's rows stand in the order of Sor
 
 constexpr const MethodFacts& Facts(SortMethod method) { return kMethodFacts[static_cast<std::size_t>(method)]; }
 constexpr std::string_view MethodName(SortMethod method) { return Facts(method).name; }
+// The name in the user's language, where a program speaks it.
+inline std::string MethodTitle(SortMethod method) { return platform::Words("method", MethodName(method).data()); }
 constexpr std::string_view MethodKey(SortMethod method) { return Facts(method).key; }
 
 // The memory a method needs beyond the items, at the most: a scratch area, the parts waiting

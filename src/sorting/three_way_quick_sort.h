@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "sorting/hot_loop.h"
 #include "sorting/quick_sort.h"
 #include "sorting/sort_observer.h"
@@ -10,15 +11,15 @@ namespace sorting {
 namespace three_way_quick {
 
 inline constexpr std::string_view kCode[] = {
-    "take the next part lo..hi of two items or more, the whole array first",
-    "  lt = lo, gt = hi, i = lo + 1",
-    "  while i <= gt",
-    "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1",
-    "    else if item lt < item i: exchange items i and gt unless one; gt = gt - 1",
-    "    else: i = i + 1",
-    "  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first",
+    SORTING_WORDS("Code", "take the next part lo..hi of two items or more, the whole array first"),
+    SORTING_WORDS("Code", "  lt = lo, gt = hi, i = lo + 1"),
+    SORTING_WORDS("Code", "  while i <= gt"),
+    SORTING_WORDS("Code", "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1"),
+    SORTING_WORDS("Code", "    else if item lt < item i: exchange items i and gt unless one; gt = gt - 1"),
+    SORTING_WORDS("Code", "    else: i = i + 1"),
+    SORTING_WORDS("Code", "  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {"lo", "hi", "lt", "gt", "i"};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "lt"), SORTING_WORDS("Code", "gt"), SORTING_WORDS("Code", "i")};
 
 }  // namespace three_way_quick
 

@@ -57,7 +57,7 @@ class CompareCli(unittest.TestCase):
                 self.assertEqual([r[2] for r in rows], ["2000", "300000", "1000", "2000"])
                 self.assertTrue(all(len(r) == 12 for r in rows))
                 self.assertRegex(errors.splitlines()[-1],
-                                 f"interrupted by {name} during Bubble on random items at 300000 .*; 5 rows are complete")
+                                 f"interrupted by {name} during Bubble on random items at 300000 .*; 5 rows complete")
                 xml.dom.minidom.parse(chart)  # whole
                 self.assertEqual(os.listdir(self.folder), ["growth.svg"], "no half-written file is left")
 
@@ -146,6 +146,28 @@ class CompareCli(unittest.TestCase):
                 self.assertEqual(result.returncode, 2)
                 self.assertEqual(result.stdout, "")
                 self.assertIn(reason, result.stderr.splitlines()[0])
+
+    def test_each_language_speaks_in_help_refusals_and_headings_but_not_in_csv(self):
+        english_csv = run("--counts", "500", "--methods", "quick", "--seed", "3", "--csv", "--quiet", "--repeat", "1",
+                          env=dict(os.environ, LANG="C.UTF-8", LANGUAGE="")).stdout
+        for lang, usage, refusal, heading in (
+                ("de_DE.UTF-8", "Aufruf: ", "unbekanntes Verfahren „bogo“", "Verfahren  Anordnung  Anzahl  Sekunden"),
+                ("fr_FR.UTF-8", "Utilisation : ", "méthode inconnue « bogo »", "méthode  ordre  nombre  secondes"),
+                ("es_ES.UTF-8", "Uso: ", "método desconocido «bogo»", "método  orden  cantidad  segundos")):
+            with self.subTest(lang=lang):
+                env = dict(os.environ, LANG=lang, LANGUAGE="", LC_ALL="")
+                help_text = run("--help", env=env).stdout
+                self.assertTrue(help_text.startswith(usage), help_text[:40])
+                self.assertLessEqual(max(map(len, help_text.splitlines())), 80)
+                self.assertIn(refusal, run("--methods", "bogo", env=env).stderr)
+                table = run("--counts", "500", "--methods", "quick", "--seed", "3", "--quiet", "--repeat", "1", env=env)
+                self.assertRegex(table.stdout.splitlines()[0], heading.replace("  ", " +"))
+                self.assertRegex(table.stdout.splitlines()[1], r" 0,\d{6} ")  # the region's decimal comma
+                csv_run = run("--counts", "500", "--methods", "quick", "--seed", "3", "--csv", "--quiet", "--repeat", "1",
+                              env=env)
+                # The same, but for the time each run took.
+                self.assertEqual([r[:3] + r[4:] for r in csv.reader(io.StringIO(csv_run.stdout))],
+                                 [r[:3] + r[4:] for r in csv.reader(io.StringIO(english_csv))])
 
     def test_the_default_run_answers_within_its_time(self):
         if SANITIZED:

@@ -75,10 +75,10 @@ class Screen:
 
 
 class Program:
-    def __init__(self, command=None, title="Form1", name=None):
+    def __init__(self, command=None, title="Form1", name=None, environment=None):
         """Starts the program, or `command`, which starts it, and waits for its window; `name`
         is the program's, where the command does not end with it."""
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(environment or {}))
         env.pop("QT_QPA_PLATFORM", None)
         command = command or [PROGRAM]
         self.name = name or os.path.basename(command[-1])  # the program, last in any wrapping command
@@ -396,10 +396,12 @@ class RaceChecks:
     """What the race tests read from the screen and the accessibility tree."""
 
     ARGUMENTS = []
+    ENVIRONMENT = {}
+    TITLE = "Sorting Race"
 
     def setUp(self):
         command = [os.path.join(os.path.dirname(PROGRAM), "sorting-race"), *self.ARGUMENTS]
-        self.program = Program(command, title="Sorting Race", name="sorting-race")
+        self.program = Program(command, title=self.TITLE, name="sorting-race", environment=self.ENVIRONMENT)
         self.addCleanup(self.program.close)
 
     def status_starting(self, prefix, deadline):
@@ -495,6 +497,27 @@ class EveryMethodRace(RaceChecks, unittest.TestCase):
         for method in self.PANELS:
             with self.subTest(method=method):
                 self.assertTrue(self.rising_bars(screen, method), f"{method}'s bars rise")
+
+
+class RaceInGerman(RaceChecks, unittest.TestCase):
+    """The race under a German locale, and zoomed for a projector."""
+
+    ENVIRONMENT = {"LANG": "de_DE.UTF-8", "LANGUAGE": "", "LC_ALL": ""}
+    TITLE = "Sortier-Wettrennen"
+
+    def test_the_race_speaks_german_and_f11_with_ctrl_plus_makes_its_status_taller(self):
+        p = self.program
+        status = p.find("label", "100 Elemente, zufällig. Zum Starten Start oder die Leertaste drücken.")
+        self.panel("Selectionsort")
+        subprocess.run(["import", "-window", "root", "-crop", "960x640+0+0", os.path.join(SHOTS, "race-de.png")],
+                       check=True)
+        height = p.extents(status)[3]
+        p.click(self.panel("Mergesort"))  # the race takes the keyboard
+        self.addCleanup(xdotool, "key", "ctrl+0")  # the zoom is remembered: the next race starts as usual
+        xdotool("key", "F11", "ctrl+plus", "ctrl+plus", "ctrl+plus", "ctrl+plus")
+        time.sleep(0.5)
+        self.assertTrue(Program.checked(p.find("check box", "Vollbild")))
+        self.assertGreaterEqual(p.extents(status)[3], 2 * height - 2)
 
 
 class RaceLesson(RaceChecks, unittest.TestCase):
@@ -713,7 +736,7 @@ def main():
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
     loader = unittest.defaultTestLoader
-    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, EveryMethodRace, RaceLesson, RaceThatTeaches, RaceSound)])
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, EveryMethodRace, RaceInGerman, RaceLesson, RaceThatTeaches, RaceSound)])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")

@@ -1,0 +1,1576 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Code</name>
+    <message>
+        <source>for pass = 1 to n - 1</source>
+        <translation>pour passe = 1 à n - 1</translation>
+    </message>
+    <message>
+        <source>  for i = 1 to n - pass</source>
+        <translation>  pour i = 1 à n - passe</translation>
+    </message>
+    <message>
+        <source>    if item i &gt; item i + 1</source>
+        <translation>    si élément i &gt; élément i + 1</translation>
+    </message>
+    <message>
+        <source>      exchange items i and i + 1</source>
+        <translation>      échanger les éléments i et i + 1</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>passe</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>m = the largest item: read every item</source>
+        <translation>m = le plus grand élément : lire chaque élément</translation>
+    </message>
+    <message>
+        <source>for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1</source>
+        <translation>pour i = 1 à n : copier l&apos;élément i dans le paquet b = partie entière(n × élément i / m), au plus n - 1</translation>
+    </message>
+    <message>
+        <source>for each bucket b in turn, write its copies back, from item k on</source>
+        <translation>pour chaque paquet b tour à tour : réécrire ses copies, à partir de l&apos;élément k</translation>
+    </message>
+    <message>
+        <source>sort the items of each bucket b by insertion</source>
+        <translation>trier les éléments de chaque paquet b par insertion</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>for k = n / 2 down to 1: sink item k within 1..n</source>
+        <translation>pour k = n / 2 jusqu&apos;à 1 : tamiser l&apos;élément k dans 1..n</translation>
+    </message>
+    <message>
+        <source>for last = n down to 2</source>
+        <translation>pour fin = n jusqu&apos;à 2</translation>
+    </message>
+    <message>
+        <source>  exchange items 1 and last; sink item 1 within 1..last - 1</source>
+        <translation>  échanger les éléments 1 et fin ; tamiser l&apos;élément 1 dans 1..fin - 1</translation>
+    </message>
+    <message>
+        <source>sink item k within 1..last: while 2k &lt;= last</source>
+        <translation>tamiser l&apos;élément k dans 1..fin : tant que 2k &lt;= fin</translation>
+    </message>
+    <message>
+        <source>  j = 2k; if j &lt; last and item j &lt; item j + 1: j = j + 1</source>
+        <translation>  j = 2k ; si j &lt; fin et élément j &lt; élément j + 1 : j = j + 1</translation>
+    </message>
+    <message>
+        <source>  if not item k &lt; item j: stop</source>
+        <translation>  si non élément k &lt; élément j : arrêter</translation>
+    </message>
+    <message>
+        <source>  exchange items k and j; k = j</source>
+        <translation>  échanger les éléments k et j ; k = j</translation>
+    </message>
+    <message>
+        <source>j</source>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>for i = 2 to n</source>
+        <translation>pour i = 2 à n</translation>
+    </message>
+    <message>
+        <source>  j = i</source>
+        <translation>  j = i</translation>
+    </message>
+    <message>
+        <source>  while item j - 1 &gt; item j (element 0 holds 0)</source>
+        <translation>  tant que élément j - 1 &gt; élément j (l&apos;élément 0 vaut 0)</translation>
+    </message>
+    <message>
+        <source>    exchange items j - 1 and j; j = j - 1</source>
+        <translation>    échanger les éléments j - 1 et j ; j = j - 1</translation>
+    </message>
+    <message>
+        <source>take the next part lo..hi, the whole array first, at depth 2 floor(log2 n)</source>
+        <translation>prendre la partie suivante lo..hi, d&apos;abord tout le tableau, à profondeur 2 partie entière(log2 n)</translation>
+    </message>
+    <message>
+        <source>  if it has 16 items or fewer: sort it by insertion</source>
+        <translation>  si elle a 16 éléments ou moins : la trier par insertion</translation>
+    </message>
+    <message>
+        <source>  else if its depth is 0: sort it by heap sort</source>
+        <translation>  sinon si sa profondeur vaut 0 : la trier par tas</translation>
+    </message>
+    <message>
+        <source>  else: bring the median of items lo, (lo + hi) / 2 and hi to hi</source>
+        <translation>  sinon : amener la médiane des éléments lo, (lo + hi) / 2 et hi en hi</translation>
+    </message>
+    <message>
+        <source>    partition around it, as quick sort does</source>
+        <translation>    partitionner autour d&apos;elle, comme le tri rapide</translation>
+    </message>
+    <message>
+        <source>    both parts wait to be sorted, one less deep, the left first</source>
+        <translation>    les deux parties attendent d&apos;être triées, un niveau de moins, la gauche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>lo</source>
+        <translation>lo</translation>
+    </message>
+    <message>
+        <source>hi</source>
+        <translation>hi</translation>
+    </message>
+    <message>
+        <source>depth</source>
+        <translation>profondeur</translation>
+    </message>
+    <message>
+        <source>take the next part lo..hi of two items or more, the whole array first</source>
+        <translation>prendre la partie suivante lo..hi de deux éléments ou plus, d&apos;abord tout le tableau</translation>
+    </message>
+    <message>
+        <source>  if it has three items or more: mid = (lo + hi) / 2</source>
+        <translation>  si elle a trois éléments ou plus : mid = (lo + hi) / 2</translation>
+    </message>
+    <message>
+        <source>    order items lo, mid and hi, exchanging two where they are out of order</source>
+        <translation>    ordonner les éléments lo, mid et hi, en échangeant deux mal placés</translation>
+    </message>
+    <message>
+        <source>    exchange items mid and hi: the median of the three is the pivot</source>
+        <translation>    échanger les éléments mid et hi : la médiane des trois est le pivot</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1</source>
+        <translation>  pivot = élément hi ; i = lo - 1</translation>
+    </message>
+    <message>
+        <source>  for j = lo to hi - 1: if item j &lt;= pivot</source>
+        <translation>  pour j = lo à hi - 1 : si élément j &lt;= pivot</translation>
+    </message>
+    <message>
+        <source>    i = i + 1; exchange items i and j unless they are one</source>
+        <translation>    i = i + 1 ; échanger les éléments i et j, sauf s&apos;ils sont le même</translation>
+    </message>
+    <message>
+        <source>  exchange items i + 1 and hi unless they are one: the pivot is in place</source>
+        <translation>  échanger les éléments i + 1 et hi, sauf s&apos;ils sont le même : le pivot est placé</translation>
+    </message>
+    <message>
+        <source>mid</source>
+        <translation>mid</translation>
+    </message>
+    <message>
+        <source>pivot</source>
+        <translation>pivot</translation>
+    </message>
+    <message>
+        <source>for width = 1, 2, 4, ... below n</source>
+        <translation>pour largeur = 1, 2, 4, ... sous n</translation>
+    </message>
+    <message>
+        <source>  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n</source>
+        <translation>  pour lo = 1, 1 + 2 largeur, ... : mid = lo + largeur - 1, hi = lo + 2 largeur - 1 ou n</translation>
+    </message>
+    <message>
+        <source>    copy items lo..mid out, and items mid + 1..hi after them reversed</source>
+        <translation>    copier à part les éléments lo..mid, puis mid + 1..hi à l&apos;envers</translation>
+    </message>
+    <message>
+        <source>    for k = lo to hi</source>
+        <translation>    pour k = lo à hi</translation>
+    </message>
+    <message>
+        <source>      compare the copies left at both ends</source>
+        <translation>      comparer les copies restantes aux deux bouts</translation>
+    </message>
+    <message>
+        <source>      write the smaller at item k, the right one where they are equal</source>
+        <translation>      écrire la plus petite sur l&apos;élément k, celle de droite si égales</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>largeur</translation>
+    </message>
+    <message>
+        <source>for i = 1 to n - 1: a run ends at i where item i + 1 &lt; item i</source>
+        <translation>pour i = 1 à n - 1 : une suite finit en i si élément i + 1 &lt; élément i</translation>
+    </message>
+    <message>
+        <source>while more than one run: merge the first with the second, the third with the fourth, ...</source>
+        <translation>tant qu&apos;il y a plus d&apos;une suite : fusionner la première avec la deuxième, la troisième avec la quatrième, ...</translation>
+    </message>
+    <message>
+        <source>  copy the left run, items lo..mid, out</source>
+        <translation>  copier à part la suite de gauche, éléments lo..mid</translation>
+    </message>
+    <message>
+        <source>  i = lo, j = mid + 1, k = lo</source>
+        <translation>  i = lo, j = mid + 1, k = lo</translation>
+    </message>
+    <message>
+        <source>  while copies and right items are left: if item j &lt; copy i</source>
+        <translation>  tant qu&apos;il reste des copies et des éléments à droite : si élément j &lt; copie i</translation>
+    </message>
+    <message>
+        <source>    write item j at item k, else copy i, the left one where they are equal</source>
+        <translation>    écrire l&apos;élément j sur l&apos;élément k, sinon la copie i, celle de gauche si égaux</translation>
+    </message>
+    <message>
+        <source>  write the copies left; the rest of the right run is in place</source>
+        <translation>  écrire les copies restantes ; le reste de la suite de droite est en place</translation>
+    </message>
+    <message>
+        <source>  for j = lo to hi - 1</source>
+        <translation>  pour j = lo à hi - 1</translation>
+    </message>
+    <message>
+        <source>    if item j &lt;= pivot</source>
+        <translation>    si élément j &lt;= pivot</translation>
+    </message>
+    <message>
+        <source>      i = i + 1; exchange items i and j unless they are one</source>
+        <translation>      i = i + 1 ; échanger les éléments i et j, sauf s&apos;ils sont le même</translation>
+    </message>
+    <message>
+        <source>  lo..i and i + 2..hi wait to be sorted, the left first</source>
+        <translation>  lo..i et i + 2..hi attendent d&apos;être triées, la gauche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>for pass = 1 to 4, a byte of each item&apos;s pattern, the least significant first</source>
+        <translation>pour passe = 1 à 4, un octet du motif de chaque élément, le moins significatif d&apos;abord</translation>
+    </message>
+    <message>
+        <source>  for i = 1 to n: read the byte of item i, and count it</source>
+        <translation>  pour i = 1 à n : lire l&apos;octet de l&apos;élément i, et le compter</translation>
+    </message>
+    <message>
+        <source>  for i = 1 to n: move item i to the next place for its byte in the scratch area</source>
+        <translation>  pour i = 1 à n : placer l&apos;élément i à la place suivante pour son octet dans la zone auxiliaire</translation>
+    </message>
+    <message>
+        <source>  for i = 1 to n: copy place i of the scratch area back to item i</source>
+        <translation>  pour i = 1 à n : recopier la place i de la zone auxiliaire sur l&apos;élément i</translation>
+    </message>
+    <message>
+        <source>for i = 1 to n - 1</source>
+        <translation>pour i = 1 à n - 1</translation>
+    </message>
+    <message>
+        <source>  min = i</source>
+        <translation>  min = i</translation>
+    </message>
+    <message>
+        <source>  for j = i + 1 to n</source>
+        <translation>  pour j = i + 1 à n</translation>
+    </message>
+    <message>
+        <source>    if item j &lt; item min: min = j</source>
+        <translation>    si élément j &lt; élément min : min = j</translation>
+    </message>
+    <message>
+        <source>  exchange items min and i</source>
+        <translation>  échanger les éléments min et i</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>h = 1, 4, 13, ... the last below n / 3</source>
+        <translation>h = 1, 4, 13, ... le dernier sous n / 3</translation>
+    </message>
+    <message>
+        <source>while h &gt;= 1</source>
+        <translation>tant que h &gt;= 1</translation>
+    </message>
+    <message>
+        <source>  for i = h + 1 to n</source>
+        <translation>  pour i = h + 1 à n</translation>
+    </message>
+    <message>
+        <source>    for j = i, i - h, ... while j &gt; h</source>
+        <translation>    pour j = i, i - h, ... tant que j &gt; h</translation>
+    </message>
+    <message>
+        <source>      if not item j &lt; item j - h: next i</source>
+        <translation>      si non élément j &lt; élément j - h : i suivant</translation>
+    </message>
+    <message>
+        <source>      exchange items j and j - h</source>
+        <translation>      échanger les éléments j et j - h</translation>
+    </message>
+    <message>
+        <source>  h = h / 3</source>
+        <translation>  h = h / 3</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>  lt = lo, gt = hi, i = lo + 1</source>
+        <translation>  lt = lo, gt = hi, i = lo + 1</translation>
+    </message>
+    <message>
+        <source>  while i &lt;= gt</source>
+        <translation>  tant que i &lt;= gt</translation>
+    </message>
+    <message>
+        <source>    if item i &lt; item lt: exchange items lt and i; lt = lt + 1; i = i + 1</source>
+        <translation>    si élément i &lt; élément lt : échanger les éléments lt et i ; lt = lt + 1 ; i = i + 1</translation>
+    </message>
+    <message>
+        <source>    else if item lt &lt; item i: exchange items i and gt unless one; gt = gt - 1</source>
+        <translation>    sinon si élément lt &lt; élément i : échanger i et gt, sauf si le même ; gt = gt - 1</translation>
+    </message>
+    <message>
+        <source>    else: i = i + 1</source>
+        <translation>    sinon : i = i + 1</translation>
+    </message>
+    <message>
+        <source>  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first</source>
+        <translation>  lo..lt - 1 et gt + 1..hi attendent d&apos;être triées, la gauche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>lt</source>
+        <translation>lt</translation>
+    </message>
+    <message>
+        <source>gt</source>
+        <translation>gt</translation>
+    </message>
+</context>
+<context>
+    <name>RaceWindow</name>
+    <message>
+        <source>Sorting Race</source>
+        <translation>Course de tris</translation>
+    </message>
+    <message>
+        <source>&amp;Items:</source>
+        <translation>É&amp;léments :</translation>
+    </message>
+    <message>
+        <source>Number of items</source>
+        <translation>Nombre d&apos;éléments</translation>
+    </message>
+    <message>
+        <source>How many items race, 1 to 2000, or the items themselves: 2 to 2000 numbers such as 5 3 8 1 9; press Enter to take them</source>
+        <translation>Combien d&apos;éléments font la course, de 1 à 2000, ou les éléments eux-mêmes : 2 à 2000 nombres comme 5 3 8 1 9 ; Entrée pour les prendre</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>&amp;Ordre :</translation>
+    </message>
+    <message>
+        <source>Initial order</source>
+        <translation>Ordre initial</translation>
+    </message>
+    <message>
+        <source>How the items stand before the race</source>
+        <translation>L&apos;ordre des éléments avant la course</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>&amp;Graine :</translation>
+    </message>
+    <message>
+        <source>Random seed</source>
+        <translation>Graine aléatoire</translation>
+    </message>
+    <message>
+        <source>The same seed, count and order give the same items; press Enter to take it</source>
+        <translation>La même graine, le même nombre et le même ordre donnent les mêmes éléments ; Entrée pour la prendre</translation>
+    </message>
+    <message>
+        <source>New items</source>
+        <translation>Nouveaux éléments</translation>
+    </message>
+    <message>
+        <source>Draw new random items with a new seed</source>
+        <translation>Tirer de nouveaux éléments au hasard avec une nouvelle graine</translation>
+    </message>
+    <message>
+        <source>&amp;Methods:</source>
+        <translation>&amp;Méthodes :</translation>
+    </message>
+    <message>
+        <source>Methods</source>
+        <translation>Méthodes</translation>
+    </message>
+    <message>
+        <source>Which methods race: two or more</source>
+        <translation>Les méthodes qui font la course : deux ou plus</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Start or pause the race (Space)</source>
+        <translation>Lancer ou mettre en pause la course (Espace)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Every method goes back by one step (Left); hold to go on back</source>
+        <translation>Chaque méthode recule d&apos;une étape (Gauche) ; maintenir pour continuer à reculer</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Every method goes on by one step (Right); hold to go on</source>
+        <translation>Chaque méthode avance d&apos;une étape (Droite) ; maintenir pour continuer</translation>
+    </message>
+    <message>
+        <source>S&amp;peed:</source>
+        <translation>&amp;Vitesse :</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Steps per second, on a logarithmic scale (+ and -)</source>
+        <translation>Étapes par seconde, sur une échelle logarithmique (+ et -)</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Back to the start with the same items (R)</source>
+        <translation>Retour au début avec les mêmes éléments (R)</translation>
+    </message>
+    <message>
+        <source>So&amp;und</source>
+        <translation>So&amp;n</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Predict</source>
+        <translation>Prédire</translation>
+    </message>
+    <message>
+        <source>Before each exchange or write of the method you look at, guess which items it moves: click them, or choose with the arrow keys and Space, then press Enter (P)</source>
+        <translation>Avant chaque échange ou écriture de la méthode observée, deviner quels éléments elle déplace : les cliquer, ou les choisir avec les flèches et Espace, puis appuyer sur Entrée (P)</translation>
+    </message>
+    <message>
+        <source>Marked: in black the two items compared, in amber the items moved or written</source>
+        <translation>Marqués : en noir les deux éléments comparés, en ambre les éléments déplacés ou écrits</translation>
+    </message>
+    <message>
+        <source>Click a panel, or Tab to it and press Enter, to see its code beside the bars; Esc to leave it</source>
+        <translation>Cliquer sur un panneau, ou y aller avec Tab et appuyer sur Entrée, pour voir son code à côté des barres ; Échap pour en sortir</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>The race on the whole screen, for a projector (F11); Ctrl and plus or minus make every text and mark larger or smaller, Ctrl and 0 as usual</source>
+        <translation>La course sur tout l&apos;écran, pour un vidéoprojecteur (F11) ; Ctrl et plus ou moins agrandissent ou réduisent textes et marques, Ctrl et 0 comme d&apos;habitude</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>%1 (copy of item %2)</source>
+        <translation>%1 (copie de l&apos;élément %2)</translation>
+    </message>
+    <message>
+        <source>%1 (element 0)</source>
+        <translation>%1 (élément 0)</translation>
+    </message>
+    <message>
+        <source>%1 (item %2)</source>
+        <translation>%1 (élément %2)</translation>
+    </message>
+    <message>
+        <source>compares %1 and %2</source>
+        <translation>compare %1 et %2</translation>
+    </message>
+    <message>
+        <source>exchange: holds %1</source>
+        <translation>échange : prend %1 en main</translation>
+    </message>
+    <message>
+        <source>exchange: moves %1 from item %2 to item %3</source>
+        <translation>échange : déplace %1 de l&apos;élément %2 à l&apos;élément %3</translation>
+    </message>
+    <message>
+        <source>exchange: puts %1 from the hand at item %2</source>
+        <translation>échange : pose %1 de la main sur l&apos;élément %2</translation>
+    </message>
+    <message>
+        <source>copies %1 out</source>
+        <translation>copie %1 à part</translation>
+    </message>
+    <message>
+        <source>writes %1 at item %2</source>
+        <translation>écrit %1 sur l&apos;élément %2</translation>
+    </message>
+    <message>
+        <source>moves %1 from item %2 to item %3</source>
+        <translation>déplace %1 de l&apos;élément %2 à l&apos;élément %3</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>lit %1</translation>
+    </message>
+    <message>
+        <source>merge %1</source>
+        <translation>fusion : %1</translation>
+    </message>
+</context>
+<context>
+    <name>command_line</name>
+    <message>
+        <source>unknown method &quot;%1&quot; (choose from %2, or all)</source>
+        <translation>méthode inconnue « %1 » (au choix : %2, ou all)</translation>
+    </message>
+    <message>
+        <source>--methods needs at least one method</source>
+        <translation>--methods demande au moins une méthode</translation>
+    </message>
+    <message>
+        <source>unknown order &quot;%1&quot; (choose from %2, or all)</source>
+        <translation>ordre inconnu « %1 » (au choix : %2, ou all)</translation>
+    </message>
+    <message>
+        <source>--orders needs at least one order</source>
+        <translation>--orders demande au moins un ordre</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;; did you mean %2?</source>
+        <translation>option inconnue « %1 » ; vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essayez &apos;%1 --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>compare</name>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation>« %1 » est un dossier</translation>
+    </message>
+    <message>
+        <source>there is no folder &quot;%1&quot;</source>
+        <translation>il n&apos;y a pas de dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>« %1 » n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot write in &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;écrire dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a number, not &quot;%2&quot;</source>
+        <translation>%1 doit être un nombre, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 must be a positive number of seconds</source>
+        <translation>%1 doit être un nombre positif de secondes</translation>
+    </message>
+    <message>
+        <source>a count</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a count must be from 1 to 2147483647, not %1</source>
+        <translation>un nombre doit aller de 1 à 2147483647, pas %1</translation>
+    </message>
+    <message>
+        <source>--from must not be above --to</source>
+        <translation>--from ne doit pas dépasser --to</translation>
+    </message>
+    <message>
+        <source>the seed &quot;%1&quot; is beyond the range of numbers</source>
+        <translation>la graine « %1 » dépasse la plage des nombres</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s file name must end in .svg or .png</source>
+        <translation>le nom de fichier du graphique doit finir par .svg ou .png</translation>
+    </message>
+    <message>
+        <source>counts are written without thousands separators: 1000, not 1,000</source>
+        <translation>les nombres s&apos;écrivent sans séparateur de milliers : 1000, pas 1,000</translation>
+    </message>
+    <message>
+        <source>--counts needs at least one count</source>
+        <translation>--counts demande au moins un nombre</translation>
+    </message>
+    <message>
+        <source>give either --counts or --from/--to, not both</source>
+        <translation>donnez --counts ou --from/--to, pas les deux</translation>
+    </message>
+    <message>
+        <source>the budget</source>
+        <translation>le budget</translation>
+    </message>
+    <message>
+        <source>the limit</source>
+        <translation>la limite</translation>
+    </message>
+    <message>
+        <source>the repeat count</source>
+        <translation>le nombre de répétitions</translation>
+    </message>
+    <message>
+        <source>the repeat count must be 1 or more</source>
+        <translation>le nombre de répétitions doit valoir 1 ou plus</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+</source>
+        <translation>Utilisation : %1 [options]
+</translation>
+    </message>
+    <message>
+        <source>Sorts items with each method at growing counts and reports the time of the
+sort alone, the comparisons, exchanges, merges and item moves, and whether the
+result is in order. Each row is written as soon as its run is done.
+
+Before each run its time is estimated, from the method&apos;s earlier runs or from
+a short calibration; a run estimated to take longer than --max-seconds is not
+started, and its row says &quot;skipped&quot; with the estimate. In a doubling series
+(--from, --to) a method also stops growing after a run longer than --budget,
+with a skipped row saying so; the counts of --counts are each run. Ctrl-C ends
+the program at once, with the rows so far (and the chart) complete.
+
+With no options, every method sorts random items at doubling counts from 500
+to 1024000, each stopping after a run longer than a second.
+
+</source>
+        <translation>Trie des éléments avec chaque méthode, pour des nombres croissants, et donne la
+durée du tri seul, les comparaisons, échanges, fusions et déplacements, et si
+le résultat est en ordre. Chaque ligne s&apos;écrit dès que son passage est fini.
+
+Avant chaque passage, sa durée est estimée, d&apos;après les passages précédents de
+la méthode ou un court étalonnage ; un passage estimé plus long que
+--max-seconds n&apos;est pas lancé, et sa ligne indique « ignoré » avec
+l&apos;estimation. Dans une série doublée (--from, --to), une méthode cesse aussi de
+grandir après un passage plus long que --budget, avec une ligne ignorée qui le
+dit ; les nombres de --counts sont tous passés. Ctrl-C arrête le programme
+aussitôt, avec les lignes déjà faites (et le graphique) complètes.
+
+Sans option, chaque méthode trie des éléments aléatoires en nombres doublés de
+500 à 1024000, et s&apos;arrête après un passage de plus d&apos;une seconde.
+
+</translation>
+    </message>
+    <message>
+        <source>  --methods LIST   the methods to compare, from these, or all (default: all):
+</source>
+        <translation>  --methods LIST   les méthodes à comparer, parmi celles-ci, ou all
+                   (par défaut : all) :
+</translation>
+    </message>
+    <message>
+        <source>  --orders LIST    how the items stand before the sort, from these, or all
+                   (default: random):
+</source>
+        <translation>  --orders LIST    l&apos;ordre des éléments avant le tri, parmi ceux-ci, ou all
+                   (par défaut : random) :
+</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
+  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
+line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
+  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
+  --to M           ... jusqu&apos;à M (par défaut : 1024000)
+  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
+                   défaut : une graine tirée de l&apos;horloge)
+  --budget SECS    dans une série, une méthode cesse de grandir après un
+                   passage (ses passages chronométrés et son comptage) plus
+                   long que ceci (par défaut : 1)
+  --max-seconds S  un passage estimé plus long que ceci est ignoré
+                   (par défaut : 60)
+  --repeat K       chronométrer chaque passage K fois et garder le meilleur
+                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
+                   chronométré qu&apos;une fois)
+  --csv            écrire du CSV au lieu du tableau aligné
+  --chart FILE     dessiner aussi la durée selon le nombre, log-log, dans FILE
+                   (.svg, .png)
+  --quiet          pas de ligne de progression sur la sortie d&apos;erreur
+  -h, --help       afficher ce texte
+  --version        afficher la version du programme
+
+Code de sortie : 0 si au moins un passage a été fait, 1 si aucun, 2 pour une
+ligne de commande impossible à suivre, 130 ou 143 en cas d&apos;interruption par
+SIGINT ou SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  %1 --seed 1 --chart growth.png
+      every method&apos;s growth on random items, as a table and a chart
+  %1 --orders all --counts 1000,4000,16000 --seed 1
+      each method on each initial order of the items
+  %1 --methods merge --counts 10000000 --repeat 1
+      one method at a big count
+</source>
+        <translation>Exemples :
+  %1 --seed 1 --chart growth.png
+      la croissance de chaque méthode sur des éléments aléatoires, en tableau
+      et en graphique
+  %1 --orders all --counts 1000,4000,16000 --seed 1
+      chaque méthode sur chaque ordre initial des éléments
+  %1 --methods merge --counts 10000000 --repeat 1
+      une méthode sur un grand nombre
+</translation>
+    </message>
+    <message>
+        <source>skipped %1 on %2 items at %3, which would take %4, over the limit of %5 s; to run it, raise the limit: --max-seconds %6</source>
+        <translation>%1 ignoré sur %3 éléments (%2) : durerait %4, au-delà de la limite de %5 s ; pour le lancer, relevez la limite : --max-seconds %6</translation>
+    </message>
+    <message>
+        <source>%1 grows no further on %2 items: its run at %3 took %4 s with its counting run, over the budget of %5 s; to go on, raise it: --budget %6</source>
+        <translation>%1 ne grandit plus sur les éléments (%2) : son passage à %3 a pris %4 s avec son comptage, au-delà du budget de %5 s ; pour continuer, relevez-le : --budget %6</translation>
+    </message>
+    <message>
+        <source>between runs</source>
+        <translation>entre deux passages</translation>
+    </message>
+    <message>
+        <source>its counting run</source>
+        <translation>son passage de comptage</translation>
+    </message>
+    <message>
+        <source>during %1 on %2 items at %3 (%4)</source>
+        <translation>pendant %1 sur %3 éléments (%2, %4)</translation>
+    </message>
+    <message>
+        <source>under a second</source>
+        <translation>moins d&apos;une seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n second(s)</source>
+        <translation>
+            <numerusform>environ %n seconde</numerusform>
+            <numerusform>environ %n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s)</source>
+        <translation>
+            <numerusform>environ %n minute</numerusform>
+            <numerusform>environ %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s)</source>
+        <translation>
+            <numerusform>environ %n heure</numerusform>
+            <numerusform>environ %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s)</source>
+        <translation>
+            <numerusform>environ %n jour</numerusform>
+            <numerusform>environ %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n year(s)</source>
+        <translation>
+            <numerusform>environ %n an</numerusform>
+            <numerusform>environ %n ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>number of items</source>
+        <translation>nombre d&apos;éléments</translation>
+    </message>
+    <message>
+        <source>time of the sort (log-log)</source>
+        <translation>durée du tri (log-log)</translation>
+    </message>
+    <message>
+        <source>time of the sort (log-log), by the initial order of the items</source>
+        <translation>durée du tri (log-log), selon l&apos;ordre initial des éléments</translation>
+    </message>
+    <message>
+        <source>cannot write the chart to %1</source>
+        <translation>impossible d&apos;écrire le graphique dans %1</translation>
+    </message>
+    <message>
+        <source>cannot write the chart to %1: %2</source>
+        <translation>impossible d&apos;écrire le graphique dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Sorting methods: time against count</source>
+        <translation>Méthodes de tri : durée selon le nombre</translation>
+    </message>
+    <message>
+        <source>cannot draw the chart for %1</source>
+        <translation>impossible de dessiner le graphique pour %1</translation>
+    </message>
+    <message>
+        <source>counting</source>
+        <translation>comptage</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 items: %4, %5 s so far of %6</source>
+        <translation>%1, %2, %3 éléments : %4, %5 s jusqu&apos;ici sur %6</translation>
+    </message>
+    <message>
+        <source>repeat %1 of %2</source>
+        <translation>répétition %1 sur %2</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>méthode</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation>ordre</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>comparisons</source>
+        <translation>comparaisons</translation>
+    </message>
+    <message>
+        <source>exchanges</source>
+        <translation>échanges</translation>
+    </message>
+    <message>
+        <source>merges</source>
+        <translation>fusions</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>déplacements</translation>
+    </message>
+    <message>
+        <source>in order</source>
+        <translation>en ordre</translation>
+    </message>
+    <message>
+        <source>reads</source>
+        <translation>lectures</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stable</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>remarque</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NON</translation>
+    </message>
+    <message>
+        <source>over the budget: the run at %1 took %2 s</source>
+        <translation>au-delà du budget : le passage à %1 a pris %2 s</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>cannot write the chart: %1</source>
+        <translation>impossible d&apos;écrire le graphique : %1</translation>
+    </message>
+    <message>
+        <source>interrupted by %1 %2; %3</source>
+        <translation>interrompu par %1 %2 ; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) complete</source>
+        <translation>
+            <numerusform>%n ligne complète</numerusform>
+            <numerusform>%n lignes complètes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no run was made</source>
+        <translation>aucun passage n&apos;a été fait</translation>
+    </message>
+</context>
+<context>
+    <name>method</name>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>picks the smallest item left and exchanges it into place</source>
+        <translation>prend le plus petit élément restant et l&apos;échange à sa place</translation>
+    </message>
+    <message>
+        <source>Insertion</source>
+        <translation>Insertion</translation>
+    </message>
+    <message>
+        <source>moves each item down past the greater items before it</source>
+        <translation>insère chaque élément avant les plus grands qui précèdent</translation>
+    </message>
+    <message>
+        <source>Bubble</source>
+        <translation>À bulles</translation>
+    </message>
+    <message>
+        <source>exchanges neighbours out of order, pass after pass</source>
+        <translation>échange les voisins mal ordonnés, passe après passe</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>merges neighbouring runs of 1, 2, 4, ... items, bottom up</source>
+        <translation>fusionne les suites voisines de 1, 2, 4, ... éléments</translation>
+    </message>
+    <message>
+        <source>Shell</source>
+        <translation>Shell</translation>
+    </message>
+    <message>
+        <source>insertion sort of items h apart, for h = ..., 13, 4, 1</source>
+        <translation>insertion des éléments distants de h, h = ..., 13, 4, 1</translation>
+    </message>
+    <message>
+        <source>Heap</source>
+        <translation>Par tas</translation>
+    </message>
+    <message>
+        <source>builds a heap, then takes its largest item off, one by one</source>
+        <translation>construit un tas, puis en retire le plus grand, un à un</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>partitions around the last item, then sorts each part</source>
+        <translation>partitionne autour du dernier, puis trie chaque partie</translation>
+    </message>
+    <message>
+        <source>Median quick</source>
+        <translation>Rapide médian</translation>
+    </message>
+    <message>
+        <source>quick sort around the median of three items</source>
+        <translation>tri rapide autour de la médiane de trois éléments</translation>
+    </message>
+    <message>
+        <source>3-way quick</source>
+        <translation>Rapide 3 voies</translation>
+    </message>
+    <message>
+        <source>parts into less than, equal to and greater than the pivot</source>
+        <translation>partage en plus petits, égaux et plus grands que le pivot</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Introsort</translation>
+    </message>
+    <message>
+        <source>median quick, small parts by insertion, heap when too deep</source>
+        <translation>rapide médian, insertion si petit, tas si trop profond</translation>
+    </message>
+    <message>
+        <source>Natural merge</source>
+        <translation>Fusion naturelle</translation>
+    </message>
+    <message>
+        <source>merges the runs the items already stand in</source>
+        <translation>fusionne les suites déjà présentes dans les éléments</translation>
+    </message>
+    <message>
+        <source>Radix</source>
+        <translation>Par base</translation>
+    </message>
+    <message>
+        <source>four passes by one byte of each item, with no comparison</source>
+        <translation>quatre passes, un octet de chaque élément, sans comparer</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Par paquets</translation>
+    </message>
+    <message>
+        <source>a bucket for each share of the largest, then insertion</source>
+        <translation>un paquet par part du plus grand élément, puis insertion</translation>
+    </message>
+</context>
+<context>
+    <name>order</name>
+    <message>
+        <source>random</source>
+        <translation>aléatoire</translation>
+    </message>
+    <message>
+        <source>random items, as the window makes them</source>
+        <translation>éléments aléatoires, comme la fenêtre les crée</translation>
+    </message>
+    <message>
+        <source>sorted</source>
+        <translation>trié</translation>
+    </message>
+    <message>
+        <source>distinct random items, already in order</source>
+        <translation>éléments aléatoires distincts, déjà en ordre</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>inversé</translation>
+    </message>
+    <message>
+        <source>distinct random items in reverse order</source>
+        <translation>éléments aléatoires distincts en ordre inverse</translation>
+    </message>
+    <message>
+        <source>nearly-sorted</source>
+        <translation>presque trié</translation>
+    </message>
+    <message>
+        <source>sorted, then 1 % of the items each swapped up to 10 places</source>
+        <translation>trié, puis 1 % des éléments échangés chacun jusqu&apos;à 10 places</translation>
+    </message>
+    <message>
+        <source>few-unique</source>
+        <translation>peu de valeurs</translation>
+    </message>
+    <message>
+        <source>random items of only 8 distinct values</source>
+        <translation>éléments aléatoires de 8 valeurs distinctes seulement</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>%1 items need %2; %3 is available.</source>
+        <translation>%1 éléments demandent %2 ; %3 sont disponibles.</translation>
+    </message>
+</context>
+<context>
+    <name>race</name>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>“%1” is negative; the items must be 0 or more.</source>
+        <translation>« %1 » est négatif ; les éléments doivent valoir 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large; an item may be at most 3.4e38.</source>
+        <translation>« %1 » est trop grand ; un élément vaut au plus 3.4e38.</translation>
+    </message>
+    <message>
+        <source>Enter a count from 1 to 2,000, or a list of 2 to 2,000 numbers.</source>
+        <translation>Saisissez un nombre de 1 à 2 000, ou une liste de 2 à 2 000 nombres.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large.</source>
+        <translation>« %1 » est trop grand.</translation>
+    </message>
+    <message>
+        <source>A list holds 2,000 numbers at the most, not %1.</source>
+        <translation>Une liste compte 2 000 nombres au plus, pas %1.</translation>
+    </message>
+    <message>
+        <source>a race needs two methods or more</source>
+        <translation>une course demande deux méthodes ou plus</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+</source>
+        <translation>Utilisation : %1 [options]
+</translation>
+    </message>
+    <message>
+        <source>Races sorting methods side by side on the same items, paced by their work.
+
+  --methods LIST   the methods that race, two or more, from these, or all
+                   (default: selection,insertion,bubble,merge):
+</source>
+        <translation>Fait courir des méthodes de tri côte à côte sur les mêmes éléments, au rythme
+de leur travail.
+
+  --methods LIST   les méthodes qui font la course, deux ou plus, parmi
+                   celles-ci, ou all
+                   (par défaut : selection,insertion,bubble,merge) :
+</translation>
+    </message>
+    <message>
+        <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
+                   2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
+  --sound          sound each step, a higher tone for a larger item (remembered)
+  -h, --help       show this text
+  --version        show the program&apos;s version
+</source>
+        <translation>  --items LIST     combien d&apos;éléments courent (1 à 2000), ou les éléments
+                   eux-mêmes : 2 à 2000 nombres, aucun négatif, ex. &quot;5 3 8 1 9&quot;
+  --sound          faire entendre chaque étape, un son plus aigu pour un plus
+                   grand élément (retenu)
+  -h, --help       afficher ce texte
+  --version        afficher la version du programme
+</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::CodePane</name>
+    <message>
+        <source>%1, its code</source>
+        <translation>%1, son code</translation>
+    </message>
+    <message>
+        <source>Code of %1</source>
+        <translation>Code de %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2. %3</source>
+        <translation>Ligne %1 : %2. %3</translation>
+    </message>
+    <message>
+        <source>No step yet.</source>
+        <translation>Pas encore d&apos;étape.</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::Lesson</name>
+    <message>
+        <source>items %1 and %2</source>
+        <translation>les éléments %1 et %2</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <translation>l&apos;élément %1</translation>
+    </message>
+    <message>
+        <source>Click the panel of the method whose moves you will predict.</source>
+        <translation>Cliquez sur le panneau de la méthode dont vous allez prédire les coups.</translation>
+    </message>
+    <message>
+        <source>%1 has no exchange or write left to predict.</source>
+        <translation>%1 n&apos;a plus d&apos;échange ni d&apos;écriture à prédire.</translation>
+    </message>
+    <message>
+        <source>Which two items does it exchange?</source>
+        <translation>Quels deux éléments échange-t-elle ?</translation>
+    </message>
+    <message>
+        <source>Which item is written next?</source>
+        <translation>Quel élément est écrit ensuite ?</translation>
+    </message>
+    <message>
+        <source>Click one of the bars.</source>
+        <translation>Cliquez sur l&apos;une des barres.</translation>
+    </message>
+    <message>
+        <source>Item %1 is no longer chosen.</source>
+        <translation>L&apos;élément %1 n&apos;est plus choisi.</translation>
+    </message>
+    <message>
+        <source>Two items are chosen: press Enter, or click one to take it back.</source>
+        <translation>Deux éléments sont choisis : appuyez sur Entrée, ou cliquez sur l&apos;un pour le retirer.</translation>
+    </message>
+    <message>
+        <source>An item is chosen: press Enter, or click it to take it back.</source>
+        <translation>Un élément est choisi : appuyez sur Entrée, ou cliquez dessus pour le retirer.</translation>
+    </message>
+    <message>
+        <source>Press Enter to see.</source>
+        <translation>Appuyez sur Entrée pour voir.</translation>
+    </message>
+    <message>
+        <source>And the other?</source>
+        <translation>Et l&apos;autre ?</translation>
+    </message>
+    <message>
+        <source>Choose two items, then press Enter.</source>
+        <translation>Choisissez deux éléments, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Choose an item, then press Enter.</source>
+        <translation>Choisissez un élément, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation>Exact.</translation>
+    </message>
+    <message>
+        <source>Not quite: it exchanges %1.</source>
+        <translation>Pas tout à fait : elle échange %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it writes %1.</source>
+        <translation>Pas tout à fait : elle écrit %1.</translation>
+    </message>
+    <message>
+        <source>The score starts again.</source>
+        <translation>Le score repart de zéro.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation>%1 sur %2 justes</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::MethodsMenu</name>
+    <message>
+        <source>Insertion sorts</source>
+        <translation>Tris par insertion</translation>
+    </message>
+    <message>
+        <source>Selection sorts</source>
+        <translation>Tris par sélection</translation>
+    </message>
+    <message>
+        <source>Exchange sorts</source>
+        <translation>Tris par échange</translation>
+    </message>
+    <message>
+        <source>Quick sorts</source>
+        <translation>Tris rapides</translation>
+    </message>
+    <message>
+        <source>Merge sorts</source>
+        <translation>Tris par fusion</translation>
+    </message>
+    <message>
+        <source>Distribution sorts</source>
+        <translation>Tris par distribution</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::RacePanel</name>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6e</translation>
+    </message>
+    <message>
+        <source>7th</source>
+        <translation>7e</translation>
+    </message>
+    <message>
+        <source>8th</source>
+        <translation>8e</translation>
+    </message>
+    <message>
+        <source>9th</source>
+        <translation>9e</translation>
+    </message>
+    <message>
+        <source>10th</source>
+        <translation>10e</translation>
+    </message>
+    <message>
+        <source>11th</source>
+        <translation>11e</translation>
+    </message>
+    <message>
+        <source>12th</source>
+        <translation>12e</translation>
+    </message>
+    <message>
+        <source>13th</source>
+        <translation>13e</translation>
+    </message>
+    <message>
+        <source>item %1: %2</source>
+        <translation>élément %1 : %2</translation>
+    </message>
+    <message>
+        <source>kept the order of equal items</source>
+        <translation>a gardé l&apos;ordre des éléments égaux</translation>
+    </message>
+    <message>
+        <source>changed the order of equal items: %1 before %2</source>
+        <translation>a changé l&apos;ordre des éléments égaux : %1 avant %2</translation>
+    </message>
+    <message>
+        <source>merges %1</source>
+        <translation>fusions %1</translation>
+    </message>
+    <message>
+        <source>exchanges %1</source>
+        <translation>échanges %1</translation>
+    </message>
+    <message>
+        <source>comparisons %1</source>
+        <translation>comparaisons %1</translation>
+    </message>
+    <message>
+        <source>moves %1</source>
+        <translation>déplacements %1</translation>
+    </message>
+    <message>
+        <source>reads %1</source>
+        <translation>lectures %1</translation>
+    </message>
+    <message>
+        <source>done: %1, %2 steps</source>
+        <translation>terminé : %1, %2 étapes</translation>
+    </message>
+    <message>
+        <source>%1 % of %2 steps</source>
+        <translation>%1 % de %2 étapes</translation>
+    </message>
+    <message>
+        <source>exchange: moves %1 from item %2 to item %3</source>
+        <translation>échange : déplace %1 de l&apos;élément %2 à l&apos;élément %3</translation>
+    </message>
+    <message>
+        <source>items: %1</source>
+        <translation>éléments : %1</translation>
+    </message>
+    <message>
+        <source>in hand</source>
+        <translation>en main</translation>
+    </message>
+    <message>
+        <source>copied out</source>
+        <translation>copiés à part</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::RaceSound</name>
+    <message>
+        <source>No audio output was found on this computer.</source>
+        <translation>Aucune sortie audio n&apos;a été trouvée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The audio output &quot;%1&quot; cannot play the race&apos;s tones.</source>
+        <translation>La sortie audio « %1 » ne peut pas jouer les sons de la course.</translation>
+    </message>
+    <message>
+        <source>The audio output went away.</source>
+        <translation>La sortie audio a disparu.</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::RaceWindow</name>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>huit</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neuf</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>dix</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>onze</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>douze</translation>
+    </message>
+    <message>
+        <source>thirteen</source>
+        <translation>treize</translation>
+    </message>
+    <message>
+        <source>Marked: %1 the two items compared, %2 the items moved or written</source>
+        <translation>Marqués : %1 les deux éléments comparés, %2 les éléments déplacés ou écrits</translation>
+    </message>
+    <message>
+        <source>The seed is too large a number; the items stay as they are.</source>
+        <translation>La graine est un nombre trop grand ; les éléments restent tels quels.</translation>
+    </message>
+    <message>
+        <source>as typed</source>
+        <translation>tels que saisis</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>aléatoire</translation>
+    </message>
+    <message>
+        <source>Few-unique makes items of only eight values, so it cannot keep the values you typed</source>
+        <translation>« Peu de valeurs » crée des éléments de huit valeurs seulement, et ne peut donc pas garder les valeurs saisies</translation>
+    </message>
+    <message>
+        <source>Choose at least two methods; the race keeps its %1.</source>
+        <translation>Choisissez au moins deux méthodes ; la course garde ses %1.</translation>
+    </message>
+    <message>
+        <source>%1 methods</source>
+        <translation>%1 méthodes</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 étapes/s</translation>
+    </message>
+    <message>
+        <source>All %1 are done: %2 finished first.</source>
+        <translation>Les %1 ont terminé : %2 a fini en premier.</translation>
+    </message>
+    <message>
+        <source>Press Play or Space to start.</source>
+        <translation>Appuyez sur Lecture ou Espace pour commencer.</translation>
+    </message>
+    <message>
+        <source>Racing...</source>
+        <translation>Course en cours...</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed item(s), %1.</source>
+        <translation>
+            <numerusform>%n élément saisi, %1.</numerusform>
+            <numerusform>%n éléments saisis, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s), %1.</source>
+        <translation>
+            <numerusform>%n élément, %1.</numerusform>
+            <numerusform>%n éléments, %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>race_window::SoundSwitch</name>
+    <message>
+        <source>Hear each step: the larger the item it touches, the higher the tone</source>
+        <translation>Entendre chaque étape : plus l&apos;élément touché est grand, plus le son est aigu</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Pas de son : %1</translation>
+    </message>
+</context>
+</TS>
