@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace race_window {
@@ -14,6 +16,13 @@ namespace {
 
 // The code's words are translated as a whole line, in the context of the code.
 QString CodeLine(std::string_view line) { return QCoreApplication::translate("Code", line.data()); }
+
+// A line's indent kept; a line too long for the pane wraps at its blanks rather than be cut.
+QString Indented(const QString& line)
+{
+    const auto indent = std::find_if(line.begin(), line.end(), [](QChar c) { return c != ' '; }) - line.begin();
+    return QString("&nbsp;").repeated(indent) + line.mid(indent).toHtmlEscaped();
+}
 
 }  // namespace
 
@@ -27,6 +36,7 @@ CodePane::CodePane(QWidget* parent)
     code.setStyleHint(QFont::Monospace);
     lines_->setFont(code);
     lines_->setTextFormat(Qt::RichText);
+    lines_->setWordWrap(true);
     lines_->setObjectName("CodeLines");
     variables_->setFont(code);
     variables_->setObjectName("CodeVariables");
@@ -50,7 +60,7 @@ void CodePane::Follow(const race::Replay& lane, const race::CodeTrack& track)
     const int line = lane.Line();
     QStringList shown;
     for (std::size_t l = 0; l < code.lines.size(); ++l) {
-        const QString text = CodeLine(code.lines[l]).toHtmlEscaped().replace(' ', "&nbsp;");
+        const QString text = Indented(CodeLine(code.lines[l]));
         shown << (int(l) + 1 == line ? QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>")
                                            .arg(palette().highlight().color().lighter(170).name(), text)
                                      : "&nbsp;&nbsp;" + text);

@@ -124,6 +124,13 @@ RacePanel::Measures RacePanel::ScaledMeasures(qreal zoom)
             usual.stub * zoom,         scaled(usual.margin),      scaled(usual.leastWidth)};
 }
 
+QFont RacePanel::TitleFont() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
 void RacePanel::FollowFont()
 {
     // The marks grow with the text: a zoom is a larger font on the window.
@@ -293,8 +300,10 @@ void RacePanel::Relayout()
 QSize RacePanel::minimumSizeHint() const
 {
     constexpr int kLeastBars = 24;
-    return {measures_.leastWidth, measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight +
-                                      aside_.height() + 2 + text_.height()};
+    // Never narrower than its title, in any language.
+    const int titleWidth = QFontMetrics(TitleFont()).horizontalAdvance(accessibleName()) + 2 * measures_.margin;
+    return {std::max(measures_.leastWidth, titleWidth),
+            measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight + aside_.height() + 2 + text_.height()};
 }
 
 void RacePanel::UpdateDescription()

@@ -87,6 +87,7 @@ private:
     };
     static Measures ScaledMeasures(qreal zoom);
     void FollowFont();
+    QFont TitleFont() const;
 
     const race::Replay& Lane() const { return race_->Lane(method_); }
     QStringList CountsLines(const sorting::SortCounts& counts) const;

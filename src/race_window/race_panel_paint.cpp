@@ -25,11 +25,10 @@ QColor Faint(const QPalette& palette) { return palette.color(QPalette::Disabled,
 
 void RacePanel::PaintTitle(QPainter& painter) const
 {
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    painter.setFont(TitleFont());
     painter.setPen(palette().text().color());
-    painter.drawText(QRect(6, 2, width() - 12, measures_.titleHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+    painter.drawText(QRect(measures_.margin, 2, width() - 2 * measures_.margin, measures_.titleHeight - 2),
+                     Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
     painter.setFont(font());
 }
 

@@ -1,6 +1,8 @@
 #include "race_window/zoom_view.h"
 
 #include <QEvent>
+#include <QScreen>
+#include <QScrollBar>
 
 namespace race_window {
 
@@ -14,7 +16,15 @@ void ZoomView::SetScrolls(bool scrolls)
 
 QSize ZoomView::minimumSizeHint() const
 {
-    return scrolls_ || !widget() ? QScrollArea::minimumSizeHint() : widget()->minimumSizeHint();
+    if (scrolls_ || !widget()) return QScrollArea::minimumSizeHint();
+    // Room for the window's frame and the scroll bars, where the content is larger than the
+    // screen, as thirteen panels are on a small projector.
+    const QSize frame(48, 96);
+    const QSize wanted = widget()->minimumSizeHint();
+    QSize least = wanted.boundedTo(screen()->availableSize() - frame);
+    if (least.height() < wanted.height()) least.rwidth() += verticalScrollBar()->sizeHint().width();
+    if (least.width() < wanted.width()) least.rheight() += horizontalScrollBar()->sizeHint().height();
+    return least;
 }
 
 bool ZoomView::eventFilter(QObject* watched, QEvent* event)

@@ -4,8 +4,9 @@
 
 namespace race_window {
 
-// The window's content, scrolled only where a zoom makes it larger than the screen: at the
-// usual size the window keeps room for all of it, as a window that never scrolls does.
+// The window's content, scrolled only where a zoom, or a screen too small for it, makes it
+// larger than the screen: otherwise the window keeps room for all of it, as a window that
+// never scrolls does.
 class ZoomView : public QScrollArea {
     Q_OBJECT
 

@@ -42,9 +42,9 @@ QStringList ClippedTexts(const RaceWindow& window)
     for (const QComboBox* choice : window.findChildren<QComboBox*>())
         need(choice, choice->currentText(), choice->sizeHint().width());
     for (const RacePanel* panel : window.findChildren<RacePanel*>()) {
-        QFont bold = panel->font();
-        bold.setBold(true);
-        need(panel, panel->accessibleName(), QFontMetrics(bold).horizontalAdvance(panel->accessibleName()) + 12);
+        QFont title = panel->font();
+        title.setBold(true);
+        need(panel, panel->accessibleName(), QFontMetrics(title).horizontalAdvance(panel->accessibleName()) + 12);
         // Its lines beneath the bars, as high as they need.
         if (panel->height() < panel->minimumSizeHint().height())
             clipped << QString("%1: %2 high < %3")
@@ -145,6 +145,10 @@ private slots:
         window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The code of the longest lines beside the bars.
+        auto* natural = Control<RacePanel>(window, "PanelNatural merge");
+        natural->setFocus();
+        QTest::keyClick(natural, Qt::Key_Return);
         window.Step();
         // Once the layouts have settled; scrolled, if they must, rather than cut.
         QStringList clipped;
