@@ -92,10 +92,10 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
         }
         if (const int signal = interrupts.Caught()) {
             // The sort under way is left to itself; nothing waits for it.
-            console.Say(platform::Fill(platform::Words("compare", "interrupted by %1 %2; %3"),
-                                       {signal == SIGINT ? "SIGINT" : "SIGTERM", console.Current(),
-                                        platform::Words("compare", "%n row(s) complete", nullptr,
-                                                        console.RowsWritten())}));
+            console.Say(
+                platform::Fill(platform::Words("compare", "interrupted by %1 %2; %3"),
+                               {signal == SIGINT ? "SIGINT" : "SIGTERM", console.Current(),
+                                platform::Words("compare", "%n row(s) complete", nullptr, console.RowsWritten())}));
             WriteChart(options, rows, console);
             std::fflush(stdout);
             std::_Exit(128 + signal);

@@ -79,15 +79,16 @@ void OptionParser::Parse(const std::vector<std::string>& arguments)
             declared->read({});
             continue;
         }
-        if (at + 1 >= arguments.size()) throw UsageError(platform::Fill(platform::Words("command_line", "%1 needs a value"), {option}));
+        if (at + 1 >= arguments.size())
+            throw UsageError(platform::Fill(platform::Words("command_line", "%1 needs a value"), {option}));
         declared->read(arguments[++at]);
     }
 }
 
 std::string Refusal(const std::string& program, const std::string& why)
 {
-    return program + ": " + why + "\n" + platform::Fill(platform::Words("command_line", "Try '%1 --help'."), {program}) +
-           "\n";
+    return program + ": " + why + "\n" +
+           platform::Fill(platform::Words("command_line", "Try '%1 --help'."), {program}) + "\n";
 }
 
 }  // namespace command_line

@@ -31,14 +31,16 @@ Number ParseNumber(const std::string& text, const std::string& what)
 double ParseSeconds(const std::string& text, const std::string& what)
 {
     const double seconds = ParseNumber<double>(text, what);
-    if (!(seconds > 0) || !std::isfinite(seconds)) throw UsageError(Fill(Words("compare", "%1 must be a positive number of seconds"), {what}));
+    if (!(seconds > 0) || !std::isfinite(seconds))
+        throw UsageError(Fill(Words("compare", "%1 must be a positive number of seconds"), {what}));
     return seconds;
 }
 
 std::int32_t ParseCount(const std::string& text)
 {
     const auto count = ParseNumber<std::int64_t>(text, Words("compare", "a count"));
-    if (count < 1 || count > 2147483647) throw UsageError(Fill(Words("compare", "a count must be from 1 to 2147483647, not %1"), {text}));
+    if (count < 1 || count > 2147483647)
+        throw UsageError(Fill(Words("compare", "a count must be from 1 to 2147483647, not %1"), {text}));
     return static_cast<std::int32_t>(count);
 }
 
@@ -80,7 +82,8 @@ struct CountsAsked {
             // "1,000" is a thousand written with its separator, not the counts 1 and 0.
             const bool thousands = !listed->empty() && count.size() == 3 && count.front() == '0' &&
                                    count.find_first_not_of("0123456789") == std::string::npos;
-            if (thousands) throw UsageError(Words("compare", "counts are written without thousands separators: 1000, not 1,000"));
+            if (thousands)
+                throw UsageError(Words("compare", "counts are written without thousands separators: 1000, not 1,000"));
             listed->push_back(ParseCount(count));
         }
         if (listed->empty()) throw UsageError(Words("compare", "--counts needs at least one count"));
@@ -114,8 +117,10 @@ void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& optio
     parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
     parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
-    parser.Take("--budget", [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
-    parser.Take("--max-seconds", [&](const std::string& s) { options.maxSeconds = ParseSeconds(s, Words("compare", "the limit")); });
+    parser.Take("--budget",
+                [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
+    parser.Take("--max-seconds",
+                [&](const std::string& s) { options.maxSeconds = ParseSeconds(s, Words("compare", "the limit")); });
     parser.Take("--repeat", [&](const std::string& k) {
         options.repeat = ParseNumber<int>(k, Words("compare", "the repeat count"));
         if (options.repeat < 1) throw UsageError(Words("compare", "the repeat count must be 1 or more"));
@@ -152,7 +157,8 @@ std::string UsageText(const std::string& program)
 {
     // The columns of the help stand where they stand in every language: a translation keeps
     // its lines within 80 characters.
-    return Fill(Words("compare", "Usage: %1 [options]\n"), {program}) + Words("compare", R"(Sorts items with each method at growing counts and reports the time of the
+    return Fill(Words("compare", "Usage: %1 [options]\n"), {program}) +
+           Words("compare", R"(Sorts items with each method at growing counts and reports the time of the
 sort alone, the comparisons, exchanges, merges and item moves, and whether the
 result is in order. Each row is written as soon as its run is done.
 
@@ -168,9 +174,11 @@ to 1024000, each stopping after a run longer than a second.
 
 )") + Words("compare", "  --methods LIST   the methods to compare, from these, or all (default: all):\n") +
            command_line::MethodGlossary() +
-           Words("compare", "  --orders LIST    how the items stand before the sort, from these, or all\n"
-                            "                   (default: random):\n") +
-           command_line::OrderGlossary() + Words("compare", R"(  --counts LIST    the counts to run, such as 1000,5000,20000
+           Words("compare",
+                 "  --orders LIST    how the items stand before the sort, from these, or all\n"
+                 "                   (default: random):\n") +
+           command_line::OrderGlossary() +
+           Words("compare", R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: a
@@ -190,7 +198,8 @@ to 1024000, each stopping after a run longer than a second.
 Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
 line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
 
-)") + Fill(Words("compare", R"(Examples:
+)") +
+           Fill(Words("compare", R"(Examples:
   %1 --seed 1 --chart growth.png
       every method's growth on random items, as a table and a chart
   %1 --orders all --counts 1000,4000,16000 --seed 1
@@ -198,7 +207,7 @@ line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
   %1 --methods merge --counts 10000000 --repeat 1
       one method at a big count
 )"),
-                                   {program});
+                {program});
 }
 
 }  // namespace compare

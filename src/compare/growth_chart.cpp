@@ -217,8 +217,7 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
     // interrupted run never leaves half a chart, nor destroys an earlier one.
     const QString fileName = QString::fromStdString(path);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(CannotWrite(path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(CannotWrite(path, file.errorString()));
     if (fileName.endsWith(".svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);

@@ -16,12 +16,10 @@ using platform::Words;
 
 // As CSV names the columns; the table says them in the user's language.
 constexpr std::array<const char*, kColumns> kHeadings{
-    SORTING_WORDS("compare", "method"),      SORTING_WORDS("compare", "order"),
-    SORTING_WORDS("compare", "count"),       SORTING_WORDS("compare", "seconds"),
-    SORTING_WORDS("compare", "comparisons"), SORTING_WORDS("compare", "exchanges"),
-    SORTING_WORDS("compare", "merges"),      SORTING_WORDS("compare", "moves"),
-    SORTING_WORDS("compare", "in order"),    SORTING_WORDS("compare", "reads"),
-    SORTING_WORDS("compare", "stable")};
+    SORTING_WORDS("compare", "method"),  SORTING_WORDS("compare", "order"),       SORTING_WORDS("compare", "count"),
+    SORTING_WORDS("compare", "seconds"), SORTING_WORDS("compare", "comparisons"), SORTING_WORDS("compare", "exchanges"),
+    SORTING_WORDS("compare", "merges"),  SORTING_WORDS("compare", "moves"),       SORTING_WORDS("compare", "in order"),
+    SORTING_WORDS("compare", "reads"),   SORTING_WORDS("compare", "stable")};
 constexpr const char* kNoteHeading = SORTING_WORDS("compare", "note");
 // In CSV the note comes after these, and the columns added since then after it, so that the
 // earlier columns keep their places.
@@ -67,17 +65,17 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
                                    std::to_string(m.count)};
     if (m.skipped) {
         const std::string none = tableDecimal ? "-" : "";
-        cells.insert(cells.end(), {tableDecimal ? Words("compare", "skipped") : "", none, none, none, none, none, none,
-                                   none});
+        cells.insert(cells.end(),
+                     {tableDecimal ? Words("compare", "skipped") : "", none, none, none, none, none, none, none});
         return {cells, tableDecimal ? SkipNote(m, *tableDecimal) : "skipped: " + SkipNote(m, ".")};
     }
-    cells.insert(cells.end(), {Seconds(m.seconds, tableDecimal), std::to_string(m.counts.comparisons),
-                               std::to_string(m.counts.exchanges), std::to_string(m.counts.merges),
-                               std::to_string(m.counts.moves), m.inOrder ? Yes() : NotInOrder(),
-                               std::to_string(m.counts.reads),
-                               !m.stable   ? "-"
-                               : *m.stable ? Yes()
-                                           : No()});
+    cells.insert(cells.end(),
+                 {Seconds(m.seconds, tableDecimal), std::to_string(m.counts.comparisons),
+                  std::to_string(m.counts.exchanges), std::to_string(m.counts.merges), std::to_string(m.counts.moves),
+                  m.inOrder ? Yes() : NotInOrder(), std::to_string(m.counts.reads),
+                  !m.stable   ? "-"
+                  : *m.stable ? Yes()
+                              : No()});
     return {cells, ""};
 }
 
@@ -132,18 +130,19 @@ TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparato
     };
     // A run may outlast its estimate, and so the limit, by some way.
     // A distribution sort reads each item four times at the most.
-    const std::array<std::size_t, kColumns> figures{0,
-                                                    0,
-                                                    Digits(n),
-                                                    std::max(Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(),
-                                                             widest({Words("compare", "skipped")})),
-                                                    Digits(pairs),
-                                                    Digits(pairs),
-                                                    Digits(n),
-                                                    Digits(3 * pairs),
-                                                    widest({Yes(), NotInOrder()}),
-                                                    Digits(4 * n),
-                                                    widest({Yes(), No()})};
+    const std::array<std::size_t, kColumns> figures{
+        0,
+        0,
+        Digits(n),
+        std::max(Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(),
+                 platform::TextWidth(Words("compare", "skipped"))),
+        Digits(pairs),
+        Digits(pairs),
+        Digits(n),
+        Digits(3 * pairs),
+        widest({Yes(), NotInOrder()}),
+        Digits(4 * n),
+        widest({Yes(), No()})};
     const RowFields headings = Headings();
     for (std::size_t c = 0; c < kHeadings.size(); ++c)
         layout.widths[c] = std::max({layout.widths[c], figures[c], platform::TextWidth(headings.cells[c])});

@@ -66,9 +66,11 @@ float Number(const std::string& entry, char decimalPoint)
         case Reading::Kind::NotANumber:
             throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is not a number."), {entry}));
         case Reading::Kind::Negative:
-            throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is negative; the items must be 0 or more."), {entry}));
+            throw ItemsRefused(
+                Fill(Words("race", "\u201c%1\u201d is negative; the items must be 0 or more."), {entry}));
         case Reading::Kind::TooLarge:
-            throw ItemsRefused(Fill(Words("race", "\u201c%1\u201d is too large; an item may be at most 3.4e38."), {entry}));
+            throw ItemsRefused(
+                Fill(Words("race", "\u201c%1\u201d is too large; an item may be at most 3.4e38."), {entry}));
         case Reading::Kind::Item:
             break;
     }

@@ -12,7 +12,8 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
     command_line::OptionParser parser;
     parser.Take("--methods", [&](const std::string& list) {
         options.methods = command_line::ParseMethodList(list);
-        if (options.methods.size() < kFewestMethods) throw RaceUsageError(platform::Words("race", "a race needs two methods or more"));
+        if (options.methods.size() < kFewestMethods)
+            throw RaceUsageError(platform::Words("race", "a race needs two methods or more"));
     });
     parser.Take("--items", [&](const std::string& text) {
         try {

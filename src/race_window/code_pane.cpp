@@ -69,8 +69,7 @@ void CodePane::Follow(const race::Replay& lane, const race::CodeTrack& track)
     QStringList values;
     const std::span<const float> now = track.ValuesAt(lane.StepsDone());
     for (std::size_t v = 0; v < now.size() && line > 0; ++v)
-        if (!std::isnan(now[v]))
-            values << QString("%1 = %2").arg(CodeLine(code.variables[v]), ValueText(now[v]));
+        if (!std::isnan(now[v])) values << QString("%1 = %2").arg(CodeLine(code.variables[v]), ValueText(now[v]));
     variables_->setText(values.join("   "));
     marked_ = line;
     setAccessibleDescription(line > 0

@@ -115,7 +115,6 @@ void RacePanel::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-// Each bar tells its item, its value, and its rank among the items of that value.
 RacePanel::Measures RacePanel::ScaledMeasures(qreal zoom)
 {
     const Measures usual;
@@ -137,6 +136,7 @@ void RacePanel::FollowFont()
     measures_ = ScaledMeasures(font().pointSizeF() / QApplication::font(this).pointSizeF());
 }
 
+// Each bar tells its item, its value, and its rank among the items of that value.
 bool RacePanel::event(QEvent* event)
 {
     if (event->type() == QEvent::FontChange) {
@@ -302,8 +302,9 @@ QSize RacePanel::minimumSizeHint() const
     constexpr int kLeastBars = 24;
     // Never narrower than its title, in any language.
     const int titleWidth = QFontMetrics(TitleFont()).horizontalAdvance(accessibleName()) + 2 * measures_.margin;
-    return {std::max(measures_.leastWidth, titleWidth),
-            measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight + aside_.height() + 2 + text_.height()};
+    return {
+        std::max(measures_.leastWidth, titleWidth),
+        measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight + aside_.height() + 2 + text_.height()};
 }
 
 void RacePanel::UpdateDescription()

@@ -20,7 +20,8 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "for each bucket b in turn, write its copies back, from item k on"),
     SORTING_WORDS("Code", "sort the items of each bucket b by insertion"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "m"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "b"), SORTING_WORDS("Code", "k")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "m"), SORTING_WORDS("Code", "i"),
+                                                  SORTING_WORDS("Code", "b"), SORTING_WORDS("Code", "k")};
 
 // The bucket of an item among `buckets`: the share of the largest item it is, at most the
 // last; every item in the first where the largest is 0.

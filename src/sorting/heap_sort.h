@@ -18,7 +18,8 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "  if not item k < item j: stop"),
     SORTING_WORDS("Code", "  exchange items k and j; k = j"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "k"), SORTING_WORDS("Code", "j"), SORTING_WORDS("Code", "last")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "k"), SORTING_WORDS("Code", "j"),
+                                                  SORTING_WORDS("Code", "last")};
 
 // Lets item k sink within items 1 to n, a heap but for k: while k has a child, it changes
 // places with its greater child (the left one of equal children) if that child is greater.

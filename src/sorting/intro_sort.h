@@ -21,7 +21,8 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "    partition around it, as quick sort does"),
     SORTING_WORDS("Code", "    both parts wait to be sorted, one less deep, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "depth")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
+                                                  SORTING_WORDS("Code", "depth")};
 
 // Parts this small are sorted by insertion.
 inline constexpr Index kSmallPart = 16;

@@ -20,7 +20,9 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "    i = i + 1; exchange items i and j unless they are one"),
     SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"),  SORTING_WORDS("Code", "hi"),
+                                                  SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "pivot"),
+                                                  SORTING_WORDS("Code", "i"),   SORTING_WORDS("Code", "j")};
 
 }  // namespace median_quick
 

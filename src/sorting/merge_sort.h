@@ -24,7 +24,9 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "      compare the copies left at both ends"),
     SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "width"), SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "k")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "width"), SORTING_WORDS("Code", "lo"),
+                                                  SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"),
+                                                  SORTING_WORDS("Code", "k")};
 
 }  // namespace merge
 

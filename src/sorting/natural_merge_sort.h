@@ -21,7 +21,9 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "    write item j at item k, else copy i, the left one where they are equal"),
     SORTING_WORDS("Code", "  write the copies left; the rest of the right run is in place"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j"), SORTING_WORDS("Code", "k")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"),
+                                                  SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "i"),
+                                                  SORTING_WORDS("Code", "j"),  SORTING_WORDS("Code", "k")};
 
 // Merges the runs lo..mid and mid + 1..hi: the left run is copied out, then the places are
 // filled from the left, each with the smaller of the next right item and the next copy, the

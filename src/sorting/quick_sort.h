@@ -31,7 +31,9 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place"),
     SORTING_WORDS("Code", "  lo..i and i + 2..hi wait to be sorted, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
+                                                  SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"),
+                                                  SORTING_WORDS("Code", "j")};
 
 // Where a partition leaves its two parts: lo to leftHi, and rightLo to hi.
 struct Split {

@@ -16,10 +16,12 @@ SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel
 namespace selection {
 
 inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for i = 1 to n - 1"),         SORTING_WORDS("Code", "  min = i"), SORTING_WORDS("Code", "  for j = i + 1 to n"), SORTING_WORDS("Code", "    if item j < item min: min = j"),
+    SORTING_WORDS("Code", "for i = 1 to n - 1"),         SORTING_WORDS("Code", "  min = i"),
+    SORTING_WORDS("Code", "  for j = i + 1 to n"),       SORTING_WORDS("Code", "    if item j < item min: min = j"),
     SORTING_WORDS("Code", "  exchange items min and i"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j"), SORTING_WORDS("Code", "min")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j"),
+                                                  SORTING_WORDS("Code", "min")};
 
 }  // namespace selection
 

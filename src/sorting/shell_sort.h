@@ -18,7 +18,8 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "      exchange items j and j - h"),
     SORTING_WORDS("Code", "  h = h / 3"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "h"), SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "h"), SORTING_WORDS("Code", "i"),
+                                                  SORTING_WORDS("Code", "j")};
 
 }  // namespace shell
 

@@ -19,7 +19,9 @@ inline constexpr std::string_view kCode[] = {
     SORTING_WORDS("Code", "    else: i = i + 1"),
     SORTING_WORDS("Code", "  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first"),
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "lt"), SORTING_WORDS("Code", "gt"), SORTING_WORDS("Code", "i")};
+inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
+                                                  SORTING_WORDS("Code", "lt"), SORTING_WORDS("Code", "gt"),
+                                                  SORTING_WORDS("Code", "i")};
 
 }  // namespace three_way_quick
 

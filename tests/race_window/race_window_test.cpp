@@ -475,7 +475,8 @@ private slots:
             // Or, on a screen too small for the window's least size, the window stays on the
             // screen and its content scrolls.
             auto* scroller = Control<QScrollArea>(*window, "Scroller");
-            const bool scrolls = scroller->verticalScrollBar()->maximum() > 0 || scroller->horizontalScrollBar()->maximum() > 0;
+            const bool scrolls =
+                scroller->verticalScrollBar()->maximum() > 0 || scroller->horizontalScrollBar()->maximum() > 0;
             const bool onScreen = window->height() <= window->screen()->availableSize().height();
             QVERIFY(window->rect().contains(panel) || (scrolls && onScreen));
             QVERIFY(merge->width() > std::min(size.width(), window->width()) / 3);
