@@ -96,14 +96,6 @@
         <translation>für i = 2 bis n</translation>
     </message>
     <message>
-        <source>  j = i</source>
-        <translation>  j = i</translation>
-    </message>
-    <message>
-        <source>  while item j - 1 &gt; item j (element 0 holds 0)</source>
-        <translation>  solange Element j - 1 &gt; Element j (Element 0 hält 0)</translation>
-    </message>
-    <message>
         <source>    exchange items j - 1 and j; j = j - 1</source>
         <translation>    vertausche Elemente j - 1 und j; j = j - 1</translation>
     </message>
@@ -124,14 +116,6 @@
         <translation>  sonst: bringe den Median der Elemente lo, (lo + hi) / 2 und hi nach hi</translation>
     </message>
     <message>
-        <source>    partition around it, as quick sort does</source>
-        <translation>    zerlege um ihn herum, wie Quicksort</translation>
-    </message>
-    <message>
-        <source>    both parts wait to be sorted, one less deep, the left first</source>
-        <translation>    beide Teile warten aufs Sortieren, eine tiefe weniger, der linke zuerst</translation>
-    </message>
-    <message>
         <source>lo</source>
         <translation>lo</translation>
     </message>
@@ -144,10 +128,6 @@
         <translation>tiefe</translation>
     </message>
     <message>
-        <source>take the next part lo..hi of two items or more, the whole array first</source>
-        <translation>nimm den nächsten Teil lo..hi mit zwei Elementen oder mehr, zuerst das ganze Feld</translation>
-    </message>
-    <message>
         <source>  if it has three items or more: mid = (lo + hi) / 2</source>
         <translation>  wenn er drei Elemente oder mehr hat: mid = (lo + hi) / 2</translation>
     </message>
@@ -158,14 +138,6 @@
     <message>
         <source>    exchange items mid and hi: the median of the three is the pivot</source>
         <translation>    vertausche Elemente mid und hi: der Median der drei ist das pivot</translation>
-    </message>
-    <message>
-        <source>  pivot = item hi; i = lo - 1</source>
-        <translation>  pivot = Element hi; i = lo - 1</translation>
-    </message>
-    <message>
-        <source>  for j = lo to hi - 1: if item j &lt;= pivot</source>
-        <translation>  für j = lo bis hi - 1: wenn Element j &lt;= pivot</translation>
     </message>
     <message>
         <source>    i = i + 1; exchange items i and j unless they are one</source>
@@ -192,10 +164,6 @@
         <translation>  für lo = 1, 1 + 2 breite, ...: mid = lo + breite - 1, hi = lo + 2 breite - 1 oder n</translation>
     </message>
     <message>
-        <source>    copy items lo..mid out, and items mid + 1..hi after them reversed</source>
-        <translation>    kopiere Elemente lo..mid heraus, dahinter Elemente mid + 1..hi umgekehrt</translation>
-    </message>
-    <message>
         <source>    for k = lo to hi</source>
         <translation>    für k = lo bis hi</translation>
     </message>
@@ -220,14 +188,6 @@
         <translation>solange mehr als ein Lauf: verschmelze den ersten mit dem zweiten, den dritten mit dem vierten, ...</translation>
     </message>
     <message>
-        <source>  copy the left run, items lo..mid, out</source>
-        <translation>  kopiere den linken Lauf, Elemente lo..mid, heraus</translation>
-    </message>
-    <message>
-        <source>  i = lo, j = mid + 1, k = lo</source>
-        <translation>  i = lo, j = mid + 1, k = lo</translation>
-    </message>
-    <message>
         <source>  while copies and right items are left: if item j &lt; copy i</source>
         <translation>  solange Kopien und rechte Elemente übrig sind: wenn Element j &lt; Kopie i</translation>
     </message>
@@ -240,20 +200,12 @@
         <translation>  schreibe die übrigen Kopien; der Rest des rechten Laufs steht schon</translation>
     </message>
     <message>
-        <source>  for j = lo to hi - 1</source>
-        <translation>  für j = lo bis hi - 1</translation>
-    </message>
-    <message>
         <source>    if item j &lt;= pivot</source>
         <translation>    wenn Element j &lt;= pivot</translation>
     </message>
     <message>
         <source>      i = i + 1; exchange items i and j unless they are one</source>
         <translation>      i = i + 1; vertausche Elemente i und j, außer sie sind dasselbe</translation>
-    </message>
-    <message>
-        <source>  lo..i and i + 2..hi wait to be sorted, the left first</source>
-        <translation>  lo..i und i + 2..hi warten aufs Sortieren, der linke zuerst</translation>
     </message>
     <message>
         <source>for pass = 1 to 4, a byte of each item&apos;s pattern, the least significant first</source>
@@ -276,14 +228,6 @@
         <translation>für i = 1 bis n - 1</translation>
     </message>
     <message>
-        <source>  min = i</source>
-        <translation>  min = i</translation>
-    </message>
-    <message>
-        <source>  for j = i + 1 to n</source>
-        <translation>  für j = i + 1 bis n</translation>
-    </message>
-    <message>
         <source>    if item j &lt; item min: min = j</source>
         <translation>    wenn Element j &lt; Element min: min = j</translation>
     </message>
@@ -294,14 +238,6 @@
     <message>
         <source>min</source>
         <translation>min</translation>
-    </message>
-    <message>
-        <source>h = 1, 4, 13, ... the last below n / 3</source>
-        <translation>h = 1, 4, 13, ... das letzte unter n / 3</translation>
-    </message>
-    <message>
-        <source>while h &gt;= 1</source>
-        <translation>solange h &gt;= 1</translation>
     </message>
     <message>
         <source>  for i = h + 1 to n</source>
@@ -320,36 +256,12 @@
         <translation>      vertausche Elemente j und j - h</translation>
     </message>
     <message>
-        <source>  h = h / 3</source>
-        <translation>  h = h / 3</translation>
-    </message>
-    <message>
         <source>h</source>
         <translation>h</translation>
     </message>
     <message>
-        <source>  lt = lo, gt = hi, i = lo + 1</source>
-        <translation>  lt = lo, gt = hi, i = lo + 1</translation>
-    </message>
-    <message>
-        <source>  while i &lt;= gt</source>
-        <translation>  solange i &lt;= gt</translation>
-    </message>
-    <message>
         <source>    if item i &lt; item lt: exchange items lt and i; lt = lt + 1; i = i + 1</source>
         <translation>    wenn Element i &lt; Element lt: vertausche Elemente lt und i; lt = lt + 1; i = i + 1</translation>
-    </message>
-    <message>
-        <source>    else if item lt &lt; item i: exchange items i and gt unless one; gt = gt - 1</source>
-        <translation>    sonst wenn Element lt &lt; Element i: vertausche i und gt, außer dasselbe; gt = gt - 1</translation>
-    </message>
-    <message>
-        <source>    else: i = i + 1</source>
-        <translation>    sonst: i = i + 1</translation>
-    </message>
-    <message>
-        <source>  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first</source>
-        <translation>  lo..lt - 1 und gt + 1..hi warten aufs Sortieren, der linke zuerst</translation>
     </message>
     <message>
         <source>lt</source>
@@ -358,6 +270,54 @@
     <message>
         <source>gt</source>
         <translation>gt</translation>
+    </message>
+    <message>
+        <source>  j = i; while item j - 1 &gt; item j (element 0 holds 0)</source>
+        <translation>  j = i; solange Element j - 1 &gt; Element j (Element 0 hält 0)</translation>
+    </message>
+    <message>
+        <source>    partition around it as quick sort does; both parts wait, one less deep, the left first</source>
+        <translation>    zerlege um ihn herum wie Quicksort; beide Teile warten, eine Tiefe weniger, der linke zuerst</translation>
+    </message>
+    <message>
+        <source>take the next part lo..hi of two items or more: the whole array, then the left parts first</source>
+        <translation>nimm den nächsten Teil lo..hi mit zwei Elementen oder mehr: das ganze Feld, dann die linken Teile zuerst</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1: if item j &lt;= pivot</source>
+        <translation>  pivot = Element hi; i = lo - 1; für j = lo bis hi - 1: wenn Element j &lt;= pivot</translation>
+    </message>
+    <message>
+        <source>    copy items lo..mid out</source>
+        <translation>    kopiere Elemente lo..mid heraus</translation>
+    </message>
+    <message>
+        <source>    copy items mid + 1..hi out after them, reversed: item mid + 1 last</source>
+        <translation>    kopiere Elemente mid + 1..hi dahinter heraus, umgekehrt: Element mid + 1 zuletzt</translation>
+    </message>
+    <message>
+        <source>  copy the left run, items lo..mid, out; i = lo, j = mid + 1, k = lo</source>
+        <translation>  kopiere den linken Lauf, Elemente lo..mid, heraus; i = lo, j = mid + 1, k = lo</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1</source>
+        <translation>  pivot = Element hi; i = lo - 1; für j = lo bis hi - 1</translation>
+    </message>
+    <message>
+        <source>  min = i; for j = i + 1 to n</source>
+        <translation>  min = i; für j = i + 1 bis n</translation>
+    </message>
+    <message>
+        <source>for h = the first of 1, 4, 13, ... at least n / 3 rounded down, then h / 3, ..., 1</source>
+        <translation>für h = das erste von 1, 4, 13, ... mindestens n / 3 abgerundet, dann h / 3, ..., 1</translation>
+    </message>
+    <message>
+        <source>  lt = lo, gt = hi, i = lo + 1; while i &lt;= gt</source>
+        <translation>  lt = lo, gt = hi, i = lo + 1; solange i &lt;= gt</translation>
+    </message>
+    <message>
+        <source>    else if item lt &lt; item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1</source>
+        <translation>    sonst wenn Element lt &lt; Element i: vertausche i und gt, außer dasselbe, gt = gt - 1; sonst i = i + 1</translation>
     </message>
 </context>
 <context>

@@ -96,14 +96,6 @@
         <translation>para i = 2 hasta n</translation>
     </message>
     <message>
-        <source>  j = i</source>
-        <translation>  j = i</translation>
-    </message>
-    <message>
-        <source>  while item j - 1 &gt; item j (element 0 holds 0)</source>
-        <translation>  mientras elemento j - 1 &gt; elemento j (el elemento 0 vale 0)</translation>
-    </message>
-    <message>
         <source>    exchange items j - 1 and j; j = j - 1</source>
         <translation>    intercambiar los elementos j - 1 y j; j = j - 1</translation>
     </message>
@@ -124,14 +116,6 @@
         <translation>  si no: llevar la mediana de los elementos lo, (lo + hi) / 2 y hi a hi</translation>
     </message>
     <message>
-        <source>    partition around it, as quick sort does</source>
-        <translation>    particionar en torno a ella, como el rápido</translation>
-    </message>
-    <message>
-        <source>    both parts wait to be sorted, one less deep, the left first</source>
-        <translation>    ambas partes esperan ser ordenadas, un nivel menos, la izquierda primero</translation>
-    </message>
-    <message>
         <source>lo</source>
         <translation>lo</translation>
     </message>
@@ -144,10 +128,6 @@
         <translation>profundidad</translation>
     </message>
     <message>
-        <source>take the next part lo..hi of two items or more, the whole array first</source>
-        <translation>tomar la siguiente parte lo..hi de dos elementos o más, primero todo el arreglo</translation>
-    </message>
-    <message>
         <source>  if it has three items or more: mid = (lo + hi) / 2</source>
         <translation>  si tiene tres elementos o más: mid = (lo + hi) / 2</translation>
     </message>
@@ -158,14 +138,6 @@
     <message>
         <source>    exchange items mid and hi: the median of the three is the pivot</source>
         <translation>    intercambiar los elementos mid y hi: la mediana de los tres es el pivote</translation>
-    </message>
-    <message>
-        <source>  pivot = item hi; i = lo - 1</source>
-        <translation>  pivote = elemento hi; i = lo - 1</translation>
-    </message>
-    <message>
-        <source>  for j = lo to hi - 1: if item j &lt;= pivot</source>
-        <translation>  para j = lo hasta hi - 1: si elemento j &lt;= pivote</translation>
     </message>
     <message>
         <source>    i = i + 1; exchange items i and j unless they are one</source>
@@ -192,10 +164,6 @@
         <translation>  para lo = 1, 1 + 2 ancho, ...: mid = lo + ancho - 1, hi = lo + 2 ancho - 1 o n</translation>
     </message>
     <message>
-        <source>    copy items lo..mid out, and items mid + 1..hi after them reversed</source>
-        <translation>    copiar aparte los elementos lo..mid, y tras ellos mid + 1..hi invertidos</translation>
-    </message>
-    <message>
         <source>    for k = lo to hi</source>
         <translation>    para k = lo hasta hi</translation>
     </message>
@@ -220,14 +188,6 @@
         <translation>mientras haya más de una racha: mezclar la primera con la segunda, la tercera con la cuarta, ...</translation>
     </message>
     <message>
-        <source>  copy the left run, items lo..mid, out</source>
-        <translation>  copiar aparte la racha izquierda, elementos lo..mid</translation>
-    </message>
-    <message>
-        <source>  i = lo, j = mid + 1, k = lo</source>
-        <translation>  i = lo, j = mid + 1, k = lo</translation>
-    </message>
-    <message>
         <source>  while copies and right items are left: if item j &lt; copy i</source>
         <translation>  mientras queden copias y elementos a la derecha: si elemento j &lt; copia i</translation>
     </message>
@@ -240,20 +200,12 @@
         <translation>  escribir las copias restantes; el resto de la racha derecha ya está en su sitio</translation>
     </message>
     <message>
-        <source>  for j = lo to hi - 1</source>
-        <translation>  para j = lo hasta hi - 1</translation>
-    </message>
-    <message>
         <source>    if item j &lt;= pivot</source>
         <translation>    si elemento j &lt;= pivote</translation>
     </message>
     <message>
         <source>      i = i + 1; exchange items i and j unless they are one</source>
         <translation>      i = i + 1; intercambiar los elementos i y j, salvo si son el mismo</translation>
-    </message>
-    <message>
-        <source>  lo..i and i + 2..hi wait to be sorted, the left first</source>
-        <translation>  lo..i e i + 2..hi esperan ser ordenadas, la izquierda primero</translation>
     </message>
     <message>
         <source>for pass = 1 to 4, a byte of each item&apos;s pattern, the least significant first</source>
@@ -276,14 +228,6 @@
         <translation>para i = 1 hasta n - 1</translation>
     </message>
     <message>
-        <source>  min = i</source>
-        <translation>  min = i</translation>
-    </message>
-    <message>
-        <source>  for j = i + 1 to n</source>
-        <translation>  para j = i + 1 hasta n</translation>
-    </message>
-    <message>
         <source>    if item j &lt; item min: min = j</source>
         <translation>    si elemento j &lt; elemento min: min = j</translation>
     </message>
@@ -294,14 +238,6 @@
     <message>
         <source>min</source>
         <translation>min</translation>
-    </message>
-    <message>
-        <source>h = 1, 4, 13, ... the last below n / 3</source>
-        <translation>h = 1, 4, 13, ... el último menor que n / 3</translation>
-    </message>
-    <message>
-        <source>while h &gt;= 1</source>
-        <translation>mientras h &gt;= 1</translation>
     </message>
     <message>
         <source>  for i = h + 1 to n</source>
@@ -320,36 +256,12 @@
         <translation>      intercambiar los elementos j y j - h</translation>
     </message>
     <message>
-        <source>  h = h / 3</source>
-        <translation>  h = h / 3</translation>
-    </message>
-    <message>
         <source>h</source>
         <translation>h</translation>
     </message>
     <message>
-        <source>  lt = lo, gt = hi, i = lo + 1</source>
-        <translation>  lt = lo, gt = hi, i = lo + 1</translation>
-    </message>
-    <message>
-        <source>  while i &lt;= gt</source>
-        <translation>  mientras i &lt;= gt</translation>
-    </message>
-    <message>
         <source>    if item i &lt; item lt: exchange items lt and i; lt = lt + 1; i = i + 1</source>
         <translation>    si elemento i &lt; elemento lt: intercambiar lt e i; lt = lt + 1; i = i + 1</translation>
-    </message>
-    <message>
-        <source>    else if item lt &lt; item i: exchange items i and gt unless one; gt = gt - 1</source>
-        <translation>    si no, si elemento lt &lt; elemento i: intercambiar i y gt, salvo si es el mismo; gt = gt - 1</translation>
-    </message>
-    <message>
-        <source>    else: i = i + 1</source>
-        <translation>    si no: i = i + 1</translation>
-    </message>
-    <message>
-        <source>  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first</source>
-        <translation>  lo..lt - 1 y gt + 1..hi esperan ser ordenadas, la izquierda primero</translation>
     </message>
     <message>
         <source>lt</source>
@@ -358,6 +270,54 @@
     <message>
         <source>gt</source>
         <translation>gt</translation>
+    </message>
+    <message>
+        <source>  j = i; while item j - 1 &gt; item j (element 0 holds 0)</source>
+        <translation>  j = i; mientras elemento j - 1 &gt; elemento j (el elemento 0 vale 0)</translation>
+    </message>
+    <message>
+        <source>    partition around it as quick sort does; both parts wait, one less deep, the left first</source>
+        <translation>    particionar en torno a ella como el rápido; ambas partes esperan, un nivel menos, la izquierda primero</translation>
+    </message>
+    <message>
+        <source>take the next part lo..hi of two items or more: the whole array, then the left parts first</source>
+        <translation>tomar la siguiente parte lo..hi de dos elementos o más: todo el arreglo, luego las partes izquierdas primero</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1: if item j &lt;= pivot</source>
+        <translation>  pivote = elemento hi; i = lo - 1; para j = lo hasta hi - 1: si elemento j &lt;= pivote</translation>
+    </message>
+    <message>
+        <source>    copy items lo..mid out</source>
+        <translation>    copiar aparte los elementos lo..mid</translation>
+    </message>
+    <message>
+        <source>    copy items mid + 1..hi out after them, reversed: item mid + 1 last</source>
+        <translation>    copiar aparte los elementos mid + 1..hi tras ellos, invertidos: el elemento mid + 1 al final</translation>
+    </message>
+    <message>
+        <source>  copy the left run, items lo..mid, out; i = lo, j = mid + 1, k = lo</source>
+        <translation>  copiar aparte la racha izquierda, elementos lo..mid; i = lo, j = mid + 1, k = lo</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1</source>
+        <translation>  pivote = elemento hi; i = lo - 1; para j = lo hasta hi - 1</translation>
+    </message>
+    <message>
+        <source>  min = i; for j = i + 1 to n</source>
+        <translation>  min = i; para j = i + 1 hasta n</translation>
+    </message>
+    <message>
+        <source>for h = the first of 1, 4, 13, ... at least n / 3 rounded down, then h / 3, ..., 1</source>
+        <translation>para h = el primero de 1, 4, 13, ... no menor que n / 3 redondeado hacia abajo, luego h / 3, ..., 1</translation>
+    </message>
+    <message>
+        <source>  lt = lo, gt = hi, i = lo + 1; while i &lt;= gt</source>
+        <translation>  lt = lo, gt = hi, i = lo + 1; mientras i &lt;= gt</translation>
+    </message>
+    <message>
+        <source>    else if item lt &lt; item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1</source>
+        <translation>    si no, si elemento lt &lt; elemento i: intercambiar i y gt, salvo si es el mismo, gt = gt - 1; si no, i = i + 1</translation>
     </message>
 </context>
 <context>

@@ -96,14 +96,6 @@
         <translation>pour i = 2 à n</translation>
     </message>
     <message>
-        <source>  j = i</source>
-        <translation>  j = i</translation>
-    </message>
-    <message>
-        <source>  while item j - 1 &gt; item j (element 0 holds 0)</source>
-        <translation>  tant que élément j - 1 &gt; élément j (l&apos;élément 0 vaut 0)</translation>
-    </message>
-    <message>
         <source>    exchange items j - 1 and j; j = j - 1</source>
         <translation>    échanger les éléments j - 1 et j ; j = j - 1</translation>
     </message>
@@ -124,14 +116,6 @@
         <translation>  sinon : amener la médiane des éléments lo, (lo + hi) / 2 et hi en hi</translation>
     </message>
     <message>
-        <source>    partition around it, as quick sort does</source>
-        <translation>    partitionner autour d&apos;elle, comme le tri rapide</translation>
-    </message>
-    <message>
-        <source>    both parts wait to be sorted, one less deep, the left first</source>
-        <translation>    les deux parties attendent d&apos;être triées, un niveau de moins, la gauche d&apos;abord</translation>
-    </message>
-    <message>
         <source>lo</source>
         <translation>lo</translation>
     </message>
@@ -144,10 +128,6 @@
         <translation>profondeur</translation>
     </message>
     <message>
-        <source>take the next part lo..hi of two items or more, the whole array first</source>
-        <translation>prendre la partie suivante lo..hi de deux éléments ou plus, d&apos;abord tout le tableau</translation>
-    </message>
-    <message>
         <source>  if it has three items or more: mid = (lo + hi) / 2</source>
         <translation>  si elle a trois éléments ou plus : mid = (lo + hi) / 2</translation>
     </message>
@@ -158,14 +138,6 @@
     <message>
         <source>    exchange items mid and hi: the median of the three is the pivot</source>
         <translation>    échanger les éléments mid et hi : la médiane des trois est le pivot</translation>
-    </message>
-    <message>
-        <source>  pivot = item hi; i = lo - 1</source>
-        <translation>  pivot = élément hi ; i = lo - 1</translation>
-    </message>
-    <message>
-        <source>  for j = lo to hi - 1: if item j &lt;= pivot</source>
-        <translation>  pour j = lo à hi - 1 : si élément j &lt;= pivot</translation>
     </message>
     <message>
         <source>    i = i + 1; exchange items i and j unless they are one</source>
@@ -192,10 +164,6 @@
         <translation>  pour lo = 1, 1 + 2 largeur, ... : mid = lo + largeur - 1, hi = lo + 2 largeur - 1 ou n</translation>
     </message>
     <message>
-        <source>    copy items lo..mid out, and items mid + 1..hi after them reversed</source>
-        <translation>    copier à part les éléments lo..mid, puis mid + 1..hi à l&apos;envers</translation>
-    </message>
-    <message>
         <source>    for k = lo to hi</source>
         <translation>    pour k = lo à hi</translation>
     </message>
@@ -220,14 +188,6 @@
         <translation>tant qu&apos;il y a plus d&apos;une suite : fusionner la première avec la deuxième, la troisième avec la quatrième, ...</translation>
     </message>
     <message>
-        <source>  copy the left run, items lo..mid, out</source>
-        <translation>  copier à part la suite de gauche, éléments lo..mid</translation>
-    </message>
-    <message>
-        <source>  i = lo, j = mid + 1, k = lo</source>
-        <translation>  i = lo, j = mid + 1, k = lo</translation>
-    </message>
-    <message>
         <source>  while copies and right items are left: if item j &lt; copy i</source>
         <translation>  tant qu&apos;il reste des copies et des éléments à droite : si élément j &lt; copie i</translation>
     </message>
@@ -240,20 +200,12 @@
         <translation>  écrire les copies restantes ; le reste de la suite de droite est en place</translation>
     </message>
     <message>
-        <source>  for j = lo to hi - 1</source>
-        <translation>  pour j = lo à hi - 1</translation>
-    </message>
-    <message>
         <source>    if item j &lt;= pivot</source>
         <translation>    si élément j &lt;= pivot</translation>
     </message>
     <message>
         <source>      i = i + 1; exchange items i and j unless they are one</source>
         <translation>      i = i + 1 ; échanger les éléments i et j, sauf s&apos;ils sont le même</translation>
-    </message>
-    <message>
-        <source>  lo..i and i + 2..hi wait to be sorted, the left first</source>
-        <translation>  lo..i et i + 2..hi attendent d&apos;être triées, la gauche d&apos;abord</translation>
     </message>
     <message>
         <source>for pass = 1 to 4, a byte of each item&apos;s pattern, the least significant first</source>
@@ -276,14 +228,6 @@
         <translation>pour i = 1 à n - 1</translation>
     </message>
     <message>
-        <source>  min = i</source>
-        <translation>  min = i</translation>
-    </message>
-    <message>
-        <source>  for j = i + 1 to n</source>
-        <translation>  pour j = i + 1 à n</translation>
-    </message>
-    <message>
         <source>    if item j &lt; item min: min = j</source>
         <translation>    si élément j &lt; élément min : min = j</translation>
     </message>
@@ -294,14 +238,6 @@
     <message>
         <source>min</source>
         <translation>min</translation>
-    </message>
-    <message>
-        <source>h = 1, 4, 13, ... the last below n / 3</source>
-        <translation>h = 1, 4, 13, ... le dernier sous n / 3</translation>
-    </message>
-    <message>
-        <source>while h &gt;= 1</source>
-        <translation>tant que h &gt;= 1</translation>
     </message>
     <message>
         <source>  for i = h + 1 to n</source>
@@ -320,36 +256,12 @@
         <translation>      échanger les éléments j et j - h</translation>
     </message>
     <message>
-        <source>  h = h / 3</source>
-        <translation>  h = h / 3</translation>
-    </message>
-    <message>
         <source>h</source>
         <translation>h</translation>
     </message>
     <message>
-        <source>  lt = lo, gt = hi, i = lo + 1</source>
-        <translation>  lt = lo, gt = hi, i = lo + 1</translation>
-    </message>
-    <message>
-        <source>  while i &lt;= gt</source>
-        <translation>  tant que i &lt;= gt</translation>
-    </message>
-    <message>
         <source>    if item i &lt; item lt: exchange items lt and i; lt = lt + 1; i = i + 1</source>
         <translation>    si élément i &lt; élément lt : échanger les éléments lt et i ; lt = lt + 1 ; i = i + 1</translation>
-    </message>
-    <message>
-        <source>    else if item lt &lt; item i: exchange items i and gt unless one; gt = gt - 1</source>
-        <translation>    sinon si élément lt &lt; élément i : échanger i et gt, sauf si le même ; gt = gt - 1</translation>
-    </message>
-    <message>
-        <source>    else: i = i + 1</source>
-        <translation>    sinon : i = i + 1</translation>
-    </message>
-    <message>
-        <source>  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first</source>
-        <translation>  lo..lt - 1 et gt + 1..hi attendent d&apos;être triées, la gauche d&apos;abord</translation>
     </message>
     <message>
         <source>lt</source>
@@ -358,6 +270,54 @@
     <message>
         <source>gt</source>
         <translation>gt</translation>
+    </message>
+    <message>
+        <source>  j = i; while item j - 1 &gt; item j (element 0 holds 0)</source>
+        <translation>  j = i ; tant que élément j - 1 &gt; élément j (l&apos;élément 0 vaut 0)</translation>
+    </message>
+    <message>
+        <source>    partition around it as quick sort does; both parts wait, one less deep, the left first</source>
+        <translation>    partitionner autour d&apos;elle comme le tri rapide ; les deux parties attendent, un niveau de moins, la gauche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>take the next part lo..hi of two items or more: the whole array, then the left parts first</source>
+        <translation>prendre la partie suivante lo..hi de deux éléments ou plus : tout le tableau, puis les parties de gauche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1: if item j &lt;= pivot</source>
+        <translation>  pivot = élément hi ; i = lo - 1 ; pour j = lo à hi - 1 : si élément j &lt;= pivot</translation>
+    </message>
+    <message>
+        <source>    copy items lo..mid out</source>
+        <translation>    copier à part les éléments lo..mid</translation>
+    </message>
+    <message>
+        <source>    copy items mid + 1..hi out after them, reversed: item mid + 1 last</source>
+        <translation>    copier à part les éléments mid + 1..hi à leur suite, à l&apos;envers : l&apos;élément mid + 1 en dernier</translation>
+    </message>
+    <message>
+        <source>  copy the left run, items lo..mid, out; i = lo, j = mid + 1, k = lo</source>
+        <translation>  copier à part la suite de gauche, éléments lo..mid ; i = lo, j = mid + 1, k = lo</translation>
+    </message>
+    <message>
+        <source>  pivot = item hi; i = lo - 1; for j = lo to hi - 1</source>
+        <translation>  pivot = élément hi ; i = lo - 1 ; pour j = lo à hi - 1</translation>
+    </message>
+    <message>
+        <source>  min = i; for j = i + 1 to n</source>
+        <translation>  min = i ; pour j = i + 1 à n</translation>
+    </message>
+    <message>
+        <source>for h = the first of 1, 4, 13, ... at least n / 3 rounded down, then h / 3, ..., 1</source>
+        <translation>pour h = le premier de 1, 4, 13, ... au moins égal à n / 3 arrondi à l&apos;inférieur, puis h / 3, ..., 1</translation>
+    </message>
+    <message>
+        <source>  lt = lo, gt = hi, i = lo + 1; while i &lt;= gt</source>
+        <translation>  lt = lo, gt = hi, i = lo + 1 ; tant que i &lt;= gt</translation>
+    </message>
+    <message>
+        <source>    else if item lt &lt; item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1</source>
+        <translation>    sinon si élément lt &lt; élément i : échanger i et gt, sauf si le même, gt = gt - 1 ; sinon i = i + 1</translation>
     </message>
 </context>
 <context>

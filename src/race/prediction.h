@@ -15,12 +15,11 @@ struct Question {
     Kind kind;
     std::uint64_t step;                // the step it asks about, from 1
     std::vector<std::int32_t> answer;  // the items: two for an exchange, one for a write
+    std::uint64_t length;              // the steps that make the move, the one asked about first
 
     std::size_t Choices() const { return answer.size(); }
     // Whether the items chosen are the answer, in any order.
     bool RightAbout(std::vector<std::int32_t> chosen) const;
-    // The steps that make the move, the first among them the one asked about.
-    std::uint64_t Length() const { return kind == Kind::Exchange ? 3 : 1; }
 };
 
 // The next move to ask about from the steps done on; none where no move of an item to a place

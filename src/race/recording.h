@@ -4,6 +4,7 @@
 #include "sorting/sort_method.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace race {
@@ -50,6 +51,30 @@ private:
     std::uint32_t bits_;
 };
 
+// The values the code's variables had at each step, as the sort reported them, and the line
+// whose call the step's line was carrying out (heap sort's sink, called from two lines): kept
+// only from the steps where they change, since the quadratic methods make millions of steps.
+class CodeNotes {
+public:
+    explicit CodeNotes(std::size_t variables = 0) : width_(variables) {}
+
+    // From step `step` on (from 0), these values, in the order the method names its
+    // variables (NaN for none), and this calling line (from 1; 0 for none).
+    void Add(std::uint64_t step, int caller, std::span<const float> values);
+    // At step `step` (from 0); none before the first note.
+    std::span<const float> ValuesAt(std::uint64_t step) const;
+    int CallerAt(std::uint64_t step) const;
+
+private:
+    // The last note at or before the step, or the count of notes where there is none.
+    std::size_t NoteAt(std::uint64_t step) const;
+
+    std::size_t width_;
+    std::vector<std::uint32_t> from_;
+    std::vector<std::uint8_t> callers_;
+    std::vector<float> values_;  // width_ a note
+};
+
 // What one sort did to the items, step by step, whatever its method.
 struct Recording {
     sorting::SortMethod method;
@@ -57,6 +82,7 @@ struct Recording {
     std::vector<Step> steps;      // every step, in order
     std::vector<float> replaced;  // what each Move wrote over, in order
     sorting::SortCounts totals;
+    CodeNotes notes;
 
     std::uint64_t TotalSteps() const { return steps.size(); }
 };

@@ -1,5 +1,7 @@
 #include "race/replay.h"
 
+#include "sorting/stability.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -39,9 +41,7 @@ std::optional<int> Replay::RankAmongEquals(std::int32_t origin) const
 
 std::optional<std::pair<std::int32_t, std::int32_t>> Replay::EqualsChangedOrder() const
 {
-    for (std::size_t i = 1; i + 1 < items_.size(); ++i)
-        if (items_[i] == items_[i + 1] && ids_[i] > ids_[i + 1]) return std::pair{ids_[i], ids_[i + 1]};
-    return std::nullopt;
+    return sorting::EqualsOutOfOrder(items_, ids_);
 }
 
 std::int32_t& Replay::IdAt(sorting::Index place)
@@ -54,14 +54,15 @@ void Replay::Restart()
 {
     items_ = recording_.start;
     vacated_.assign(items_.size(), 0);
-    scratch_.assign(items_.size(), 0.0f);
-    live_.assign(items_.size(), 0);
-    origin_.assign(items_.size(), 0);
+    const std::size_t scratchEntries = sorting::ScratchEntries(sorting::NumItems(items_));
+    scratch_.assign(scratchEntries, 0.0f);
+    live_.assign(scratchEntries, 0);
+    origin_.assign(scratchEntries, 0);
     held_ = 0;
     holding_ = false;
     ids_.resize(items_.size());
     for (std::size_t i = 0; i < ids_.size(); ++i) ids_[i] = static_cast<std::int32_t>(i);
-    scratchIds_.assign(items_.size(), 0);
+    scratchIds_.assign(scratchEntries, 0);
     replacedIds_.assign(recording_.replaced.size(), 0);
     stepsDone_ = 0;
     movesDone_ = 0;
@@ -238,6 +239,18 @@ StepSeen Replay::LastStep() const
 }
 
 int Replay::Line() const { return stepsDone_ == 0 || Finished() ? 0 : recording_.steps[stepsDone_ - 1].Line(); }
+
+int Replay::Caller() const
+{
+    const int caller = Line() == 0 ? 0 : recording_.notes.CallerAt(stepsDone_ - 1);
+    return caller == Line() ? 0 : caller;
+}
+
+std::span<const float> Replay::Values() const
+{
+    if (Line() == 0) return {};
+    return recording_.notes.ValuesAt(stepsDone_ - 1);
+}
 
 std::optional<Replay::AsideItem> Replay::Held() const
 {

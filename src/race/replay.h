@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace race {
@@ -70,6 +71,11 @@ public:
     StepSeen LastStep() const;
     // The line of the method's code that step comes from, from 1; 0 where there is none.
     int Line() const;
+    // The line whose call that line carries out, from 1; 0 where there is none.
+    int Caller() const;
+    // The values of the code's variables at that step, in the order the method names them
+    // (NaN where one has none); none where there is no step.
+    std::span<const float> Values() const;
 
     // Which item of those before the sort stands at place i now: its place then.
     std::int32_t Origin(std::int32_t i) const { return ids_[static_cast<std::size_t>(i)]; }

@@ -15,7 +15,7 @@ namespace race_window {
 namespace {
 
 // The code's words are translated as a whole line, in the context of the code.
-QString CodeLine(std::string_view line) { return QCoreApplication::translate("Code", line.data()); }
+QString CodeText(std::string_view line) { return QCoreApplication::translate("Code", line.data()); }
 
 // A line's indent kept; a line too long for the pane wraps at its blanks rather than be cut.
 QString Indented(const QString& line)
@@ -51,32 +51,45 @@ CodePane::CodePane(QWidget* parent)
     layout->addStretch(1);
 }
 
-void CodePane::Follow(const race::Replay& lane, const race::CodeTrack& track)
+void CodePane::Follow(const race::Replay& lane)
 {
-    const sorting::MethodCode& code = sorting::Facts(track.Method()).code;
-    const QString name = desktop::ToQString(sorting::MethodTitle(track.Method()));
+    const sorting::SortMethod method = lane.Source().method;
+    const sorting::MethodCode& code = sorting::Facts(method).code;
+    const QString name = desktop::ToQString(sorting::MethodTitle(method));
     title_->setText(tr("%1, its code").arg(name));
     setAccessibleName(tr("Code of %1").arg(name));
-    const int line = lane.Line();
-    QStringList shown;
-    for (std::size_t l = 0; l < code.lines.size(); ++l) {
-        const QString text = Indented(CodeLine(code.lines[l]));
-        shown << (int(l) + 1 == line ? QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>")
-                                           .arg(palette().highlight().color().lighter(170).name(), text)
-                                     : "&nbsp;&nbsp;" + text);
-    }
-    lines_->setText(shown.join("<br>"));
+    marked_ = lane.Line();
+    surrounding_ = sorting::SurroundingLines(code.lines, marked_, lane.Caller());
+    lines_->setText(LinesText(code));
     QStringList values;
-    const std::span<const float> now = track.ValuesAt(lane.StepsDone());
-    for (std::size_t v = 0; v < now.size() && line > 0; ++v)
-        if (!std::isnan(now[v])) values << QString("%1 = %2").arg(CodeLine(code.variables[v]), ValueText(now[v]));
+    const std::span<const float> now = lane.Values();
+    for (std::size_t v = 0; v < now.size(); ++v)
+        if (!std::isnan(now[v])) values << QString("%1 = %2").arg(CodeText(code.variables[v]), ValueText(now[v]));
     variables_->setText(values.join("   "));
-    marked_ = line;
-    setAccessibleDescription(line > 0
-                                 ? tr("Line %1: %2. %3")
-                                       .arg(line)
-                                       .arg(CodeLine(code.lines[std::size_t(line) - 1]).trimmed(), values.join(", "))
-                                 : tr("No step yet."));
+    setAccessibleDescription(
+        marked_ > 0 ? tr("Line %1: %2. %3")
+                          .arg(marked_)
+                          .arg(CodeText(code.lines[std::size_t(marked_) - 1].text).trimmed(), values.join(", "))
+                    : tr("No step yet."));
+}
+
+// The current line marked with an arrow, those around it that it stands within or is called
+// from in a lighter shade.
+QString CodePane::LinesText(const sorting::MethodCode& code) const
+{
+    const QColor shade = palette().highlight().color();
+    QStringList shown;
+    for (const sorting::CodeLine& line : code.lines) {
+        const int number = line.line + 1;
+        const QString text = Indented(CodeText(line.text));
+        if (number == marked_)
+            shown << QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>").arg(shade.lighter(170).name(), text);
+        else if (std::ranges::count(surrounding_, number) > 0)
+            shown << QString("<span style=\"background:%1\">&nbsp;&nbsp;%2</span>").arg(shade.lighter(190).name(), text);
+        else
+            shown << "&nbsp;&nbsp;" + text;
+    }
+    return shown.join("<br>");
 }
 
 QString CodePane::VariablesText() const { return variables_->text(); }

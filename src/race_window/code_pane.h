@@ -1,9 +1,10 @@
 #pragma once
 
-#include "race/code_track.h"
 #include "race/replay.h"
 
 #include <QFrame>
+
+#include <vector>
 
 class QLabel;
 
@@ -18,17 +19,22 @@ public:
     explicit CodePane(QWidget* parent = nullptr);
 
     // The method's code at the lane's current step.
-    void Follow(const race::Replay& lane, const race::CodeTrack& track);
+    void Follow(const race::Replay& lane);
 
-    // The line marked (from 1; 0 for none) and the variables, as shown.
+    // The line marked (from 1; 0 for none), the lines marked as those it stands within or
+    // carries out the call of, and the variables, as shown.
     int MarkedLine() const { return marked_; }
+    const std::vector<int>& SurroundingLines() const { return surrounding_; }
     QString VariablesText() const;
 
 private:
+    QString LinesText(const sorting::MethodCode& code) const;
+
     QLabel* title_;
     QLabel* lines_;
     QLabel* variables_;
     int marked_ = -1;
+    std::vector<int> surrounding_;
 };
 
 }  // namespace race_window

@@ -57,7 +57,6 @@ void Lesson::LookAt(sorting::SortMethod method)
     question_.reset();
     chosen_.clear();
     lookedAt_ = method;
-    track_ = std::make_unique<race::CodeTrack>(method, race_->Lane(method).Source().start);
     PanelOf(method)->SetLookedAt(true);
     pane_->show();
     Follow();
@@ -68,7 +67,6 @@ void Lesson::StopLooking()
 {
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
     lookedAt_.reset();
-    track_.reset();
     question_.reset();
     pane_->hide();
     emit Changed();
@@ -151,7 +149,7 @@ void Lesson::Confirm()
                : question_->kind == race::Question::Kind::Exchange
                    ? tr("Not quite: it exchanges %1.").arg(Items(question_->answer))
                    : tr("Not quite: it writes %1.").arg(Items(question_->answer));
-    const std::uint64_t steps = question_->Length();
+    const std::uint64_t steps = question_->length;
     question_.reset();
     chosen_.clear();
     ShowChoices();
@@ -161,7 +159,7 @@ void Lesson::Confirm()
 
 void Lesson::Follow()
 {
-    if (lookedAt_) pane_->Follow(Lane(), *track_);
+    if (lookedAt_) pane_->Follow(Lane());
 }
 
 void Lesson::Restarted()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "race/code_track.h"
 #include "race/prediction.h"
 #include "race/race.h"
 
@@ -73,7 +72,6 @@ private:
     race::Race* race_ = nullptr;
     std::vector<RacePanel*> panels_;
     std::optional<sorting::SortMethod> lookedAt_;
-    std::unique_ptr<race::CodeTrack> track_;
     bool predicting_ = false;
     std::optional<race::Question> question_;
     std::vector<std::int32_t> chosen_;

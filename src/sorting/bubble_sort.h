@@ -13,13 +13,22 @@ void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel
 
 namespace bubble {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for pass = 1 to n - 1"),
-    SORTING_WORDS("Code", "  for i = 1 to n - pass"),
-    SORTING_WORDS("Code", "    if item i > item i + 1"),
-    SORTING_WORDS("Code", "      exchange items i and i + 1"),
+enum class Line { Pass, Pair, Compare, Exchange, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Pass, "pass", SORTING_WORDS("Code", "for pass = 1 to n - 1")},
+    {Line::Pair, "pair", SORTING_WORDS("Code", "  for i = 1 to n - pass")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "    if item i > item i + 1")},
+    {Line::Exchange, "exchange", SORTING_WORDS("Code", "      exchange items i and i + 1")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "pass"), SORTING_WORDS("Code", "i")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value pass{}, i{};
+};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "pass"), &Variables::pass},
+                                                     {SORTING_WORDS("Code", "i"), &Variables::i}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 }  // namespace bubble
 
@@ -33,10 +42,10 @@ SORTING_HOT_LOOP void BubbleSort(Items theArray, Observer& observer)
         const Index numItems = NumItems(theArray);
         for (Index j = 1; j <= numItems - 1; ++j) {
             for (Index i = 1; i <= numItems - j; ++i) {
-                NoteLine(observer, 3, j, i);
+                NoteLine(observer, bubble::Line::Compare, bubble::Variables{.pass = j, .i = i});
                 observer.Compared(i, i + 1);
                 if (theArray[i] > theArray[i + 1]) {
-                    NoteLine(observer, 4, j, i);
+                    NoteLine(observer, bubble::Line::Exchange, bubble::Variables{.pass = j, .i = i});
                     Swap(theArray, i, i + 1, observer);
                 }
             }

@@ -14,14 +14,24 @@ namespace sorting {
 
 namespace bucket {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "m = the largest item: read every item"),
-    SORTING_WORDS("Code", "for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1"),
-    SORTING_WORDS("Code", "for each bucket b in turn, write its copies back, from item k on"),
-    SORTING_WORDS("Code", "sort the items of each bucket b by insertion"),
+enum class Line { Largest, Scatter, Gather, Sort, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Largest, "largest", SORTING_WORDS("Code", "m = the largest item: read every item")},
+    {Line::Scatter, "scatter",
+     SORTING_WORDS("Code", "for i = 1 to n: copy item i out to bucket b = floor(n × item i / m), at most n - 1")},
+    {Line::Gather, "gather", SORTING_WORDS("Code", "for each bucket b in turn, write its copies back, from item k on")},
+    {Line::Sort, "sort", SORTING_WORDS("Code", "sort the items of each bucket b by insertion")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "m"), SORTING_WORDS("Code", "i"),
-                                                  SORTING_WORDS("Code", "b"), SORTING_WORDS("Code", "k")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value m{}, i{}, b{}, k{};
+};
+inline constexpr Variable<Variables> kVariables[] = {
+    {SORTING_WORDS("Code", "m"), &Variables::m}, {SORTING_WORDS("Code", "i"), &Variables::i},
+    {SORTING_WORDS("Code", "b"), &Variables::b}, {SORTING_WORDS("Code", "k"), &Variables::k}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 // The bucket of an item among `buckets`: the share of the largest item it is, at most the
 // last; every item in the first where the largest is 0.
@@ -51,7 +61,7 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     if (numItems < 1) return;
     float largest = theArray[1];
     for (Index i = 1; i <= numItems; ++i) {
-        NoteLine(observer, 1, largest, i, kUnset, kUnset);
+        NoteLine(observer, bucket::Line::Largest, bucket::Variables{.m = largest, .i = i});
         observer.Read(i);
         largest = theArray[i] > largest ? theArray[i] : largest;
     }
@@ -60,7 +70,7 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     std::vector<std::uint32_t> bucketOf(size), end(size), order(size);
     for (Index i = 1; i <= numItems; ++i) {
         bucketOf[i] = bucket::Of(theArray[i], largest, numItems);
-        NoteLine(observer, 2, largest, i, bucketOf[i], kUnset);
+        NoteLine(observer, bucket::Line::Scatter, bucket::Variables{.m = largest, .i = i, .b = bucketOf[i]});
         scratch[i] = theArray[i];
         observer.Moved(i, ScratchPlace(i));
         ++end[bucketOf[i] + 1];
@@ -71,13 +81,13 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
     // from where bucket b begins to where the next one does.
     for (Index i = 1; i <= numItems; ++i) order[end[bucketOf[i]]++] = static_cast<std::uint32_t>(i);
     for (Index k = 1; k <= numItems; ++k) {
-        NoteLine(observer, 3, largest, kUnset, bucketOf[order[k]], k);
+        NoteLine(observer, bucket::Line::Gather, bucket::Variables{.m = largest, .b = bucketOf[order[k]], .k = k});
         theArray[k] = scratch[order[k]];
         observer.Moved(ScratchPlace(order[k]), k);
     }
     for (Index b = 0; b < numItems; ++b)
         InsertionSortRange(theArray, b == 0 ? 1 : end[std::size_t(b) - 1], Index(end[std::size_t(b)]) - 1, observer,
-                           [&](insertion::Step, Index, Index) { NoteLine(observer, 4, largest, kUnset, b, kUnset); });
+                           [&] { NoteLine(observer, bucket::Line::Sort, bucket::Variables{.m = largest, .b = b}); });
 }
 
 }  // namespace sorting

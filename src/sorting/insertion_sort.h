@@ -15,16 +15,21 @@ SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel
 
 namespace insertion {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for i = 2 to n"),
-    SORTING_WORDS("Code", "  j = i"),
-    SORTING_WORDS("Code", "  while item j - 1 > item j (element 0 holds 0)"),
-    SORTING_WORDS("Code", "    exchange items j - 1 and j; j = j - 1"),
+enum class Line { Item, Compare, Exchange, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Item, "item", SORTING_WORDS("Code", "for i = 2 to n")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "  j = i; while item j - 1 > item j (element 0 holds 0)")},
+    {Line::Exchange, "exchange", SORTING_WORDS("Code", "    exchange items j - 1 and j; j = j - 1")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j")};
+static_assert(OneLineEachInOrder<Line>(kCode));
 
-// What the steps of an insertion within a range are, for the code of the sort that uses it.
-enum class Step { Compare, Exchange };
+struct Variables {
+    Value i{}, j{};
+};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "i"), &Variables::i},
+                                                     {SORTING_WORDS("Code", "j"), &Variables::j}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 }  // namespace insertion
 
@@ -41,10 +46,10 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
             const float inserted = theArray[i];
             Index j = i;
             for (;;) {
-                NoteLine(observer, 3, i, j);
+                NoteLine(observer, insertion::Line::Compare, insertion::Variables{.i = i, .j = j});
                 observer.Compared(j - 1, j);
                 if (!(theArray[j - 1] > inserted && j > 1)) break;
-                NoteLine(observer, 4, i, j);
+                NoteLine(observer, insertion::Line::Exchange, insertion::Variables{.i = i, .j = j});
                 Swap(theArray, j - 1, j, observer);
                 --j;
             }
@@ -54,17 +59,17 @@ SORTING_HOT_LOOP void InsertionSort(Items theArray, Observer& observer)
 }
 
 // Items lo to hi sorted in place by insertion, as the parts of other sorts are: each item
-// moves down by exchanges while the one before it, within the range, is greater. `at(step, i,
-// j)` tells the sort's code where each step comes from.
-template <SortObserver Observer, typename At>
-inline void InsertionSortRange(Items theArray, Index lo, Index hi, Observer& observer, At at)
+// moves down by exchanges while the one before it, within the range, is greater. `note()`
+// tells the code of the sort that uses it, before each step, where the steps come from.
+template <SortObserver Observer, typename Note>
+inline void InsertionSortRange(Items theArray, Index lo, Index hi, Observer& observer, Note note)
 {
     for (Index i = lo + 1; i <= hi; ++i) {
         for (Index j = i; j > lo; --j) {
-            at(insertion::Step::Compare, i, j);
+            note();
             observer.Compared(j, j - 1);
             if (!(theArray[j] < theArray[j - 1])) break;
-            at(insertion::Step::Exchange, i, j);
+            note();
             Swap(theArray, j, j - 1, observer);
         }
     }

@@ -13,16 +13,28 @@ namespace sorting {
 
 namespace intro {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "take the next part lo..hi, the whole array first, at depth 2 floor(log2 n)"),
-    SORTING_WORDS("Code", "  if it has 16 items or fewer: sort it by insertion"),
-    SORTING_WORDS("Code", "  else if its depth is 0: sort it by heap sort"),
-    SORTING_WORDS("Code", "  else: bring the median of items lo, (lo + hi) / 2 and hi to hi"),
-    SORTING_WORDS("Code", "    partition around it, as quick sort does"),
-    SORTING_WORDS("Code", "    both parts wait to be sorted, one less deep, the left first"),
+enum class Line { Part, Small, Heap, Median, Partition, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Part, "part",
+     SORTING_WORDS("Code", "take the next part lo..hi, the whole array first, at depth 2 floor(log2 n)")},
+    {Line::Small, "small", SORTING_WORDS("Code", "  if it has 16 items or fewer: sort it by insertion")},
+    {Line::Heap, "heap", SORTING_WORDS("Code", "  else if its depth is 0: sort it by heap sort")},
+    {Line::Median, "median", SORTING_WORDS("Code", "  else: bring the median of items lo, (lo + hi) / 2 and hi to hi")},
+    {Line::Partition, "partition",
+     SORTING_WORDS("Code", "    partition around it as quick sort does; both parts wait, one less deep, the left first")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
-                                                  SORTING_WORDS("Code", "depth")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value lo{}, hi{}, depth{};
+};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "lo"), &Variables::lo},
+                                                     {SORTING_WORDS("Code", "hi"), &Variables::hi},
+                                                     {SORTING_WORDS("Code", "depth"), &Variables::depth}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
+
+inline Variables Of(const quick::Part& part) { return {.lo = part.lo, .hi = part.hi, .depth = part.depth}; }
 
 // Parts this small are sorted by insertion.
 inline constexpr Index kSmallPart = 16;
@@ -35,10 +47,10 @@ struct Shifted {
     Index by;
     const quick::Part& part;
 
-    template <typename... Values>
-    void Line(int, Values...)
+    template <typename Name, typename Values>
+    void Line(Name, const Values&)
     {
-        NoteLine(observer, 3, part.lo, part.hi, part.depth);
+        NoteLine(observer, intro::Line::Heap, Of(part));
     }
     void Compared(Index a, Index b) { observer.Compared(a + by, b + by); }
     void Swapped(Index i, Index j) { observer.Swapped(i + by, j + by); }
@@ -63,11 +75,10 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
     quick::SortParts(
         theArray, intro::DepthLimit(NumItems(theArray)), [&](const quick::Part& part) -> std::optional<quick::Split> {
             // Every step of a part comes from the line that says what is done with the part.
-            const auto at = [&](int line) {
-                return [&, line](auto...) { NoteLine(observer, line, part.lo, part.hi, part.depth); };
-            };
+            using intro::Line;
+            const auto at = [&](Line line) { return [&, line](auto...) { NoteLine(observer, line, intro::Of(part)); }; };
             if (part.hi - part.lo + 1 <= intro::kSmallPart) {
-                InsertionSortRange(theArray, part.lo, part.hi, observer, at(2));
+                InsertionSortRange(theArray, part.lo, part.hi, observer, at(Line::Small));
                 return std::nullopt;
             }
             if (part.depth == 0) {
@@ -75,8 +86,10 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
                 HeapSort(theArray.subspan(std::size_t(part.lo - 1), std::size_t(part.hi - part.lo + 2)), shifted);
                 return std::nullopt;
             }
-            quick::MedianToEnd(theArray, part.lo, part.hi, observer, at(4));
-            const Index p = quick::Partition(theArray, part.lo, part.hi, observer, at(5));
+            quick::MedianToEnd(theArray, part.lo, part.hi, observer, Line::Median, Line::Median, at(Line::Median));
+            const Index p = quick::Partition(theArray, part.lo, part.hi, observer,
+                                             quick::PartitionLines<Line>{Line::Partition, Line::Partition, Line::Partition},
+                                             at(Line::Partition));
             return quick::Split{p - 1, p + 1};
         });
 }

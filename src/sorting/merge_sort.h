@@ -16,17 +16,28 @@ void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel = BestKernel(
 
 namespace merge {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for width = 1, 2, 4, ... below n"),
-    SORTING_WORDS("Code", "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n"),
-    SORTING_WORDS("Code", "    copy items lo..mid out, and items mid + 1..hi after them reversed"),
-    SORTING_WORDS("Code", "    for k = lo to hi"),
-    SORTING_WORDS("Code", "      compare the copies left at both ends"),
-    SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal"),
+enum class Line { Width, Runs, CopyLeft, CopyRight, Place, Compare, Write, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Width, "width", SORTING_WORDS("Code", "for width = 1, 2, 4, ... below n")},
+    {Line::Runs, "runs",
+     SORTING_WORDS("Code", "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n")},
+    {Line::CopyLeft, "copy-left", SORTING_WORDS("Code", "    copy items lo..mid out")},
+    {Line::CopyRight, "copy-right", SORTING_WORDS("Code", "    copy items mid + 1..hi out after them, reversed: item mid + 1 last")},
+    {Line::Place, "place", SORTING_WORDS("Code", "    for k = lo to hi")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "      compare the copies left at both ends")},
+    {Line::Write, "write", SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "width"), SORTING_WORDS("Code", "lo"),
-                                                  SORTING_WORDS("Code", "mid"), SORTING_WORDS("Code", "hi"),
-                                                  SORTING_WORDS("Code", "k")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value width{}, lo{}, mid{}, hi{}, k{};
+};
+inline constexpr Variable<Variables> kVariables[] = {
+    {SORTING_WORDS("Code", "width"), &Variables::width}, {SORTING_WORDS("Code", "lo"), &Variables::lo},
+    {SORTING_WORDS("Code", "mid"), &Variables::mid},     {SORTING_WORDS("Code", "hi"), &Variables::hi},
+    {SORTING_WORDS("Code", "k"), &Variables::k}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 }  // namespace merge
 
@@ -40,26 +51,32 @@ template <SortObserver Observer>
 [[gnu::always_inline]] inline void Merge(Items theArray, float* scratch, Index lo, Index mid, Index hi,
                                          Observer& observer)
 {
-    const Index width = mid - lo + 1;
-    NoteLine(observer, 3, width, lo, mid, hi, kUnset);
+    const merge::Variables run{.width = mid - lo + 1, .lo = lo, .mid = mid, .hi = hi};
+    NoteLine(observer, merge::Line::CopyLeft, run);
     for (Index k = lo; k <= mid; ++k) {
         scratch[k] = theArray[k];
         observer.Moved(k, ScratchPlace(k));
     }
+    NoteLine(observer, merge::Line::CopyRight, run);
     for (Index k = mid + 1; k <= hi; ++k) {
         scratch[mid + hi + 1 - k] = theArray[k];
         observer.Moved(k, ScratchPlace(mid + hi + 1 - k));
     }
+    const auto at = [&run](Index k) {
+        merge::Variables now = run;
+        now.k = k;
+        return now;
+    };
     Index i = lo;
     Index j = hi;
     for (Index k = lo; k <= hi; ++k) {
-        NoteLine(observer, 5, width, lo, mid, hi, k);
+        NoteLine(observer, merge::Line::Compare, at(k));
         observer.Compared(ScratchPlace(i), ScratchPlace(j));
         const float left = scratch[i];
         const float right = scratch[j];
         const bool takeLeft = left < right;
         theArray[k] = takeLeft ? left : right;
-        NoteLine(observer, 6, width, lo, mid, hi, k);
+        NoteLine(observer, merge::Line::Write, at(k));
         observer.Moved(ScratchPlace(takeLeft ? i : j), k);
         i += takeLeft;
         j -= !takeLeft;
@@ -82,7 +99,7 @@ template <typename Observer>
 {
     const Index numItems = NumItems(theArray);
     if (numItems < 2) return;
-    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(numItems));
     for (Index size = 1; size < numItems; size *= 2) {
         for (Index start = 1; start <= numItems - size; start += 2 * size) {
             const Index hi = std::min(start + 2 * size - 1, numItems);

@@ -12,18 +12,28 @@ namespace sorting {
 
 namespace natural_merge {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for i = 1 to n - 1: a run ends at i where item i + 1 < item i"),
-    SORTING_WORDS("Code", "while more than one run: merge the first with the second, the third with the fourth, ..."),
-    SORTING_WORDS("Code", "  copy the left run, items lo..mid, out"),
-    SORTING_WORDS("Code", "  i = lo, j = mid + 1, k = lo"),
-    SORTING_WORDS("Code", "  while copies and right items are left: if item j < copy i"),
-    SORTING_WORDS("Code", "    write item j at item k, else copy i, the left one where they are equal"),
-    SORTING_WORDS("Code", "  write the copies left; the rest of the right run is in place"),
+enum class Line { Runs, Pass, Copy, Compare, Write, Rest, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Runs, "runs", SORTING_WORDS("Code", "for i = 1 to n - 1: a run ends at i where item i + 1 < item i")},
+    {Line::Pass, "pass",
+     SORTING_WORDS("Code", "while more than one run: merge the first with the second, the third with the fourth, ...")},
+    {Line::Copy, "copy", SORTING_WORDS("Code", "  copy the left run, items lo..mid, out; i = lo, j = mid + 1, k = lo")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "  while copies and right items are left: if item j < copy i")},
+    {Line::Write, "write",
+     SORTING_WORDS("Code", "    write item j at item k, else copy i, the left one where they are equal")},
+    {Line::Rest, "rest", SORTING_WORDS("Code", "  write the copies left; the rest of the right run is in place")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "mid"),
-                                                  SORTING_WORDS("Code", "hi"), SORTING_WORDS("Code", "i"),
-                                                  SORTING_WORDS("Code", "j"),  SORTING_WORDS("Code", "k")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value lo{}, mid{}, hi{}, i{}, j{}, k{};
+};
+inline constexpr Variable<Variables> kVariables[] = {
+    {SORTING_WORDS("Code", "lo"), &Variables::lo}, {SORTING_WORDS("Code", "mid"), &Variables::mid},
+    {SORTING_WORDS("Code", "hi"), &Variables::hi}, {SORTING_WORDS("Code", "i"), &Variables::i},
+    {SORTING_WORDS("Code", "j"), &Variables::j},   {SORTING_WORDS("Code", "k"), &Variables::k}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 // Merges the runs lo..mid and mid + 1..hi: the left run is copied out, then the places are
 // filled from the left, each with the smaller of the next right item and the next copy, the
@@ -32,16 +42,17 @@ inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), S
 template <SortObserver Observer>
 inline void MergeRuns(Items theArray, float* scratch, Index lo, Index mid, Index hi, Observer& observer)
 {
-    NoteLine(observer, 3, lo, mid, hi, kUnset, kUnset, kUnset);
+    NoteLine(observer, Line::Copy, Variables{.lo = lo, .mid = mid, .hi = hi});
     for (Index k = lo; k <= mid; ++k) {
         scratch[k] = theArray[k];
         observer.Moved(k, ScratchPlace(k));
     }
     Index i = lo, j = mid + 1, k = lo;
+    const auto at = [&] { return Variables{.lo = lo, .mid = mid, .hi = hi, .i = i, .j = j, .k = k}; };
     for (; i <= mid && j <= hi; ++k) {
-        NoteLine(observer, 5, lo, mid, hi, i, j, k);
+        NoteLine(observer, Line::Compare, at());
         observer.Compared(j, ScratchPlace(i));
-        NoteLine(observer, 6, lo, mid, hi, i, j, k);
+        NoteLine(observer, Line::Write, at());
         if (theArray[j] < scratch[i]) {
             theArray[k] = theArray[j];
             observer.Moved(j++, k);
@@ -51,7 +62,7 @@ inline void MergeRuns(Items theArray, float* scratch, Index lo, Index mid, Index
         }
     }
     for (; i <= mid; ++i, ++k) {
-        NoteLine(observer, 7, lo, mid, hi, i, j, k);
+        NoteLine(observer, Line::Rest, at());
         theArray[k] = scratch[i];
         observer.Moved(ScratchPlace(i), k);
     }
@@ -65,7 +76,7 @@ inline std::vector<Index> RunStarts(Items theArray, Observer& observer)
     const Index numItems = NumItems(theArray);
     std::vector<Index> starts{1};
     for (Index i = 1; i <= numItems - 1; ++i) {
-        NoteLine(observer, 1, kUnset, kUnset, kUnset, i, kUnset, kUnset);
+        NoteLine(observer, Line::Runs, Variables{.i = i});
         observer.Compared(i + 1, i);
         if (theArray[i + 1] < theArray[i]) starts.push_back(i + 1);
     }
@@ -90,7 +101,7 @@ SORTING_HOT_LOOP void NaturalMergeSort(Items theArray, Observer& observer)
     const Index numItems = NumItems(theArray);
     std::vector<Index> starts = natural_merge::RunStarts(theArray, observer);
     if (starts.size() < 2) return;
-    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(numItems));
     while (starts.size() > 1) {
         starts.push_back(numItems + 1);  // where the last run ends
         std::vector<Index> merged;

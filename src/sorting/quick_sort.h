@@ -22,18 +22,27 @@ struct Part {
     std::int32_t depth;
 };
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "take the next part lo..hi of two items or more, the whole array first"),
-    SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1"),
-    SORTING_WORDS("Code", "  for j = lo to hi - 1"),
-    SORTING_WORDS("Code", "    if item j <= pivot"),
-    SORTING_WORDS("Code", "      i = i + 1; exchange items i and j unless they are one"),
-    SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place"),
-    SORTING_WORDS("Code", "  lo..i and i + 2..hi wait to be sorted, the left first"),
+enum class Line { Part, Scan, Compare, Exchange, Place, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Part, "part",
+     SORTING_WORDS("Code", "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
+    {Line::Scan, "scan", SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1; for j = lo to hi - 1")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "    if item j <= pivot")},
+    {Line::Exchange, "exchange", SORTING_WORDS("Code", "      i = i + 1; exchange items i and j unless they are one")},
+    {Line::Place, "place",
+     SORTING_WORDS("Code", "  exchange items i + 1 and hi unless they are one: the pivot is in place")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
-                                                  SORTING_WORDS("Code", "pivot"), SORTING_WORDS("Code", "i"),
-                                                  SORTING_WORDS("Code", "j")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value lo{}, hi{}, pivot{}, i{}, j{};
+};
+inline constexpr Variable<Variables> kVariables[] = {
+    {SORTING_WORDS("Code", "lo"), &Variables::lo}, {SORTING_WORDS("Code", "hi"), &Variables::hi},
+    {SORTING_WORDS("Code", "pivot"), &Variables::pivot}, {SORTING_WORDS("Code", "i"), &Variables::i},
+    {SORTING_WORDS("Code", "j"), &Variables::j}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 // Where a partition leaves its two parts: lo to leftHi, and rightLo to hi.
 struct Split {
@@ -41,30 +50,34 @@ struct Split {
     Index rightLo;
 };
 
-// What the steps of a partition are, for the code of the sort that uses it.
-enum class Step { Compare, Exchange, Place };
+// The lines of a sort's code that a partition's comparisons, exchanges and last exchange come
+// from.
+template <typename Name>
+struct PartitionLines {
+    Name compare, exchange, place;
+};
 
 // The textbook partition around the last item: the items no greater than it gather at the
-// front, and it comes to stand after them, at the place it returns. `at(step, pivot, i, j)`
-// tells the sort's code where each step comes from.
-template <SortObserver Observer, typename At>
-inline Index Partition(Items theArray, Index lo, Index hi, Observer& observer, At at)
+// front, and it comes to stand after them, at the place it returns. `note(line, pivot, i, j)`
+// tells the sort's code, before each step, the line it comes from and the values then.
+template <SortObserver Observer, typename Name, typename Note>
+inline Index Partition(Items theArray, Index lo, Index hi, Observer& observer, PartitionLines<Name> lines, Note note)
 {
     const float pivot = theArray[hi];
     Index i = lo - 1;
     for (Index j = lo; j <= hi - 1; ++j) {
-        at(Step::Compare, pivot, i, j);
+        note(lines.compare, pivot, i, j);
         observer.Compared(j, hi);
         if (theArray[j] <= pivot) {
             ++i;
             if (i != j) {
-                at(Step::Exchange, pivot, i, j);
+                note(lines.exchange, pivot, i, j);
                 Swap(theArray, i, j, observer);
             }
         }
     }
     if (i + 1 != hi) {
-        at(Step::Place, pivot, i, kUnset);
+        note(lines.place, pivot, i, Value());
         Swap(theArray, i + 1, hi, observer);
     }
     return i + 1;
@@ -111,10 +124,12 @@ template <SortObserver Observer>
 SORTING_HOT_LOOP void QuickSort(Items theArray, Observer& observer)
 {
     quick::SortParts(theArray, 0, [&](const quick::Part& part) {
-        const auto at = [&](quick::Step step, auto pivot, auto i, auto j) {
-            NoteLine(observer, 4 + static_cast<int>(step), part.lo, part.hi, pivot, i, j);
+        using quick::Line;
+        const auto note = [&](Line line, float pivot, Index i, Value j) {
+            NoteLine(observer, line, quick::Variables{.lo = part.lo, .hi = part.hi, .pivot = pivot, .i = i, .j = j});
         };
-        const Index p = quick::Partition(theArray, part.lo, part.hi, observer, at);
+        const Index p = quick::Partition(theArray, part.lo, part.hi, observer,
+                                         quick::PartitionLines<Line>{Line::Compare, Line::Exchange, Line::Place}, note);
         return std::optional<quick::Split>({p - 1, p + 1});
     });
 }

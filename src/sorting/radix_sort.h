@@ -14,13 +14,24 @@ namespace sorting {
 
 namespace radix {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for pass = 1 to 4, a byte of each item's pattern, the least significant first"),
-    SORTING_WORDS("Code", "  for i = 1 to n: read the byte of item i, and count it"),
-    SORTING_WORDS("Code", "  for i = 1 to n: move item i to the next place for its byte in the scratch area"),
-    SORTING_WORDS("Code", "  for i = 1 to n: copy place i of the scratch area back to item i"),
+enum class Line { Pass, Count, Move, Back, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Pass, "pass",
+     SORTING_WORDS("Code", "for pass = 1 to 4, a byte of each item's pattern, the least significant first")},
+    {Line::Count, "count", SORTING_WORDS("Code", "  for i = 1 to n: read the byte of item i, and count it")},
+    {Line::Move, "move",
+     SORTING_WORDS("Code", "  for i = 1 to n: move item i to the next place for its byte in the scratch area")},
+    {Line::Back, "back", SORTING_WORDS("Code", "  for i = 1 to n: copy place i of the scratch area back to item i")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "pass"), SORTING_WORDS("Code", "i")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value pass{}, i{};
+};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "pass"), &Variables::pass},
+                                                     {SORTING_WORDS("Code", "i"), &Variables::i}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 // Non-negative single-precision numbers stand in the order of their 32-bit patterns; -0 is
 // taken as 0.
@@ -47,24 +58,24 @@ SORTING_HOT_LOOP void RadixSort(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
     if (numItems < 1) return;
-    const auto scratch = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(numItems) + 1);
+    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(numItems));
     for (int shift = 0; shift < 32; shift += 8) {
         std::array<Index, 256> next{};  // where the next item of each byte goes
         const int pass = shift / 8 + 1;
         for (Index i = 1; i <= numItems; ++i) {
-            NoteLine(observer, 2, pass, i);
+            NoteLine(observer, radix::Line::Count, radix::Variables{.pass = pass, .i = i});
             observer.Read(i);
             ++next[radix::Digit(theArray[i], shift)];
         }
         for (Index digit = 0, place = 1; digit < 256; ++digit) place += std::exchange(next[digit], place);
         for (Index i = 1; i <= numItems; ++i) {
             const Index to = next[radix::Digit(theArray[i], shift)]++;
-            NoteLine(observer, 3, pass, i);
+            NoteLine(observer, radix::Line::Move, radix::Variables{.pass = pass, .i = i});
             scratch[to] = theArray[i];
             observer.Moved(i, ScratchPlace(to));
         }
         for (Index k = 1; k <= numItems; ++k) {
-            NoteLine(observer, 4, pass, k);
+            NoteLine(observer, radix::Line::Back, radix::Variables{.pass = pass, .i = k});
             theArray[k] = scratch[k];
             observer.Moved(ScratchPlace(k), k);
         }

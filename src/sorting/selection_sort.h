@@ -15,13 +15,23 @@ SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel
 
 namespace selection {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "for i = 1 to n - 1"),         SORTING_WORDS("Code", "  min = i"),
-    SORTING_WORDS("Code", "  for j = i + 1 to n"),       SORTING_WORDS("Code", "    if item j < item min: min = j"),
-    SORTING_WORDS("Code", "  exchange items min and i"),
+enum class Line { Pass, Scan, Compare, Exchange, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Pass, "pass", SORTING_WORDS("Code", "for i = 1 to n - 1")},
+    {Line::Scan, "scan", SORTING_WORDS("Code", "  min = i; for j = i + 1 to n")},
+    {Line::Compare, "compare", SORTING_WORDS("Code", "    if item j < item min: min = j")},
+    {Line::Exchange, "exchange", SORTING_WORDS("Code", "  exchange items min and i")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "i"), SORTING_WORDS("Code", "j"),
-                                                  SORTING_WORDS("Code", "min")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value i{}, j{}, min{};
+};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "i"), &Variables::i},
+                                                     {SORTING_WORDS("Code", "j"), &Variables::j},
+                                                     {SORTING_WORDS("Code", "min"), &Variables::min}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 }  // namespace selection
 
@@ -37,11 +47,11 @@ SORTING_HOT_LOOP void SelectionSort(Items theArray, Observer& observer)
         for (Index i = 1; i <= numItems - 1; ++i) {
             Index m = i;
             for (Index j = i + 1; j <= numItems; ++j) {
-                NoteLine(observer, 4, i, j, m);
+                NoteLine(observer, selection::Line::Compare, selection::Variables{.i = i, .j = j, .min = m});
                 observer.Compared(j, m);
                 if (theArray[j] < theArray[m]) m = j;
             }
-            NoteLine(observer, 5, i, kUnset, m);
+            NoteLine(observer, selection::Line::Exchange, selection::Variables{.i = i, .min = m});
             Swap(theArray, m, i, observer);
             NotePassEnded(observer, theArray);
         }

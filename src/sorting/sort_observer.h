@@ -1,9 +1,10 @@
 #pragma once
 
+#include "sorting/method_code.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
 #include <type_traits>
 
 namespace sorting {
@@ -27,6 +28,8 @@ constexpr std::uint64_t ItemsBytes(std::int32_t numItems)
 constexpr Index ScratchPlace(Index entry) { return -1 - entry; }
 constexpr bool IsScratch(Index place) { return place < 0; }
 constexpr Index ScratchEntry(Index place) { return -1 - place; }
+// The scratch area has an entry for each element of the array, indexed like them.
+constexpr std::size_t ScratchEntries(Index numItems) { return static_cast<std::size_t>(numItems) + 1; }
 
 // What a sort tells about its work as it goes: the bar chart redraws what changed, a
 // counting tool counts, the race records every step. The sorts are templates over it, so
@@ -64,25 +67,6 @@ struct NoObserver : IgnoresSteps {};
 // form, which makes the same passes and leaves the same items but reports nothing.
 template <typename Observer>
 constexpr bool kListens = !std::is_same_v<Observer, NoObserver>;
-
-// Tells a watcher that asks for it (`Line(line, values...)`) which line of the method's code the
-// steps that follow come from, and the values the code's variables have then, in the order the
-// method names them (NaN where a variable has none), so that a class can read the code beside
-// the bars. The lines are counted from 1.
-template <typename Watcher, typename... Values>
-inline void NoteLine(Watcher& watcher, int line, Values... values)
-{
-    if constexpr (requires { watcher.Line(line, values...); }) watcher.Line(line, values...);
-}
-
-// No value: a variable that has none at this line.
-inline constexpr double kUnset = __builtin_nan("");
-
-// The code of a method, as a class reads it beside the bars, and the names of its variables.
-struct MethodCode {
-    std::span<const std::string_view> lines;
-    std::span<const std::string_view> variables;
-};
 
 // Tells a watcher that asks for it (`PassEnded(items)`) that an outer pass of the sort has
 // ended, so that a test can hold the two forms of a sort against each other pass by pass.

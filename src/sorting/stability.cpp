@@ -1,10 +1,19 @@
 #include "sorting/stability.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sorting {
 
-Origins::Origins(std::size_t size) : places_(size), scratch_(size + 1)
+std::optional<std::pair<std::int32_t, std::int32_t>> EqualsOutOfOrder(std::span<const float> items,
+                                                                       std::span<const std::int32_t> origins)
+{
+    for (std::size_t i = 1; i + 1 < items.size(); ++i)
+        if (items[i] == items[i + 1] && origins[i] > origins[i + 1]) return std::pair{origins[i], origins[i + 1]};
+    return std::nullopt;
+}
+
+Origins::Origins(std::size_t size) : places_(size), scratch_(ScratchEntries(static_cast<Index>(size) - 1))
 {
     for (std::size_t i = 0; i < size; ++i) places_[i] = static_cast<std::int32_t>(i);
 }
@@ -21,13 +30,8 @@ void Origins::Moved(Index from, Index to) { At(to) = At(from); }
 
 std::optional<bool> Origins::KeptOrderOfEquals(std::span<const float> items) const
 {
-    bool equals = false;
-    for (std::size_t i = 1; i + 1 < items.size(); ++i) {
-        if (!(items[i] == items[i + 1])) continue;
-        equals = true;
-        if (places_[i] > places_[i + 1]) return false;
-    }
-    return equals ? std::optional(true) : std::nullopt;
+    if (items.size() < 2 || std::adjacent_find(items.begin() + 1, items.end()) == items.end()) return std::nullopt;
+    return !EqualsOutOfOrder(items, places_);
 }
 
 }  // namespace sorting

@@ -4,10 +4,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <span>
 #include <vector>
 
 namespace sorting {
+
+// The first two equal neighbours of sorted `items` that stand in the other order than before
+// the sort, by the places they came from (`origins`, one an element), the one now first
+// first; none where every equal pair kept its order.
+std::optional<std::pair<std::int32_t, std::int32_t>> EqualsOutOfOrder(std::span<const float> items,
+                                                                       std::span<const std::int32_t> origins);
 
 // Which item of those before a sort stands at each place, and in each entry of its scratch
 // area, as the sort's exchanges and moves carry them, so that it can be told afterwards
@@ -25,10 +32,7 @@ public:
     std::optional<bool> KeptOrderOfEquals(std::span<const float> items) const;
 
     // The memory of the origins of `numItems` items and their scratch area.
-    static std::uint64_t Bytes(Index numItems)
-    {
-        return 2 * (static_cast<std::uint64_t>(numItems) + 2) * sizeof(std::int32_t);
-    }
+    static std::uint64_t Bytes(Index numItems) { return 2 * ScratchEntries(numItems) * sizeof(std::int32_t); }
 
 private:
     std::int32_t& At(Index place);

@@ -10,18 +10,27 @@ namespace sorting {
 
 namespace three_way_quick {
 
-inline constexpr std::string_view kCode[] = {
-    SORTING_WORDS("Code", "take the next part lo..hi of two items or more, the whole array first"),
-    SORTING_WORDS("Code", "  lt = lo, gt = hi, i = lo + 1"),
-    SORTING_WORDS("Code", "  while i <= gt"),
-    SORTING_WORDS("Code", "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1"),
-    SORTING_WORDS("Code", "    else if item lt < item i: exchange items i and gt unless one; gt = gt - 1"),
-    SORTING_WORDS("Code", "    else: i = i + 1"),
-    SORTING_WORDS("Code", "  lo..lt - 1 and gt + 1..hi wait to be sorted, the left first"),
+enum class Line { Part, Loop, Less, Greater, End };
+inline constexpr CodeLine kCode[] = {
+    {Line::Part, "part",
+     SORTING_WORDS("Code", "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
+    {Line::Loop, "loop", SORTING_WORDS("Code", "  lt = lo, gt = hi, i = lo + 1; while i <= gt")},
+    {Line::Less, "less",
+     SORTING_WORDS("Code", "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1")},
+    {Line::Greater, "greater",
+     SORTING_WORDS("Code", "    else if item lt < item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1")},
 };
-inline constexpr std::string_view kVariables[] = {SORTING_WORDS("Code", "lo"), SORTING_WORDS("Code", "hi"),
-                                                  SORTING_WORDS("Code", "lt"), SORTING_WORDS("Code", "gt"),
-                                                  SORTING_WORDS("Code", "i")};
+static_assert(OneLineEachInOrder<Line>(kCode));
+
+struct Variables {
+    Value lo{}, hi{}, lt{}, gt{}, i{};
+};
+inline constexpr Variable<Variables> kVariables[] = {
+    {SORTING_WORDS("Code", "lo"), &Variables::lo}, {SORTING_WORDS("Code", "hi"), &Variables::hi},
+    {SORTING_WORDS("Code", "lt"), &Variables::lt}, {SORTING_WORDS("Code", "gt"), &Variables::gt},
+    {SORTING_WORDS("Code", "i"), &Variables::i}};
+static_assert(EveryVariableNamed(kVariables));
+constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 }  // namespace three_way_quick
 
@@ -33,8 +42,9 @@ template <SortObserver Observer>
 inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& observer)
 {
     Index lt = lo, gt = hi, i = lo + 1;
+    const auto at = [&] { return three_way_quick::Variables{.lo = lo, .hi = hi, .lt = lt, .gt = gt, .i = i}; };
     while (i <= gt) {
-        NoteLine(observer, 4, lo, hi, lt, gt, i);
+        NoteLine(observer, three_way_quick::Line::Less, at());
         observer.Compared(i, lt);
         if (theArray[i] < theArray[lt]) {
             Swap(theArray, lt, i, observer);
@@ -42,7 +52,7 @@ inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& obs
             ++i;
             continue;
         }
-        NoteLine(observer, 5, lo, hi, lt, gt, i);
+        NoteLine(observer, three_way_quick::Line::Greater, at());
         observer.Compared(lt, i);
         if (theArray[lt] < theArray[i]) {
             if (i != gt) Swap(theArray, i, gt, observer);

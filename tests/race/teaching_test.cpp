@@ -1,6 +1,5 @@
-// What the race shows a class of a method's code, its equal items and its next move.
+// What the race shows a class of its equal items and a method's next move.
 
-#include "race/code_track.h"
 #include "race/prediction.h"
 #include "race/replay.h"
 #include "sorting/initial_order.h"
@@ -12,79 +11,6 @@
 
 using race::Replay;
 using sorting::SortMethod;
-
-namespace {
-
-// The line and the values of the variables the sort itself tells for each of its steps.
-class LinesTold : public sorting::IgnoresSteps {
-public:
-    template <typename... Values>
-    void Line(int line, Values... values)
-    {
-        line_ = line;
-        now_ = {static_cast<float>(values)...};
-    }
-    void Compared(sorting::Index, sorting::Index) { Keep(1); }
-    void Read(sorting::Index) { Keep(1); }
-    void Moved(sorting::Index, sorting::Index) { Keep(1); }
-    void Swapped(sorting::Index, sorting::Index) { Keep(3); }
-
-    std::vector<std::pair<int, std::vector<float>>> steps;
-
-private:
-    void Keep(int n) { steps.insert(steps.end(), std::size_t(n), {line_, now_}); }
-
-    int line_ = 0;
-    std::vector<float> now_;
-};
-
-// Values equal, or both none.
-bool Same(std::span<const float> a, const std::vector<float>& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](float x, float y) { return x == y || (std::isnan(x) && std::isnan(y)); });
-}
-
-class EveryMethod : public testing::TestWithParam<SortMethod> {};
-
-}  // namespace
-
-TEST_P(EveryMethod, TheCodeShownAtEachStepIsWhatTheSortHadThenForwardAndBack)
-{
-    const sorting::MethodCode code = sorting::Facts(GetParam()).code;
-    ASSERT_GE(code.lines.size(), 4u);
-    ASSERT_LE(code.lines.size(), 15u);
-    for (sorting::InitialOrder order : sorting::kInitialOrders) {
-        for (std::int32_t count = 1; count <= 10; ++count) {
-            const std::vector<float> items = sorting::MakeItems(count, 3, order);
-            std::vector<float> work = items;
-            LinesTold told;
-            sorting::Sort(GetParam(), work, told);
-            Replay replay(race::Record(GetParam(), items));
-            const race::CodeTrack track(GetParam(), items);
-            ASSERT_EQ(told.steps.size(), replay.TotalSteps());
-            ASSERT_EQ(track.Steps(), replay.TotalSteps());
-            const auto check = [&](std::uint64_t k) {
-                const auto& [line, values] = told.steps[k - 1];
-                ASSERT_GE(line, 1) << "every step comes from a line, step " << k;
-                ASSERT_LE(line, int(code.lines.size()));
-                ASSERT_EQ(values.size(), code.variables.size()) << "line " << line;
-                ASSERT_EQ(k == replay.TotalSteps() ? 0 : line, replay.Line()) << "step " << k;
-                ASSERT_TRUE(Same(track.ValuesAt(k), values)) << "step " << k;
-            };
-            for (replay.Advance(1); replay.StepsDone() <= replay.TotalSteps() && replay.StepsDone() > 0;) {
-                check(replay.StepsDone());
-                if (replay.Finished()) break;
-                replay.Advance(1);
-            }
-            for (replay.Back(1); replay.StepsDone() > 0; replay.Back(1)) check(replay.StepsDone());
-            EXPECT_EQ(replay.Line(), 0);
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Methods, EveryMethod, testing::ValuesIn(sorting::kAllMethods),
-                         [](const auto& info) { return testing_support::TestName(info.param); });
 
 TEST(EqualItems, EachMethodKeepsOrChangesTheirOrderAsWorkedByHand)
 {
