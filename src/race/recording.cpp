@@ -1,6 +1,6 @@
 #include "race/recording.h"
 
-#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -28,30 +28,74 @@ sorting::Index Step::Place(std::uint32_t code)
     return code < kScratch ? sorting::Index{code} : sorting::ScratchPlace(code - kScratch);
 }
 
+namespace {
+
+constexpr std::uint8_t kFirst = 0x80;  // a change that begins a note
+
+bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }  // NaN too
+
+}  // namespace
+
+CodeNotes::CodeNotes(std::size_t variables) : width_(variables + 1), last_(variables, NAN) { last_.push_back(0); }
+
 void CodeNotes::Add(std::uint64_t step, int caller, std::span<const float> values)
 {
-    from_.push_back(static_cast<std::uint32_t>(step));
-    callers_.push_back(static_cast<std::uint8_t>(caller));
-    values_.insert(values_.end(), values.begin(), values.end());
+    const auto value = [&](std::size_t v) { return v < values.size() ? values[v] : static_cast<float>(caller); };
+    std::size_t v = 0;
+    while (v < width_ && Same(value(v), last_[v])) ++v;
+    if (v == width_) return;
+    if (notes_ % kEvery == 0) {
+        fromChange_.push_back(static_cast<std::uint32_t>(which_.size()));
+        fromValues_.insert(fromValues_.end(), last_.begin(), last_.end());
+    }
+    for (std::uint8_t first = kFirst; v < width_; ++v) {
+        if (Same(value(v), last_[v])) continue;
+        which_.push_back(static_cast<std::uint8_t>(v) | first);
+        to_.push_back(last_[v] = value(v));
+        first = 0;
+    }
+    const std::size_t word = static_cast<std::size_t>(step / 64);
+    while (begins_.size() <= word) {
+        begins_.push_back(0);
+        before_.push_back(static_cast<std::uint32_t>(notes_));
+    }
+    begins_[word] |= std::uint64_t{1} << (step % 64);
+    ++notes_;
 }
 
-std::size_t CodeNotes::NoteAt(std::uint64_t step) const
+void CodeNotes::Fit()
 {
-    const auto after = std::upper_bound(from_.begin(), from_.end(), step);
-    return after == from_.begin() ? from_.size() : static_cast<std::size_t>(after - from_.begin()) - 1;
+    begins_.shrink_to_fit();
+    before_.shrink_to_fit();
+    which_.shrink_to_fit();
+    to_.shrink_to_fit();
+    fromChange_.shrink_to_fit();
+    fromValues_.shrink_to_fit();
 }
 
-std::span<const float> CodeNotes::ValuesAt(std::uint64_t step) const
+std::uint64_t CodeNotes::NotesUpTo(std::uint64_t step) const
 {
-    const std::size_t note = NoteAt(step);
-    if (note == from_.size()) return {};
-    return std::span<const float>(values_).subspan(note * width_, width_);
+    const std::size_t word = static_cast<std::size_t>(step / 64);
+    if (word >= begins_.size()) return notes_;
+    const std::uint64_t upTo = begins_[word] & (~std::uint64_t{0} >> (63 - step % 64));
+    return before_[word] + static_cast<std::uint64_t>(std::popcount(upTo));
 }
 
-int CodeNotes::CallerAt(std::uint64_t step) const
+CodeNotes::Note CodeNotes::At(std::uint64_t step) const
 {
-    const std::size_t note = NoteAt(step);
-    return note == from_.size() ? 0 : callers_[note];
+    const std::uint64_t notes = NotesUpTo(step);
+    if (notes == 0) return {};
+    const std::size_t from = static_cast<std::size_t>((notes - 1) / kEvery);
+    std::vector<float> values(fromValues_.begin() + std::ptrdiff_t(from * width_),
+                              fromValues_.begin() + std::ptrdiff_t((from + 1) * width_));
+    std::uint64_t toApply = notes - from * kEvery;
+    for (std::size_t c = fromChange_[from]; c < which_.size(); ++c) {
+        if ((which_[c] & kFirst) && toApply-- == 0) break;
+        values[which_[c] & ~kFirst] = to_[c];
+    }
+    const int caller = static_cast<int>(values.back());
+    values.pop_back();
+    return {std::move(values), caller};
 }
 
 namespace {
@@ -89,22 +133,18 @@ public:
     {
         line_ = static_cast<int>(line) + 1;
         const auto values = sorting::ValuesOf(variables);
-        if (values_.size() == values.size() && std::memcmp(values_.data(), values.data(), sizeof values) == 0) return;
         values_.assign(values.begin(), values.end());
-        noted_ = false;
     }
     template <typename Name>
     void Call(Name line)
     {
         caller_ = line == Name::End ? 0 : static_cast<int>(line) + 1;
-        noted_ = false;
     }
 
 private:
     void Add(Step::Kind kind, sorting::Index a, sorting::Index b)
     {
-        if (!noted_) recording_.notes.Add(recording_.steps.size(), caller_, values_);
-        noted_ = true;
+        recording_.notes.Add(recording_.steps.size(), caller_, values_);
         recording_.steps.emplace_back(kind, a, b, line_);
     }
     float& At(sorting::Index place)
@@ -118,8 +158,7 @@ private:
     std::vector<float> scratch_;
     int line_ = 0;    // the line of the code the steps come from now, from 1
     int caller_ = 0;  // the line whose call that line carries out, from 1
-    std::vector<float> values_;
-    bool noted_ = false;  // whether the notes hold the values and caller now
+    std::vector<float> values_;  // the code's variables now
 };
 
 }  // namespace
@@ -140,6 +179,7 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items)
     work = items;
     Recorder recorder(recording, items);
     sorting::Sort(method, work, recorder);
+    recording.notes.Fit();
     return recording;
 }
 

@@ -52,27 +52,42 @@ private:
 };
 
 // The values the code's variables had at each step, as the sort reported them, and the line
-// whose call the step's line was carrying out (heap sort's sink, called from two lines): kept
-// only from the steps where they change, since the quadratic methods make millions of steps.
+// whose call the step's line was carrying out (heap sort's sink, called from two lines). The
+// quadratic methods make millions of steps, so only what changes is kept: a bit a step where
+// a note begins, a byte and a value for each variable the note changes, and every so many
+// notes all the values, to start from.
 class CodeNotes {
 public:
-    explicit CodeNotes(std::size_t variables = 0) : width_(variables) {}
+    explicit CodeNotes(std::size_t variables = 0);
 
-    // From step `step` on (from 0), these values, in the order the method names its
-    // variables (NaN for none), and this calling line (from 1; 0 for none).
+    // From step `step` on (from 0, later than the last's), these values, in the order the
+    // method names its variables (NaN for none), and this calling line (from 1; 0 for none):
+    // a note where anything changed.
     void Add(std::uint64_t step, int caller, std::span<const float> values);
-    // At step `step` (from 0); none before the first note.
-    std::span<const float> ValuesAt(std::uint64_t step) const;
-    int CallerAt(std::uint64_t step) const;
+    // Gives back the room the growing took.
+    void Fit();
+
+    struct Note {
+        std::vector<float> values;  // none before the first note
+        int caller = 0;
+    };
+    // At step `step` (from 0).
+    Note At(std::uint64_t step) const;
 
 private:
-    // The last note at or before the step, or the count of notes where there is none.
-    std::size_t NoteAt(std::uint64_t step) const;
+    static constexpr std::size_t kEvery = 64;  // notes from one set of all the values to the next
+    // How many notes begin at or before the step.
+    std::uint64_t NotesUpTo(std::uint64_t step) const;
 
-    std::size_t width_;
-    std::vector<std::uint32_t> from_;
-    std::vector<std::uint8_t> callers_;
-    std::vector<float> values_;  // width_ a note
+    std::size_t width_;                   // the variables, and the caller after them
+    std::vector<std::uint64_t> begins_;   // a bit a step: whether a note begins there
+    std::vector<std::uint32_t> before_;   // the notes begun before each word of begins_
+    std::vector<std::uint8_t> which_;     // each change: its variable, kFirst where a note begins
+    std::vector<float> to_;               // each change: the value it gives
+    std::vector<std::uint32_t> fromChange_;  // every kEvery notes: the first of their changes
+    std::vector<float> fromValues_;          // and all the values before it, width_ a time
+    std::vector<float> last_;             // the values after the last note
+    std::uint64_t notes_ = 0;
 };
 
 // What one sort did to the items, step by step, whatever its method.

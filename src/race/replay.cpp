@@ -242,14 +242,14 @@ int Replay::Line() const { return stepsDone_ == 0 || Finished() ? 0 : recording_
 
 int Replay::Caller() const
 {
-    const int caller = Line() == 0 ? 0 : recording_.notes.CallerAt(stepsDone_ - 1);
+    const int caller = Line() == 0 ? 0 : recording_.notes.At(stepsDone_ - 1).caller;
     return caller == Line() ? 0 : caller;
 }
 
-std::span<const float> Replay::Values() const
+std::vector<float> Replay::Values() const
 {
     if (Line() == 0) return {};
-    return recording_.notes.ValuesAt(stepsDone_ - 1);
+    return recording_.notes.At(stepsDone_ - 1).values;
 }
 
 std::optional<Replay::AsideItem> Replay::Held() const

@@ -75,7 +75,7 @@ public:
     int Caller() const;
     // The values of the code's variables at that step, in the order the method names them
     // (NaN where one has none); none where there is no step.
-    std::span<const float> Values() const;
+    std::vector<float> Values() const;
 
     // Which item of those before the sort stands at place i now: its place then.
     std::int32_t Origin(std::int32_t i) const { return ids_[static_cast<std::size_t>(i)]; }

@@ -62,7 +62,7 @@ void CodePane::Follow(const race::Replay& lane)
     surrounding_ = sorting::SurroundingLines(code.lines, marked_, lane.Caller());
     lines_->setText(LinesText(code));
     QStringList values;
-    const std::span<const float> now = lane.Values();
+    const std::vector<float> now = lane.Values();
     for (std::size_t v = 0; v < now.size(); ++v)
         if (!std::isnan(now[v])) values << QString("%1 = %2").arg(CodeText(code.variables[v]), ValueText(now[v]));
     variables_->setText(values.join("   "));

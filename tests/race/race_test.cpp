@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 using race::Replay;
 using sorting::InitialOrder;
@@ -383,5 +384,34 @@ TEST_P(EveryMethodAndOrder, EveryItemStandsOnceOnItsPlaceInHandOrCopiedOut)
         };
         for (; !replay.Finished(); replay.Advance(1)) ASSERT_EQ(seen(), expected) << "after " << replay.StepsDone();
         for (; replay.StepsDone() > 0; replay.Back(1)) ASSERT_EQ(seen(), expected) << "back at " << replay.StepsDone();
+    }
+}
+
+TEST(CodeNotes, GiveAtEveryStepWhatTheLastNoteWrote)
+{
+    // Notes at every third step, changing one, two or none of three variables and the caller,
+    // over enough notes to pass several of the points where all the values are kept.
+    race::CodeNotes notes(3);
+    std::vector<std::vector<float>> written;
+    std::vector<int> callers;
+    std::vector<float> now{NAN, NAN, NAN};
+    int caller = 0;
+    for (std::uint64_t step = 0; step < 1000; ++step) {
+        if (step % 3 == 0) {
+            now[step % 2] = float(step);
+            if (step % 7 == 0) now[2] = step % 14 == 0 ? NAN : float(step) / 2;
+            if (step % 11 == 0) caller = int(step % 5);
+            notes.Add(step, caller, now);
+        }
+        written.push_back(now);
+        callers.push_back(caller);
+    }
+    EXPECT_TRUE(race::CodeNotes(3).At(0).values.empty()) << "no note yet";
+    for (std::uint64_t step = 999; step < 1000; --step) {
+        const race::CodeNotes::Note note = notes.At(step);
+        ASSERT_EQ(note.caller, callers[step]) << step;
+        for (std::size_t v = 0; v < 3; ++v)
+            ASSERT_TRUE(note.values[v] == written[step][v] || (std::isnan(note.values[v]) && std::isnan(written[step][v])))
+                << "step " << step << ", variable " << v;
     }
 }

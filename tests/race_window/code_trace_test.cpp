@@ -60,7 +60,7 @@ std::set<int> LinesReached(const race::Recording& recording)
     const sorting::MethodCode& code = sorting::Facts(recording.method).code;
     std::set<int> reached;
     for (std::uint64_t k = 0; k < recording.steps.size(); ++k) {
-        const int line = recording.steps[k].Line(), caller = recording.notes.CallerAt(k);
+        const int line = recording.steps[k].Line(), caller = recording.notes.At(k).caller;
         reached.insert(line);
         reached.insert(caller);
         for (int around : sorting::SurroundingLines(code.lines, line, caller)) reached.insert(around);

@@ -56,8 +56,8 @@ inline std::string TraceLine(const race::Recording& recording, std::uint64_t k)
 {
     const sorting::MethodCode& code = sorting::Facts(recording.method).code;
     const race::Step& step = recording.steps[k];
-    return StepText(step) + " | " + LineText(code, step.Line(), recording.notes.CallerAt(k)) + " | " +
-           VariablesText(code, recording.notes.ValuesAt(k));
+    const race::CodeNotes::Note note = recording.notes.At(k);
+    return StepText(step) + " | " + LineText(code, step.Line(), note.caller) + " | " + VariablesText(code, note.values);
 }
 
 }  // namespace testing_support
