@@ -1279,58 +1279,6 @@ laufen, im Takt ihrer Arbeit.
 <context>
     <name>race_window::RacePanel</name>
     <message>
-        <source>1st</source>
-        <translation>1.</translation>
-    </message>
-    <message>
-        <source>2nd</source>
-        <translation>2.</translation>
-    </message>
-    <message>
-        <source>3rd</source>
-        <translation>3.</translation>
-    </message>
-    <message>
-        <source>4th</source>
-        <translation>4.</translation>
-    </message>
-    <message>
-        <source>5th</source>
-        <translation>5.</translation>
-    </message>
-    <message>
-        <source>6th</source>
-        <translation>6.</translation>
-    </message>
-    <message>
-        <source>7th</source>
-        <translation>7.</translation>
-    </message>
-    <message>
-        <source>8th</source>
-        <translation>8.</translation>
-    </message>
-    <message>
-        <source>9th</source>
-        <translation>9.</translation>
-    </message>
-    <message>
-        <source>10th</source>
-        <translation>10.</translation>
-    </message>
-    <message>
-        <source>11th</source>
-        <translation>11.</translation>
-    </message>
-    <message>
-        <source>12th</source>
-        <translation>12.</translation>
-    </message>
-    <message>
-        <source>13th</source>
-        <translation>13.</translation>
-    </message>
-    <message>
         <source>item %1: %2</source>
         <translation>Element %1: %2</translation>
     </message>
@@ -1385,6 +1333,31 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>copied out</source>
         <translation>herauskopiert</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>the rank 1</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>a rank ending in 1 but 11: 21, 31, ...</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>a rank ending in 2 but 12</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>a rank ending in 3 but 13</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>any other rank</comment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1447,10 +1420,6 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>twelve</source>
         <translation>zwölf</translation>
-    </message>
-    <message>
-        <source>thirteen</source>
-        <translation>dreizehn</translation>
     </message>
     <message>
         <source>Marked: %1 the two items compared, %2 the items moved or written</source>

@@ -1280,58 +1280,6 @@ ritmo de su trabajo.
 <context>
     <name>race_window::RacePanel</name>
     <message>
-        <source>1st</source>
-        <translation>1.º</translation>
-    </message>
-    <message>
-        <source>2nd</source>
-        <translation>2.º</translation>
-    </message>
-    <message>
-        <source>3rd</source>
-        <translation>3.º</translation>
-    </message>
-    <message>
-        <source>4th</source>
-        <translation>4.º</translation>
-    </message>
-    <message>
-        <source>5th</source>
-        <translation>5.º</translation>
-    </message>
-    <message>
-        <source>6th</source>
-        <translation>6.º</translation>
-    </message>
-    <message>
-        <source>7th</source>
-        <translation>7.º</translation>
-    </message>
-    <message>
-        <source>8th</source>
-        <translation>8.º</translation>
-    </message>
-    <message>
-        <source>9th</source>
-        <translation>9.º</translation>
-    </message>
-    <message>
-        <source>10th</source>
-        <translation>10.º</translation>
-    </message>
-    <message>
-        <source>11th</source>
-        <translation>11.º</translation>
-    </message>
-    <message>
-        <source>12th</source>
-        <translation>12.º</translation>
-    </message>
-    <message>
-        <source>13th</source>
-        <translation>13.º</translation>
-    </message>
-    <message>
         <source>item %1: %2</source>
         <translation>elemento %1: %2</translation>
     </message>
@@ -1386,6 +1334,31 @@ ritmo de su trabajo.
     <message>
         <source>copied out</source>
         <translation>copiados aparte</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>the rank 1</comment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>a rank ending in 1 but 11: 21, 31, ...</comment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>a rank ending in 2 but 12</comment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>a rank ending in 3 but 13</comment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>any other rank</comment>
+        <translation>%1.º</translation>
     </message>
 </context>
 <context>
@@ -1448,10 +1421,6 @@ ritmo de su trabajo.
     <message>
         <source>twelve</source>
         <translation>doce</translation>
-    </message>
-    <message>
-        <source>thirteen</source>
-        <translation>trece</translation>
     </message>
     <message>
         <source>Marked: %1 the two items compared, %2 the items moved or written</source>

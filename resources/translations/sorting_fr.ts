@@ -1278,58 +1278,6 @@ de leur travail.
 <context>
     <name>race_window::RacePanel</name>
     <message>
-        <source>1st</source>
-        <translation>1er</translation>
-    </message>
-    <message>
-        <source>2nd</source>
-        <translation>2e</translation>
-    </message>
-    <message>
-        <source>3rd</source>
-        <translation>3e</translation>
-    </message>
-    <message>
-        <source>4th</source>
-        <translation>4e</translation>
-    </message>
-    <message>
-        <source>5th</source>
-        <translation>5e</translation>
-    </message>
-    <message>
-        <source>6th</source>
-        <translation>6e</translation>
-    </message>
-    <message>
-        <source>7th</source>
-        <translation>7e</translation>
-    </message>
-    <message>
-        <source>8th</source>
-        <translation>8e</translation>
-    </message>
-    <message>
-        <source>9th</source>
-        <translation>9e</translation>
-    </message>
-    <message>
-        <source>10th</source>
-        <translation>10e</translation>
-    </message>
-    <message>
-        <source>11th</source>
-        <translation>11e</translation>
-    </message>
-    <message>
-        <source>12th</source>
-        <translation>12e</translation>
-    </message>
-    <message>
-        <source>13th</source>
-        <translation>13e</translation>
-    </message>
-    <message>
         <source>item %1: %2</source>
         <translation>élément %1 : %2</translation>
     </message>
@@ -1384,6 +1332,31 @@ de leur travail.
     <message>
         <source>copied out</source>
         <translation>copiés à part</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>the rank 1</comment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>a rank ending in 1 but 11: 21, 31, ...</comment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>a rank ending in 2 but 12</comment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>a rank ending in 3 but 13</comment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>any other rank</comment>
+        <translation>%1e</translation>
     </message>
 </context>
 <context>
@@ -1446,10 +1419,6 @@ de leur travail.
     <message>
         <source>twelve</source>
         <translation>douze</translation>
-    </message>
-    <message>
-        <source>thirteen</source>
-        <translation>treize</translation>
     </message>
     <message>
         <source>Marked: %1 the two items compared, %2 the items moved or written</source>

@@ -262,7 +262,7 @@ std::vector<Replay::AsideItem> Replay::CopiedOut() const
 {
     std::vector<AsideItem> copied;
     for (std::size_t entry = 0; entry < live_.size(); ++entry)
-        if (live_[entry]) copied.push_back({origin_[entry], scratch_[entry]});
+        if (live_[entry]) copied.push_back({static_cast<std::int32_t>(entry), scratch_[entry]});
     return copied;
 }
 

@@ -47,10 +47,11 @@ public:
     // Whether item i has been taken from its place (held in hand, copied out or moved on),
     // its place not yet filled again.
     bool Vacated(std::int32_t i) const { return vacated_[static_cast<std::size_t>(i)] != 0; }
-    // An item set aside: held in hand by an exchange, or copied out to the scratch area, with
-    // the place it was taken from.
+    // An item set aside, and the place it stands under: held in hand by an exchange, under the
+    // place it was taken from; or copied out, under its entry of the scratch area, which is
+    // indexed like the items, so that the copies stand in the order the sort keeps them.
     struct AsideItem {
-        std::int32_t from;
+        std::int32_t at;
         float value;
     };
     // The item an exchange holds in hand between its first and last move.

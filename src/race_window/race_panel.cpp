@@ -1,6 +1,7 @@
 #include "race_window/race_panel.h"
 
 #include "desktop/qt_conversions.h"
+#include "race_window/count_words.h"
 #include "race_window/mark_colours.h"
 #include "race_window/step_words.h"
 
@@ -19,19 +20,6 @@ namespace race_window {
 namespace {
 
 QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong>(n)); }
-
-QString Ordinal(int rank)
-{
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "1st"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "2nd"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "3rd"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "4th"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "5th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "6th"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "7th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "8th"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "9th"),  QT_TRANSLATE_NOOP("race_window::RacePanel", "10th"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "11th"), QT_TRANSLATE_NOOP("race_window::RacePanel", "12th"),
-        QT_TRANSLATE_NOOP("race_window::RacePanel", "13th")};
-    return RacePanel::tr(names[std::clamp(rank, 1, 13) - 1]);
-}
 
 // The places a step marks, and in which colour: items on their bars, scratch entries in the
 // strip of the items set aside. None where a step reads element 0.
@@ -266,7 +254,9 @@ int RacePanel::TextLineCount() const
     // in words.
     const QFontMetrics metrics(font());
     const int width = this->width() - 2 * measures_.margin;
-    const QString done = tr("done: %1, %2 steps").arg(Ordinal(13), Number(std::int64_t(Lane().TotalSteps())));
+    const QString done = tr("done: %1, %2 steps")
+                             .arg(Ordinal(static_cast<int>(race_->Methods().size())),
+                                  Number(std::int64_t(Lane().TotalSteps())));
     const QString longStep = tr("exchange: moves %1 from item %2 to item %3").arg("0.523", "2,000", "1,999");
     return static_cast<int>(CountsLines(Lane().Source().totals).size() + Wrapped(done, metrics, width, 2).size() +
                             Wrapped(longStep, metrics, width, 2).size());
@@ -431,14 +421,14 @@ void RacePanel::paintEvent(QPaintEvent* event)
 }
 
 // The marked bars over the others, at least a few pixels wide, and their strip beneath; a
-// marked scratch entry on the strip of the items set aside, under the place its item left.
+// marked scratch entry on the strip of the items set aside, where its copy stands.
 void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
 {
     const QRect bars = BarsArea();
     for (const Mark& mark : MarksOf(shownStep_)) {
         if (sorting::IsScratch(mark.place)) {
-            const std::int32_t from = Lane().ItemOf(mark.place);
-            const QRectF column(BarEdge(from), AsideArea().top(), std::max(BarEdge(from + 1) - BarEdge(from), 1.0),
+            const auto at = static_cast<std::int32_t>(sorting::ScratchEntry(mark.place));
+            const QRectF column(BarEdge(at), AsideArea().top(), std::max(BarEdge(at + 1) - BarEdge(at), 1.0),
                                 AsideArea().height());
             const qreal grow = std::max(0.0, (measures_.markWidth - column.width()) / 2);
             painter.fillRect(column.adjusted(-grow, AsideArea().height() / 2.0, grow, 0), mark.colour);

@@ -73,7 +73,8 @@ void RacePanel::PaintValues(QPainter& painter) const
     }
 }
 
-// The item held in hand, or the items copied out, each under the place it was taken from,
+// The item held in hand, under the place it was taken from, or the items copied out, each
+// under its scratch entry,
 // with the caption at the end away from them and, where there are few items, the values.
 void RacePanel::PaintAside(QPainter& painter) const
 {
@@ -83,9 +84,9 @@ void RacePanel::PaintAside(QPainter& painter) const
     if (const auto held = Lane().Held()) items.push_back(*held);
     if (items.empty()) return;
     const auto [first, last] =
-        std::minmax_element(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.from < b.from; });
-    const bool roomLeft = BarEdge(first->from) - aside.left() >= fontMetrics().horizontalAdvance(AsideCaption()) + 4;
-    const bool atRight = !roomLeft && aside.right() - BarEdge(last->from + 1) > BarEdge(first->from) - aside.left();
+        std::minmax_element(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.at < b.at; });
+    const bool roomLeft = BarEdge(first->at) - aside.left() >= fontMetrics().horizontalAdvance(AsideCaption()) + 4;
+    const bool atRight = !roomLeft && aside.right() - BarEdge(last->at + 1) > BarEdge(first->at) - aside.left();
     QFont small = font();
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
@@ -95,7 +96,7 @@ void RacePanel::PaintAside(QPainter& painter) const
     painter.setFont(font());
     const int barsHeight = aside.height() / 2;
     for (const auto& item : items) {
-        const qreal left = BarEdge(item.from), right = std::max(BarEdge(item.from + 1), left + 1);
+        const qreal left = BarEdge(item.at), right = std::max(BarEdge(item.at + 1), left + 1);
         const qreal height = BarHeight(item.value, barsHeight);
         painter.fillRect(QRectF(left, aside.bottom() + 1 - height, right - left, height),
                          ColourOf(item.value, race_->Largest()));

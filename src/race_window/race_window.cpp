@@ -8,6 +8,7 @@
 #include "race/item_list.h"
 #include "sorting/initial_order.h"
 #include "race_window/code_pane.h"
+#include "race_window/count_words.h"
 #include "race_window/lesson.h"
 #include "race_window/mark_colours.h"
 #include "race_window/methods_menu.h"
@@ -28,24 +29,6 @@ namespace race_window {
 namespace {
 
 constexpr int kFrameMilliseconds = 16;
-
-// "two" to "thirteen": how many methods race.
-QString NumberWord(std::size_t n)
-{
-    static const char* const words[] = {QT_TRANSLATE_NOOP("race_window::RaceWindow", "two"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "three"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "four"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "five"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "six"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "seven"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eight"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "nine"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "ten"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eleven"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "twelve"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "thirteen")};
-    return n >= 2 && n <= 13 ? RaceWindow::tr(words[n - 2]) : QString::number(n);
-}
 
 // What the marks on the bars mean, in their colours.
 QString MarksLegend()
@@ -442,7 +425,7 @@ void RaceWindow::ShowProgress()
         ui_->Status->setText(lesson_->Message());
     else if (race_->AllFinished())
         ui_->Status->setText(tr("All %1 are done: %2 finished first.")
-                                 .arg(NumberWord(race_->Methods().size()),
+                                 .arg(CountInWords(race_->Methods().size()),
                                       desktop::ToQString(sorting::MethodTitle(race_->FirstToFinish()))));
     else if (race_->Clock() == 0 && !Playing())
         ui_->Status->setText(ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)

@@ -74,3 +74,16 @@ TEST(Prediction, AsksAboutTheNextExchangeOrWriteAndJudgesTheAnswer)
     Replay selection(race::Record(SortMethod::Selection, {0, 1, 2}));
     EXPECT_FALSE(race::NextQuestion(selection)) << "items in place are exchanged with themselves";
 }
+
+TEST(CopiedOut, TheWindowsMergeKeepsTheRightRunReversedSoTheComparedCopiesAreTheEnds)
+{
+    // 3 4 2 4 1, width 2, lo 1, mid 2, hi 4: after the four copies the scratch area holds 3 4
+    // from items 1 and 2, then 4 2 from items 4 and 3, and the merge compares entries 1 and 4.
+    Replay merge(race::Record(SortMethod::Merge, {0, 3, 4, 2, 4, 1}));
+    merge.SeekTo(12 + 4 + 1);  // the two merges of width 1, six steps each; the copies; a comparison
+    std::vector<std::pair<std::int32_t, float>> strip;
+    for (const auto& copied : merge.CopiedOut()) strip.emplace_back(copied.at, copied.value);
+    using Strip = decltype(strip);
+    EXPECT_EQ(strip, (Strip{{1, 3.0f}, {2, 4.0f}, {3, 4.0f}, {4, 2.0f}}));
+    EXPECT_EQ(merge.LastStep(), (race::StepSeen{race::StepSeen::Kind::Compared, -2, -5}));
+}

@@ -1,6 +1,7 @@
 #include "desktop/translations.h"
 #include "platform/words.h"
 #include "race/race_options.h"
+#include "race_window/count_words.h"
 #include "race_window/race_panel.h"
 #include "race_window/race_window.h"
 #include "support/form_controls.h"
@@ -65,6 +66,28 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
+    }
+
+    void OrdinalsForAnyRank_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("ordinals");
+        QTest::newRow("en") << "en_GB" << "1st 2nd 3rd 4th 11th 12th 13th 14th 21st 22nd 23rd 101st 111th 112th";
+        QTest::newRow("de") << "de_DE" << "1. 2. 3. 4. 11. 12. 13. 14. 21. 22. 23. 101. 111. 112.";
+        QTest::newRow("fr") << "fr_FR" << "1er 2e 3e 4e 11e 12e 13e 14e 21e 22e 23e 101e 111e 112e";
+        QTest::newRow("es") << "es_ES" << "1.º 2.º 3.º 4.º 11.º 12.º 13.º 14.º 21.º 22.º 23.º 101.º 111.º 112.º";
+    }
+
+    void OrdinalsForAnyRank()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, ordinals);
+        desktop::Translations translations{QLocale(locale)};
+        translations.Install();
+        QStringList shown;
+        for (int rank : {1, 2, 3, 4, 11, 12, 13, 14, 21, 22, 23, 101, 111, 112}) shown << race_window::Ordinal(rank);
+        QCOMPARE(shown.join(' '), ordinals);
+        QCOMPARE(race_window::CountInWords(14), QString("14"));
     }
 
     void EachLanguageSpeaksInTheWindow_data()
