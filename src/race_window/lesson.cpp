@@ -21,7 +21,8 @@ QString Items(const std::vector<std::int32_t>& items)
 
 }  // namespace
 
-Lesson::Lesson(CodePane* pane, QLabel* score, QObject* parent) : QObject(parent), pane_(pane), score_(score)
+Lesson::Lesson(CodePane* pane, QLabel* score, RaceMode& mode, QObject* parent)
+    : QObject(parent), pane_(pane), score_(score), mode_(mode)
 {
     pane_->hide();
     ShowScore();
@@ -31,8 +32,7 @@ void Lesson::Show(race::Race* race, const std::vector<RacePanel*>& panels)
 {
     race_ = race;
     panels_ = panels;
-    question_.reset();
-    chosen_.clear();
+    EndQuestion();
     const auto method = lookedAt_;
     lookedAt_.reset();
     if (method && std::count(race->Methods().begin(), race->Methods().end(), *method))
@@ -54,8 +54,7 @@ void Lesson::LookAt(sorting::SortMethod method)
 {
     if (lookedAt_ == method) return;
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
-    question_.reset();
-    chosen_.clear();
+    EndQuestion();
     lookedAt_ = method;
     PanelOf(method)->SetLookedAt(true);
     pane_->show();
@@ -67,7 +66,7 @@ void Lesson::StopLooking()
 {
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
     lookedAt_.reset();
-    question_.reset();
+    EndQuestion();
     pane_->hide();
     emit Changed();
 }
@@ -75,8 +74,7 @@ void Lesson::StopLooking()
 void Lesson::SetPredicting(bool on)
 {
     predicting_ = on;
-    question_.reset();
-    chosen_.clear();
+    EndQuestion();
     if (lookedAt_) ShowChoices();
     message_ = !on                           ? QString()
                : !lookedAt_                  ? tr("Click the panel of the method whose moves you will predict.")
@@ -98,6 +96,7 @@ void Lesson::Ask()
 {
     question_ = race::NextQuestion(Lane());
     if (!question_) return;
+    mode_.Ask();
     chosen_.clear();
     cursor_ = std::clamp(cursor_, 1, race_->NumItems());
     message_ = question_->kind == race::Question::Kind::Exchange ? tr("Which two items does it exchange?")
@@ -150,8 +149,7 @@ void Lesson::Confirm()
                    ? tr("Not quite: it exchanges %1.").arg(Items(question_->answer))
                    : tr("Not quite: it writes %1.").arg(Items(question_->answer));
     const std::uint64_t steps = question_->length;
-    question_.reset();
-    chosen_.clear();
+    EndQuestion();
     ShowChoices();
     ShowScore();
     emit Answered(steps);
@@ -166,11 +164,17 @@ void Lesson::Restarted()
 {
     const bool scored = asked_ > 0;
     asked_ = right_ = 0;
-    question_.reset();
-    chosen_.clear();
+    EndQuestion();
     if (lookedAt_) ShowChoices();
     if (predicting_ && scored) message_ = tr("The score starts again.");
     ShowScore();
+}
+
+void Lesson::EndQuestion()
+{
+    question_.reset();  // the one place a question ends
+    chosen_.clear();
+    mode_.EndQuestion();
 }
 
 void Lesson::ShowChoices() { PanelOf(*lookedAt_)->SetChoices(chosen_, question_ ? cursor_ : 0); }

@@ -2,6 +2,7 @@
 
 #include "race/prediction.h"
 #include "race/race.h"
+#include "race_window/race_mode.h"
 
 #include <QObject>
 #include <QString>
@@ -23,7 +24,8 @@ class Lesson : public QObject {
     Q_OBJECT
 
 public:
-    Lesson(CodePane* pane, QLabel* score, QObject* parent);
+    // The lesson asks its questions in `mode`, the race's, and ends them there.
+    Lesson(CodePane* pane, QLabel* score, RaceMode& mode, QObject* parent);
 
     // A new race, or new panels: the method looked at stays so where it still races; the
     // score starts again.
@@ -33,7 +35,7 @@ public:
     std::optional<sorting::SortMethod> LookedAt() const;
 
     bool Predicting() const { return predicting_; }
-    bool Asking() const { return question_.has_value(); }
+    bool Asking() const { return mode_.Answering(); }
     void SetPredicting(bool on);
     // The clock at which the race must stop, for the next move to be asked about; none while
     // there is nothing to ask.
@@ -65,10 +67,12 @@ private:
     RacePanel* PanelOf(sorting::SortMethod method) const;
     const race::Replay& Lane() const { return race_->Lane(*lookedAt_); }
     void ShowChoices();
+    void EndQuestion();
     void ShowScore();
 
     CodePane* pane_;
     QLabel* score_;
+    RaceMode& mode_;
     race::Race* race_ = nullptr;
     std::vector<RacePanel*> panels_;
     std::optional<sorting::SortMethod> lookedAt_;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class QHelpEvent;
 class QPainter;
 
 namespace race_window {
@@ -91,6 +92,8 @@ private:
 
     const race::Replay& Lane() const { return race_->Lane(method_); }
     QStringList CountsLines(const sorting::SortCounts& counts) const;
+    // How wide the lines of text may be.
+    int TextWidth() const;
     // How many lines the text below the bars takes, fixed for the race so that nothing moves.
     int TextLineCount() const;
     void Relayout();
@@ -105,6 +108,7 @@ private:
     bool ShowsValues() const;
     void UpdateMarked(const race::StepSeen& step);
     void UpdateDescription();
+    bool ShowToolTip(QHelpEvent* help);
     void PaintTitle(QPainter& painter) const;
     void PaintBars(QPainter& painter, const QRect& area) const;
     void PaintValues(QPainter& painter) const;
@@ -113,6 +117,7 @@ private:
     void PaintLines(QPainter& painter) const;
     void PaintEqualsLabels(QPainter& painter) const;
     void PaintChoices(QPainter& painter) const;
+    void PaintFrames(QPainter& painter) const;
     // Whether equal items kept their order, once the method is done and the items have any.
     QString Verdict() const;
 

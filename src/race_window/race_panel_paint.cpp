@@ -4,8 +4,10 @@
 #include "animation/bar_colour.h"
 #include "desktop/qt_conversions.h"
 #include "race_window/race_panel.h"
+#include "race_window/step_marks.h"
 #include "race_window/step_words.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -152,6 +154,61 @@ void RacePanel::PaintChoices(QPainter& painter) const
     if (cursor_ >= 1 && cursor_ <= race_->NumItems())
         painter.fillRect(QRectF(BarEdge(cursor_), bars.bottom() + 2, BarEdge(cursor_ + 1) - BarEdge(cursor_), 4),
                          palette().highlight());
+}
+
+void RacePanel::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().base());
+    if (event->rect().top() < measures_.titleHeight) PaintTitle(painter);
+    if (!race_) return;
+    PaintBars(painter, event->rect());
+    if (ShowsValues()) PaintValues(painter);
+    if (Lane().HasEquals()) PaintEqualsLabels(painter);
+    PaintAside(painter);
+    PaintMarks(painter, event->rect());
+    PaintChoices(painter);
+    if (event->rect().intersects(TextArea())) PaintLines(painter);
+    PaintFrames(painter);
+}
+
+// Framed while a class looks at its code; the keyboard's focus dotted.
+void RacePanel::PaintFrames(QPainter& painter) const
+{
+    if (lookedAt_) {
+        painter.setPen(QPen(palette().highlight().color(), 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().text().color(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+// The marked bars over the others, at least a few pixels wide, and their strip beneath; a
+// marked scratch entry on the strip of the items set aside, where its copy stands.
+void RacePanel::PaintMarks(QPainter& painter, const QRect& area) const
+{
+    const QRect bars = BarsArea();
+    for (const Mark& mark : MarksOf(shownStep_)) {
+        if (sorting::IsScratch(mark.place)) {
+            const auto at = static_cast<std::int32_t>(sorting::ScratchEntry(mark.place));
+            const QRectF column(BarEdge(at), AsideArea().top(), std::max(BarEdge(at + 1) - BarEdge(at), 1.0),
+                                AsideArea().height());
+            const qreal grow = std::max(0.0, (measures_.markWidth - column.width()) / 2);
+            painter.fillRect(column.adjusted(-grow, AsideArea().height() / 2.0, grow, 0), mark.colour);
+            continue;
+        }
+        const auto item = static_cast<std::int32_t>(mark.place);
+        if (!area.intersects(MarkArea(item))) continue;
+        const QRectF marked = MarkArea(item).adjusted(1, 0, -1, 0);
+        if (!Lane().Vacated(item)) {
+            const QRectF bar = BarRect(item);
+            painter.fillRect(QRectF(marked.left(), bar.top(), marked.width(), bar.height()), mark.colour);
+        }
+        painter.fillRect(QRectF(marked.left(), bars.bottom() + 2, marked.width(), measures_.stripHeight - 2),
+                         mark.colour);
+    }
 }
 
 }  // namespace race_window

@@ -79,7 +79,7 @@ void RaceWindow::SetUpControls(const race::RaceOptions& options)
     ui_->SpeedSlider->setPageStep(race::Pace::kNotchesPerDecade);
     ui_->Legend->setText(MarksLegend());
     sound_ = new SoundSwitch(ui_->SoundCheck, options.sound, this);
-    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, this);
+    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, mode_, this);
     projector_ = new Projector(this, ui_->FullScreenButton, ui_->Scroller);
     ShowSpeed();
 }
@@ -329,6 +329,8 @@ void RaceWindow::FitSpeedTo(std::int32_t count)
 
 void RaceWindow::SetPlaying(bool playing)
 {
+    if (playing) mode_.Play();
+    if (!playing && mode_.Playing()) mode_.Pause();
     if (playing) {
         clock_.start();
         timer_.start();
@@ -341,30 +343,24 @@ void RaceWindow::SetPlaying(bool playing)
     if (race_) ShowProgress();
 }
 
-// While a prediction is asked, Space picks the bar at the cursor and the arrows move it.
-void RaceWindow::PlayOrPause()
-{
-    if (lesson_->Asking()) return lesson_->PickAtCursor();
-    if (!Playing() && race_->AllFinished()) Restart();
-    lesson_->ClearMessage();
-    SetPlaying(!Playing());
-}
+void RaceWindow::PlayOrPause() { Press(RaceMode::Key::PlayPause); }
 
-void RaceWindow::Step()
-{
-    if (lesson_->Asking()) return lesson_->MoveCursor(+1);
-    SetPlaying(false);
-    lesson_->ClearMessage();
-    GoOn(1);
-    ShowProgress();
-}
+void RaceWindow::Step() { Press(RaceMode::Key::StepOn); }
 
-void RaceWindow::Back()
+void RaceWindow::Back() { Press(RaceMode::Key::StepBack); }
+
+void RaceWindow::Press(RaceMode::Key key)
 {
-    if (lesson_->Asking()) return lesson_->MoveCursor(-1);
-    SetPlaying(false);
+    using Action = RaceMode::Action;
+    const Action action = mode_.On(key);
+    if (action == Action::PickAtCursor) return lesson_->PickAtCursor();
+    if (action == Action::CursorRight || action == Action::CursorLeft)
+        return lesson_->MoveCursor(action == Action::CursorRight ? +1 : -1);
     lesson_->ClearMessage();
-    race_->Back(1);
+    if (action == Action::Play && race_->AllFinished()) Restart();
+    SetPlaying(action == Action::Play);
+    if (action == Action::StepOn) GoOn(1);
+    if (action == Action::StepBack) race_->Back(1);
     ShowProgress();
 }
 

@@ -3,6 +3,7 @@
 #include "race/pace.h"
 #include "race/race.h"
 #include "race/race_options.h"
+#include "race_window/race_mode.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -39,7 +40,7 @@ public:
     ~RaceWindow() override;
 
     const race::Race& CurrentRace() const { return *race_; }
-    bool Playing() const { return timer_.isActive(); }
+    bool Playing() const { return mode_.Playing(); }
     bool SoundOn() const;
     const race::Pace& Speed() const { return pace_; }
 
@@ -83,6 +84,8 @@ private:
     void ShowProgress();
     void ShowSpeed();
     void SetPlaying(bool playing);
+    // A key or button of the race, as the mode takes it.
+    void Press(RaceMode::Key key);
 
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;
@@ -97,7 +100,8 @@ private:
     double seed_ = 1;
     std::optional<int> speedBeforeFew_;  // while a race of a few items goes slowly
     race::Pace pace_;
-    QTimer timer_;
+    RaceMode mode_;
+    QTimer timer_;  // runs while the race plays
     QElapsedTimer clock_;
 };
 

@@ -8,21 +8,33 @@
 namespace race_window {
 namespace {
 
+// Where the words of a step find the values and items it names: a lane at its step, or the
+// widest a race can show.
+struct Widest {
+    QString value;
+    sorting::Index item;
+};
+
 // The words of the steps, in the user's language.
 class StepWords {
     Q_DECLARE_TR_FUNCTIONS(StepWords)
 
 public:
-    StepWords(const race::Replay& lane, const QLocale& locale) : lane_(lane), locale_(locale) {}
+    StepWords(const race::Replay& lane, const QLocale& locale) : lane_(&lane), locale_(locale) {}
+    StepWords(const Widest& widest, const QLocale& locale) : widest_(widest), locale_(locale) {}
 
     // "5 (item 1)", "0 (element 0)", "3 (copy of item 7)".
     QString ValueAndPlace(sorting::Index place) const
     {
-        const QString value = ValueText(lane_.ValueAt(place), locale_);
-        if (sorting::IsScratch(place)) return tr("%1 (copy of item %2)").arg(value, Item(lane_.ItemOf(place)));
+        const QString value = Value(place);
+        if (sorting::IsScratch(place)) return tr("%1 (copy of item %2)").arg(value, Item(ItemOf(place)));
         return place == 0 ? tr("%1 (element 0)").arg(value) : tr("%1 (item %2)").arg(value, Item(place));
     }
-    QString Value(sorting::Index place) const { return ValueText(lane_.ValueAt(place), locale_); }
+    QString Value(sorting::Index place) const
+    {
+        return lane_ ? ValueText(lane_->ValueAt(place), locale_) : widest_.value;
+    }
+    sorting::Index ItemOf(sorting::Index place) const { return lane_ ? lane_->ItemOf(place) : widest_.item; }
     QString Item(sorting::Index place) const { return locale_.toString(static_cast<qlonglong>(place)); }
 
     QString Words(const race::StepSeen& step) const
@@ -60,7 +72,8 @@ public:
     }
 
 private:
-    const race::Replay& lane_;
+    const race::Replay* lane_ = nullptr;
+    Widest widest_;
     const QLocale& locale_;
 };
 
@@ -92,6 +105,23 @@ QString StepInWords(const race::Replay& lane, sorting::SortMethod method, const 
 {
     const StepWords words(lane, locale);
     return words.OfMethod(method, words.Words(lane.LastStep()));
+}
+
+QStringList EveryStepInWords(const race::Replay& lane, sorting::SortMethod method, const QLocale& locale)
+{
+    Widest widest{{}, sorting::NumItems(lane.Source().start)};
+    for (float item : lane.Source().start)
+        if (const QString value = ValueText(item, locale); value.size() > widest.value.size()) widest.value = value;
+    const auto n = static_cast<std::int32_t>(widest.item), copy = static_cast<std::int32_t>(sorting::ScratchPlace(n));
+    using Kind = race::StepSeen::Kind;
+    const StepWords words(widest, locale);
+    QStringList forms;
+    for (const race::StepSeen step : {race::StepSeen{Kind::Compared, n, n}, {Kind::Compared, copy, copy},
+                                      {Kind::Held, n, n}, {Kind::Shifted, n, n}, {Kind::Put, n, n},
+                                      {Kind::CopiedOut, n, copy}, {Kind::Written, n, copy}, {Kind::Moved, n, n},
+                                      {Kind::Read, n, n}})
+        forms << words.OfMethod(method, words.Words(step));
+    return forms;
 }
 
 }  // namespace race_window

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace race_window {
 
@@ -16,5 +17,9 @@ QString ValueText(float value, const QLocale& locale = QLocale());
 // it under its counts: "compares 5 (item 1) and 3 (item 2)", "exchange: holds 5 (item 1)";
 // nothing before the first step and after the last.
 QString StepInWords(const race::Replay& lane, sorting::SortMethod method, const QLocale& locale = QLocale());
+
+// Every form a step of the lane's race can take in words, each with its widest value and
+// largest item: what a panel must have room for.
+QStringList EveryStepInWords(const race::Replay& lane, sorting::SortMethod method, const QLocale& locale = QLocale());
 
 }  // namespace race_window

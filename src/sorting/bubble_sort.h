@@ -2,6 +2,7 @@
 
 #include "platform/words.h"
 #include "sorting/hot_loop.h"
+#include "sorting/pass_variables.h"
 #include "sorting/simd.h"
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
@@ -22,13 +23,8 @@ inline constexpr CodeLine kCode[] = {
 };
 static_assert(OneLineEachInOrder<Line>(kCode));
 
-struct Variables {
-    Value pass{}, i{};
-};
-inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "pass"), &Variables::pass},
-                                                     {SORTING_WORDS("Code", "i"), &Variables::i}};
-static_assert(EveryVariableNamed(kVariables));
-constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
+using passes::kVariables;
+using passes::Variables;
 
 }  // namespace bubble
 
@@ -163,22 +159,33 @@ SORTING_AVX512_CODE_END
 
 }  // namespace bubble
 
-template <typename Watcher>
-void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+namespace bubble {
+
+template <void (*pass)(float*, Index), typename Watcher>
+SORTING_HOT_LOOP void Passes(Items theArray, Watcher& watcher)
 {
     const Index numItems = NumItems(theArray);
     for (Index j = 1; j <= numItems - 1; ++j) {
-#if SORTING_X86
-        if (kernel == Kernel::Avx512)
-            bubble::Avx512Pass(theArray.data(), numItems - j);
-        else if (kernel == Kernel::Avx2)
-            bubble::Avx2Pass(theArray.data(), numItems - j);
-        else
-#endif
-            bubble::PortablePass(theArray.data(), numItems - j);
+        pass(theArray.data(), numItems - j);
         NotePassEnded(watcher, theArray);
     }
-    (void)kernel;
+}
+
+template <typename Watcher>
+struct Kernels {
+    static void Portable(Items theArray, Watcher& watcher) { Passes<PortablePass>(theArray, watcher); }
+#if SORTING_X86
+    static void Avx2(Items theArray, Watcher& watcher) { Passes<Avx2Pass>(theArray, watcher); }
+    static void Avx512(Items theArray, Watcher& watcher) { Passes<Avx512Pass>(theArray, watcher); }
+#endif
+};
+
+}  // namespace bubble
+
+template <typename Watcher>
+void BubbleSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+    InKernel<bubble::Kernels<Watcher>>(kernel, theArray, watcher);
 }
 
 }  // namespace sorting

@@ -135,27 +135,45 @@ SORTING_AVX512_CODE_END
 
 }  // namespace insertion
 
-template <typename Watcher>
-SORTING_HOT_LOOP void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+namespace insertion {
+
+// Where the wider kernels find the item's place, the greater neighbours move up at once.
+template <Index (*placeOf)(const float*, Index, float)>
+inline void InsertAtPlace(float* a, Index i)
+{
+    const float inserted = a[i];
+    const Index j = placeOf(a, i, inserted);
+    if (j < i) {
+        std::memmove(a + j + 1, a + j, static_cast<std::size_t>(i - j) * sizeof(float));
+        a[j] = inserted;
+    }
+}
+
+template <void (*insert)(float*, Index), typename Watcher>
+SORTING_HOT_LOOP void Passes(Items theArray, Watcher& watcher)
 {
     const Index numItems = NumItems(theArray);
-    float* a = theArray.data();
     for (Index i = 2; i <= numItems; ++i) {
-#if SORTING_X86
-        if (kernel != Kernel::Portable) {
-            const float inserted = a[i];
-            const Index j = kernel == Kernel::Avx512 ? insertion::PlaceOfAvx512(a, i, inserted)
-                                                     : insertion::PlaceOfAvx2(a, i, inserted);
-            if (j < i) {
-                std::memmove(a + j + 1, a + j, static_cast<std::size_t>(i - j) * sizeof(float));
-                a[j] = inserted;
-            }
-        } else
-#endif
-            insertion::InsertPortable(a, i);
+        insert(theArray.data(), i);
         NotePassEnded(watcher, theArray);
     }
-    (void)kernel;
+}
+
+template <typename Watcher>
+struct Kernels {
+    static void Portable(Items theArray, Watcher& watcher) { Passes<InsertPortable>(theArray, watcher); }
+#if SORTING_X86
+    static void Avx2(Items theArray, Watcher& watcher) { Passes<InsertAtPlace<PlaceOfAvx2>>(theArray, watcher); }
+    static void Avx512(Items theArray, Watcher& watcher) { Passes<InsertAtPlace<PlaceOfAvx512>>(theArray, watcher); }
+#endif
+};
+
+}  // namespace insertion
+
+template <typename Watcher>
+void InsertionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+{
+    InKernel<insertion::Kernels<Watcher>>(kernel, theArray, watcher);
 }
 
 }  // namespace sorting

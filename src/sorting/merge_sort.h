@@ -115,24 +115,13 @@ template <typename Observer>
 // code in the wider encodings does not slow down when whatever ran before (drawing the
 // picture, say) left the upper halves of the vector registers in use, as plain SSE code does.
 template <typename Watcher>
-SORTING_HOT_LOOP void PortablePasses(Items theArray, Watcher& watcher)
-{
-    Passes(theArray, watcher);
-}
-
+struct Kernels {
+    SORTING_HOT_LOOP static void Portable(Items theArray, Watcher& watcher) { Passes(theArray, watcher); }
 #if SORTING_X86
-template <typename Watcher>
-SORTING_AVX2 SORTING_HOT_LOOP void Avx2Passes(Items theArray, Watcher& watcher)
-{
-    Passes(theArray, watcher);
-}
-
-template <typename Watcher>
-SORTING_AVX512 SORTING_HOT_LOOP void Avx512Passes(Items theArray, Watcher& watcher)
-{
-    Passes(theArray, watcher);
-}
+    SORTING_AVX2 SORTING_HOT_LOOP static void Avx2(Items theArray, Watcher& watcher) { Passes(theArray, watcher); }
+    SORTING_AVX512 SORTING_HOT_LOOP static void Avx512(Items theArray, Watcher& watcher) { Passes(theArray, watcher); }
 #endif
+};
 
 }  // namespace merge
 
@@ -142,18 +131,13 @@ void MergeSort(Items theArray, Observer& observer)
     if constexpr (!kListens<Observer>)
         MergeSortFast(theArray, observer);
     else
-        merge::PortablePasses(theArray, observer);
+        merge::Kernels<Observer>::Portable(theArray, observer);
 }
 
 template <typename Watcher>
 void MergeSortFast(Items theArray, Watcher& watcher, Kernel kernel)
 {
-#if SORTING_X86
-    if (kernel == Kernel::Avx512) return merge::Avx512Passes(theArray, watcher);
-    if (kernel == Kernel::Avx2) return merge::Avx2Passes(theArray, watcher);
-#endif
-    (void)kernel;
-    merge::PortablePasses(theArray, watcher);
+    InKernel<merge::Kernels<Watcher>>(kernel, theArray, watcher);
 }
 
 }  // namespace sorting

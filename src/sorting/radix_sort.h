@@ -2,6 +2,7 @@
 
 #include "platform/words.h"
 #include "sorting/hot_loop.h"
+#include "sorting/pass_variables.h"
 #include "sorting/sort_observer.h"
 
 #include <array>
@@ -25,13 +26,8 @@ inline constexpr CodeLine kCode[] = {
 };
 static_assert(OneLineEachInOrder<Line>(kCode));
 
-struct Variables {
-    Value pass{}, i{};
-};
-inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "pass"), &Variables::pass},
-                                                     {SORTING_WORDS("Code", "i"), &Variables::i}};
-static_assert(EveryVariableNamed(kVariables));
-constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
+using passes::kVariables;
+using passes::Variables;
 
 // Non-negative single-precision numbers stand in the order of their 32-bit patterns; -0 is
 // taken as 0.

@@ -145,39 +145,35 @@ SORTING_AVX512_CODE_END
 
 namespace selection {
 
-// Without wider instructions, the passes as a loop of their own, so that its speed does not
-// hang on the kernels' code around it.
-template <typename Watcher>
-SORTING_HOT_LOOP void PortablePasses(Items theArray, Watcher& watcher)
+// The passes, each finding the first smallest item left with `smallest`: a loop of its own for
+// each kernel, so that its speed does not hang on the others' code around it.
+template <Index (*smallest)(const float*, Index, Index), typename Watcher>
+SORTING_HOT_LOOP void Passes(Items theArray, Watcher& watcher)
 {
     const Index numItems = NumItems(theArray);
     float* a = theArray.data();
     for (Index i = 1; i <= numItems - 1; ++i) {
-        const Index m = FirstSmallest(a, i, numItems);
+        const Index m = smallest(a, i, numItems);
         std::swap(a[m], a[i]);
         NotePassEnded(watcher, theArray);
     }
 }
 
+template <typename Watcher>
+struct Kernels {
+    static void Portable(Items theArray, Watcher& watcher) { Passes<FirstSmallest>(theArray, watcher); }
+#if SORTING_X86
+    static void Avx2(Items theArray, Watcher& watcher) { Passes<FirstSmallestAvx2>(theArray, watcher); }
+    static void Avx512(Items theArray, Watcher& watcher) { Passes<FirstSmallestAvx512>(theArray, watcher); }
+#endif
+};
+
 }  // namespace selection
 
 template <typename Watcher>
-SORTING_HOT_LOOP void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
+void SelectionSortFast(Items theArray, Watcher& watcher, Kernel kernel)
 {
-#if SORTING_X86
-    if (kernel == Kernel::Portable) return selection::PortablePasses(theArray, watcher);
-    const Index numItems = NumItems(theArray);
-    float* a = theArray.data();
-    for (Index i = 1; i <= numItems - 1; ++i) {
-        const Index m = kernel == Kernel::Avx512 ? selection::FirstSmallestAvx512(a, i, numItems)
-                                                 : selection::FirstSmallestAvx2(a, i, numItems);
-        std::swap(a[m], a[i]);
-        NotePassEnded(watcher, theArray);
-    }
-#else
-    (void)kernel;
-    selection::PortablePasses(theArray, watcher);
-#endif
+    InKernel<selection::Kernels<Watcher>>(kernel, theArray, watcher);
 }
 
 }  // namespace sorting

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -79,6 +80,19 @@ inline Kernel BestKernel()
                                : Supports(Kernel::Avx2) ? Kernel::Avx2
                                                         : Kernel::Portable;
     return best;
+}
+
+// Runs a loop in the kernel's form: `Forms::Portable`, `Forms::Avx2` or `Forms::Avx512`, static
+// functions of the same arguments, the wider two only on x86, where the build has them.
+template <typename Forms, typename... Arguments>
+[[gnu::always_inline]] inline decltype(auto) InKernel(Kernel kernel, Arguments&&... arguments)
+{
+#if SORTING_X86
+    if (kernel == Kernel::Avx512) return Forms::Avx512(std::forward<Arguments>(arguments)...);
+    if (kernel == Kernel::Avx2) return Forms::Avx2(std::forward<Arguments>(arguments)...);
+#endif
+    (void)kernel;
+    return Forms::Portable(std::forward<Arguments>(arguments)...);
 }
 
 }  // namespace sorting

@@ -1,0 +1,102 @@
+// What a panel says: its counts, its share of the work, its step in words or its verdict on
+// equal items, and the names of its items.
+
+#include "race_window/count_words.h"
+#include "race_window/race_panel.h"
+#include "race_window/step_words.h"
+#include "race_window/text_wrap.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace race_window {
+namespace {
+
+QString Number(std::int64_t n) { return QLocale().toString(static_cast<qlonglong>(n)); }
+
+}  // namespace
+
+QString RacePanel::Named(std::int32_t item) const
+{
+    const QString value = ValueText(Lane().Items()[static_cast<std::size_t>(item)]);
+    const auto rank = Lane().RankAmongEquals(Lane().Origin(item));
+    return rank ? value + QChar('a' + std::min(*rank, 25)) : value;
+}
+
+QString RacePanel::Verdict() const
+{
+    if (!race_ || !Lane().Finished() || !Lane().HasEquals()) return {};
+    const auto changed = Lane().EqualsChangedOrder();
+    if (!changed) return tr("kept the order of equal items");
+    const auto name = [&](std::int32_t origin) {
+        const float value = Lane().Source().start[static_cast<std::size_t>(origin)];
+        return ValueText(value) + QChar('a' + std::min(*Lane().RankAmongEquals(origin), 25));
+    };
+    return tr("changed the order of equal items: %1 before %2").arg(name(changed->first), name(changed->second));
+}
+
+QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
+{
+    const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(counts.merges))
+                                                           : tr("exchanges %1").arg(Number(counts.exchanges));
+    QStringList pieces{tr("comparisons %1").arg(Number(counts.comparisons)), changes,
+                       tr("moves %1").arg(Number(counts.moves))};
+    // The distribution sorts read their items' keys.
+    if (Lane().Source().totals.reads > 0) pieces << tr("reads %1").arg(Number(counts.reads));
+    return Wrapped(pieces, "   ", fontMetrics(), TextWidth());
+}
+
+QString RacePanel::CountsText() const { return race_ ? CountsLines(Lane().CountsDone()).join("   ") : QString(); }
+
+QString RacePanel::ProgressText() const
+{
+    if (!race_) return {};
+    const race::Replay& lane = Lane();
+    if (lane.Finished())
+        return tr("done: %1, %2 steps").arg(Ordinal(race_->Rank(method_)), Number(std::int64_t(lane.TotalSteps())));
+    const double share = lane.TotalSteps() == 0 ? 1.0 : double(lane.StepsDone()) / double(lane.TotalSteps());
+    return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
+}
+
+QString RacePanel::StepText() const
+{
+    if (!race_) return {};
+    return Lane().Finished() ? Verdict() : StepInWords(Lane(), method_);
+}
+
+QStringList RacePanel::TextLines() const
+{
+    if (!race_) return {};
+    QStringList lines = CountsLines(Lane().CountsDone());
+    lines << WrappedWords(ProgressText(), fontMetrics(), TextWidth(), 2);
+    const int left = std::max(1, textLines_ - static_cast<int>(lines.size()));
+    lines << WrappedWords(StepText(), fontMetrics(), TextWidth(), left);
+    return lines;
+}
+
+int RacePanel::TextLineCount() const
+{
+    if (!race_) return 3;
+    // The counts at their largest, the share when it is done, and the longest step in words.
+    const QString done = tr("done: %1, %2 steps")
+                             .arg(Ordinal(static_cast<int>(race_->Methods().size())),
+                                  Number(std::int64_t(Lane().TotalSteps())));
+    qsizetype stepLines = 1;
+    for (const QString& step : EveryStepInWords(Lane(), method_))
+        stepLines = std::max(stepLines, WrappedWords(step, fontMetrics(), TextWidth(), 2).size());
+    return static_cast<int>(CountsLines(Lane().Source().totals).size() +
+                            WrappedWords(done, fontMetrics(), TextWidth(), 2).size() + stepLines);
+}
+
+int RacePanel::TextWidth() const { return width() - 2 * measures_.margin; }
+
+QString RacePanel::AsideCaption() const
+{
+    if (!race_) return {};
+    if (Lane().Held()) return tr("in hand");
+    return Lane().CopiedOut().empty() ? QString() : tr("copied out");
+}
+
+}  // namespace race_window
