@@ -1,5 +1,7 @@
 #include "race/recording.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -8,51 +10,39 @@
 namespace race {
 
 static_assert(kMaxItems < 2048, "every element and every scratch entry has a 12-bit code");
-
-Step::Step(Kind kind, sorting::Index a, sorting::Index b, int line)
-    : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift |
-            static_cast<std::uint32_t>(line & 15) << kLineShift)
-{
-}
-
-std::uint32_t Step::Code(sorting::Index place)
-{
-    constexpr sorting::Index kScratch = sorting::Index{1} << (kPlaceBits - 1);
-    return static_cast<std::uint32_t>(sorting::IsScratch(place) ? kScratch + sorting::ScratchEntry(place) : place);
-}
-
-sorting::Index Step::Place(std::uint32_t code)
-{
-    constexpr std::uint32_t kScratch = 1u << (kPlaceBits - 1);
-    code &= (1u << kPlaceBits) - 1;
-    return code < kScratch ? sorting::Index{code} : sorting::ScratchPlace(code - kScratch);
-}
+static_assert(std::ranges::all_of(sorting::kMethodFacts,
+                                  [](const auto& facts) { return facts.code.variables.size() <= kMostVariables; }),
+              "the notes have room for every method's variables");
 
 namespace {
 
 constexpr std::uint8_t kFirst = 0x80;  // a change that begins a note
 
-bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }  // NaN too
+bool Same(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }  // NaN too
 
 }  // namespace
 
 CodeNotes::CodeNotes(std::size_t variables) : width_(variables + 1), last_(variables, NAN) { last_.push_back(0); }
 
-void CodeNotes::Add(std::uint64_t step, int caller, std::span<const float> values)
+void CodeNotes::Add(std::uint64_t step, int caller, const Values& values)
 {
-    const auto value = [&](std::size_t v) { return v < values.size() ? values[v] : static_cast<float>(caller); };
-    std::size_t v = 0;
-    while (v < width_ && Same(value(v), last_[v])) ++v;
-    if (v == width_) return;
-    if (notes_ % kEvery == 0) {
+    std::array<float, kMostVariables + 1> now;
+    std::copy_n(values.begin(), kMostVariables, now.begin());
+    now[width_ - 1] = static_cast<float>(caller);
+    const bool fromHere = notes_ % kEvery == 0;
+    if (fromHere) {
         fromChange_.push_back(static_cast<std::uint32_t>(which_.size()));
         fromValues_.insert(fromValues_.end(), last_.begin(), last_.end());
     }
-    for (std::uint8_t first = kFirst; v < width_; ++v) {
-        if (Same(value(v), last_[v])) continue;
-        which_.push_back(static_cast<std::uint8_t>(v) | first);
-        to_.push_back(last_[v] = value(v));
-        first = 0;
+    const std::size_t changes = which_.size();
+    for (std::size_t v = 0; v < width_; ++v) {
+        if (Same(now[v], last_[v])) continue;
+        which_.push_back(static_cast<std::uint8_t>(v) | (which_.size() == changes ? kFirst : 0));
+        to_.push_back(last_[v] = now[v]);
+    }
+    if (which_.size() == changes) {  // nothing changed after all: no note
+        if (fromHere) fromChange_.pop_back(), fromValues_.resize(fromValues_.size() - width_);
+        return;
     }
     const std::size_t word = static_cast<std::size_t>(step / 64);
     while (begins_.size() <= word) {
@@ -63,14 +53,24 @@ void CodeNotes::Add(std::uint64_t step, int caller, std::span<const float> value
     ++notes_;
 }
 
+void CodeNotes::Reserve(std::uint64_t steps, std::uint64_t notes)
+{
+    begins_.reserve(static_cast<std::size_t>(steps / 64 + 1));
+    before_.reserve(static_cast<std::size_t>(steps / 64 + 1));
+    which_.reserve(static_cast<std::size_t>(notes));
+    to_.reserve(static_cast<std::size_t>(notes));
+}
+
+// Only where the room made was well over what was used: giving it back copies.
 void CodeNotes::Fit()
 {
-    begins_.shrink_to_fit();
-    before_.shrink_to_fit();
-    which_.shrink_to_fit();
-    to_.shrink_to_fit();
-    fromChange_.shrink_to_fit();
-    fromValues_.shrink_to_fit();
+    const auto fit = [](auto& values) {
+        if (values.capacity() > values.size() + values.size() / 4) values.shrink_to_fit();
+    };
+    fit(which_);
+    fit(to_);
+    fit(fromChange_);
+    fit(fromValues_);
 }
 
 std::uint64_t CodeNotes::NotesUpTo(std::uint64_t step) const
@@ -107,9 +107,9 @@ public:
     Recorder(Recording& recording, const std::vector<float>& items)
         : recording_(recording),
           items_(items),
-          scratch_(sorting::ScratchEntries(sorting::NumItems(items))),
-          values_(sorting::Facts(recording.method).code.variables.size(), NAN)
+          scratch_(sorting::ScratchEntries(sorting::NumItems(items)))
     {
+        values_.fill(NAN);
     }
 
     void Compared(sorting::Index a, sorting::Index b) { Add(Step::Kind::Compare, a, b); }
@@ -133,18 +133,23 @@ public:
     {
         line_ = static_cast<int>(line) + 1;
         const auto values = sorting::ValuesOf(variables);
-        values_.assign(values.begin(), values.end());
+        static_assert(values.size() <= kMostVariables);  // as CodeNotes keeps them
+        if (std::memcmp(values_.data(), values.data(), sizeof values) == 0) return;  // NaN too
+        std::memcpy(values_.data(), values.data(), sizeof values);
+        changed_ = true;
     }
     template <typename Name>
     void Call(Name line)
     {
         caller_ = line == Name::End ? 0 : static_cast<int>(line) + 1;
+        changed_ = true;
     }
 
 private:
     void Add(Step::Kind kind, sorting::Index a, sorting::Index b)
     {
-        recording_.notes.Add(recording_.steps.size(), caller_, values_);
+        if (changed_) recording_.notes.Add(recording_.steps.size(), caller_, values_);
+        changed_ = false;
         recording_.steps.emplace_back(kind, a, b, line_);
     }
     float& At(sorting::Index place)
@@ -158,7 +163,8 @@ private:
     std::vector<float> scratch_;
     int line_ = 0;    // the line of the code the steps come from now, from 1
     int caller_ = 0;  // the line whose call that line carries out, from 1
-    std::vector<float> values_;  // the code's variables now
+    CodeNotes::Values values_;  // the code's variables now
+    bool changed_ = false;       // since the last step: the values or the caller
 };
 
 }  // namespace
@@ -176,6 +182,10 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items)
     const sorting::SortCounts& counts = counter.counts;
     recording.steps.reserve(static_cast<std::size_t>(counts.comparisons + counts.moves + counts.reads));
     recording.replaced.reserve(static_cast<std::size_t>(counts.moves - 3 * counts.exchanges));
+    // The variables change at about every comparison and read (two of them now and then), and
+    // where a merge begins.
+    const std::uint64_t changes = counts.comparisons + counts.reads;
+    recording.notes.Reserve(recording.steps.capacity(), changes + changes / 4 + 4 * counts.merges + 64);
     work = items;
     Recorder recorder(recording, items);
     sorting::Sort(method, work, recorder);

@@ -3,6 +3,7 @@
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -27,7 +28,11 @@ class Step {
 public:
     enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move, Read };
 
-    Step(Kind kind, sorting::Index a, sorting::Index b, int line = 0);
+    Step(Kind kind, sorting::Index a, sorting::Index b, int line = 0)
+        : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift |
+                static_cast<std::uint32_t>(line & 15) << kLineShift)
+    {
+    }
 
     Kind What() const { return static_cast<Kind>(bits_ & 7u); }
     sorting::Index A() const { return Place(bits_ >> kAShift); }
@@ -45,8 +50,17 @@ private:
     static constexpr unsigned kLineShift = kBShift + kPlaceBits;  // four bits: lines 1 to 15
     static constexpr std::uint32_t kEndsMerge = 8;
 
-    static std::uint32_t Code(sorting::Index place);
-    static sorting::Index Place(std::uint32_t code);
+    static constexpr sorting::Index kScratch = sorting::Index{1} << (kPlaceBits - 1);  // the first scratch code
+
+    static std::uint32_t Code(sorting::Index place)
+    {
+        return static_cast<std::uint32_t>(sorting::IsScratch(place) ? kScratch + sorting::ScratchEntry(place) : place);
+    }
+    static sorting::Index Place(std::uint32_t code)
+    {
+        code &= (1u << kPlaceBits) - 1;
+        return code < kScratch ? sorting::Index{code} : sorting::ScratchPlace(code - kScratch);
+    }
 
     std::uint32_t bits_;
 };
@@ -56,15 +70,23 @@ private:
 // quadratic methods make millions of steps, so only what changes is kept: a bit a step where
 // a note begins, a byte and a value for each variable the note changes, and every so many
 // notes all the values, to start from.
+// The most variables a method's code has.
+inline constexpr std::size_t kMostVariables = 7;
+
 class CodeNotes {
 public:
     explicit CodeNotes(std::size_t variables = 0);
 
-    // From step `step` on (from 0, later than the last's), these values, in the order the
-    // method names its variables (NaN for none), and this calling line (from 1; 0 for none):
-    // a note where anything changed.
-    void Add(std::uint64_t step, int caller, std::span<const float> values);
-    // Gives back the room the growing took.
+    // The values of a method's variables, in the order it names them, NaN for none and past
+    // its last.
+    using Values = std::array<float, kMostVariables>;
+
+    // From step `step` on (from 0, later than the last's), these values and this calling line
+    // (from 1; 0 for none): a note where anything changed.
+    void Add(std::uint64_t step, int caller, const Values& values);
+    // Room for the notes of a sort of this many steps, with about this many changes.
+    void Reserve(std::uint64_t steps, std::uint64_t changes);
+    // Gives back the room made and not used.
     void Fit();
 
     struct Note {
