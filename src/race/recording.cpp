@@ -105,9 +105,7 @@ namespace {
 class Recorder {
 public:
     Recorder(Recording& recording, const std::vector<float>& items)
-        : recording_(recording),
-          items_(items),
-          scratch_(sorting::ScratchEntries(sorting::NumItems(items)))
+        : recording_(recording), items_(items), scratch_(sorting::ScratchEntries(sorting::NumItems(items)))
     {
         values_.fill(NAN);
     }
@@ -133,8 +131,9 @@ public:
     {
         line_ = static_cast<int>(line) + 1;
         const auto values = sorting::ValuesOf(variables);
-        static_assert(values.size() <= kMostVariables);  // as CodeNotes keeps them
-        if (std::memcmp(values_.data(), values.data(), sizeof values) == 0) return;  // NaN too
+        static_assert(values.size() <= kMostVariables);
+        // Compared bit by bit, so that a variable with no value, NaN, is the same as before.
+        if (std::memcmp(values_.data(), values.data(), sizeof values) == 0) return;
         std::memcpy(values_.data(), values.data(), sizeof values);
         changed_ = true;
     }
@@ -161,10 +160,10 @@ private:
     Recording& recording_;
     std::vector<float> items_;
     std::vector<float> scratch_;
-    int line_ = 0;    // the line of the code the steps come from now, from 1
-    int caller_ = 0;  // the line whose call that line carries out, from 1
+    int line_ = 0;              // the line of the code the steps come from now, from 1
+    int caller_ = 0;            // the line whose call that line carries out, from 1
     CodeNotes::Values values_;  // the code's variables now
-    bool changed_ = false;       // since the last step: the values or the caller
+    bool changed_ = false;      // since the last step: the values or the caller
 };
 
 }  // namespace

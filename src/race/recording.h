@@ -101,14 +101,14 @@ private:
     // How many notes begin at or before the step.
     std::uint64_t NotesUpTo(std::uint64_t step) const;
 
-    std::size_t width_;                   // the variables, and the caller after them
-    std::vector<std::uint64_t> begins_;   // a bit a step: whether a note begins there
-    std::vector<std::uint32_t> before_;   // the notes begun before each word of begins_
-    std::vector<std::uint8_t> which_;     // each change: its variable, kFirst where a note begins
-    std::vector<float> to_;               // each change: the value it gives
+    std::size_t width_;                      // the variables, and the caller after them
+    std::vector<std::uint64_t> begins_;      // a bit a step: whether a note begins there
+    std::vector<std::uint32_t> before_;      // the notes begun before each word of begins_
+    std::vector<std::uint8_t> which_;        // each change: its variable, kFirst where a note begins
+    std::vector<float> to_;                  // each change: the value it gives
     std::vector<std::uint32_t> fromChange_;  // every kEvery notes: the first of their changes
     std::vector<float> fromValues_;          // and all the values before it, width_ a time
-    std::vector<float> last_;             // the values after the last note
+    std::vector<float> last_;                // the values after the last note
     std::uint64_t notes_ = 0;
 };
 

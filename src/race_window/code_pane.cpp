@@ -83,9 +83,11 @@ QString CodePane::LinesText(const sorting::MethodCode& code) const
         const int number = line.line + 1;
         const QString text = Indented(CodeText(line.text));
         if (number == marked_)
-            shown << QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>").arg(shade.lighter(170).name(), text);
+            shown
+                << QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>").arg(shade.lighter(170).name(), text);
         else if (std::ranges::count(surrounding_, number) > 0)
-            shown << QString("<span style=\"background:%1\">&nbsp;&nbsp;%2</span>").arg(shade.lighter(190).name(), text);
+            shown
+                << QString("<span style=\"background:%1\">&nbsp;&nbsp;%2</span>").arg(shade.lighter(190).name(), text);
         else
             shown << "&nbsp;&nbsp;" + text;
     }

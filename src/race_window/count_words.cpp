@@ -28,17 +28,13 @@ QString Ordinal(int rank)
 
 QString CountInWords(std::size_t n)
 {
-    static const char* const words[] = {QT_TRANSLATE_NOOP("race_window::RaceWindow", "two"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "three"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "four"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "five"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "six"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "seven"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eight"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "nine"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "ten"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eleven"),
-                                        QT_TRANSLATE_NOOP("race_window::RaceWindow", "twelve")};
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "two"),   QT_TRANSLATE_NOOP("race_window::RaceWindow", "three"),
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "four"),  QT_TRANSLATE_NOOP("race_window::RaceWindow", "five"),
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "six"),   QT_TRANSLATE_NOOP("race_window::RaceWindow", "seven"),
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "eight"), QT_TRANSLATE_NOOP("race_window::RaceWindow", "nine"),
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "ten"),   QT_TRANSLATE_NOOP("race_window::RaceWindow", "eleven"),
+        QT_TRANSLATE_NOOP("race_window::RaceWindow", "twelve")};
     if (n >= 2 && n - 2 < std::size(words)) return QCoreApplication::translate("race_window::RaceWindow", words[n - 2]);
     return QLocale().toString(static_cast<qulonglong>(n));
 }

@@ -52,9 +52,6 @@ void RacePanel::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-
-
-
 bool RacePanel::event(QEvent* event)
 {
     if (event->type() == QEvent::FontChange) {
@@ -66,8 +63,6 @@ bool RacePanel::event(QEvent* event)
     if (event->type() == QEvent::ToolTip && race_) return ShowToolTip(static_cast<QHelpEvent*>(event));
     return QWidget::event(event);
 }
-
-
 
 void RacePanel::SetLookedAt(bool lookedAt)
 {
@@ -82,7 +77,6 @@ void RacePanel::SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t
     update();
 }
 
-
 void RacePanel::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
@@ -94,16 +88,6 @@ void RacePanel::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
     update();
 }
-
-
-
-
-
-
-
-
-
-
 
 void RacePanel::UpdateMarked(const race::StepSeen& step)
 {
@@ -130,14 +114,5 @@ void RacePanel::Refresh()
     }
     UpdateDescription();
 }
-
-
-
-
-
-
-
-
-
 
 }  // namespace race_window

@@ -80,9 +80,9 @@ int RacePanel::TextLineCount() const
 {
     if (!race_) return 3;
     // The counts at their largest, the share when it is done, and the longest step in words.
-    const QString done = tr("done: %1, %2 steps")
-                             .arg(Ordinal(static_cast<int>(race_->Methods().size())),
-                                  Number(std::int64_t(Lane().TotalSteps())));
+    const QString done =
+        tr("done: %1, %2 steps")
+            .arg(Ordinal(static_cast<int>(race_->Methods().size())), Number(std::int64_t(Lane().TotalSteps())));
     qsizetype stepLines = 1;
     for (const QString& step : EveryStepInWords(Lane(), method_))
         stepLines = std::max(stepLines, WrappedWords(step, fontMetrics(), TextWidth(), 2).size());

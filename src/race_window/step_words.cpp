@@ -116,9 +116,14 @@ QStringList EveryStepInWords(const race::Replay& lane, sorting::SortMethod metho
     using Kind = race::StepSeen::Kind;
     const StepWords words(widest, locale);
     QStringList forms;
-    for (const race::StepSeen step : {race::StepSeen{Kind::Compared, n, n}, {Kind::Compared, copy, copy},
-                                      {Kind::Held, n, n}, {Kind::Shifted, n, n}, {Kind::Put, n, n},
-                                      {Kind::CopiedOut, n, copy}, {Kind::Written, n, copy}, {Kind::Moved, n, n},
+    for (const race::StepSeen step : {race::StepSeen{Kind::Compared, n, n},
+                                      {Kind::Compared, copy, copy},
+                                      {Kind::Held, n, n},
+                                      {Kind::Shifted, n, n},
+                                      {Kind::Put, n, n},
+                                      {Kind::CopiedOut, n, copy},
+                                      {Kind::Written, n, copy},
+                                      {Kind::Moved, n, n},
                                       {Kind::Read, n, n}})
         forms << words.OfMethod(method, words.Words(step));
     return forms;

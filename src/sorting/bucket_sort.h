@@ -27,9 +27,10 @@ static_assert(OneLineEachInOrder<Line>(kCode));
 struct Variables {
     Value m{}, i{}, b{}, k{};
 };
-inline constexpr Variable<Variables> kVariables[] = {
-    {SORTING_WORDS("Code", "m"), &Variables::m}, {SORTING_WORDS("Code", "i"), &Variables::i},
-    {SORTING_WORDS("Code", "b"), &Variables::b}, {SORTING_WORDS("Code", "k"), &Variables::k}};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "m"), &Variables::m},
+                                                     {SORTING_WORDS("Code", "i"), &Variables::i},
+                                                     {SORTING_WORDS("Code", "b"), &Variables::b},
+                                                     {SORTING_WORDS("Code", "k"), &Variables::k}};
 static_assert(EveryVariableNamed(kVariables));
 constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 

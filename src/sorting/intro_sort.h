@@ -21,7 +21,8 @@ inline constexpr CodeLine kCode[] = {
     {Line::Heap, "heap", SORTING_WORDS("Code", "  else if its depth is 0: sort it by heap sort")},
     {Line::Median, "median", SORTING_WORDS("Code", "  else: bring the median of items lo, (lo + hi) / 2 and hi to hi")},
     {Line::Partition, "partition",
-     SORTING_WORDS("Code", "    partition around it as quick sort does; both parts wait, one less deep, the left first")},
+     SORTING_WORDS("Code",
+                   "    partition around it as quick sort does; both parts wait, one less deep, the left first")},
 };
 static_assert(OneLineEachInOrder<Line>(kCode));
 
@@ -76,7 +77,9 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
         theArray, intro::DepthLimit(NumItems(theArray)), [&](const quick::Part& part) -> std::optional<quick::Split> {
             // Every step of a part comes from the line that says what is done with the part.
             using intro::Line;
-            const auto at = [&](Line line) { return [&, line](auto...) { NoteLine(observer, line, intro::Of(part)); }; };
+            const auto at = [&](Line line) {
+                return [&, line](auto...) { NoteLine(observer, line, intro::Of(part)); };
+            };
             if (part.hi - part.lo + 1 <= intro::kSmallPart) {
                 InsertionSortRange(theArray, part.lo, part.hi, observer, at(Line::Small));
                 return std::nullopt;
@@ -87,9 +90,9 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
                 return std::nullopt;
             }
             quick::MedianToEnd(theArray, part.lo, part.hi, observer, Line::Median, Line::Median, at(Line::Median));
-            const Index p = quick::Partition(theArray, part.lo, part.hi, observer,
-                                             quick::PartitionLines<Line>{Line::Partition, Line::Partition, Line::Partition},
-                                             at(Line::Partition));
+            const Index p = quick::Partition(
+                theArray, part.lo, part.hi, observer,
+                quick::PartitionLines<Line>{Line::Partition, Line::Partition, Line::Partition}, at(Line::Partition));
             return quick::Split{p - 1, p + 1};
         });
 }

@@ -13,11 +13,13 @@ namespace median_quick {
 enum class Line { Part, Middle, Order, Median, Compare, Exchange, Place, End };
 inline constexpr CodeLine kCode[] = {
     {Line::Part, "part",
-     SORTING_WORDS("Code", "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
+     SORTING_WORDS("Code",
+                   "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
     {Line::Middle, "middle", SORTING_WORDS("Code", "  if it has three items or more: mid = (lo + hi) / 2")},
     {Line::Order, "order",
      SORTING_WORDS("Code", "    order items lo, mid and hi, exchanging two where they are out of order")},
-    {Line::Median, "median", SORTING_WORDS("Code", "    exchange items mid and hi: the median of the three is the pivot")},
+    {Line::Median, "median",
+     SORTING_WORDS("Code", "    exchange items mid and hi: the median of the three is the pivot")},
     {Line::Compare, "compare",
      SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1; for j = lo to hi - 1: if item j <= pivot")},
     {Line::Exchange, "exchange", SORTING_WORDS("Code", "    i = i + 1; exchange items i and j unless they are one")},
@@ -30,9 +32,9 @@ struct Variables {
     Value lo{}, hi{}, mid{}, pivot{}, i{}, j{};
 };
 inline constexpr Variable<Variables> kVariables[] = {
-    {SORTING_WORDS("Code", "lo"), &Variables::lo},       {SORTING_WORDS("Code", "hi"), &Variables::hi},
-    {SORTING_WORDS("Code", "mid"), &Variables::mid},     {SORTING_WORDS("Code", "pivot"), &Variables::pivot},
-    {SORTING_WORDS("Code", "i"), &Variables::i},         {SORTING_WORDS("Code", "j"), &Variables::j}};
+    {SORTING_WORDS("Code", "lo"), &Variables::lo},   {SORTING_WORDS("Code", "hi"), &Variables::hi},
+    {SORTING_WORDS("Code", "mid"), &Variables::mid}, {SORTING_WORDS("Code", "pivot"), &Variables::pivot},
+    {SORTING_WORDS("Code", "i"), &Variables::i},     {SORTING_WORDS("Code", "j"), &Variables::j}};
 static_assert(EveryVariableNamed(kVariables));
 constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 

@@ -22,20 +22,23 @@ inline constexpr CodeLine kCode[] = {
     {Line::Runs, "runs",
      SORTING_WORDS("Code", "  for lo = 1, 1 + 2 width, ...: mid = lo + width - 1, hi = lo + 2 width - 1 or n")},
     {Line::CopyLeft, "copy-left", SORTING_WORDS("Code", "    copy items lo..mid out")},
-    {Line::CopyRight, "copy-right", SORTING_WORDS("Code", "    copy items mid + 1..hi out after them, reversed: item mid + 1 last")},
+    {Line::CopyRight, "copy-right",
+     SORTING_WORDS("Code", "    copy items mid + 1..hi out after them, reversed: item mid + 1 last")},
     {Line::Place, "place", SORTING_WORDS("Code", "    for k = lo to hi")},
     {Line::Compare, "compare", SORTING_WORDS("Code", "      compare the copies left at both ends")},
-    {Line::Write, "write", SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal")},
+    {Line::Write, "write",
+     SORTING_WORDS("Code", "      write the smaller at item k, the right one where they are equal")},
 };
 static_assert(OneLineEachInOrder<Line>(kCode));
 
 struct Variables {
     Value width{}, lo{}, mid{}, hi{}, k{};
 };
-inline constexpr Variable<Variables> kVariables[] = {
-    {SORTING_WORDS("Code", "width"), &Variables::width}, {SORTING_WORDS("Code", "lo"), &Variables::lo},
-    {SORTING_WORDS("Code", "mid"), &Variables::mid},     {SORTING_WORDS("Code", "hi"), &Variables::hi},
-    {SORTING_WORDS("Code", "k"), &Variables::k}};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "width"), &Variables::width},
+                                                     {SORTING_WORDS("Code", "lo"), &Variables::lo},
+                                                     {SORTING_WORDS("Code", "mid"), &Variables::mid},
+                                                     {SORTING_WORDS("Code", "hi"), &Variables::hi},
+                                                     {SORTING_WORDS("Code", "k"), &Variables::k}};
 static_assert(EveryVariableNamed(kVariables));
 constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 

@@ -19,7 +19,7 @@ struct CodeLine {
     std::string_view text;
 
     template <typename Name>
-        requires std::is_enum_v<Name>
+    requires std::is_enum_v<Name>
     constexpr CodeLine(Name name, std::string_view key, std::string_view text)
         : line(static_cast<int>(name)), key(key), text(text)
     {
@@ -42,10 +42,8 @@ class Value {
 public:
     constexpr Value() = default;
     template <typename T>
-        requires std::is_arithmetic_v<T>
-    constexpr Value(T value) : value_(static_cast<float>(value))
-    {
-    }
+    requires std::is_arithmetic_v<T>
+    constexpr Value(T value) : value_(static_cast<float>(value)) {}
     constexpr float Get() const { return value_; }
 
 private:
@@ -57,7 +55,7 @@ private:
 template <typename Variables>
 struct Variable {
     std::string_view name;
-    Value Variables::* field;
+    Value Variables::*field;
 };
 
 // Whether every field of a method's variables has a name.

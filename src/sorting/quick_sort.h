@@ -25,7 +25,8 @@ struct Part {
 enum class Line { Part, Scan, Compare, Exchange, Place, End };
 inline constexpr CodeLine kCode[] = {
     {Line::Part, "part",
-     SORTING_WORDS("Code", "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
+     SORTING_WORDS("Code",
+                   "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
     {Line::Scan, "scan", SORTING_WORDS("Code", "  pivot = item hi; i = lo - 1; for j = lo to hi - 1")},
     {Line::Compare, "compare", SORTING_WORDS("Code", "    if item j <= pivot")},
     {Line::Exchange, "exchange", SORTING_WORDS("Code", "      i = i + 1; exchange items i and j unless they are one")},
@@ -37,10 +38,11 @@ static_assert(OneLineEachInOrder<Line>(kCode));
 struct Variables {
     Value lo{}, hi{}, pivot{}, i{}, j{};
 };
-inline constexpr Variable<Variables> kVariables[] = {
-    {SORTING_WORDS("Code", "lo"), &Variables::lo}, {SORTING_WORDS("Code", "hi"), &Variables::hi},
-    {SORTING_WORDS("Code", "pivot"), &Variables::pivot}, {SORTING_WORDS("Code", "i"), &Variables::i},
-    {SORTING_WORDS("Code", "j"), &Variables::j}};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "lo"), &Variables::lo},
+                                                     {SORTING_WORDS("Code", "hi"), &Variables::hi},
+                                                     {SORTING_WORDS("Code", "pivot"), &Variables::pivot},
+                                                     {SORTING_WORDS("Code", "i"), &Variables::i},
+                                                     {SORTING_WORDS("Code", "j"), &Variables::j}};
 static_assert(EveryVariableNamed(kVariables));
 constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 

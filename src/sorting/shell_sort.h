@@ -11,7 +11,8 @@ namespace shell {
 
 enum class Line { Gaps, Item, Down, Compare, Exchange, End };
 inline constexpr CodeLine kCode[] = {
-    {Line::Gaps, "gaps", SORTING_WORDS("Code", "for h = the first of 1, 4, 13, ... at least n / 3 rounded down, then h / 3, ..., 1")},
+    {Line::Gaps, "gaps",
+     SORTING_WORDS("Code", "for h = the first of 1, 4, 13, ... at least n / 3 rounded down, then h / 3, ..., 1")},
     {Line::Item, "item", SORTING_WORDS("Code", "  for i = h + 1 to n")},
     {Line::Down, "down", SORTING_WORDS("Code", "    for j = i, i - h, ... while j > h")},
     {Line::Compare, "compare", SORTING_WORDS("Code", "      if not item j < item j - h: next i")},

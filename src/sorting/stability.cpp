@@ -6,7 +6,7 @@
 namespace sorting {
 
 std::optional<std::pair<std::int32_t, std::int32_t>> EqualsOutOfOrder(std::span<const float> items,
-                                                                       std::span<const std::int32_t> origins)
+                                                                      std::span<const std::int32_t> origins)
 {
     for (std::size_t i = 1; i + 1 < items.size(); ++i)
         if (items[i] == items[i + 1] && origins[i] > origins[i + 1]) return std::pair{origins[i], origins[i + 1]};

@@ -14,7 +14,7 @@ namespace sorting {
 // the sort, by the places they came from (`origins`, one an element), the one now first
 // first; none where every equal pair kept its order.
 std::optional<std::pair<std::int32_t, std::int32_t>> EqualsOutOfOrder(std::span<const float> items,
-                                                                       std::span<const std::int32_t> origins);
+                                                                      std::span<const std::int32_t> origins);
 
 // Which item of those before a sort stands at each place, and in each entry of its scratch
 // area, as the sort's exchanges and moves carry them, so that it can be told afterwards

@@ -13,22 +13,25 @@ namespace three_way_quick {
 enum class Line { Part, Loop, Less, Greater, End };
 inline constexpr CodeLine kCode[] = {
     {Line::Part, "part",
-     SORTING_WORDS("Code", "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
+     SORTING_WORDS("Code",
+                   "take the next part lo..hi of two items or more: the whole array, then the left parts first")},
     {Line::Loop, "loop", SORTING_WORDS("Code", "  lt = lo, gt = hi, i = lo + 1; while i <= gt")},
     {Line::Less, "less",
      SORTING_WORDS("Code", "    if item i < item lt: exchange items lt and i; lt = lt + 1; i = i + 1")},
     {Line::Greater, "greater",
-     SORTING_WORDS("Code", "    else if item lt < item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1")},
+     SORTING_WORDS("Code",
+                   "    else if item lt < item i: exchange items i and gt unless one, gt = gt - 1; else i = i + 1")},
 };
 static_assert(OneLineEachInOrder<Line>(kCode));
 
 struct Variables {
     Value lo{}, hi{}, lt{}, gt{}, i{};
 };
-inline constexpr Variable<Variables> kVariables[] = {
-    {SORTING_WORDS("Code", "lo"), &Variables::lo}, {SORTING_WORDS("Code", "hi"), &Variables::hi},
-    {SORTING_WORDS("Code", "lt"), &Variables::lt}, {SORTING_WORDS("Code", "gt"), &Variables::gt},
-    {SORTING_WORDS("Code", "i"), &Variables::i}};
+inline constexpr Variable<Variables> kVariables[] = {{SORTING_WORDS("Code", "lo"), &Variables::lo},
+                                                     {SORTING_WORDS("Code", "hi"), &Variables::hi},
+                                                     {SORTING_WORDS("Code", "lt"), &Variables::lt},
+                                                     {SORTING_WORDS("Code", "gt"), &Variables::gt},
+                                                     {SORTING_WORDS("Code", "i"), &Variables::i}};
 static_assert(EveryVariableNamed(kVariables));
 constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 

@@ -412,7 +412,8 @@ TEST(CodeNotes, GiveAtEveryStepWhatTheLastNoteWrote)
         const race::CodeNotes::Note note = notes.At(step);
         ASSERT_EQ(note.caller, callers[step]) << step;
         for (std::size_t v = 0; v < 3; ++v)
-            ASSERT_TRUE(note.values[v] == written[step][v] || (std::isnan(note.values[v]) && std::isnan(written[step][v])))
+            ASSERT_TRUE(note.values[v] == written[step][v] ||
+                        (std::isnan(note.values[v]) && std::isnan(written[step][v])))
                 << "step " << step << ", variable " << v;
     }
 }

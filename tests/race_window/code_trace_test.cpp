@@ -15,7 +15,7 @@ namespace {
 
 struct Trace {
     sorting::SortMethod method;
-    std::vector<float> items;       // element 0 first
+    std::vector<float> items;        // element 0 first
     std::vector<std::string> steps;  // as testing_support::TraceLine writes them
 };
 
@@ -49,8 +49,8 @@ QString PaneTrace(const race::Replay& lane, const race_window::CodePane& pane)
     variables.replace(QRegularExpression(" = "), "=").replace(QRegularExpression(" +"), " ");
     const std::string step = testing_support::StepText(lane.Source().steps[lane.StepsDone() - 1]);
     const bool callerMarked = lane.Caller() > 0 && std::ranges::count(pane.SurroundingLines(), lane.Caller()) > 0;
-    return QString::fromStdString(step + " | " +
-                                  testing_support::LineText(code, pane.MarkedLine(), callerMarked ? lane.Caller() : 0)) +
+    return QString::fromStdString(
+               step + " | " + testing_support::LineText(code, pane.MarkedLine(), callerMarked ? lane.Caller() : 0)) +
            " | " + variables;
 }
 
@@ -70,8 +70,8 @@ std::set<int> LinesReached(const race::Recording& recording)
 
 // A permutation of 1 to 40 on which median quick sort peels off two items a partition, so that
 // intro sort comes to heap sort; shell sort takes the gaps 13, 4 and 1 on it.
-const std::vector<float> kLargerCase{0,  2,  22, 4,  32, 6,  24, 8,  39, 10, 26, 12, 34, 14, 28, 16, 38, 18, 30, 20, 1,
-                                     3,  5,  7,  9,  11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37, 40, 36};
+const std::vector<float> kLargerCase{0, 2, 22, 4, 32, 6,  24, 8,  39, 10, 26, 12, 34, 14, 28, 16, 38, 18, 30, 20, 1,
+                                     3, 5, 7,  9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37, 40, 36};
 
 }  // namespace
 

@@ -72,10 +72,14 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("ordinals");
-        QTest::newRow("en") << "en_GB" << "1st 2nd 3rd 4th 11th 12th 13th 14th 21st 22nd 23rd 101st 111th 112th";
-        QTest::newRow("de") << "de_DE" << "1. 2. 3. 4. 11. 12. 13. 14. 21. 22. 23. 101. 111. 112.";
-        QTest::newRow("fr") << "fr_FR" << "1er 2e 3e 4e 11e 12e 13e 14e 21e 22e 23e 101e 111e 112e";
-        QTest::newRow("es") << "es_ES" << "1.º 2.º 3.º 4.º 11.º 12.º 13.º 14.º 21.º 22.º 23.º 101.º 111.º 112.º";
+        QTest::newRow("en") << "en_GB"
+                            << "1st 2nd 3rd 4th 11th 12th 13th 14th 21st 22nd 23rd 101st 111th 112th";
+        QTest::newRow("de") << "de_DE"
+                            << "1. 2. 3. 4. 11. 12. 13. 14. 21. 22. 23. 101. 111. 112.";
+        QTest::newRow("fr") << "fr_FR"
+                            << "1er 2e 3e 4e 11e 12e 13e 14e 21e 22e 23e 101e 111e 112e";
+        QTest::newRow("es") << "es_ES"
+                            << "1.º 2.º 3.º 4.º 11.º 12.º 13.º 14.º 21.º 22.º 23.º 101.º 111.º 112.º";
     }
 
     void OrdinalsForAnyRank()

@@ -47,7 +47,8 @@ inline std::string VariablesText(const sorting::MethodCode& code, std::span<cons
 {
     std::string text;
     for (std::size_t v = 0; v < values.size(); ++v)
-        if (!std::isnan(values[v])) text += (text.empty() ? "" : " ") + std::string(code.variables[v]) + "=" + ValueText(values[v]);
+        if (!std::isnan(values[v]))
+            text += (text.empty() ? "" : " ") + std::string(code.variables[v]) + "=" + ValueText(values[v]);
     return text;
 }
 
