@@ -41,6 +41,12 @@ void Race::Back(std::uint64_t steps)
     Follow();
 }
 
+void Race::JumpTo(std::uint64_t clock)
+{
+    clock_ = std::min(clock, longest_);
+    Follow();
+}
+
 void Race::Follow()
 {
     for (Replay& lane : lanes_) lane.SeekTo(std::min(clock_, lane.TotalSteps()));

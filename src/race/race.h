@@ -24,8 +24,12 @@ public:
     // then, those that had finished by then too.
     void Back(std::uint64_t steps);
     void Restart();
+    // To this step of the clock (at most the longest method's last), forward or back, at once.
+    void JumpTo(std::uint64_t clock);
     // The steps the clock has counted: each method has made as many, or finished.
     std::uint64_t Clock() const { return clock_; }
+    // The clock's last step: the longest method's.
+    std::uint64_t Longest() const { return longest_; }
 
     // In the order they were given.
     const std::vector<sorting::SortMethod>& Methods() const { return methods_; }

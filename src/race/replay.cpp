@@ -10,7 +10,41 @@ namespace race {
 Replay::Replay(Recording recording) : recording_(std::move(recording))
 {
     RankEquals();
+    TakeSnapshots();
     Restart();
+}
+
+Replay::State Replay::Start() const
+{
+    State start;
+    start.items = recording_.start;
+    start.vacated.assign(start.items.size(), 0);
+    const std::size_t scratchEntries = sorting::ScratchEntries(sorting::NumItems(start.items));
+    start.scratch.assign(scratchEntries, 0.0f);
+    start.live.assign(scratchEntries, 0);
+    start.origin.assign(scratchEntries, 0);
+    start.ids.resize(start.items.size());
+    for (std::size_t i = 0; i < start.ids.size(); ++i) start.ids[i] = static_cast<std::int32_t>(i);
+    start.scratchIds.assign(scratchEntries, 0);
+    return start;
+}
+
+// Doing every step once also fills in what each move writes over, for the undoing.
+void Replay::TakeSnapshots()
+{
+    replacedIds_.assign(recording_.replaced.size(), 0);
+    now_ = Start();
+    for (; now_.stepsDone < TotalSteps(); ++now_.stepsDone) {
+        if (now_.stepsDone % kSnapshotEvery == 0) snapshots_.push_back(now_);
+        Do(recording_.steps[now_.stepsDone]);
+    }
+}
+
+void Replay::ChangedAll()
+{
+    changedFirst_ = 0;
+    changedLast_ = static_cast<std::int32_t>(now_.items.size()) - 1;
+    scratchChanged_ = true;
 }
 
 // The items of each value in the order they stood before the sort.
@@ -41,35 +75,19 @@ std::optional<int> Replay::RankAmongEquals(std::int32_t origin) const
 
 std::optional<std::pair<std::int32_t, std::int32_t>> Replay::EqualsChangedOrder() const
 {
-    return sorting::EqualsOutOfOrder(items_, ids_);
+    return sorting::EqualsOutOfOrder(now_.items, now_.ids);
 }
 
 std::int32_t& Replay::IdAt(sorting::Index place)
 {
-    return sorting::IsScratch(place) ? scratchIds_[static_cast<std::size_t>(sorting::ScratchEntry(place))]
-                                     : ids_[static_cast<std::size_t>(place)];
+    return sorting::IsScratch(place) ? now_.scratchIds[static_cast<std::size_t>(sorting::ScratchEntry(place))]
+                                     : now_.ids[static_cast<std::size_t>(place)];
 }
 
 void Replay::Restart()
 {
-    items_ = recording_.start;
-    vacated_.assign(items_.size(), 0);
-    const std::size_t scratchEntries = sorting::ScratchEntries(sorting::NumItems(items_));
-    scratch_.assign(scratchEntries, 0.0f);
-    live_.assign(scratchEntries, 0);
-    origin_.assign(scratchEntries, 0);
-    held_ = 0;
-    holding_ = false;
-    ids_.resize(items_.size());
-    for (std::size_t i = 0; i < ids_.size(); ++i) ids_[i] = static_cast<std::int32_t>(i);
-    scratchIds_.assign(scratchEntries, 0);
-    replacedIds_.assign(recording_.replaced.size(), 0);
-    stepsDone_ = 0;
-    movesDone_ = 0;
-    done_ = {};
-    changedFirst_ = 0;
-    changedLast_ = static_cast<std::int32_t>(items_.size()) - 1;
-    scratchChanged_ = true;
+    now_ = snapshots_.empty() ? Start() : snapshots_.front();
+    ChangedAll();
 }
 
 float& Replay::At(sorting::Index place) { return const_cast<float&>(ValueAt(place)); }
@@ -93,9 +111,9 @@ void Replay::Changed(sorting::Index place)
 void Replay::SetVacated(sorting::Index place, bool vacated)
 {
     if (sorting::IsScratch(place))
-        live_[static_cast<std::size_t>(sorting::ScratchEntry(place))] = !vacated;
+        now_.live[static_cast<std::size_t>(sorting::ScratchEntry(place))] = !vacated;
     else
-        vacated_[static_cast<std::size_t>(place)] = vacated;
+        now_.vacated[static_cast<std::size_t>(place)] = vacated;
     Changed(place);
 }
 
@@ -104,7 +122,7 @@ void Replay::SetVacated(sorting::Index place, bool vacated)
 void Replay::MoveItem(sorting::Index from, sorting::Index to)
 {
     if (sorting::IsScratch(to))
-        origin_[static_cast<std::size_t>(sorting::ScratchEntry(to))] = static_cast<std::int32_t>(ItemOf(from));
+        now_.origin[static_cast<std::size_t>(sorting::ScratchEntry(to))] = static_cast<std::int32_t>(ItemOf(from));
     Write(to, At(from));
     IdAt(to) = IdAt(from);
     SetVacated(from, true);
@@ -121,19 +139,19 @@ void Replay::UnmoveItem(sorting::Index from, sorting::Index to, float replaced)
 void Replay::Do(const Step& step)
 {
     using Kind = Step::Kind;
-    done_.merges += step.EndsMerge();
+    now_.done.merges += step.EndsMerge();
     switch (step.What()) {
         case Kind::Compare:
-            ++done_.comparisons;
+            ++now_.done.comparisons;
             return;
         case Kind::Read:
-            ++done_.reads;
+            ++now_.done.reads;
             return;
         case Kind::Hold:
-            held_ = At(step.A());
-            heldId_ = IdAt(step.A());
-            heldFrom_ = static_cast<std::int32_t>(step.A());
-            holding_ = true;
+            now_.held = At(step.A());
+            now_.heldId = IdAt(step.A());
+            now_.heldFrom = static_cast<std::int32_t>(step.A());
+            now_.holding = true;
             scratchChanged_ = true;
             SetVacated(step.A(), true);
             break;
@@ -144,19 +162,19 @@ void Replay::Do(const Step& step)
             SetVacated(step.B(), true);
             break;
         case Kind::Put:
-            Write(step.B(), held_);
-            IdAt(step.B()) = heldId_;
-            holding_ = false;
+            Write(step.B(), now_.held);
+            IdAt(step.B()) = now_.heldId;
+            now_.holding = false;
             scratchChanged_ = true;
             SetVacated(step.B(), false);
-            ++done_.exchanges;
+            ++now_.done.exchanges;
             break;
         case Kind::Move:
-            replacedIds_[movesDone_++] = IdAt(step.B());
+            replacedIds_[now_.movesDone++] = IdAt(step.B());  // the same each time it is done
             MoveItem(step.A(), step.B());
             break;
     }
-    ++done_.moves;
+    ++now_.done.moves;
 }
 
 // The same backwards: until an exchange's last move is undone, its held item stands at b;
@@ -164,59 +182,64 @@ void Replay::Do(const Step& step)
 void Replay::Undo(const Step& step)
 {
     using Kind = Step::Kind;
-    done_.merges -= step.EndsMerge();
+    now_.done.merges -= step.EndsMerge();
     switch (step.What()) {
         case Kind::Compare:
-            --done_.comparisons;
+            --now_.done.comparisons;
             return;
         case Kind::Read:
-            --done_.reads;
+            --now_.done.reads;
             return;
         case Kind::Hold:
-            holding_ = false;
+            now_.holding = false;
             scratchChanged_ = true;
             SetVacated(step.A(), false);
             break;
         case Kind::Shift:
-            Write(step.A(), held_);
-            IdAt(step.A()) = heldId_;
+            Write(step.A(), now_.held);
+            IdAt(step.A()) = now_.heldId;
             SetVacated(step.B(), false);
             SetVacated(step.A(), true);
             break;
         case Kind::Put:
-            held_ = At(step.B());
-            heldId_ = IdAt(step.B());
-            heldFrom_ = static_cast<std::int32_t>(step.A());
-            holding_ = true;
+            now_.held = At(step.B());
+            now_.heldId = IdAt(step.B());
+            now_.heldFrom = static_cast<std::int32_t>(step.A());
+            now_.holding = true;
             scratchChanged_ = true;
             Write(step.B(), At(step.A()));
             IdAt(step.B()) = IdAt(step.A());
             SetVacated(step.B(), true);
-            --done_.exchanges;
+            --now_.done.exchanges;
             break;
         case Kind::Move:
-            UnmoveItem(step.A(), step.B(), recording_.replaced[--movesDone_]);
-            IdAt(step.B()) = replacedIds_[movesDone_];
+            UnmoveItem(step.A(), step.B(), recording_.replaced[--now_.movesDone]);
+            IdAt(step.B()) = replacedIds_[now_.movesDone];
             break;
     }
-    --done_.moves;
+    --now_.done.moves;
 }
 
+// A far step is reached from the nearest state kept before it, where that is fewer steps away.
 void Replay::SeekTo(std::uint64_t step)
 {
     const std::uint64_t target = std::min(step, TotalSteps());
-    for (; stepsDone_ < target; ++stepsDone_) Do(recording_.steps[stepsDone_]);
-    for (; stepsDone_ > target; --stepsDone_) Undo(recording_.steps[stepsDone_ - 1]);
-}
+    const auto nearest = static_cast<std::size_t>(target / kSnapshotEvery);
+    const std::uint64_t away = target > now_.stepsDone ? target - now_.stepsDone : now_.stepsDone - target;
+    if (nearest < snapshots_.size() && target - snapshots_[nearest].stepsDone < away) {
+        now_ = snapshots_[nearest];
+        ChangedAll();
+    }
+    for (; now_.stepsDone < target; ++now_.stepsDone) Do(recording_.steps[now_.stepsDone]);
+    for (; now_.stepsDone > target; --now_.stepsDone) Undo(recording_.steps[now_.stepsDone - 1]);
+}void Replay::Advance(std::uint64_t steps) { SeekTo(now_.stepsDone + std::min(steps, TotalSteps() - now_.stepsDone)); }
 
-void Replay::Advance(std::uint64_t steps) { SeekTo(stepsDone_ + std::min(steps, TotalSteps() - stepsDone_)); }
-
-void Replay::Back(std::uint64_t steps) { SeekTo(stepsDone_ - std::min(steps, stepsDone_)); }
+void Replay::Back(std::uint64_t steps) { SeekTo(now_.stepsDone - std::min(steps, now_.stepsDone)); }
 
 StepSeen Replay::LastStep() const
 {
-    if (stepsDone_ == 0 || Finished()) return {};
-    const Step& step = recording_.steps[stepsDone_ - 1];
+    if (now_.stepsDone == 0 || Finished()) return {};
+    const Step& step = recording_.steps[now_.stepsDone - 1];
     const auto a = static_cast<std::int32_t>(step.A()), b = static_cast<std::int32_t>(step.B());
     using Kind = StepSeen::Kind;
     switch (step.What()) {
@@ -238,43 +261,43 @@ StepSeen Replay::LastStep() const
     return {Kind::Moved, a, b};
 }
 
-int Replay::Line() const { return stepsDone_ == 0 || Finished() ? 0 : recording_.steps[stepsDone_ - 1].Line(); }
+int Replay::Line() const { return now_.stepsDone == 0 || Finished() ? 0 : recording_.steps[now_.stepsDone - 1].Line(); }
 
 int Replay::Caller() const
 {
-    const int caller = Line() == 0 ? 0 : recording_.notes.At(stepsDone_ - 1).caller;
+    const int caller = Line() == 0 ? 0 : recording_.notes.At(now_.stepsDone - 1).caller;
     return caller == Line() ? 0 : caller;
 }
 
 std::vector<float> Replay::Values() const
 {
     if (Line() == 0) return {};
-    return recording_.notes.At(stepsDone_ - 1).values;
+    return recording_.notes.At(now_.stepsDone - 1).values;
 }
 
 std::optional<Replay::AsideItem> Replay::Held() const
 {
-    if (!holding_) return std::nullopt;
-    return AsideItem{heldFrom_, held_};
+    if (!now_.holding) return std::nullopt;
+    return AsideItem{now_.heldFrom, now_.held};
 }
 
 std::vector<Replay::AsideItem> Replay::CopiedOut() const
 {
     std::vector<AsideItem> copied;
-    for (std::size_t entry = 0; entry < live_.size(); ++entry)
-        if (live_[entry]) copied.push_back({static_cast<std::int32_t>(entry), scratch_[entry]});
+    for (std::size_t entry = 0; entry < now_.live.size(); ++entry)
+        if (now_.live[entry]) copied.push_back({static_cast<std::int32_t>(entry), now_.scratch[entry]});
     return copied;
 }
 
 const float& Replay::ValueAt(sorting::Index place) const
 {
-    return sorting::IsScratch(place) ? scratch_[static_cast<std::size_t>(sorting::ScratchEntry(place))]
-                                     : items_[static_cast<std::size_t>(place)];
+    return sorting::IsScratch(place) ? now_.scratch[static_cast<std::size_t>(sorting::ScratchEntry(place))]
+                                     : now_.items[static_cast<std::size_t>(place)];
 }
 
 std::int32_t Replay::ItemOf(sorting::Index place) const
 {
-    return sorting::IsScratch(place) ? origin_[static_cast<std::size_t>(sorting::ScratchEntry(place))]
+    return sorting::IsScratch(place) ? now_.origin[static_cast<std::size_t>(sorting::ScratchEntry(place))]
                                      : static_cast<std::int32_t>(place);
 }
 

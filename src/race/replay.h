@@ -43,10 +43,10 @@ public:
 
     // The array as the sort has it at this step: an item moved away still stands at its
     // place until it is written over.
-    const std::vector<float>& Items() const { return items_; }
+    const std::vector<float>& Items() const { return now_.items; }
     // Whether item i has been taken from its place (held in hand, copied out or moved on),
     // its place not yet filled again.
-    bool Vacated(std::int32_t i) const { return vacated_[static_cast<std::size_t>(i)] != 0; }
+    bool Vacated(std::int32_t i) const { return now_.vacated[static_cast<std::size_t>(i)] != 0; }
     // An item set aside, and the place it stands under: held in hand by an exchange, under the
     // place it was taken from; or copied out, under its entry of the scratch area, which is
     // indexed like the items, so that the copies stand in the order the sort keeps them.
@@ -63,11 +63,11 @@ public:
     const float& ValueAt(sorting::Index place) const;
     std::int32_t ItemOf(sorting::Index place) const;
     const Recording& Source() const { return recording_; }
-    std::uint64_t StepsDone() const { return stepsDone_; }
+    std::uint64_t StepsDone() const { return now_.stepsDone; }
     std::uint64_t TotalSteps() const { return recording_.TotalSteps(); }
-    bool Finished() const { return stepsDone_ == TotalSteps(); }
+    bool Finished() const { return now_.stepsDone == TotalSteps(); }
     // The comparisons, exchanges, merges, moves and reads of the steps done.
-    const sorting::SortCounts& CountsDone() const { return done_; }
+    const sorting::SortCounts& CountsDone() const { return now_.done; }
     // The last step done; none before the first step and once the sort is finished.
     StepSeen LastStep() const;
     // The line of the method's code that step comes from, from 1; 0 where there is none.
@@ -79,7 +79,7 @@ public:
     std::vector<float> Values() const;
 
     // Which item of those before the sort stands at place i now: its place then.
-    std::int32_t Origin(std::int32_t i) const { return ids_[static_cast<std::size_t>(i)]; }
+    std::int32_t Origin(std::int32_t i) const { return now_.ids[static_cast<std::size_t>(i)]; }
     // The rank of an item among the items of its value, by its place before the sort: 0 for
     // the first, 1 for the second, ...; none for an item whose value no other item has.
     std::optional<int> RankAmongEquals(std::int32_t origin) const;
@@ -111,25 +111,39 @@ private:
     void MoveItem(sorting::Index from, sorting::Index to);
     void UnmoveItem(sorting::Index from, sorting::Index to, float replaced);
 
+    // Where the replay stands: all that a step changes.
+    struct State {
+        std::vector<float> items;
+        std::vector<std::uint8_t> vacated;
+        std::vector<float> scratch;
+        std::vector<std::uint8_t> live;    // scratch entries holding a copied item
+        std::vector<std::int32_t> origin;  // the place each scratch entry's item came from
+        float held = 0;
+        std::int32_t heldFrom = 0;
+        bool holding = false;
+        // Each item's place before the sort, as it moves: at each place, in each scratch entry,
+        // in hand.
+        std::vector<std::int32_t> ids, scratchIds;
+        std::int32_t heldId = 0;
+        std::uint64_t stepsDone = 0;
+        std::size_t movesDone = 0;  // of the Move steps, whose replaced items are kept in order
+        sorting::SortCounts done;
+    };
+    // The state before the sort.
+    State Start() const;
+    // Keeps the state every kSnapshotEvery steps, and what each move wrote over, in one pass.
+    void TakeSnapshots();
+    // Marks everything as changed, as after a jump.
+    void ChangedAll();
+
+    static constexpr std::uint64_t kSnapshotEvery = 1 << 16;
+
     Recording recording_;
-    std::vector<float> items_;
-    std::vector<std::uint8_t> vacated_;
-    std::vector<float> scratch_;
-    std::vector<std::uint8_t> live_;    // scratch entries holding a copied item
-    std::vector<std::int32_t> origin_;  // the place each scratch entry's item came from
-    float held_ = 0;
-    std::int32_t heldFrom_ = 0;
-    bool holding_ = false;
-    // Each item's place before the sort, as it moves: at each place, in each scratch entry, in
-    // hand; and each item's rank among its equals.
-    std::vector<std::int32_t> ids_, scratchIds_;
-    std::vector<std::int32_t> replacedIds_;  // what each move done wrote over
-    std::int32_t heldId_ = 0;
-    std::vector<std::int8_t> ranks_;
+    State now_;
+    std::vector<State> snapshots_;           // at steps 0, kSnapshotEvery, 2 kSnapshotEvery, ...
+    std::vector<std::int32_t> replacedIds_;  // the item each move wrote over, by its place before the sort
+    std::vector<std::int8_t> ranks_;         // each item's rank among its equals
     bool hasEquals_ = false;
-    std::uint64_t stepsDone_ = 0;
-    std::size_t movesDone_ = 0;  // of the Move steps, whose replaced items are kept in order
-    sorting::SortCounts done_;
     std::int32_t changedFirst_;
     std::int32_t changedLast_;
     bool scratchChanged_;

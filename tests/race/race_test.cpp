@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 using race::Replay;
 using sorting::InitialOrder;
@@ -415,5 +416,39 @@ TEST(CodeNotes, GiveAtEveryStepWhatTheLastNoteWrote)
             ASSERT_TRUE(note.values[v] == written[step][v] ||
                         (std::isnan(note.values[v]) && std::isnan(written[step][v])))
                 << "step " << step << ", variable " << v;
+    }
+}
+
+TEST(Replay, AJumpLandsWhereSteppingLands)
+{
+    // Past the states the replay keeps every 65,536 steps: bubble's exchanges over 200,000
+    // steps, and merge's moves to and from the scratch area.
+    const auto seen = [](const Replay& replay) {
+        std::ostringstream state;
+        for (std::size_t i = 1; i < replay.Items().size(); ++i) {
+            const auto place = static_cast<std::int32_t>(i);
+            state << replay.Items()[i] << ':' << replay.Origin(place) << (replay.Vacated(place) ? "v " : " ");
+        }
+        if (const auto held = replay.Held()) state << "held " << held->at << '=' << held->value;
+        for (const auto& copied : replay.CopiedOut()) state << " copied " << copied.at << '=' << copied.value;
+        const sorting::SortCounts& counts = replay.CountsDone();
+        state << " counts " << counts.comparisons << ' ' << counts.exchanges << ' ' << counts.moves << ' '
+              << counts.merges << " step " << int(replay.LastStep().kind) << ' ' << replay.Line();
+        return state.str();
+    };
+    for (SortMethod method : {SortMethod::Bubble, SortMethod::Merge}) {
+        const std::vector<float> items = sorting::MakeItems(method == SortMethod::Bubble ? 400 : 2000, 3,
+                                                            sorting::InitialOrder::Random);
+        Replay stepped(race::Record(method, items)), jumped(race::Record(method, items));
+        const std::uint64_t total = stepped.TotalSteps();
+        ASSERT_GT(total, 65'536u + 100) << sorting::MethodName(method);
+        for (const std::uint64_t target : {total, total - 1, std::uint64_t{65'536}, std::uint64_t{65'535},
+                                           std::min<std::uint64_t>(131'073, total - 2), std::uint64_t{3},
+                                           std::uint64_t{0}}) {
+            stepped.SeekTo(target > stepped.StepsDone() ? stepped.StepsDone() : target);
+            while (stepped.StepsDone() < target) stepped.Advance(1);
+            jumped.SeekTo(target);
+            ASSERT_EQ(seen(jumped), seen(stepped)) << sorting::MethodName(method) << " at " << target;
+        }
     }
 }
