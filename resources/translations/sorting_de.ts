@@ -458,6 +458,18 @@
         <source>The race on the whole screen, for a projector (F11); Ctrl and plus or minus make every text and mark larger or smaller, Ctrl and 0 as usual</source>
         <translation>Das Rennen auf dem ganzen Bildschirm, für einen Beamer (F11); Strg und Plus oder Minus machen alle Texte und Markierungen größer oder kleiner, Strg und 0 wie gewohnt</translation>
     </message>
+    <message>
+        <source>S&amp;tep of the race:</source>
+        <translation>Sch&amp;ritt des Rennens:</translation>
+    </message>
+    <message>
+        <source>Step of the race</source>
+        <translation>Schritt des Rennens</translation>
+    </message>
+    <message>
+        <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
+        <translation>Ziehen, um sofort zu jedem Schritt zu gehen; Pos1 und Ende gehen zum Anfang und zum Ende, Bild auf und Bild ab ein Zehntel zurück oder vor</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1248,6 +1260,10 @@ laufen, im Takt ihrer Arbeit.
         <source>%1 of %2 right</source>
         <translation>%1 von %2 richtig</translation>
     </message>
+    <message>
+        <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
+        <translation>Eine Frage wartet: wählen, dann Eingabe drücken; oder P drücken, um nicht mehr vorherzusagen.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -1317,10 +1333,6 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>%1 % of %2 steps</source>
         <translation>%1 % von %2 Schritten</translation>
-    </message>
-    <message>
-        <source>exchange: moves %1 from item %2 to item %3</source>
-        <translation>Tausch: bewegt %1 von Element %2 auf Element %3</translation>
     </message>
     <message>
         <source>items: %1</source>

@@ -458,6 +458,18 @@
         <source>The race on the whole screen, for a projector (F11); Ctrl and plus or minus make every text and mark larger or smaller, Ctrl and 0 as usual</source>
         <translation>La carrera en toda la pantalla, para un proyector (F11); Ctrl y más o menos agrandan o reducen textos y marcas, Ctrl y 0 como siempre</translation>
     </message>
+    <message>
+        <source>S&amp;tep of the race:</source>
+        <translation>&amp;Paso de la carrera:</translation>
+    </message>
+    <message>
+        <source>Step of the race</source>
+        <translation>Paso de la carrera</translation>
+    </message>
+    <message>
+        <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
+        <translation>Arrastre para ir a cualquier paso de una vez; Inicio y Fin van al principio y al final, Re Pág y Av Pág una décima parte atrás o adelante</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1249,6 +1261,10 @@ ritmo de su trabajo.
         <source>%1 of %2 right</source>
         <translation>%1 de %2 aciertos</translation>
     </message>
+    <message>
+        <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
+        <translation>Una pregunta espera: elige y pulsa Intro; o pulsa P para dejar de predecir.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -1318,10 +1334,6 @@ ritmo de su trabajo.
     <message>
         <source>%1 % of %2 steps</source>
         <translation>%1 % de %2 pasos</translation>
-    </message>
-    <message>
-        <source>exchange: moves %1 from item %2 to item %3</source>
-        <translation>intercambio: mueve %1 del elemento %2 al elemento %3</translation>
     </message>
     <message>
         <source>items: %1</source>

@@ -458,6 +458,18 @@
         <source>The race on the whole screen, for a projector (F11); Ctrl and plus or minus make every text and mark larger or smaller, Ctrl and 0 as usual</source>
         <translation>La course sur tout l&apos;écran, pour un vidéoprojecteur (F11) ; Ctrl et plus ou moins agrandissent ou réduisent textes et marques, Ctrl et 0 comme d&apos;habitude</translation>
     </message>
+    <message>
+        <source>S&amp;tep of the race:</source>
+        <translation>É&amp;tape de la course :</translation>
+    </message>
+    <message>
+        <source>Step of the race</source>
+        <translation>Étape de la course</translation>
+    </message>
+    <message>
+        <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
+        <translation>Faites glisser pour aller à n&apos;importe quelle étape d&apos;un coup ; Début et Fin vont au début et à la fin, Page précédente et Page suivante d&apos;un dixième en arrière ou en avant</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1247,6 +1259,10 @@ de leur travail.
         <source>%1 of %2 right</source>
         <translation>%1 sur %2 justes</translation>
     </message>
+    <message>
+        <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
+        <translation>Une question attend : choisissez, puis appuyez sur Entrée ; ou appuyez sur P pour ne plus prédire.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -1316,10 +1332,6 @@ de leur travail.
     <message>
         <source>%1 % of %2 steps</source>
         <translation>%1 % de %2 étapes</translation>
-    </message>
-    <message>
-        <source>exchange: moves %1 from item %2 to item %3</source>
-        <translation>échange : déplace %1 de l&apos;élément %2 à l&apos;élément %3</translation>
     </message>
     <message>
         <source>items: %1</source>

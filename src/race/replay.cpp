@@ -232,7 +232,8 @@ void Replay::SeekTo(std::uint64_t step)
     }
     for (; now_.stepsDone < target; ++now_.stepsDone) Do(recording_.steps[now_.stepsDone]);
     for (; now_.stepsDone > target; --now_.stepsDone) Undo(recording_.steps[now_.stepsDone - 1]);
-}void Replay::Advance(std::uint64_t steps) { SeekTo(now_.stepsDone + std::min(steps, TotalSteps() - now_.stepsDone)); }
+}
+void Replay::Advance(std::uint64_t steps) { SeekTo(now_.stepsDone + std::min(steps, TotalSteps() - now_.stepsDone)); }
 
 void Replay::Back(std::uint64_t steps) { SeekTo(now_.stepsDone - std::min(steps, now_.stepsDone)); }
 

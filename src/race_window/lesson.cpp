@@ -170,6 +170,12 @@ void Lesson::Restarted()
     ShowScore();
 }
 
+void Lesson::AnswerFirst()
+{
+    message_ = tr("A question waits: choose, then press Enter; or press P to stop predicting.");
+    emit Changed();
+}
+
 void Lesson::EndQuestion()
 {
     question_.reset();  // the one place a question ends

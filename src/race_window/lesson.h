@@ -52,6 +52,8 @@ public:
     void Follow();
     // The score starts again, and the line says so.
     void Restarted();
+    // Something else was asked for while a question waits: the line says to answer first.
+    void AnswerFirst();
 
     // What the status line says for the lesson now, if anything; taken when the race moves on.
     QString Message() const { return message_; }

@@ -4,19 +4,21 @@ namespace race_window {
 
 // What the race is doing, which decides what its keys and buttons do; one mode at a time.
 //
-//   mode        Space, Play         Right, Step          Left, Back           Enter
-//   Paused      plays               one step on          one step back        (a panel's own)
-//   Playing     pauses              pauses, one step on  pauses, one back     (a panel's own)
-//   Answering   picks at the cursor the cursor right     the cursor left      answers
+//   mode        Space, Play         Right, Step          Left, Back       Home, End, Page Up,
+//                                                                         Page Down, the slider
+//   Paused      plays               one step on          one step back    jumps
+//   Playing     pauses              pauses, one step on  pauses, one back pauses, jumps
+//   Answering   picks at the cursor the cursor right     the cursor left  a word: answer first
 //
+// Enter is a panel's own: it looks at the panel's method, or answers while a question waits.
 // Playing stops by itself at the race's end and where a question is to be asked; an answer,
 // or leaving Predict mode or the method asked about, ends the question and the race stands
 // paused.
 class RaceMode {
 public:
     enum class Mode { Paused, Playing, Answering };
-    enum class Key { PlayPause, StepOn, StepBack };
-    enum class Action { Play, Pause, StepOn, StepBack, PickAtCursor, CursorRight, CursorLeft };
+    enum class Key { PlayPause, StepOn, StepBack, Jump };
+    enum class Action { Play, Pause, StepOn, StepBack, Jump, PickAtCursor, CursorRight, CursorLeft, AnswerFirst };
 
     Mode Now() const { return now_; }
     bool Playing() const { return now_ == Mode::Playing; }
@@ -30,6 +32,8 @@ public:
                 return Answering() ? Action::PickAtCursor : Playing() ? Action::Pause : Action::Play;
             case Key::StepOn:
                 return Answering() ? Action::CursorRight : Action::StepOn;
+            case Key::Jump:
+                return Answering() ? Action::AnswerFirst : Action::Jump;
             case Key::StepBack:
                 break;
         }

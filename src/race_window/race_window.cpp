@@ -107,6 +107,7 @@ void RaceWindow::ConnectControls()
         pace_.SetNotch(notch);
         ShowSpeed();
     });
+    connect(ui_->StepSlider, &QSlider::valueChanged, this, [this](int clock) { JumpTo(std::uint64_t(clock)); });
     connect(ui_->PredictButton, &QPushButton::toggled, lesson_, &Lesson::SetPredicting);
     connect(lesson_, &Lesson::Changed, this, [this] {
         confirm_->setEnabled(lesson_->Asking());
@@ -162,6 +163,12 @@ void RaceWindow::AddShortcuts()
         shortcut(keys, &RaceWindow::Faster);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
         shortcut(keys, &RaceWindow::Slower);
+    // A jump to the start or the end, or by a tenth of the race.
+    const auto tenth = [this] { return std::max<std::uint64_t>(race_->Longest() / 10, 1); };
+    keyFor(Qt::Key_Home, this, [this] { JumpTo(0); });
+    keyFor(Qt::Key_End, this, [this] { JumpTo(race_->Longest()); });
+    keyFor(Qt::Key_PageUp, this, [this, tenth] { JumpTo(race_->Clock() - std::min(race_->Clock(), tenth())); });
+    keyFor(Qt::Key_PageDown, this, [this, tenth] { JumpTo(race_->Clock() + tenth()); });
     keyFor(Qt::Key_F11, projector_, &Projector::ToggleFullScreen);
     // Ctrl and "+" with Shift or without, or on the keypad, as the keyboard has it.
     for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal),
@@ -364,6 +371,19 @@ void RaceWindow::Press(RaceMode::Key key)
     ShowProgress();
 }
 
+// While a question waits the race stays where it is asked, and says so.
+void RaceWindow::JumpTo(std::uint64_t clock)
+{
+    if (mode_.On(RaceMode::Key::Jump) == RaceMode::Action::AnswerFirst) {
+        lesson_->AnswerFirst();
+    } else {
+        SetPlaying(false);
+        lesson_->ClearMessage();
+        race_->JumpTo(clock);
+    }
+    ShowProgress();
+}
+
 void RaceWindow::Restart()
 {
     SetPlaying(false);
@@ -408,6 +428,15 @@ void RaceWindow::Tick()
         sound_->Touch(*race_);
 }
 
+// The step slider stands at the clock; its page is a tenth of the race.
+void RaceWindow::ShowClock()
+{
+    const QSignalBlocker quiet(ui_->StepSlider);
+    ui_->StepSlider->setMaximum(static_cast<int>(race_->Longest()));
+    ui_->StepSlider->setPageStep(static_cast<int>(std::max<std::uint64_t>(race_->Longest() / 10, 1)));
+    ui_->StepSlider->setValue(static_cast<int>(race_->Clock()));
+}
+
 void RaceWindow::ShowSpeed()
 {
     ui_->SpeedLabel->setText(tr("%1 steps/s").arg(QLocale().toString(std::round(pace_.StepsPerSecond()), 'f', 0)));
@@ -415,6 +444,7 @@ void RaceWindow::ShowSpeed()
 
 void RaceWindow::ShowProgress()
 {
+    ShowClock();
     ui_->Panels->Refresh();
     lesson_->Follow();
     if (!lesson_->Message().isEmpty())

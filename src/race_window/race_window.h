@@ -49,6 +49,8 @@ public slots:
     void Step();
     void Back();
     void Restart();
+    // To a step of the race's clock, at once.
+    void JumpTo(std::uint64_t clock);
     void Faster();
     void Slower();
     void NewItems();
@@ -86,6 +88,7 @@ private:
     void SetPlaying(bool playing);
     // A key or button of the race, as the mode takes it.
     void Press(RaceMode::Key key);
+    void ShowClock();
 
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;

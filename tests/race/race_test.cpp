@@ -437,14 +437,14 @@ TEST(Replay, AJumpLandsWhereSteppingLands)
         return state.str();
     };
     for (SortMethod method : {SortMethod::Bubble, SortMethod::Merge}) {
-        const std::vector<float> items = sorting::MakeItems(method == SortMethod::Bubble ? 400 : 2000, 3,
-                                                            sorting::InitialOrder::Random);
+        const std::vector<float> items =
+            sorting::MakeItems(method == SortMethod::Bubble ? 400 : 2000, 3, sorting::InitialOrder::Random);
         Replay stepped(race::Record(method, items)), jumped(race::Record(method, items));
         const std::uint64_t total = stepped.TotalSteps();
         ASSERT_GT(total, 65'536u + 100) << sorting::MethodName(method);
-        for (const std::uint64_t target : {total, total - 1, std::uint64_t{65'536}, std::uint64_t{65'535},
-                                           std::min<std::uint64_t>(131'073, total - 2), std::uint64_t{3},
-                                           std::uint64_t{0}}) {
+        for (const std::uint64_t target :
+             {total, total - 1, std::uint64_t{65'536}, std::uint64_t{65'535},
+              std::min<std::uint64_t>(131'073, total - 2), std::uint64_t{3}, std::uint64_t{0}}) {
             stepped.SeekTo(target > stepped.StepsDone() ? stepped.StepsDone() : target);
             while (stepped.StepsDone() < target) stepped.Advance(1);
             jumped.SeekTo(target);

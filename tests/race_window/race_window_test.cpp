@@ -422,6 +422,8 @@ private slots:
         QCOMPARE(status(), QString("Which two items does it exchange?"));
         const std::vector<std::pair<std::function<void()>, QString>> inputs{
             {[&] { QTest::keyClick(window.get(), Qt::Key_Return); }, "Choose two items, then press Enter."},
+            {[&] { QTest::keyClick(window.get(), Qt::Key_End); },
+             "A question waits: choose, then press Enter; or press P to stop predicting."},
             {[&] { QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5)); }, "Click one of the bars."},
             {[&] { click(1); }, "And the other?"},
             {[&] { click(1); }, "Item 1 is no longer chosen."},
@@ -448,6 +450,24 @@ private slots:
         QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("0 of 0 right"));
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(!Control<QLabel>(*window, "ScoreLabel")->isVisible());
+    }
+
+    void theSliderHomeEndAndThePageKeysJumpToAnyStep()
+    {
+        auto* slider = Control<QSlider>(*window, "StepSlider");
+        const race::Race& race = window->CurrentRace();
+        const std::uint64_t longest = race.Longest(), tenth = longest / 10;
+        QCOMPARE(slider->maximum(), int(longest));
+        const std::vector<std::pair<Qt::Key, std::uint64_t>> keys{
+            {Qt::Key_End, longest}, {Qt::Key_PageUp, longest - tenth}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, tenth}};
+        for (const auto& [key, clock] : keys) {
+            QTest::keyClick(window.get(), key);
+            QCOMPARE(race.Clock(), clock);
+            QCOMPARE(slider->value(), int(clock));
+        }
+        slider->setValue(int(longest / 2));
+        QCOMPARE(race.Clock(), longest / 2);
+        QVERIFY(!window->Playing());
     }
 
     void equalItemsAreToldApartAndEachMethodSaysWhetherItKeptTheirOrder()
