@@ -1503,6 +1503,10 @@ laufen, im Takt ihrer Arbeit.
             <numerusform>%n Elemente, %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type at least two numbers to race your own.</source>
+        <translation>Geben Sie mindestens zwei Zahlen ein, um eigene Elemente laufen zu lassen.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>

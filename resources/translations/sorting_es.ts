@@ -1504,6 +1504,10 @@ ritmo de su trabajo.
             <numerusform>%n elementos, %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type at least two numbers to race your own.</source>
+        <translation>Escribe al menos dos números para que corran los tuyos.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>

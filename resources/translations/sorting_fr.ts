@@ -1502,6 +1502,10 @@ de leur travail.
             <numerusform>%n éléments, %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type at least two numbers to race your own.</source>
+        <translation>Saisissez au moins deux nombres pour faire courir les vôtres.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>

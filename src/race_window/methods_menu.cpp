@@ -2,6 +2,9 @@
 
 #include "desktop/qt_conversions.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include <algorithm>
 
 namespace race_window {
@@ -44,6 +47,25 @@ MethodsMenu::MethodsMenu(const std::vector<sorting::SortMethod>& chosen, QWidget
         }
     }
     setToolTipsVisible(true);
+}
+
+bool MethodsMenu::TickActive()
+{
+    QAction* action = activeAction();
+    if (!action || !action->isCheckable() || !action->isEnabled()) return false;
+    action->trigger();
+    return true;
+}
+
+void MethodsMenu::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!TickActive()) QMenu::mouseReleaseEvent(event);
+}
+
+void MethodsMenu::keyPressEvent(QKeyEvent* event)
+{
+    const bool ticks = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!ticks || !TickActive()) QMenu::keyPressEvent(event);
 }
 
 std::vector<sorting::SortMethod> MethodsMenu::Checked() const

@@ -8,7 +8,9 @@
 
 namespace race_window {
 
-// The Methods menu: one entry a method, checked while it races.
+// The Methods menu: one entry a method, checked while it races. It stays open while entries
+// are ticked, with the mouse or with Space and Enter, so that several can be chosen at once;
+// Esc or a click outside closes it.
 class MethodsMenu : public QMenu {
     Q_OBJECT
 
@@ -23,6 +25,14 @@ public:
 signals:
     // An entry was checked or unchecked by the user.
     void Changed();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Ticks or unticks the entry under the mouse or the keys, leaving the menu open.
+    bool TickActive();
 };
 
 }  // namespace race_window

@@ -207,11 +207,13 @@ bool RaceWindow::ApplyItems()
     }
     ui_->Problem->clear();
     if (const auto* count = std::get_if<std::int32_t>(&asked)) {
+        countTyped_ = true;  // one number is a count: the status line says how to race one's own
         if (*count == count_ && !ownItems_) return true;
         UseRandomItems(false);
         StartRace(*count);
         return true;
     }
+    countTyped_ = false;
     const auto& items = std::get<std::vector<float>>(asked);
     if (ownItems_ == items) return true;
     UseOwnItems(items);
@@ -454,9 +456,11 @@ void RaceWindow::ShowProgress()
                                  .arg(CountInWords(race_->Methods().size()),
                                       desktop::ToQString(sorting::MethodTitle(race_->FirstToFinish()))));
     else if (race_->Clock() == 0 && !Playing())
-        ui_->Status->setText(ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)
-                                 .arg(ui_->OrderChoice->currentText()) +
-                             " " + tr("Press Play or Space to start."));
+        ui_->Status->setText(
+            ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)
+                .arg(ui_->OrderChoice->currentText()) +
+            (countTyped_ && !ownItems_ ? " " + tr("Type at least two numbers to race your own.") : "") + " " +
+            tr("Press Play or Space to start."));
     else
         ui_->Status->setText(Playing() ? tr("Racing...") : tr("Paused."));
 }

@@ -100,6 +100,7 @@ private:
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;
     std::optional<std::vector<float>> ownItems_;  // typed, element 0 first
+    bool countTyped_ = false;                     // the Items field was given one number
     double seed_ = 1;
     std::optional<int> speedBeforeFew_;  // while a race of a few items goes slowly
     race::Pace pace_;

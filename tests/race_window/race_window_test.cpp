@@ -201,7 +201,16 @@ private slots:
                 if (a->text() == name) return a;
             return static_cast<QAction*>(nullptr);
         };
-        for (const char* name : {"Shell", "Heap", "Quick"}) action(name)->setChecked(true);
+        // Ticked with the keys and with the mouse, the menu stays open for the next.
+        menu->popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(action("Shell"));
+        QTest::keyClick(menu, Qt::Key_Space);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action("Heap")).center());
+        QVERIFY(action("Shell")->isChecked() && action("Heap")->isChecked());
+        QVERIFY(menu->isVisible());
+        menu->close();
+        action("Quick")->setChecked(true);
         QCOMPARE(window->CurrentRace().Methods().size(), 7u);
         QVERIFY(Control<RacePanel>(*window, "PanelQuick")->isVisible());
         // Three columns for seven: the first three panels share a row.
@@ -255,6 +264,10 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_Space);
         QTRY_VERIFY_WITH_TIMEOUT(window->CurrentRace().AllFinished(), 10000);
         QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).Items(), (std::vector<float>{0, 1, 3, 5, 8, 9}));
+        // One number is a count of random items, and the status line says so.
+        Enter("CountField", "7");
+        QCOMPARE(Control<QLabel>(*window, "Status")->text(),
+                 QString("7 items, random. Type at least two numbers to race your own. Press Play or Space to start."));
     }
 
     void typedItemsTakeTheUsersOwnDecimalSign()
