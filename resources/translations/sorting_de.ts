@@ -478,10 +478,6 @@
         <translation>%1 (Kopie von Element %2)</translation>
     </message>
     <message>
-        <source>%1 (element 0)</source>
-        <translation>%1 (Element 0)</translation>
-    </message>
-    <message>
         <source>%1 (item %2)</source>
         <translation>%1 (Element %2)</translation>
     </message>
@@ -520,6 +516,10 @@
     <message>
         <source>merge %1</source>
         <translation>Mischen: %1</translation>
+    </message>
+    <message>
+        <source>%1 (the sentinel before item 1)</source>
+        <translation>%1 (der Wächter vor Element 1)</translation>
     </message>
 </context>
 <context>

@@ -478,10 +478,6 @@
         <translation>%1 (copia del elemento %2)</translation>
     </message>
     <message>
-        <source>%1 (element 0)</source>
-        <translation>%1 (elemento 0)</translation>
-    </message>
-    <message>
         <source>%1 (item %2)</source>
         <translation>%1 (elemento %2)</translation>
     </message>
@@ -520,6 +516,10 @@
     <message>
         <source>merge %1</source>
         <translation>mezcla: %1</translation>
+    </message>
+    <message>
+        <source>%1 (the sentinel before item 1)</source>
+        <translation>%1 (el centinela antes del elemento 1)</translation>
     </message>
 </context>
 <context>

@@ -478,10 +478,6 @@
         <translation>%1 (copie de l&apos;élément %2)</translation>
     </message>
     <message>
-        <source>%1 (element 0)</source>
-        <translation>%1 (élément 0)</translation>
-    </message>
-    <message>
         <source>%1 (item %2)</source>
         <translation>%1 (élément %2)</translation>
     </message>
@@ -520,6 +516,10 @@
     <message>
         <source>merge %1</source>
         <translation>fusion : %1</translation>
+    </message>
+    <message>
+        <source>%1 (the sentinel before item 1)</source>
+        <translation>%1 (la sentinelle avant l&apos;élément 1)</translation>
     </message>
 </context>
 <context>

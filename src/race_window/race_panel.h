@@ -44,6 +44,8 @@ public:
     std::optional<QRectF> ValueRect(std::int32_t i) const;
     // The strip of the items set aside, and its caption ("in hand", "copied out").
     QRect AsideArea() const { return aside_; }
+    // The band under the bars where, with few items, each bar's place is written.
+    QRect PlacesArea() const;
     QString AsideCaption() const;
     // The item whose bar is at `point`, if any.
     std::optional<std::int32_t> ItemAt(QPoint point) const;
@@ -117,6 +119,9 @@ private:
     void PaintLines(QPainter& painter) const;
     void PaintEqualsLabels(QPainter& painter) const;
     void PaintChoices(QPainter& painter) const;
+    void PaintPlaces(QPainter& painter) const;
+    // The panel's small print: the places, the strip's caption, the equal items' letters.
+    QFont SmallFont() const;
     void PaintFrames(QPainter& painter) const;
     // Whether equal items kept their order, once the method is done and the items have any.
     QString Verdict() const;
@@ -127,6 +132,7 @@ private:
     race::StepSeen shownStep_;
     int textLines_ = 3;
     int valueBand_ = 0;  // the height above the bars where their values are written
+    int placeBand_ = 0;  // and below them, their places
     bool valuesUpright_ = true;
     bool lookedAt_ = false;
     std::vector<std::int32_t> chosen_;

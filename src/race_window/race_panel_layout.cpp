@@ -54,6 +54,7 @@ void RacePanel::Relayout()
         updateGeometry();
     }
     valueBand_ = 0;
+    placeBand_ = ShowsValues() ? QFontMetrics(SmallFont()).height() : 0;
     LayOutAreas();
     if (!ShowsValues()) return;
     const QFontMetrics metrics(font());
@@ -70,9 +71,9 @@ QSize RacePanel::minimumSizeHint() const
     constexpr int kLeastBars = 24;
     // Never narrower than its title, in any language.
     const int titleWidth = QFontMetrics(TitleFont()).horizontalAdvance(accessibleName()) + 2 * measures_.margin;
-    return {
-        std::max(measures_.leastWidth, titleWidth),
-        measures_.titleHeight + valueBand_ + kLeastBars + measures_.stripHeight + aside_.height() + 2 + text_.height()};
+    return {std::max(measures_.leastWidth, titleWidth), measures_.titleHeight + valueBand_ + kLeastBars +
+                                                            measures_.stripHeight + placeBand_ + aside_.height() + 2 +
+                                                            text_.height()};
 }
 
 // From the bottom up: the lines of text, the items set aside, the marks' strip, the bars, and
@@ -83,9 +84,22 @@ void RacePanel::LayOutAreas()
     // The items set aside carry their values too where the bars do.
     const int asideHeight = ShowsValues() ? measures_.asideHeight : 2 * measures_.asideHeight / 3;
     text_ = QRect(0, height() - textHeight, width(), textHeight);
+    const int below = measures_.stripHeight + placeBand_;
     bars_ = QRect(QPoint(measures_.margin, measures_.titleHeight + valueBand_),
-                  QPoint(width() - measures_.margin - 1, text_.top() - asideHeight - measures_.stripHeight - 1));
-    aside_ = QRect(bars_.left(), bars_.bottom() + measures_.stripHeight + 1, bars_.width(), asideHeight - 2);
+                  QPoint(width() - measures_.margin - 1, text_.top() - asideHeight - below - 1));
+    aside_ = QRect(bars_.left(), bars_.bottom() + below + 1, bars_.width(), asideHeight - 2);
+}
+
+QRect RacePanel::PlacesArea() const
+{
+    return QRect(bars_.left(), bars_.bottom() + measures_.stripHeight + 1, bars_.width(), placeBand_);
+}
+
+QFont RacePanel::SmallFont() const
+{
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    return small;
 }
 
 qreal RacePanel::BarEdge(std::int32_t i) const

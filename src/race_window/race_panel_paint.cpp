@@ -8,6 +8,7 @@
 #include "race_window/step_words.h"
 
 #include <QPaintEvent>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -89,9 +90,7 @@ void RacePanel::PaintAside(QPainter& painter) const
         std::minmax_element(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.at < b.at; });
     const bool roomLeft = BarEdge(first->at) - aside.left() >= fontMetrics().horizontalAdvance(AsideCaption()) + 4;
     const bool atRight = !roomLeft && aside.right() - BarEdge(last->at + 1) > BarEdge(first->at) - aside.left();
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.8);
-    painter.setFont(small);
+    painter.setFont(SmallFont());
     painter.setPen(Faint(palette()));
     painter.drawText(aside.adjusted(2, 0, -2, 0), (atRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
                      AsideCaption());
@@ -128,9 +127,7 @@ void RacePanel::PaintEqualsLabels(QPainter& painter) const
 {
     constexpr qreal kWideEnough = 12;
     if (BarEdge(2) - BarEdge(1) < kWideEnough) return;
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.8);
-    painter.setFont(small);
+    painter.setFont(SmallFont());
     for (std::int32_t i = 1; i <= race_->NumItems(); ++i) {
         const auto rank = Lane().RankAmongEquals(Lane().Origin(i));
         if (!rank || Lane().Vacated(i)) continue;
@@ -139,6 +136,25 @@ void RacePanel::PaintEqualsLabels(QPainter& painter) const
         painter.setPen(bar.height() >= label.height() ? Qt::white : palette().text().color());
         painter.drawText(label.translated(0, bar.height() >= label.height() ? 0 : -label.height()), Qt::AlignCenter,
                          QString(QChar('a' + std::min(*rank, 25))));
+    }
+    painter.setFont(font());
+}
+
+// Each bar's place under it, 1 to n, so that "items 3 and 4" can be found; where the bars are
+// too narrow for every number, the first and every fifth.
+void RacePanel::PaintPlaces(QPainter& painter) const
+{
+    const QRect band = PlacesArea();
+    const QFontMetrics metrics(SmallFont());
+    const auto n = race_->NumItems();
+    const int every = metrics.horizontalAdvance(QLocale().toString(n)) + 2 <= BarEdge(2) - BarEdge(1) ? 1 : 5;
+    painter.setFont(SmallFont());
+    painter.setPen(palette().text().color());
+    for (std::int32_t i = 1; i <= n; ++i) {
+        if (i != 1 && i % every != 0) continue;
+        const QString place = QLocale().toString(i);
+        const qreal middle = (BarEdge(i) + BarEdge(i + 1)) / 2, half = metrics.horizontalAdvance(place) / 2.0 + 1;
+        painter.drawText(QRectF(middle - half, band.top(), 2 * half, band.height()), Qt::AlignCenter, place);
     }
     painter.setFont(font());
 }
@@ -164,6 +180,7 @@ void RacePanel::paintEvent(QPaintEvent* event)
     if (!race_) return;
     PaintBars(painter, event->rect());
     if (ShowsValues()) PaintValues(painter);
+    if (ShowsValues()) PaintPlaces(painter);
     if (Lane().HasEquals()) PaintEqualsLabels(painter);
     PaintAside(painter);
     PaintMarks(painter, event->rect());

@@ -23,12 +23,13 @@ public:
     StepWords(const race::Replay& lane, const QLocale& locale) : lane_(&lane), locale_(locale) {}
     StepWords(const Widest& widest, const QLocale& locale) : widest_(widest), locale_(locale) {}
 
-    // "5 (item 1)", "0 (element 0)", "3 (copy of item 7)".
+    // "5 (item 1)", "0 (the sentinel before item 1)": insertion sort's element 0, "3 (copy of item 7)".
     QString ValueAndPlace(sorting::Index place) const
     {
         const QString value = Value(place);
         if (sorting::IsScratch(place)) return tr("%1 (copy of item %2)").arg(value, Item(ItemOf(place)));
-        return place == 0 ? tr("%1 (element 0)").arg(value) : tr("%1 (item %2)").arg(value, Item(place));
+        return place == 0 ? tr("%1 (the sentinel before item 1)").arg(value)
+                          : tr("%1 (item %2)").arg(value, Item(place));
     }
     QString Value(sorting::Index place) const
     {

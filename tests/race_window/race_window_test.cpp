@@ -352,7 +352,7 @@ private slots:
         QCOMPARE(window->Speed().Notch(), race::Pace::kDefault);
     }
 
-    void withSevenItemsEveryBarShowsItsValue()
+    void withSevenItemsEveryBarShowsItsValueAndItsPlace()
     {
         Enter("CountField", "5 3 8 0 9 2 7");
         auto* panel = Control<RacePanel>(*window, "PanelInsertion");
@@ -368,9 +368,18 @@ private slots:
                 for (int x = pixels.left(); x <= pixels.right(); ++x) dark += qGray(shot.pixel(x, y)) < 128;
             QVERIFY2(dark > 3, qPrintable(QString("the value of bar %1").arg(i)));
             QVERIFY2(panel->BarRect(i).height() >= 3, "a bar of 0 shows as a stub");
+            // Its place under it.
+            const QRectF under(panel->BarRect(i).left(), panel->PlacesArea().top(), panel->BarRect(i).width(),
+                               panel->PlacesArea().height());
+            int ink = 0;
+            for (int y = int(under.top() * ratio); y < int(under.bottom() * ratio); ++y)
+                for (int x = int(under.left() * ratio); x < int(under.right() * ratio); ++x)
+                    ink += qGray(shot.pixel(x, y)) < 128;
+            QVERIFY2(ink > 3, qPrintable(QString("the place of bar %1").arg(i)));
         }
         Enter("CountField", "31");
         QVERIFY(!panel->ValueRect(1));
+        QCOMPARE(panel->PlacesArea().height(), 0);
     }
 
     void theStepIsSaidWithItsValuesAndPlaces()
@@ -380,7 +389,7 @@ private slots:
             {SortMethod::Bubble, {0, 5, 3, 4}, 2, "exchange: holds 5 (item 1)"},
             {SortMethod::Bubble, {0, 5, 3, 4}, 3, "exchange: moves 3 from item 2 to item 1"},
             {SortMethod::Bubble, {0, 5, 3, 4}, 4, "exchange: puts 5 from the hand at item 2"},
-            {SortMethod::Insertion, {0, 2, 1, 3}, 5, "compares 0 (element 0) and 1 (item 1)"},
+            {SortMethod::Insertion, {0, 2, 1, 3}, 5, "compares 0 (the sentinel before item 1) and 1 (item 1)"},
             {SortMethod::Merge, {0, 2, 1}, 1, "merge copies 2 (item 1) out"},
             {SortMethod::Merge, {0, 2, 1}, 3, "merge compares 2 (copy of item 1) and 1 (copy of item 2)"},
             {SortMethod::Merge, {0, 2, 1}, 4, "merge writes 1 at item 1"},
