@@ -1371,6 +1371,10 @@ laufen, im Takt ihrer Arbeit.
         <comment>any other rank</comment>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source>byte %1 of 4</source>
+        <translation>Byte %1 von 4</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1506,6 +1510,10 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>Type at least two numbers to race your own.</source>
         <translation>Geben Sie mindestens zwei Zahlen ein, um eigene Elemente laufen zu lassen.</translation>
+    </message>
+    <message>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
+        <translation>Hinter den Balken: %1 der bearbeitete Teil, %2 der geordnete Teil, %3 %4 die zwei Läufe eines Mergesorts; &amp;#9660; der Pivot</translation>
     </message>
 </context>
 <context>

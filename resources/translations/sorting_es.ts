@@ -1372,6 +1372,10 @@ ritmo de su trabajo.
         <comment>any other rank</comment>
         <translation>%1.º</translation>
     </message>
+    <message>
+        <source>byte %1 of 4</source>
+        <translation>byte %1 de 4</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1507,6 +1511,10 @@ ritmo de su trabajo.
     <message>
         <source>Type at least two numbers to race your own.</source>
         <translation>Escribe al menos dos números para que corran los tuyos.</translation>
+    </message>
+    <message>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
+        <translation>Detrás de las barras: %1 la parte en curso, %2 la parte ordenada, %3 %4 las dos rachas de una mezcla; &amp;#9660; el pivote</translation>
     </message>
 </context>
 <context>

@@ -1370,6 +1370,10 @@ de leur travail.
         <comment>any other rank</comment>
         <translation>%1e</translation>
     </message>
+    <message>
+        <source>byte %1 of 4</source>
+        <translation>octet %1 sur 4</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1505,6 +1509,10 @@ de leur travail.
     <message>
         <source>Type at least two numbers to race your own.</source>
         <translation>Saisissez au moins deux nombres pour faire courir les vôtres.</translation>
+    </message>
+    <message>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
+        <translation>Derrière les barres : %1 la partie traitée, %2 la partie en ordre, %3 %4 les deux suites d&apos;une fusion ; &amp;#9660; le pivot</translation>
     </message>
 </context>
 <context>

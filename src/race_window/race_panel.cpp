@@ -26,6 +26,7 @@ void RacePanel::Show(race::Race* race)
     race_ = race;
     shownText_.clear();
     shownStep_ = {};
+    shownPart_ = race_ ? race::WorkingPartOf(Lane()) : race::WorkingPart{};
     Relayout();
     UpdateDescription();
     update();
@@ -105,6 +106,11 @@ void RacePanel::Refresh()
         update(QRect(QPoint(left, measures_.titleHeight), QPoint(right, AsideArea().top())));
     }
     if (changes.aside) update(AsideArea());
+    // What the method works on changed: the bars are painted over it again.
+    if (race::WorkingPart part = race::WorkingPartOf(Lane()); !(part == shownPart_)) {
+        shownPart_ = std::move(part);
+        update(QRect(QPoint(0, 0), QPoint(width(), AsideArea().top())));
+    }
     // The mark moves: where it was is painted plain again.
     const race::StepSeen step = Lane().LastStep();
     if (!(step == shownStep_)) {

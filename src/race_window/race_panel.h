@@ -1,6 +1,7 @@
 #pragma once
 
 #include "race/race.h"
+#include "race/working_part.h"
 
 #include <QWidget>
 
@@ -123,6 +124,8 @@ private:
     // The panel's small print: the places, the strip's caption, the equal items' letters.
     QFont SmallFont() const;
     void PaintFrames(QPainter& painter) const;
+    // What the method works on: the grounds behind its bars, the pivot's mark, radix's byte.
+    void PaintWorkingPart(QPainter& painter) const;
     // Whether equal items kept their order, once the method is done and the items have any.
     QString Verdict() const;
 
@@ -130,6 +133,7 @@ private:
     race::Race* race_ = nullptr;
     QString shownText_;
     race::StepSeen shownStep_;
+    race::WorkingPart shownPart_;
     int textLines_ = 3;
     int valueBand_ = 0;  // the height above the bars where their values are written
     int placeBand_ = 0;  // and below them, their places

@@ -3,6 +3,7 @@
 
 #include "animation/bar_colour.h"
 #include "desktop/qt_conversions.h"
+#include "race_window/mark_colours.h"
 #include "race_window/race_panel.h"
 #include "race_window/step_marks.h"
 #include "race_window/step_words.h"
@@ -140,6 +141,35 @@ void RacePanel::PaintEqualsLabels(QPainter& painter) const
     painter.setFont(font());
 }
 
+void RacePanel::PaintWorkingPart(QPainter& painter) const
+{
+    using Shade = race::WorkingPart::Shade;
+    const auto ground = [](Shade shade) {
+        const platform::Colour colours[] = {kWorkingColour, kSortedColour, kLeftRunColour, kRightRunColour};
+        return QColor(desktop::ToRgb(colours[static_cast<int>(shade)]));
+    };
+    const QRect bars = BarsArea();
+    for (const auto& range : shownPart_.ranges)
+        painter.fillRect(
+            QRectF(BarEdge(range.first), bars.top(), BarEdge(range.last + 1) - BarEdge(range.first), bars.height()),
+            ground(range.shade));
+    if (shownPart_.pivot) {
+        const qreal middle = (BarEdge(*shownPart_.pivot) + BarEdge(*shownPart_.pivot + 1)) / 2;
+        const qreal half = std::max<qreal>(measures_.markWidth, (BarEdge(2) - BarEdge(1)) / 3);
+        const QPointF tip[] = {
+            {middle - half, qreal(bars.top())}, {middle + half, qreal(bars.top())}, {middle, bars.top() + half * 1.5}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(desktop::ToRgb(kPivotColour)));
+        painter.drawPolygon(tip, 3);
+        painter.setBrush(Qt::NoBrush);
+    }
+    if (shownPart_.byte) {
+        painter.setPen(palette().text().color());
+        painter.drawText(QRect(measures_.margin, 2, width() - 2 * measures_.margin, measures_.titleHeight - 2),
+                         Qt::AlignRight | Qt::AlignVCenter, tr("byte %1 of 4").arg(*shownPart_.byte));
+    }
+}
+
 // Each bar's place under it, 1 to n, so that "items 3 and 4" can be found; where the bars are
 // too narrow for every number, the first and every fifth.
 void RacePanel::PaintPlaces(QPainter& painter) const
@@ -178,6 +208,7 @@ void RacePanel::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), palette().base());
     if (event->rect().top() < measures_.titleHeight) PaintTitle(painter);
     if (!race_) return;
+    PaintWorkingPart(painter);
     PaintBars(painter, event->rect());
     if (ShowsValues()) PaintValues(painter);
     if (ShowsValues()) PaintPlaces(painter);

@@ -36,8 +36,18 @@ QString MarksLegend()
     const auto swatch = [](platform::Colour colour) {
         return QString("<span style=\"color:%1\">&#9632;</span>").arg(QColor(desktop::ToRgb(colour)).name());
     };
+    // The light grounds as small fields of their colour, which a square of text would not show.
+    const auto ground = [](platform::Colour colour) {
+        return QString("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;</span>")
+            .arg(QColor(desktop::ToRgb(colour)).name());
+    };
     return RaceWindow::tr("Marked: %1 the two items compared, %2 the items moved or written")
-        .arg(swatch(kComparedColour), swatch(kMovedColour));
+               .arg(swatch(kComparedColour), swatch(kMovedColour)) +
+           "<br>" +
+           RaceWindow::tr(
+               "Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge's two runs; "
+               "&#9660; the pivot")
+               .arg(ground(kWorkingColour), ground(kSortedColour), ground(kLeftRunColour), ground(kRightRunColour));
 }
 
 // "100 items, %1.", "5 typed items, %1.": what races, and in which order.

@@ -2,6 +2,7 @@
 
 #include "race/prediction.h"
 #include "race/replay.h"
+#include "race/working_part.h"
 #include "sorting/initial_order.h"
 #include "support/method_names.h"
 
@@ -86,4 +87,42 @@ TEST(CopiedOut, TheWindowsMergeKeepsTheRightRunReversedSoTheComparedCopiesAreThe
     using Strip = decltype(strip);
     EXPECT_EQ(strip, (Strip{{1, 3.0f}, {2, 4.0f}, {3, 4.0f}, {4, 2.0f}}));
     EXPECT_EQ(merge.LastStep(), (race::StepSeen{race::StepSeen::Kind::Compared, -2, -5}));
+}
+
+TEST(WorkingPart, IsWhatTheCodesVariablesSayAtTheStep)
+{
+    // Steps of the traces in tests/race_window/traces, the part worked out by hand from the
+    // variables there.
+    using race::WorkingPart;
+    using Shade = WorkingPart::Shade;
+    const std::vector<float> a{0, 5, 3, 8, 1, 9, 2, 7, 4}, b{0, 3, 4, 2, 4, 1};
+    struct Case {
+        SortMethod method;
+        std::vector<float> items;
+        std::uint64_t step;
+        WorkingPart part;
+    };
+    const std::vector<Case> cases{
+        {SortMethod::Selection, b, 8, {{{1, 1, Shade::Sorted}}, {}, {}}},                  // i=2
+        {SortMethod::Insertion, b, 2, {{{1, 2, Shade::Sorted}}, {}, {}}},                  // i=3
+        {SortMethod::Bubble, a, 41, {{{7, 8, Shade::Sorted}}, {}, {}}},                    // pass=3
+        {SortMethod::Merge, b, 17, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}}},
+        {SortMethod::NaturalMerge, b, 7, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}}},
+        {SortMethod::Shell, a, 2, {{{6, 6, Shade::Working}, {2, 2, Shade::Working}}, {}, {}}},  // h=4 i=6
+        {SortMethod::Heap, b, 13, {{{1, 5, Shade::Working}}, {}, {}}},                       // last=5
+        {SortMethod::Quick, a, 1, {{{1, 8, Shade::Working}}, 8, {}}},                        // pivot at hi
+        {SortMethod::Quick, a, 17, {{{1, 8, Shade::Working}}, 4, {}}},                       // put at i + 1
+        {SortMethod::MedianQuick, a, 1, {{{1, 8, Shade::Working}}, {}, {}}},                 // no pivot yet
+        {SortMethod::MedianQuick, a, 13, {{{1, 8, Shade::Working}}, 8, {}}},
+        {SortMethod::ThreeWayQuick, b, 1, {{{1, 5, Shade::Working}}, 1, {}}},                // pivot at lt
+        {SortMethod::Intro, a, 1, {{{1, 8, Shade::Working}}, {}, {}}},
+        {SortMethod::Radix, b, 1, {{}, {}, 1}},
+        {SortMethod::Bucket, b, 1, {}},
+    };
+    for (const Case& c : cases) {
+        Replay lane(race::Record(c.method, c.items));
+        lane.SeekTo(c.step);
+        EXPECT_EQ(race::WorkingPartOf(lane), c.part) << sorting::MethodName(c.method) << " at " << c.step;
+    }
+    EXPECT_EQ(race::WorkingPartOf(Replay(race::Record(SortMethod::Quick, a))), WorkingPart{}) << "before the first";
 }
