@@ -12,7 +12,8 @@ namespace race_window {
 
 class RacePanel;
 
-// The panels of the methods racing, one a method, in a grid that fits their number.
+// The panels of the methods racing, one a method, in a grid of as many columns as gives each
+// the most room for its bars in the window's shape (three methods on a wide window in a row).
 class PanelGrid : public QWidget {
     Q_OBJECT
 
@@ -28,9 +29,15 @@ public:
 
     const std::vector<RacePanel*>& Panels() const { return panels_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void Arrange();
+
     QGridLayout* grid_;
     std::vector<RacePanel*> panels_;
+    int columns_ = 0;
 };
 
 }  // namespace race_window

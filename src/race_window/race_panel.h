@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <climits>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,8 @@ public:
     std::optional<QRectF> ValueRect(std::int32_t i) const;
     // The strip of the items set aside, and its caption ("in hand", "copied out").
     QRect AsideArea() const { return aside_; }
+    // Where the bars stand: half the panel at the least.
+    QRect BarsArea() const { return bars_; }
     // The band under the bars where, with few items, each bar's place is written.
     QRect PlacesArea() const;
     QString AsideCaption() const;
@@ -94,14 +97,16 @@ private:
     QFont TitleFont() const;
 
     const race::Replay& Lane() const { return race_->Lane(method_); }
-    QStringList CountsLines(const sorting::SortCounts& counts) const;
+    // The counts on as many lines as the width needs, at most `most`, the last cut short.
+    QStringList CountsLines(const sorting::SortCounts& counts, int most = INT_MAX) const;
     // How wide the lines of text may be.
     int TextWidth() const;
     // How many lines the text below the bars takes, fixed for the race so that nothing moves.
     int TextLineCount() const;
     void Relayout();
     void LayOutAreas();
-    QRect BarsArea() const { return bars_; }
+    int NominalAside() const;
+    int LeastAside() const;
     QRect TextArea() const { return text_; }
     // The left edge of bar i (1 to n + 1), on a whole device pixel.
     qreal BarEdge(std::int32_t i) const;
@@ -134,9 +139,10 @@ private:
     QString shownText_;
     race::StepSeen shownStep_;
     race::WorkingPart shownPart_;
-    int textLines_ = 3;
-    int valueBand_ = 0;  // the height above the bars where their values are written
-    int placeBand_ = 0;  // and below them, their places
+    int textLines_ = 3;   // the lines the text can take, fixed for the race so that nothing moves
+    int shownLines_ = 3;  // those the panel has room for
+    int valueBand_ = 0;   // the height above the bars where their values are written
+    int placeBand_ = 0;   // and below them, their places
     bool valuesUpright_ = true;
     bool lookedAt_ = false;
     std::vector<std::int32_t> chosen_;

@@ -46,49 +46,59 @@ bool RacePanel::ShowsValues() const { return race_ && race_->NumItems() <= kMost
 // written up the bars.
 void RacePanel::Relayout()
 {
+    const QSize least = minimumSizeHint();
     // Narrower than the least a panel is given, it is not laid out yet: the lines counted there
     // would ask for a window too tall.
-    const int lines = width() < minimumSizeHint().width() ? textLines_ : TextLineCount();
-    if (lines != textLines_) {
-        textLines_ = lines;
-        updateGeometry();
-    }
+    textLines_ = width() < least.width() ? textLines_ : TextLineCount();
     valueBand_ = 0;
     placeBand_ = ShowsValues() ? QFontMetrics(SmallFont()).height() : 0;
     LayOutAreas();
-    if (!ShowsValues()) return;
-    const QFontMetrics metrics(font());
-    int widest = 0;
-    for (std::int32_t i = 1; i <= race_->NumItems(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(ValueText(Lane().Source().start[i])));
-    valuesUpright_ = widest + 2 <= BarEdge(2) - BarEdge(1);
-    valueBand_ = valuesUpright_ ? metrics.height() : widest + 4;
-    LayOutAreas();
+    if (ShowsValues()) {
+        const QFontMetrics metrics(font());
+        int widest = 0;
+        for (std::int32_t i = 1; i <= race_->NumItems(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(ValueText(Lane().Source().start[i])));
+        valuesUpright_ = widest + 2 <= BarEdge(2) - BarEdge(1);
+        valueBand_ = valuesUpright_ ? metrics.height() : widest + 4;
+        LayOutAreas();
+    }
+    // The layout around asks again for the panel's least size where it changed.
+    if (minimumSizeHint() != least) updateGeometry();
 }
 
+// At its least the panel holds one line of text and half the strip of the items set aside in
+// the half that is not the bars'.
 QSize RacePanel::minimumSizeHint() const
 {
-    constexpr int kLeastBars = 24;
     // Never narrower than its title, in any language.
     const int titleWidth = QFontMetrics(TitleFont()).horizontalAdvance(accessibleName()) + 2 * measures_.margin;
-    return {std::max(measures_.leastWidth, titleWidth), measures_.titleHeight + valueBand_ + kLeastBars +
-                                                            measures_.stripHeight + placeBand_ + aside_.height() + 2 +
-                                                            text_.height()};
+    const int notBars = measures_.titleHeight + valueBand_ + measures_.stripHeight + placeBand_ + LeastAside() +
+                        fontMetrics().height() + 4;
+    return {std::max(measures_.leastWidth, titleWidth), 2 * notBars + 2};
 }
 
-// From the bottom up: the lines of text, the items set aside, the marks' strip, the bars, and
-// their values above them.
+// From the bottom up: the lines of text, the items set aside, the places, the marks' strip, the
+// bars, and their values above them. Half the panel at the least is the bars': the text gives
+// way down to one line and the strip of the items set aside down to half its height before the
+// bars get smaller.
 void RacePanel::LayOutAreas()
 {
-    const int textHeight = textLines_ * fontMetrics().height() + 4;
-    // The items set aside carry their values too where the bars do.
-    const int asideHeight = ShowsValues() ? measures_.asideHeight : 2 * measures_.asideHeight / 3;
+    const int line = fontMetrics().height();
+    const int above = measures_.titleHeight + valueBand_, below = measures_.stripHeight + placeBand_;
+    const int halfLeft = height() / 2 - above - below;  // the other half, for all but the bars
+    const int asideHeight = std::clamp(halfLeft - (textLines_ * line + 4), LeastAside(), NominalAside());
+    shownLines_ = std::clamp((halfLeft - asideHeight - 4) / line, 1, textLines_);
+    const int textHeight = shownLines_ * line + 4;
     text_ = QRect(0, height() - textHeight, width(), textHeight);
-    const int below = measures_.stripHeight + placeBand_;
-    bars_ = QRect(QPoint(measures_.margin, measures_.titleHeight + valueBand_),
+    bars_ = QRect(QPoint(measures_.margin, above),
                   QPoint(width() - measures_.margin - 1, text_.top() - asideHeight - below - 1));
     aside_ = QRect(bars_.left(), bars_.bottom() + below + 1, bars_.width(), asideHeight - 2);
 }
+
+// The items set aside carry their values too where the bars do.
+int RacePanel::NominalAside() const { return ShowsValues() ? measures_.asideHeight : 2 * measures_.asideHeight / 3; }
+
+int RacePanel::LeastAside() const { return NominalAside() / 2; }
 
 QRect RacePanel::PlacesArea() const
 {

@@ -123,12 +123,11 @@ void RacePanel::PaintLines(QPainter& painter) const
 }
 
 // Where several items have one value, each bar wide enough carries its rank among them, a
-// small letter at its top.
+// letter at its top in the panel's own font, so that it grows with the zoom.
 void RacePanel::PaintEqualsLabels(QPainter& painter) const
 {
     constexpr qreal kWideEnough = 12;
     if (BarEdge(2) - BarEdge(1) < kWideEnough) return;
-    painter.setFont(SmallFont());
     for (std::int32_t i = 1; i <= race_->NumItems(); ++i) {
         const auto rank = Lane().RankAmongEquals(Lane().Origin(i));
         if (!rank || Lane().Vacated(i)) continue;
@@ -138,7 +137,6 @@ void RacePanel::PaintEqualsLabels(QPainter& painter) const
         painter.drawText(label.translated(0, bar.height() >= label.height() ? 0 : -label.height()), Qt::AlignCenter,
                          QString(QChar('a' + std::min(*rank, 25))));
     }
-    painter.setFont(font());
 }
 
 void RacePanel::PaintWorkingPart(QPainter& painter) const

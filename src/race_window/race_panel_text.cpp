@@ -37,7 +37,7 @@ QString RacePanel::Verdict() const
     return tr("changed the order of equal items: %1 before %2").arg(name(changed->first), name(changed->second));
 }
 
-QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
+QStringList RacePanel::CountsLines(const sorting::SortCounts& counts, int most) const
 {
     const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(counts.merges))
                                                            : tr("exchanges %1").arg(Number(counts.exchanges));
@@ -45,7 +45,7 @@ QStringList RacePanel::CountsLines(const sorting::SortCounts& counts) const
                        tr("moves %1").arg(Number(counts.moves))};
     // The distribution sorts read their items' keys.
     if (Lane().Source().totals.reads > 0) pieces << tr("reads %1").arg(Number(counts.reads));
-    return Wrapped(pieces, "   ", fontMetrics(), TextWidth());
+    return Wrapped(pieces, "   ", fontMetrics(), TextWidth(), most);
 }
 
 QString RacePanel::CountsText() const { return race_ ? CountsLines(Lane().CountsDone()).join("   ") : QString(); }
@@ -69,10 +69,11 @@ QString RacePanel::StepText() const
 QStringList RacePanel::TextLines() const
 {
     if (!race_) return {};
-    QStringList lines = CountsLines(Lane().CountsDone());
-    lines << WrappedWords(ProgressText(), fontMetrics(), TextWidth(), 2);
-    const int left = std::max(1, textLines_ - static_cast<int>(lines.size()));
-    lines << WrappedWords(StepText(), fontMetrics(), TextWidth(), left);
+    // Where the lines are few, the share of the work goes first, then the step in words.
+    QStringList lines = CountsLines(Lane().CountsDone(), shownLines_);
+    const auto left = [&] { return shownLines_ - static_cast<int>(lines.size()); };
+    if (left() >= 2) lines << WrappedWords(ProgressText(), fontMetrics(), TextWidth(), std::min(2, left() - 1));
+    if (left() >= 1) lines << WrappedWords(StepText(), fontMetrics(), TextWidth(), left());
     return lines;
 }
 

@@ -455,7 +455,8 @@ class RaceEndToEnd(RaceChecks, unittest.TestCase):
         p.type_into("text", "Number of items", "200")
         xdotool("key", "Return")
         time.sleep(0.3)
-        self.assertRegex(p.find("label", "200 items, random. Press Play or Space to start.").name, "200 items")
+        typed = "200 items, random. Type at least two numbers to race your own. Press Play or Space to start."
+        self.assertRegex(p.find("label", typed).name, "200 items")
         p.click(p.find("push button", "Play"))  # the keys act once the focus has left the text field
         xdotool("key", "plus", "plus")  # ten times as fast: 10,000 steps a second
         deadline = time.time() + 60
@@ -477,7 +478,7 @@ class RaceEndToEnd(RaceChecks, unittest.TestCase):
 
 
 class EveryMethodRace(RaceChecks, unittest.TestCase):
-    """sorting-race --methods all: the thirteen methods in a grid of four columns."""
+    """sorting-race --methods all: the thirteen methods in a grid that fits the screen."""
 
     ARGUMENTS = ["--methods", "all"]
     PANELS = ("Selection", "Insertion", "Bubble", "Merge", "Shell", "Heap", "Quick", "Median quick", "3-way quick",

@@ -213,9 +213,6 @@ private slots:
         action("Quick")->setChecked(true);
         QCOMPARE(window->CurrentRace().Methods().size(), 7u);
         QVERIFY(Control<RacePanel>(*window, "PanelQuick")->isVisible());
-        // Three columns for seven: the first three panels share a row.
-        QCOMPARE(Control(*window, "PanelBubble")->y(), Control(*window, "PanelSelection")->y());
-        QVERIFY(Control(*window, "PanelMerge")->y() > Control(*window, "PanelSelection")->y());
 
         for (const char* name : {"Selection", "Insertion", "Bubble", "Merge", "Shell"}) action(name)->setChecked(false);
         QCOMPARE(window->CurrentRace().Methods(), (std::vector{SortMethod::Heap, SortMethod::Quick}));
@@ -472,6 +469,59 @@ private slots:
         QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("0 of 0 right"));
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(!Control<QLabel>(*window, "ScoreLabel")->isVisible());
+    }
+
+    void theGridTakesTheWindowsShape()
+    {
+        // Three methods: one row on a projector's wide screen, two columns on a tall window.
+        Open(race::ParseRaceOptions({"--methods", "selection,insertion,bubble"}));
+        const auto rowOf = [&](const char* panel) { return Control(*window, panel)->y(); };
+        window->resize(1366, 768);
+        QTest::qWait(50);
+        QCOMPARE(rowOf("PanelBubble"), rowOf("PanelSelection"));
+        window->resize(700, 1000);
+        QTest::qWait(50);
+        QCOMPARE(rowOf("PanelInsertion"), rowOf("PanelSelection"));
+        QVERIFY(rowOf("PanelBubble") > rowOf("PanelSelection"));
+    }
+
+    void theBarsTakeHalfOfEachPanel_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QSize>("size");  // empty: the window's smallest
+        QTest::addColumn<QString>("methods");
+        for (int zoom : {100, 200})
+            for (const QSize& size : {QSize(1366, 768), QSize()})
+                for (const char* methods : {"selection,insertion,bubble", "all"})
+                    QTest::addRow("%d %% %dx%d %s", zoom, size.width(), size.height(), methods)
+                        << zoom << size << QString(methods);
+    }
+
+    void theBarsTakeHalfOfEachPanel()
+    {
+        QFETCH(int, zoom);
+        QFETCH(QSize, size);
+        QFETCH(QString, methods);
+        QSettings().setValue("zoom", zoom);
+        Open(race::ParseRaceOptions({"--methods", methods.toStdString(), "--items", "2 1 2 1 3"}));
+        window->resize(size.isEmpty() ? window->minimumSizeHint() : size);
+        // Once the layouts have settled.
+        const auto halfOrMore = [&] {
+            QStringList shortOfRoom;
+            for (const RacePanel* panel : window->findChildren<RacePanel*>())
+                if (2 * panel->BarsArea().height() + 2 < panel->height() ||
+                    3 * panel->AsideArea().height() > panel->BarsArea().height())
+                    shortOfRoom << QString("%1: bars %2, strip %3 of %4")
+                                       .arg(panel->objectName())
+                                       .arg(panel->BarsArea().height())
+                                       .arg(panel->AsideArea().height())
+                                       .arg(panel->height());
+            return shortOfRoom.join("; ");
+        };
+        QTRY_VERIFY2(halfOrMore().isEmpty(), qPrintable(halfOrMore()));
+        const RacePanel* panel = window->findChild<RacePanel*>();
+        QVERIFY(QFontMetrics(panel->font()).height() >= 12 * zoom / 100);  // the equal items' letters
+        QSettings().remove("zoom");
     }
 
     void theSliderHomeEndAndThePageKeysJumpToAnyStep()
