@@ -17,7 +17,7 @@ namespace {
 // The code's words are translated as a whole line, in the context of the code.
 QString CodeText(std::string_view line) { return QCoreApplication::translate("Code", line.data()); }
 
-// A line's indent kept; a line too long for the pane wraps at its blanks rather than be cut.
+// A line's indent kept.
 QString Indented(const QString& line)
 {
     const auto indent = std::find_if(line.begin(), line.end(), [](QChar c) { return c != ' '; }) - line.begin();
@@ -36,7 +36,8 @@ CodePane::CodePane(QWidget* parent)
     code.setStyleHint(QFont::Monospace);
     lines_->setFont(code);
     lines_->setTextFormat(Qt::RichText);
-    lines_->setWordWrap(true);
+    // A line is never broken: the pane is as wide as its longest line.
+    lines_->setWordWrap(false);
     lines_->setObjectName("CodeLines");
     variables_->setFont(code);
     variables_->setObjectName("CodeVariables");
@@ -64,7 +65,8 @@ void CodePane::Follow(const race::Replay& lane)
     QStringList values;
     const std::vector<float> now = lane.Values();
     for (std::size_t v = 0; v < now.size(); ++v)
-        if (!std::isnan(now[v])) values << QString("%1 = %2").arg(CodeText(code.variables[v]), ValueText(now[v]));
+        if (!std::isnan(now[v]))  // a variable and its value are never broken apart
+            values << QString("%1\u00A0=\u00A0%2").arg(CodeText(code.variables[v]), ValueText(now[v]));
     variables_->setText(values.join("   "));
     setAccessibleDescription(
         marked_ > 0 ? tr("Line %1: %2. %3")

@@ -120,6 +120,7 @@ void RaceWindow::ConnectControls()
     connect(ui_->StepSlider, &QSlider::valueChanged, this, [this](int clock) { JumpTo(std::uint64_t(clock)); });
     connect(ui_->PredictButton, &QPushButton::toggled, lesson_, &Lesson::SetPredicting);
     connect(lesson_, &Lesson::Changed, this, [this] {
+        PlaceCode();
         confirm_->setEnabled(lesson_->Asking());
         ShowProgress();
     });
@@ -381,6 +382,29 @@ void RaceWindow::Press(RaceMode::Key key)
     if (action == Action::StepOn) GoOn(1);
     if (action == Action::StepBack) race_->Back(1);
     ShowProgress();
+}
+
+// The code beside the grid where the grid keeps half the window's width, else beneath it; and
+// the panel looked at in view, as a question about it is asked too.
+void RaceWindow::PlaceCode()
+{
+    const bool beside = 2 * ui_->Code->sizeHint().width() <= ui_->Scroller->viewport()->width();
+    ui_->Board->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Once the panels stand where the pane's coming or going puts them.
+    QMetaObject::invokeMethod(this, &RaceWindow::ShowLookedAt, Qt::QueuedConnection);
+}
+
+void RaceWindow::ShowLookedAt()
+{
+    if (const auto method = lesson_->LookedAt())
+        for (RacePanel* panel : ui_->Panels->Panels())
+            if (panel->Method() == *method) ui_->Scroller->ensureWidgetVisible(panel, 0, 0);
+}
+
+void RaceWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    PlaceCode();
 }
 
 // While a question waits the race stays where it is asked, and says so.

@@ -58,6 +58,7 @@ public slots:
     void Leave();
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -89,6 +90,8 @@ private:
     // A key or button of the race, as the mode takes it.
     void Press(RaceMode::Key key);
     void ShowClock();
+    void PlaceCode();
+    void ShowLookedAt();
 
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;

@@ -46,7 +46,7 @@ QString PaneTrace(const race::Replay& lane, const race_window::CodePane& pane)
 {
     const sorting::MethodCode& code = sorting::Facts(lane.Source().method).code;
     QString variables = pane.VariablesText();
-    variables.replace(QRegularExpression(" = "), "=").replace(QRegularExpression(" +"), " ");
+    variables.replace(QString("\u00A0=\u00A0"), "=").replace(QRegularExpression(" +"), " ");
     const std::string step = testing_support::StepText(lane.Source().steps[lane.StepsDone() - 1]);
     const bool callerMarked = lane.Caller() > 0 && std::ranges::count(pane.SurroundingLines(), lane.Caller()) > 0;
     return QString::fromStdString(
