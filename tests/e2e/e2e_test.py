@@ -501,10 +501,22 @@ class EveryMethodRace(RaceChecks, unittest.TestCase):
 
 
 class RaceInGerman(RaceChecks, unittest.TestCase):
-    """The race under a German locale, and zoomed for a projector."""
+    """The race under a German locale, and zoomed for a projector: three methods in one row."""
 
+    ARGUMENTS = ["--methods", "selection,quick,merge"]
     ENVIRONMENT = {"LANG": "de_DE.UTF-8", "LANGUAGE": "", "LC_ALL": ""}
     TITLE = "Sortier-Wettrennen"
+
+    def tallest_bar(self, screen, method):
+        """The height of the panel's tallest run of a bar's colour, the largest item's bar."""
+        x, y, w, h = self.program.extents(self.panel(method))
+        tallest = 0
+        for column in range(x + 6, x + w - 6, 3):
+            run = 0
+            for row in range(y, y + h):
+                run = run + 1 if self.coloured(screen.at(column, row)) else 0
+                tallest = max(tallest, run)
+        return tallest
 
     def test_the_race_speaks_german_and_f11_with_ctrl_plus_makes_its_status_taller(self):
         p = self.program
@@ -519,6 +531,13 @@ class RaceInGerman(RaceChecks, unittest.TestCase):
         time.sleep(0.5)
         self.assertTrue(Program.checked(p.find("check box", "Vollbild")))
         self.assertGreaterEqual(p.extents(status)[3], height + 12)  # its text twice as high, its margin as it was
+        # At 200 % the three panels stand in one row, and the bars take half of each at the least.
+        panels = ("Selectionsort", "Quicksort", "Mergesort")
+        self.assertEqual(len({p.extents(self.panel(method))[1] for method in panels}), 1)
+        screen = Screen("race-de-200")
+        for method in panels:
+            with self.subTest(method=method):
+                self.assertGreaterEqual(2 * self.tallest_bar(screen, method) + 8, p.extents(self.panel(method))[3])
 
 
 class RaceLesson(RaceChecks, unittest.TestCase):
