@@ -18,7 +18,9 @@ int ColumnsFor(std::size_t methods, QSize area, QSize least)
     const int n = static_cast<int>(methods);
     if (area.isEmpty()) return n <= 4 ? 2 : n <= 9 ? 3 : 4;  // not laid out yet
     const int most = std::clamp(area.width() / std::max(least.width(), 1), 1, n);
-    int best = most, bestEmpty = n;  // where none fits the height: the fewest rows
+    // Where none fits the height: the fewest rows, in as few columns as give them.
+    const int fewestRows = (n + most - 1) / most;
+    int best = (n + fewestRows - 1) / fewestRows, bestEmpty = n;
     double bestRoom = -1;
     for (int columns = 1; columns <= most; ++columns) {
         const int rows = (n + columns - 1) / columns;

@@ -477,12 +477,10 @@ private slots:
         Open(race::ParseRaceOptions({"--methods", "selection,insertion,bubble"}));
         const auto rowOf = [&](const char* panel) { return Control(*window, panel)->y(); };
         window->resize(1366, 768);
-        QTest::qWait(50);
-        QCOMPARE(rowOf("PanelBubble"), rowOf("PanelSelection"));
+        QTRY_COMPARE(rowOf("PanelBubble"), rowOf("PanelSelection"));
         window->resize(700, 1000);
-        QTest::qWait(50);
+        QTRY_VERIFY(rowOf("PanelBubble") > rowOf("PanelSelection"));
         QCOMPARE(rowOf("PanelInsertion"), rowOf("PanelSelection"));
-        QVERIFY(rowOf("PanelBubble") > rowOf("PanelSelection"));
     }
 
     void theBarsTakeHalfOfEachPanel_data()
@@ -595,8 +593,8 @@ private slots:
     {
         for (const QSize& size : {QSize(500, 380), QSize(1400, 900)}) {
             window->resize(size);
-            QTest::qWait(20);
             auto* merge = Control(*window, "PanelMerge");
+            QTRY_VERIFY(merge->width() > std::min(size.width(), window->width()) / 3);  // once laid out
             const QRect panel(merge->mapTo(window.get(), QPoint()), merge->size());
             // Or, on a screen too small for the window's least size, the window stays on the
             // screen and its content scrolls.
@@ -605,7 +603,6 @@ private slots:
                 scroller->verticalScrollBar()->maximum() > 0 || scroller->horizontalScrollBar()->maximum() > 0;
             const bool onScreen = window->height() <= window->screen()->availableSize().height();
             QVERIFY(window->rect().contains(panel) || (scrolls && onScreen));
-            QVERIFY(merge->width() > std::min(size.width(), window->width()) / 3);
             const QImage shot = Control(*window, "PanelMerge")->grab().toImage();
             QVERIFY(!shot.isNull());
         }
