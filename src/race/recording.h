@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace race {
@@ -65,14 +64,14 @@ private:
     std::uint32_t bits_;
 };
 
+// The most variables a method's code has.
+inline constexpr std::size_t kMostVariables = 7;
+
 // The values the code's variables had at each step, as the sort reported them, and the line
 // whose call the step's line was carrying out (heap sort's sink, called from two lines). The
 // quadratic methods make millions of steps, so only what changes is kept: a bit a step where
 // a note begins, a byte and a value for each variable the note changes, and every so many
 // notes all the values, to start from.
-// The most variables a method's code has.
-inline constexpr std::size_t kMostVariables = 7;
-
 class CodeNotes {
 public:
     explicit CodeNotes(std::size_t variables = 0);

@@ -264,16 +264,12 @@ StepSeen Replay::LastStep() const
 
 int Replay::Line() const { return now_.stepsDone == 0 || Finished() ? 0 : recording_.steps[now_.stepsDone - 1].Line(); }
 
-int Replay::Caller() const
-{
-    const int caller = Line() == 0 ? 0 : recording_.notes.At(now_.stepsDone - 1).caller;
-    return caller == Line() ? 0 : caller;
-}
-
-std::vector<float> Replay::Values() const
+CodeNotes::Note Replay::Code() const
 {
     if (Line() == 0) return {};
-    return recording_.notes.At(now_.stepsDone - 1).values;
+    CodeNotes::Note note = recording_.notes.At(now_.stepsDone - 1);
+    if (note.caller == Line()) note.caller = 0;  // a line is not its own caller
+    return note;
 }
 
 std::optional<Replay::AsideItem> Replay::Held() const

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace race {
@@ -72,11 +71,10 @@ public:
     StepSeen LastStep() const;
     // The line of the method's code that step comes from, from 1; 0 where there is none.
     int Line() const;
-    // The line whose call that line carries out, from 1; 0 where there is none.
-    int Caller() const;
-    // The values of the code's variables at that step, in the order the method names them
-    // (NaN where one has none); none where there is no step.
-    std::vector<float> Values() const;
+    // The code's variables at that step, in the order the method names them (NaN where one
+    // has none), and the line whose call that line carries out (from 1; 0 where there is
+    // none); nothing where there is no step.
+    CodeNotes::Note Code() const;
 
     // Which item of those before the sort stands at place i now: its place then.
     std::int32_t Origin(std::int32_t i) const { return now_.ids[static_cast<std::size_t>(i)]; }

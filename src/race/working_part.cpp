@@ -13,7 +13,7 @@ using Shade = WorkingPart::Shade;
 class Variables {
 public:
     explicit Variables(const Replay& lane)
-        : values_(lane.Values()), names_(sorting::Facts(lane.Source().method).code.variables)
+        : values_(lane.Code().values), names_(sorting::Facts(lane.Source().method).code.variables)
     {
     }
 

@@ -60,13 +60,13 @@ void CodePane::Follow(const race::Replay& lane)
     title_->setText(tr("%1, its code").arg(name));
     setAccessibleName(tr("Code of %1").arg(name));
     marked_ = lane.Line();
-    surrounding_ = sorting::SurroundingLines(code.lines, marked_, lane.Caller());
+    const race::CodeNotes::Note now = lane.Code();
+    surrounding_ = sorting::SurroundingLines(code.lines, marked_, now.caller);
     lines_->setText(LinesText(code));
     QStringList values;
-    const std::vector<float> now = lane.Values();
-    for (std::size_t v = 0; v < now.size(); ++v)
-        if (!std::isnan(now[v]))  // a variable and its value are never broken apart
-            values << QString("%1\u00A0=\u00A0%2").arg(CodeText(code.variables[v]), ValueText(now[v]));
+    for (std::size_t v = 0; v < now.values.size(); ++v)
+        if (!std::isnan(now.values[v]))  // a variable and its value are never broken apart
+            values << QString("%1\u00A0=\u00A0%2").arg(CodeText(code.variables[v]), ValueText(now.values[v]));
     variables_->setText(values.join("   "));
     setAccessibleDescription(
         marked_ > 0 ? tr("Line %1: %2. %3")

@@ -174,8 +174,8 @@ void RaceWindow::AddShortcuts()
         shortcut(keys, &RaceWindow::Faster);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
         shortcut(keys, &RaceWindow::Slower);
-    // A jump to the start or the end, or by a tenth of the race.
-    const auto tenth = [this] { return std::max<std::uint64_t>(race_->Longest() / 10, 1); };
+    // A jump to the start or the end, or by the slider's page, a tenth of the race.
+    const auto tenth = [this] { return static_cast<std::uint64_t>(ui_->StepSlider->pageStep()); };
     keyFor(Qt::Key_Home, this, [this] { JumpTo(0); });
     keyFor(Qt::Key_End, this, [this] { JumpTo(race_->Longest()); });
     keyFor(Qt::Key_PageUp, this, [this, tenth] { JumpTo(race_->Clock() - std::min(race_->Clock(), tenth())); });

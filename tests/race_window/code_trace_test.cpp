@@ -48,9 +48,10 @@ QString PaneTrace(const race::Replay& lane, const race_window::CodePane& pane)
     QString variables = pane.VariablesText();
     variables.replace(QString("\u00A0=\u00A0"), "=").replace(QRegularExpression(" +"), " ");
     const std::string step = testing_support::StepText(lane.Source().steps[lane.StepsDone() - 1]);
-    const bool callerMarked = lane.Caller() > 0 && std::ranges::count(pane.SurroundingLines(), lane.Caller()) > 0;
-    return QString::fromStdString(
-               step + " | " + testing_support::LineText(code, pane.MarkedLine(), callerMarked ? lane.Caller() : 0)) +
+    const int caller = lane.Code().caller;
+    const bool callerMarked = caller > 0 && std::ranges::count(pane.SurroundingLines(), caller) > 0;
+    return QString::fromStdString(step + " | " +
+                                  testing_support::LineText(code, pane.MarkedLine(), callerMarked ? caller : 0)) +
            " | " + variables;
 }
 
