@@ -46,6 +46,7 @@ CodePane::CodePane(QWidget* parent)
     bold.setBold(true);
     title_->setFont(bold);
     auto* layout = new QVBoxLayout(this);
+    layout->addSpacing(0);  // above the code: where it stands level with the panel looked at
     layout->addWidget(title_);
     layout->addWidget(lines_);
     layout->addWidget(variables_);
@@ -94,6 +95,18 @@ QString CodePane::LinesText(const sorting::MethodCode& code) const
             shown << "&nbsp;&nbsp;" + text;
     }
     return shown.join("<br>");
+}
+
+void CodePane::StandLevelWith(int top)
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* above = layout->itemAt(0)->spacerItem();
+    // Never so low that the pane would ask for more room than it has.
+    const int room = height() - (layout->sizeHint().height() - above->sizeHint().height());
+    const int offset = std::clamp(top, 0, std::max(room, 0));
+    if (above->sizeHint().height() == offset) return;
+    above->changeSize(0, offset, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->invalidate();
 }
 
 QString CodePane::VariablesText() const { return variables_->text(); }

@@ -20,6 +20,9 @@ public:
 
     // The method's code at the lane's current step.
     void Follow(const race::Replay& lane);
+    // Lowers the code to `top` pixels below the pane's top, as far as the pane's height allows:
+    // beside a tall grid, the code stands level with the panel looked at.
+    void StandLevelWith(int top);
 
     // The line marked (from 1; 0 for none), the lines marked as those it stands within or
     // carries out the call of, and the variables, as shown.

@@ -77,6 +77,8 @@ void PanelGrid::Arrange()
     const int rows = (static_cast<int>(panels_.size()) + columns - 1) / columns;
     for (int c = 0; c < grid_->columnCount(); ++c) grid_->setColumnStretch(c, c < columns ? 1 : 0);
     for (int r = 0; r < grid_->rowCount(); ++r) grid_->setRowStretch(r, r < rows ? 1 : 0);
+    // After the layout's own request, which the moves have just posted.
+    QMetaObject::invokeMethod(this, &PanelGrid::Arranged, Qt::QueuedConnection);
 }
 
 void PanelGrid::Show(race::Race* race)

@@ -29,6 +29,10 @@ public:
 
     const std::vector<RacePanel*>& Panels() const { return panels_; }
 
+signals:
+    // The panels stand in other columns, once the layout has placed them.
+    void Arranged();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -19,6 +19,7 @@
 #include "ui_race_window.h"
 
 #include <QCloseEvent>
+#include <QScrollBar>
 #include <QLocale>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -117,6 +118,10 @@ void RaceWindow::ConnectControls()
         pace_.SetNotch(notch);
         ShowSpeed();
     });
+    // The panels moved, or the content took another size: the panel looked at is brought back.
+    connect(ui_->Panels, &PanelGrid::Arranged, this, &RaceWindow::ShowLookedAt);
+    for (QScrollBar* bar : {ui_->Scroller->verticalScrollBar(), ui_->Scroller->horizontalScrollBar()})
+        connect(bar, &QScrollBar::rangeChanged, this, &RaceWindow::ShowLookedAt, Qt::QueuedConnection);
     connect(ui_->StepSlider, &QSlider::valueChanged, this, [this](int clock) { JumpTo(std::uint64_t(clock)); });
     connect(ui_->PredictButton, &QPushButton::toggled, lesson_, &Lesson::SetPredicting);
     connect(lesson_, &Lesson::Changed, this, [this] {
@@ -385,7 +390,8 @@ void RaceWindow::Press(RaceMode::Key key)
 }
 
 // The code beside the grid where the grid keeps half the window's width, else beneath it; and
-// the panel looked at in view, as a question about it is asked too.
+// the panel looked at in view, as a question about it is asked too, and again wherever the
+// grid moves its panels to make room for the code.
 void RaceWindow::PlaceCode()
 {
     const bool beside = 2 * ui_->Code->sizeHint().width() <= ui_->Scroller->viewport()->width();
@@ -396,9 +402,15 @@ void RaceWindow::PlaceCode()
 
 void RaceWindow::ShowLookedAt()
 {
-    if (const auto method = lesson_->LookedAt())
-        for (RacePanel* panel : ui_->Panels->Panels())
-            if (panel->Method() == *method) ui_->Scroller->ensureWidgetVisible(panel, 0, 0);
+    const auto method = lesson_->LookedAt();
+    for (RacePanel* panel : ui_->Panels->Panels()) {
+        if (!method || panel->Method() != *method) continue;
+        const bool beside = ui_->Board->direction() == QBoxLayout::LeftToRight;
+        QWidget* content = ui_->Scroller->widget();
+        const int level = panel->mapTo(content, QPoint(0, 0)).y() - ui_->Code->mapTo(content, QPoint(0, 0)).y();
+        ui_->Code->StandLevelWith(beside ? level : 0);
+        ui_->Scroller->ensureWidgetVisible(panel, 0, 0);
+    }
 }
 
 void RaceWindow::resizeEvent(QResizeEvent* event)
