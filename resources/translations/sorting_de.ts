@@ -321,6 +321,141 @@
     </message>
 </context>
 <context>
+    <name>QuestionWords</name>
+    <message>
+        <source>Will these two, items %1 and %2, be exchanged?</source>
+        <translation>Werden diese beiden, Elemente %1 und %2, vertauscht?</translation>
+    </message>
+    <message>
+        <source>Where will item %1 land? Click the place, then press Enter.</source>
+        <translation>Wo landet Element %1? Klicke die Stelle an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Which item will it pick as the smallest, for place %1? Click it, then press Enter.</source>
+        <translation>Welches Element wählt es als kleinstes für Stelle %1? Klicke es an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Which value is written next, to place %1? Click a copy in the strip or a bar of that value, then press Enter.</source>
+        <translation>Welcher Wert wird als Nächstes an Stelle %1 geschrieben? Klicke eine Kopie im Streifen oder einen Balken mit diesem Wert an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Where does the pivot, item %1, land? Click the place, then press Enter.</source>
+        <translation>Wo landet das Pivotelement, Element %1? Klicke die Stelle an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Which two does it exchange next? Click both, then press Enter.</source>
+        <translation>Welche beiden vertauscht es als Nächstes? Klicke beide an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Which child does item %1 sink to? Click it, then press Enter.</source>
+        <translation>Zu welchem Kind sinkt Element %1? Klicke es an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot?</source>
+        <translation>Ist Element %1 kleiner als das Pivotelement, gleich oder größer?</translation>
+    </message>
+    <message>
+        <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
+        <translation>Wohin kommt Element %1 in diesem Durchlauf? Klicke seine Stelle an, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Which bucket does item %1 go to? Choose its number, then press Enter.</source>
+        <translation>In welchen Eimer kommt Element %1? Wähle seine Nummer, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>Not quite: they are exchanged.</source>
+        <translation>Nicht ganz: Sie werden vertauscht.</translation>
+    </message>
+    <message>
+        <source>Not quite: they stay as they are.</source>
+        <translation>Nicht ganz: Sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Not quite: it lands at place %1.</source>
+        <translation>Nicht ganz: Es landet an Stelle %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it picks item %1.</source>
+        <translation>Nicht ganz: Es wählt Element %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it writes %1.</source>
+        <translation>Nicht ganz: Es schreibt %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: the pivot lands at place %1.</source>
+        <translation>Nicht ganz: Das Pivotelement landet an Stelle %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it exchanges items %1 and %2.</source>
+        <translation>Nicht ganz: Es vertauscht die Elemente %1 und %2.</translation>
+    </message>
+    <message>
+        <source>Not quite: it sinks to item %1.</source>
+        <translation>Nicht ganz: Es sinkt zu Element %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to place %1.</source>
+        <translation>Nicht ganz: Es kommt an Stelle %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to bucket %1.</source>
+        <translation>Nicht ganz: Es kommt in Eimer %1.</translation>
+    </message>
+    <message>
+        <source>exchanged or not</source>
+        <translation>vertauscht oder nicht</translation>
+    </message>
+    <message>
+        <source>where it lands</source>
+        <translation>wo es landet</translation>
+    </message>
+    <message>
+        <source>the smallest</source>
+        <translation>das kleinste</translation>
+    </message>
+    <message>
+        <source>the value written</source>
+        <translation>der geschriebene Wert</translation>
+    </message>
+    <message>
+        <source>where the pivot lands</source>
+        <translation>wo das Pivotelement landet</translation>
+    </message>
+    <message>
+        <source>the next exchange</source>
+        <translation>der nächste Tausch</translation>
+    </message>
+    <message>
+        <source>the child</source>
+        <translation>das Kind</translation>
+    </message>
+    <message>
+        <source>less, equal or greater</source>
+        <translation>kleiner, gleich oder größer</translation>
+    </message>
+    <message>
+        <source>where it goes</source>
+        <translation>wohin es kommt</translation>
+    </message>
+    <message>
+        <source>the bucket</source>
+        <translation>der Eimer</translation>
+    </message>
+    <message>
+        <source>Not quite: it is less than the pivot.</source>
+        <translation>Nicht ganz: Es ist kleiner als das Pivotelement.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is greater than the pivot.</source>
+        <translation>Nicht ganz: Es ist größer als das Pivotelement.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is equal to the pivot.</source>
+        <translation>Nicht ganz: Es ist gleich dem Pivotelement.</translation>
+    </message>
+</context>
+<context>
     <name>RaceWindow</name>
     <message>
         <source>Sorting Race</source>
@@ -439,10 +574,6 @@
         <translation>Vorhersagen</translation>
     </message>
     <message>
-        <source>Before each exchange or write of the method you look at, guess which items it moves: click them, or choose with the arrow keys and Space, then press Enter (P)</source>
-        <translation>Vor jeder Vertauschung oder jedem Schreiben des beobachteten Verfahrens raten, welche Elemente es bewegt: anklicken oder mit den Pfeiltasten und der Leertaste wählen, dann Eingabe drücken (P)</translation>
-    </message>
-    <message>
         <source>Marked: in black the two items compared, in amber the items moved or written</source>
         <translation>Markiert: schwarz die zwei verglichenen Elemente, bernsteinfarben die bewegten oder geschriebenen</translation>
     </message>
@@ -469,6 +600,10 @@
     <message>
         <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
         <translation>Ziehen, um sofort zu jedem Schritt zu gehen; Pos1 und Ende gehen zum Anfang und zum Ende, Bild auf und Bild ab ein Zehntel zurück oder vor</translation>
+    </message>
+    <message>
+        <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
+        <translation>Rate vor jeder Entscheidung des betrachteten Verfahrens, was es tut: Balken anklicken oder mit den Pfeiltasten und Leertaste wählen, dann Eingabe; oder mit den Knöpfen unten antworten (P)</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1299,41 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
+    <name>race_window::AnswerBar</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Less</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>E&amp;qual</source>
+        <translation>&amp;Gleich</translation>
+    </message>
+    <message>
+        <source>&amp;Greater</source>
+        <translation>G&amp;rößer</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Eimer</translation>
+    </message>
+    <message>
+        <source>bucket </source>
+        <translation>Eimer </translation>
+    </message>
+    <message>
+        <source>bucket ?</source>
+        <translation>Eimer ?</translation>
+    </message>
+</context>
+<context>
     <name>race_window::CodePane</name>
     <message>
         <source>%1, its code</source>
@@ -1185,28 +1355,8 @@ laufen, im Takt ihrer Arbeit.
 <context>
     <name>race_window::Lesson</name>
     <message>
-        <source>items %1 and %2</source>
-        <translation>Elemente %1 und %2</translation>
-    </message>
-    <message>
-        <source>item %1</source>
-        <translation>Element %1</translation>
-    </message>
-    <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Klicken Sie auf das Feld des Verfahrens, dessen Züge Sie vorhersagen wollen.</translation>
-    </message>
-    <message>
-        <source>%1 has no exchange or write left to predict.</source>
-        <translation>%1 hat keine Vertauschung und kein Schreiben mehr zum Vorhersagen.</translation>
-    </message>
-    <message>
-        <source>Which two items does it exchange?</source>
-        <translation>Welche zwei Elemente vertauscht es?</translation>
-    </message>
-    <message>
-        <source>Which item is written next?</source>
-        <translation>Welches Element wird als Nächstes geschrieben?</translation>
     </message>
     <message>
         <source>Click one of the bars.</source>
@@ -1245,24 +1395,40 @@ laufen, im Takt ihrer Arbeit.
         <translation>Richtig.</translation>
     </message>
     <message>
-        <source>Not quite: it exchanges %1.</source>
-        <translation>Nicht ganz: es vertauscht %1.</translation>
-    </message>
-    <message>
-        <source>Not quite: it writes %1.</source>
-        <translation>Nicht ganz: es schreibt %1.</translation>
-    </message>
-    <message>
         <source>The score starts again.</source>
         <translation>Die Wertung beginnt von vorn.</translation>
     </message>
     <message>
-        <source>%1 of %2 right</source>
-        <translation>%1 von %2 richtig</translation>
-    </message>
-    <message>
         <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
         <translation>Eine Frage wartet: wählen, dann Eingabe drücken; oder P drücken, um nicht mehr vorherzusagen.</translation>
+    </message>
+    <message>
+        <source>%1 has no decision left to predict.</source>
+        <translation>%1 hat keine Entscheidung mehr zum Vorhersagen.</translation>
+    </message>
+    <message>
+        <source>Answer with the buttons below.</source>
+        <translation>Antworte mit den Knöpfen unten.</translation>
+    </message>
+    <message>
+        <source>Click a bar or a copy in the strip.</source>
+        <translation>Klicke einen Balken oder eine Kopie im Streifen an.</translation>
+    </message>
+    <message>
+        <source>The copy is no longer chosen.</source>
+        <translation>Die Kopie ist nicht mehr gewählt.</translation>
+    </message>
+    <message>
+        <source>Choose a bucket, then press Enter.</source>
+        <translation>Wähle einen Eimer, dann Eingabe.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 von %3 richtig</translation>
+    </message>
+    <message>
+        <source>0 of 0 right</source>
+        <translation>0 von 0 richtig</translation>
     </message>
 </context>
 <context>
@@ -1512,8 +1678,8 @@ laufen, im Takt ihrer Arbeit.
         <translation>Geben Sie mindestens zwei Zahlen ein, um eigene Elemente laufen zu lassen.</translation>
     </message>
     <message>
-        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
-        <translation>Hinter den Balken: %1 der bearbeitete Teil, %2 der geordnete Teil, %3 %4 die zwei Läufe eines Mergesorts; &amp;#9660; der Pivot</translation>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
+        <translation>Hinter den Balken: %1 der bearbeitete Teil, %2 der geordnete Teil, %3 %4 die zwei Läufe eines Mischens; %5 das Pivotelement, %6 an seiner endgültigen Stelle</translation>
     </message>
 </context>
 <context>

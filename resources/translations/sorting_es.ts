@@ -321,6 +321,141 @@
     </message>
 </context>
 <context>
+    <name>QuestionWords</name>
+    <message>
+        <source>Will these two, items %1 and %2, be exchanged?</source>
+        <translation>¿Se intercambiarán estos dos, los elementos %1 y %2?</translation>
+    </message>
+    <message>
+        <source>Where will item %1 land? Click the place, then press Enter.</source>
+        <translation>¿Dónde acabará el elemento %1? Haz clic en el lugar y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Which item will it pick as the smallest, for place %1? Click it, then press Enter.</source>
+        <translation>¿Qué elemento elegirá como el menor, para el lugar %1? Haz clic en él y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Which value is written next, to place %1? Click a copy in the strip or a bar of that value, then press Enter.</source>
+        <translation>¿Qué valor se escribe a continuación, en el lugar %1? Haz clic en una copia de la franja o en una barra de ese valor y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Where does the pivot, item %1, land? Click the place, then press Enter.</source>
+        <translation>¿Dónde acaba el pivote, el elemento %1? Haz clic en el lugar y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Which two does it exchange next? Click both, then press Enter.</source>
+        <translation>¿Qué dos intercambia a continuación? Haz clic en ambos y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Which child does item %1 sink to? Click it, then press Enter.</source>
+        <translation>¿A qué hijo baja el elemento %1? Haz clic en él y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot?</source>
+        <translation>¿Es el elemento %1 menor, igual o mayor que el pivote?</translation>
+    </message>
+    <message>
+        <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
+        <translation>¿Adónde va el elemento %1 en esta pasada? Haz clic en su lugar y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Which bucket does item %1 go to? Choose its number, then press Enter.</source>
+        <translation>¿A qué cubeta va el elemento %1? Elige su número y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Not quite: they are exchanged.</source>
+        <translation>No exactamente: se intercambian.</translation>
+    </message>
+    <message>
+        <source>Not quite: they stay as they are.</source>
+        <translation>No exactamente: se quedan como están.</translation>
+    </message>
+    <message>
+        <source>Not quite: it lands at place %1.</source>
+        <translation>No exactamente: acaba en el lugar %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it picks item %1.</source>
+        <translation>No exactamente: elige el elemento %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it writes %1.</source>
+        <translation>No exactamente: escribe %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: the pivot lands at place %1.</source>
+        <translation>No exactamente: el pivote acaba en el lugar %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it exchanges items %1 and %2.</source>
+        <translation>No exactamente: intercambia los elementos %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Not quite: it sinks to item %1.</source>
+        <translation>No exactamente: baja al elemento %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to place %1.</source>
+        <translation>No exactamente: va al lugar %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to bucket %1.</source>
+        <translation>No exactamente: va a la cubeta %1.</translation>
+    </message>
+    <message>
+        <source>exchanged or not</source>
+        <translation>intercambio o no</translation>
+    </message>
+    <message>
+        <source>where it lands</source>
+        <translation>dónde acaba</translation>
+    </message>
+    <message>
+        <source>the smallest</source>
+        <translation>el menor</translation>
+    </message>
+    <message>
+        <source>the value written</source>
+        <translation>el valor escrito</translation>
+    </message>
+    <message>
+        <source>where the pivot lands</source>
+        <translation>dónde acaba el pivote</translation>
+    </message>
+    <message>
+        <source>the next exchange</source>
+        <translation>el próximo intercambio</translation>
+    </message>
+    <message>
+        <source>the child</source>
+        <translation>el hijo</translation>
+    </message>
+    <message>
+        <source>less, equal or greater</source>
+        <translation>menor, igual o mayor</translation>
+    </message>
+    <message>
+        <source>where it goes</source>
+        <translation>adónde va</translation>
+    </message>
+    <message>
+        <source>the bucket</source>
+        <translation>la cubeta</translation>
+    </message>
+    <message>
+        <source>Not quite: it is less than the pivot.</source>
+        <translation>No exactamente: es menor que el pivote.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is greater than the pivot.</source>
+        <translation>No exactamente: es mayor que el pivote.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is equal to the pivot.</source>
+        <translation>No exactamente: es igual al pivote.</translation>
+    </message>
+</context>
+<context>
     <name>RaceWindow</name>
     <message>
         <source>Sorting Race</source>
@@ -439,10 +574,6 @@
         <translation>Predecir</translation>
     </message>
     <message>
-        <source>Before each exchange or write of the method you look at, guess which items it moves: click them, or choose with the arrow keys and Space, then press Enter (P)</source>
-        <translation>Antes de cada intercambio o escritura del método que miras, adivina qué elementos mueve: haz clic en ellos, o elígelos con las flechas y Espacio, y pulsa Intro (P)</translation>
-    </message>
-    <message>
         <source>Marked: in black the two items compared, in amber the items moved or written</source>
         <translation>Marcados: en negro los dos elementos comparados, en ámbar los elementos movidos o escritos</translation>
     </message>
@@ -469,6 +600,10 @@
     <message>
         <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
         <translation>Arrastre para ir a cualquier paso de una vez; Inicio y Fin van al principio y al final, Re Pág y Av Pág una décima parte atrás o adelante</translation>
+    </message>
+    <message>
+        <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
+        <translation>Antes de cada decisión del método que miras, adivina qué hace: haz clic en las barras, o elige con las flechas y Espacio, y pulsa Intro; o responde con los botones de abajo (P)</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1300,41 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
+    <name>race_window::AnswerBar</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Less</source>
+        <translation>&amp;Menor</translation>
+    </message>
+    <message>
+        <source>E&amp;qual</source>
+        <translation>&amp;Igual</translation>
+    </message>
+    <message>
+        <source>&amp;Greater</source>
+        <translation>M&amp;ayor</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Cubeta</translation>
+    </message>
+    <message>
+        <source>bucket </source>
+        <translation>cubeta </translation>
+    </message>
+    <message>
+        <source>bucket ?</source>
+        <translation>cubeta ?</translation>
+    </message>
+</context>
+<context>
     <name>race_window::CodePane</name>
     <message>
         <source>%1, its code</source>
@@ -1186,28 +1356,8 @@ ritmo de su trabajo.
 <context>
     <name>race_window::Lesson</name>
     <message>
-        <source>items %1 and %2</source>
-        <translation>los elementos %1 y %2</translation>
-    </message>
-    <message>
-        <source>item %1</source>
-        <translation>el elemento %1</translation>
-    </message>
-    <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Haz clic en el panel del método cuyos movimientos vas a predecir.</translation>
-    </message>
-    <message>
-        <source>%1 has no exchange or write left to predict.</source>
-        <translation>A %1 no le queda ningún intercambio ni escritura que predecir.</translation>
-    </message>
-    <message>
-        <source>Which two items does it exchange?</source>
-        <translation>¿Qué dos elementos intercambia?</translation>
-    </message>
-    <message>
-        <source>Which item is written next?</source>
-        <translation>¿Qué elemento se escribe a continuación?</translation>
     </message>
     <message>
         <source>Click one of the bars.</source>
@@ -1246,24 +1396,40 @@ ritmo de su trabajo.
         <translation>Correcto.</translation>
     </message>
     <message>
-        <source>Not quite: it exchanges %1.</source>
-        <translation>No exactamente: intercambia %1.</translation>
-    </message>
-    <message>
-        <source>Not quite: it writes %1.</source>
-        <translation>No exactamente: escribe %1.</translation>
-    </message>
-    <message>
         <source>The score starts again.</source>
         <translation>La puntuación empieza de nuevo.</translation>
     </message>
     <message>
-        <source>%1 of %2 right</source>
-        <translation>%1 de %2 aciertos</translation>
-    </message>
-    <message>
         <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
         <translation>Una pregunta espera: elige y pulsa Intro; o pulsa P para dejar de predecir.</translation>
+    </message>
+    <message>
+        <source>%1 has no decision left to predict.</source>
+        <translation>A %1 no le queda ninguna decisión que predecir.</translation>
+    </message>
+    <message>
+        <source>Answer with the buttons below.</source>
+        <translation>Responde con los botones de abajo.</translation>
+    </message>
+    <message>
+        <source>Click a bar or a copy in the strip.</source>
+        <translation>Haz clic en una barra o en una copia de la franja.</translation>
+    </message>
+    <message>
+        <source>The copy is no longer chosen.</source>
+        <translation>La copia ya no está elegida.</translation>
+    </message>
+    <message>
+        <source>Choose a bucket, then press Enter.</source>
+        <translation>Elige una cubeta y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 de %3 correctas</translation>
+    </message>
+    <message>
+        <source>0 of 0 right</source>
+        <translation>0 de 0 correctas</translation>
     </message>
 </context>
 <context>
@@ -1513,8 +1679,8 @@ ritmo de su trabajo.
         <translation>Escribe al menos dos números para que corran los tuyos.</translation>
     </message>
     <message>
-        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
-        <translation>Detrás de las barras: %1 la parte en curso, %2 la parte ordenada, %3 %4 las dos rachas de una mezcla; &amp;#9660; el pivote</translation>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
+        <translation>Detrás de las barras: %1 la parte en curso, %2 la parte ordenada, %3 %4 las dos secuencias de una mezcla; %5 el pivote, %6 en su lugar definitivo</translation>
     </message>
 </context>
 <context>

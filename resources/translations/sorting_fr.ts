@@ -321,6 +321,141 @@
     </message>
 </context>
 <context>
+    <name>QuestionWords</name>
+    <message>
+        <source>Will these two, items %1 and %2, be exchanged?</source>
+        <translation>Ces deux éléments, %1 et %2, seront-ils échangés ?</translation>
+    </message>
+    <message>
+        <source>Where will item %1 land? Click the place, then press Enter.</source>
+        <translation>Où l’élément %1 arrivera-t-il ? Cliquez sur la place, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Which item will it pick as the smallest, for place %1? Click it, then press Enter.</source>
+        <translation>Quel élément choisira-t-il comme le plus petit, pour la place %1 ? Cliquez dessus, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Which value is written next, to place %1? Click a copy in the strip or a bar of that value, then press Enter.</source>
+        <translation>Quelle valeur est écrite ensuite, à la place %1 ? Cliquez sur une copie dans la bande ou sur une barre de cette valeur, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Where does the pivot, item %1, land? Click the place, then press Enter.</source>
+        <translation>Où le pivot, l’élément %1, arrive-t-il ? Cliquez sur la place, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Which two does it exchange next? Click both, then press Enter.</source>
+        <translation>Quels deux éléments échange-t-il ensuite ? Cliquez sur les deux, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Which child does item %1 sink to? Click it, then press Enter.</source>
+        <translation>Vers quel enfant l’élément %1 descend-il ? Cliquez dessus, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot?</source>
+        <translation>L’élément %1 est-il inférieur, égal ou supérieur au pivot ?</translation>
+    </message>
+    <message>
+        <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
+        <translation>Où va l’élément %1 dans ce passage ? Cliquez sur sa place, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Which bucket does item %1 go to? Choose its number, then press Enter.</source>
+        <translation>Dans quel seau va l’élément %1 ? Choisissez son numéro, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Not quite: they are exchanged.</source>
+        <translation>Pas tout à fait : ils sont échangés.</translation>
+    </message>
+    <message>
+        <source>Not quite: they stay as they are.</source>
+        <translation>Pas tout à fait : ils restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Not quite: it lands at place %1.</source>
+        <translation>Pas tout à fait : il arrive à la place %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it picks item %1.</source>
+        <translation>Pas tout à fait : il choisit l’élément %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it writes %1.</source>
+        <translation>Pas tout à fait : il écrit %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: the pivot lands at place %1.</source>
+        <translation>Pas tout à fait : le pivot arrive à la place %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it exchanges items %1 and %2.</source>
+        <translation>Pas tout à fait : il échange les éléments %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Not quite: it sinks to item %1.</source>
+        <translation>Pas tout à fait : il descend vers l’élément %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to place %1.</source>
+        <translation>Pas tout à fait : il va à la place %1.</translation>
+    </message>
+    <message>
+        <source>Not quite: it goes to bucket %1.</source>
+        <translation>Pas tout à fait : il va dans le seau %1.</translation>
+    </message>
+    <message>
+        <source>exchanged or not</source>
+        <translation>échangés ou non</translation>
+    </message>
+    <message>
+        <source>where it lands</source>
+        <translation>où il arrive</translation>
+    </message>
+    <message>
+        <source>the smallest</source>
+        <translation>le plus petit</translation>
+    </message>
+    <message>
+        <source>the value written</source>
+        <translation>la valeur écrite</translation>
+    </message>
+    <message>
+        <source>where the pivot lands</source>
+        <translation>où arrive le pivot</translation>
+    </message>
+    <message>
+        <source>the next exchange</source>
+        <translation>le prochain échange</translation>
+    </message>
+    <message>
+        <source>the child</source>
+        <translation>l’enfant</translation>
+    </message>
+    <message>
+        <source>less, equal or greater</source>
+        <translation>inférieur, égal ou supérieur</translation>
+    </message>
+    <message>
+        <source>where it goes</source>
+        <translation>où il va</translation>
+    </message>
+    <message>
+        <source>the bucket</source>
+        <translation>le seau</translation>
+    </message>
+    <message>
+        <source>Not quite: it is less than the pivot.</source>
+        <translation>Pas tout à fait : il est inférieur au pivot.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is greater than the pivot.</source>
+        <translation>Pas tout à fait : il est supérieur au pivot.</translation>
+    </message>
+    <message>
+        <source>Not quite: it is equal to the pivot.</source>
+        <translation>Pas tout à fait : il est égal au pivot.</translation>
+    </message>
+</context>
+<context>
     <name>RaceWindow</name>
     <message>
         <source>Sorting Race</source>
@@ -439,10 +574,6 @@
         <translation>Prédire</translation>
     </message>
     <message>
-        <source>Before each exchange or write of the method you look at, guess which items it moves: click them, or choose with the arrow keys and Space, then press Enter (P)</source>
-        <translation>Avant chaque échange ou écriture de la méthode observée, deviner quels éléments elle déplace : les cliquer, ou les choisir avec les flèches et Espace, puis appuyer sur Entrée (P)</translation>
-    </message>
-    <message>
         <source>Marked: in black the two items compared, in amber the items moved or written</source>
         <translation>Marqués : en noir les deux éléments comparés, en ambre les éléments déplacés ou écrits</translation>
     </message>
@@ -469,6 +600,10 @@
     <message>
         <source>Drag to go to any step at once; Home and End go to the start and the end, Page Up and Page Down a tenth back or on</source>
         <translation>Faites glisser pour aller à n&apos;importe quelle étape d&apos;un coup ; Début et Fin vont au début et à la fin, Page précédente et Page suivante d&apos;un dixième en arrière ou en avant</translation>
+    </message>
+    <message>
+        <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
+        <translation>Avant chaque décision de la méthode observée, devinez ce qu’elle fait : cliquez sur les barres, ou choisissez avec les flèches et Espace, puis appuyez sur Entrée ; ou répondez avec les boutons en bas (P)</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1298,41 @@ de leur travail.
     </message>
 </context>
 <context>
+    <name>race_window::AnswerBar</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Less</source>
+        <translation>In&amp;férieur</translation>
+    </message>
+    <message>
+        <source>E&amp;qual</source>
+        <translation>&amp;Égal</translation>
+    </message>
+    <message>
+        <source>&amp;Greater</source>
+        <translation>&amp;Supérieur</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Seau</translation>
+    </message>
+    <message>
+        <source>bucket </source>
+        <translation>seau </translation>
+    </message>
+    <message>
+        <source>bucket ?</source>
+        <translation>seau ?</translation>
+    </message>
+</context>
+<context>
     <name>race_window::CodePane</name>
     <message>
         <source>%1, its code</source>
@@ -1184,28 +1354,8 @@ de leur travail.
 <context>
     <name>race_window::Lesson</name>
     <message>
-        <source>items %1 and %2</source>
-        <translation>les éléments %1 et %2</translation>
-    </message>
-    <message>
-        <source>item %1</source>
-        <translation>l&apos;élément %1</translation>
-    </message>
-    <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Cliquez sur le panneau de la méthode dont vous allez prédire les coups.</translation>
-    </message>
-    <message>
-        <source>%1 has no exchange or write left to predict.</source>
-        <translation>%1 n&apos;a plus d&apos;échange ni d&apos;écriture à prédire.</translation>
-    </message>
-    <message>
-        <source>Which two items does it exchange?</source>
-        <translation>Quels deux éléments échange-t-elle ?</translation>
-    </message>
-    <message>
-        <source>Which item is written next?</source>
-        <translation>Quel élément est écrit ensuite ?</translation>
     </message>
     <message>
         <source>Click one of the bars.</source>
@@ -1244,24 +1394,40 @@ de leur travail.
         <translation>Exact.</translation>
     </message>
     <message>
-        <source>Not quite: it exchanges %1.</source>
-        <translation>Pas tout à fait : elle échange %1.</translation>
-    </message>
-    <message>
-        <source>Not quite: it writes %1.</source>
-        <translation>Pas tout à fait : elle écrit %1.</translation>
-    </message>
-    <message>
         <source>The score starts again.</source>
         <translation>Le score repart de zéro.</translation>
     </message>
     <message>
-        <source>%1 of %2 right</source>
-        <translation>%1 sur %2 justes</translation>
-    </message>
-    <message>
         <source>A question waits: choose, then press Enter; or press P to stop predicting.</source>
         <translation>Une question attend : choisissez, puis appuyez sur Entrée ; ou appuyez sur P pour ne plus prédire.</translation>
+    </message>
+    <message>
+        <source>%1 has no decision left to predict.</source>
+        <translation>%1 n’a plus de décision à prédire.</translation>
+    </message>
+    <message>
+        <source>Answer with the buttons below.</source>
+        <translation>Répondez avec les boutons en bas.</translation>
+    </message>
+    <message>
+        <source>Click a bar or a copy in the strip.</source>
+        <translation>Cliquez sur une barre ou une copie dans la bande.</translation>
+    </message>
+    <message>
+        <source>The copy is no longer chosen.</source>
+        <translation>La copie n’est plus choisie.</translation>
+    </message>
+    <message>
+        <source>Choose a bucket, then press Enter.</source>
+        <translation>Choisissez un seau, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1 : %2 sur %3 justes</translation>
+    </message>
+    <message>
+        <source>0 of 0 right</source>
+        <translation>0 sur 0 justes</translation>
     </message>
 </context>
 <context>
@@ -1511,8 +1677,8 @@ de leur travail.
         <translation>Saisissez au moins deux nombres pour faire courir les vôtres.</translation>
     </message>
     <message>
-        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; &amp;#9660; the pivot</source>
-        <translation>Derrière les barres : %1 la partie traitée, %2 la partie en ordre, %3 %4 les deux suites d&apos;une fusion ; &amp;#9660; le pivot</translation>
+        <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
+        <translation>Derrière les barres : %1 la partie traitée, %2 la partie en ordre, %3 %4 les deux suites d’une fusion ; %5 le pivot, %6 à sa place définitive</translation>
     </message>
 </context>
 <context>

@@ -1,33 +1,12 @@
 #include "race/working_part.h"
 
-#include <cmath>
-#include <string_view>
+#include "race/code_variables.h"
 
 namespace race {
 namespace {
 
 using sorting::SortMethod;
 using Shade = WorkingPart::Shade;
-
-// The method's variables now, by their names in its code; none where one has no value.
-class Variables {
-public:
-    explicit Variables(const Replay& lane)
-        : values_(lane.Code().values), names_(sorting::Facts(lane.Source().method).code.variables)
-    {
-    }
-
-    std::optional<std::int32_t> operator[](std::string_view name) const
-    {
-        for (std::size_t v = 0; v < names_.size() && v < values_.size(); ++v)
-            if (names_[v] == name && !std::isnan(values_[v])) return static_cast<std::int32_t>(values_[v]);
-        return std::nullopt;
-    }
-
-private:
-    std::vector<float> values_;
-    std::span<const std::string_view> names_;
-};
 
 template <typename Name>
 bool At(const Replay& lane, Name line)
@@ -38,10 +17,35 @@ bool At(const Replay& lane, Name line)
 // The pivot of quick and median quick sort stands at hi until the partition's last exchange
 // puts it after the items no greater than it, at i + 1.
 template <typename Name>
-std::optional<std::int32_t> PivotPlace(const Replay& lane, const Variables& v, Name place)
+std::optional<std::int32_t> PivotPlace(const Replay& lane, const CodeVariables& v, Name place)
 {
     if (!v["pivot"] || !v["i"]) return std::nullopt;
     return At(lane, place) ? std::optional(*v["i"] + 1) : v["hi"];
+}
+
+// After the partition's last exchange, the pivot stands where it stays.
+template <typename Name>
+bool PivotDone(const Replay& lane, Name place)
+{
+    return At(lane, place) && lane.LastStep().kind == StepSeen::Kind::Put;
+}
+
+// The stretch of the array bucket b's items stand in, once they are written back: from the
+// first of its items among those written so far, 1 to k, to the last.
+std::optional<WorkingPart::Range> BucketStretch(const Replay& lane, const CodeVariables& v)
+{
+    const auto b = v["b"];
+    const auto m = v.Exact("m");
+    if (!b || !m || !(At(lane, sorting::bucket::Line::Gather) || At(lane, sorting::bucket::Line::Sort)))
+        return std::nullopt;
+    const std::vector<float>& items = lane.Items();
+    const auto n = static_cast<sorting::Index>(items.size()) - 1;
+    const std::int32_t written = v["k"].value_or(static_cast<std::int32_t>(n));
+    std::optional<WorkingPart::Range> stretch;
+    for (std::int32_t p = 1; p <= written; ++p)
+        if (sorting::bucket::Of(items[static_cast<std::size_t>(p)], *m, n) == static_cast<std::uint32_t>(*b))
+            stretch = WorkingPart::Range{stretch ? stretch->first : p, p, Shade::Working};
+    return stretch;
 }
 
 }  // namespace
@@ -50,7 +54,7 @@ WorkingPart WorkingPartOf(const Replay& lane)
 {
     WorkingPart part;
     if (lane.Line() == 0) return part;
-    const Variables v(lane);
+    const CodeVariables v(lane);
     const std::int32_t n = static_cast<std::int32_t>(lane.Items().size()) - 1;
     const auto shade = [&](std::optional<std::int32_t> first, std::optional<std::int32_t> last, Shade how) {
         if (first && last && *first <= *last) part.ranges.push_back({*first, *last, how});
@@ -79,10 +83,12 @@ WorkingPart WorkingPartOf(const Replay& lane)
         case SortMethod::Quick:
             shade(v["lo"], v["hi"], Shade::Working);
             part.pivot = PivotPlace(lane, v, sorting::quick::Line::Place);
+            part.pivotDone = PivotDone(lane, sorting::quick::Line::Place);
             break;
         case SortMethod::MedianQuick:
             shade(v["lo"], v["hi"], Shade::Working);
             part.pivot = PivotPlace(lane, v, sorting::median_quick::Line::Place);
+            part.pivotDone = PivotDone(lane, sorting::median_quick::Line::Place);
             break;
         case SortMethod::ThreeWayQuick:
             shade(v["lo"], v["hi"], Shade::Working);
@@ -95,6 +101,7 @@ WorkingPart WorkingPartOf(const Replay& lane)
             part.byte = v["pass"];
             break;
         case SortMethod::Bucket:
+            if (const auto stretch = BucketStretch(lane, v)) part.ranges.push_back(*stretch);
             break;
     }
     return part;

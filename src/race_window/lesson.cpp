@@ -1,28 +1,22 @@
 #include "race_window/lesson.h"
 
 #include "desktop/qt_conversions.h"
+#include "race_window/answer_bar.h"
 #include "race_window/code_pane.h"
+#include "race_window/question_words.h"
 #include "race_window/race_panel.h"
 
 #include <QLabel>
-#include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace race_window {
-namespace {
 
-QString Items(const std::vector<std::int32_t>& items)
-{
-    const QLocale locale;
-    return items.size() == 2 ? Lesson::tr("items %1 and %2").arg(locale.toString(items[0]), locale.toString(items[1]))
-                             : Lesson::tr("item %1").arg(locale.toString(items[0]));
-}
+using Form = race::Question::Form;
 
-}  // namespace
-
-Lesson::Lesson(CodePane* pane, QLabel* score, RaceMode& mode, QObject* parent)
-    : QObject(parent), pane_(pane), score_(score), mode_(mode)
+Lesson::Lesson(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent)
+    : QObject(parent), pane_(pane), score_(score), answers_(answers), mode_(mode)
 {
     pane_->hide();
     ShowScore();
@@ -76,11 +70,11 @@ void Lesson::SetPredicting(bool on)
     predicting_ = on;
     EndQuestion();
     if (lookedAt_) ShowChoices();
-    message_ = !on                           ? QString()
-               : !lookedAt_                  ? tr("Click the panel of the method whose moves you will predict.")
-               : !race::NextQuestion(Lane()) ? tr("%1 has no exchange or write left to predict.")
-                                                   .arg(desktop::ToQString(sorting::MethodTitle(*lookedAt_)))
-                                             : QString();
+    message_ = !on          ? QString()
+               : !lookedAt_ ? tr("Click the panel of the method whose moves you will predict.")
+               : !race::NextAsked(Lane())
+                   ? tr("%1 has no decision left to predict.").arg(desktop::ToQString(sorting::MethodTitle(*lookedAt_)))
+                   : QString();
     ShowScore();
     emit Changed();
 }
@@ -88,38 +82,42 @@ void Lesson::SetPredicting(bool on)
 std::optional<std::uint64_t> Lesson::Limit() const
 {
     if (!predicting_ || !lookedAt_ || question_) return std::nullopt;
-    const auto next = race::NextQuestion(Lane());
-    return next ? std::optional(next->step - 1) : std::nullopt;
+    const auto next = race::NextAsked(Lane());
+    return next ? std::optional(*next - 1) : std::nullopt;
 }
 
 void Lesson::Ask()
 {
-    question_ = race::NextQuestion(Lane());
+    question_ = race::AskNow(Lane());
     if (!question_) return;
     mode_.Ask();
     chosen_.clear();
     cursor_ = std::clamp(cursor_, 1, race_->NumItems());
-    message_ = question_->kind == race::Question::Kind::Exchange ? tr("Which two items does it exchange?")
-                                                                 : tr("Which item is written next?");
+    message_ = QuestionText(*question_);
+    answers_->Offer(question_->HowAnswered(), race_->NumItems() - 1);
     ShowChoices();
     emit Changed();
 }
 
-void Lesson::Pick(std::optional<std::int32_t> item)
+void Lesson::Pick(std::optional<sorting::Index> place)
 {
     if (!question_) return;
-    const std::size_t needed = question_->Choices();
-    const auto at = item ? std::find(chosen_.begin(), chosen_.end(), *item) : chosen_.end();
-    if (!item)
-        message_ = tr("Click one of the bars.");
+    const Form form = question_->HowAnswered();
+    const std::size_t needed = form == Form::TwoPlaces ? 2 : 1;
+    const auto at = place ? std::find(chosen_.begin(), chosen_.end(), *place) : chosen_.end();
+    if (form == Form::YesNo || form == Form::Side || form == Form::Number)
+        message_ = tr("Answer with the buttons below.");
+    else if (!place)
+        message_ = form == Form::Value ? tr("Click a bar or a copy in the strip.") : tr("Click one of the bars.");
     else if (at != chosen_.end()) {
         chosen_.erase(at);
-        message_ = tr("Item %1 is no longer chosen.").arg(*item);
+        message_ = sorting::IsScratch(*place) ? tr("The copy is no longer chosen.")
+                                              : tr("Item %1 is no longer chosen.").arg(*place);
     } else if (chosen_.size() == needed)
         message_ = needed == 2 ? tr("Two items are chosen: press Enter, or click one to take it back.")
                                : tr("An item is chosen: press Enter, or click it to take it back.");
     else {
-        chosen_.push_back(*item);
+        chosen_.push_back(*place);
         message_ = chosen_.size() == needed ? tr("Press Enter to see.") : tr("And the other?");
     }
     ShowChoices();
@@ -132,22 +130,36 @@ void Lesson::MoveCursor(int by)
     ShowChoices();
 }
 
+void Lesson::Give(std::int32_t answer)
+{
+    if (!question_) return;
+    chosen_ = {answer};
+    Confirm();
+}
+
+void Lesson::ChooseNumber(std::optional<std::int32_t> number)
+{
+    chosen_.clear();
+    if (number) chosen_.push_back(*number);
+}
+
 void Lesson::Confirm()
 {
     if (!question_) return;
-    if (chosen_.size() != question_->Choices()) {
-        message_ = question_->Choices() == 2 ? tr("Choose two items, then press Enter.")
-                                             : tr("Choose an item, then press Enter.");
+    const Form form = question_->HowAnswered();
+    if (chosen_.size() != (form == Form::TwoPlaces ? 2u : 1u)) {
+        message_ = form == Form::TwoPlaces                     ? tr("Choose two items, then press Enter.")
+                   : form == Form::Number                      ? tr("Choose a bucket, then press Enter.")
+                   : form == Form::YesNo || form == Form::Side ? tr("Answer with the buttons below.")
+                                                               : tr("Choose an item, then press Enter.");
         emit Changed();
         return;
     }
-    ++asked_;
-    const bool right = question_->RightAbout(chosen_);
-    right_ += right;
-    message_ = right ? tr("Right.")
-               : question_->kind == race::Question::Kind::Exchange
-                   ? tr("Not quite: it exchanges %1.").arg(Items(question_->answer))
-                   : tr("Not quite: it writes %1.").arg(Items(question_->answer));
+    const auto kind = static_cast<std::size_t>(question_->kind);
+    const bool right = question_->RightAbout(chosen_, Lane());
+    ++asked_[kind];
+    right_[kind] += right;
+    message_ = right ? tr("Right.") : RightAnswerText(*question_, Lane());
     const std::uint64_t steps = question_->length;
     EndQuestion();
     ShowChoices();
@@ -162,8 +174,9 @@ void Lesson::Follow()
 
 void Lesson::Restarted()
 {
-    const bool scored = asked_ > 0;
-    asked_ = right_ = 0;
+    const bool scored = std::count(asked_.begin(), asked_.end(), 0) < int(asked_.size());
+    asked_.fill(0);
+    right_.fill(0);
     EndQuestion();
     if (lookedAt_) ShowChoices();
     if (predicting_ && scored) message_ = tr("The score starts again.");
@@ -180,15 +193,29 @@ void Lesson::EndQuestion()
 {
     question_.reset();  // the one place a question ends
     chosen_.clear();
+    answers_->Offer(std::nullopt);
     mode_.EndQuestion();
 }
 
-void Lesson::ShowChoices() { PanelOf(*lookedAt_)->SetChoices(chosen_, question_ ? cursor_ : 0); }
+void Lesson::ShowChoices()
+{
+    PanelOf(*lookedAt_)
+        ->SetChoices(question_ ? question_->about : std::vector<std::int32_t>{}, chosen_, question_ ? cursor_ : 0);
+}
 
+// The score of each kind asked, as the method looked at may ask two kinds and a class may
+// look at several methods in a lesson.
 void Lesson::ShowScore()
 {
+    QStringList kinds;
+    for (std::size_t kind = 0; kind < kKinds; ++kind)
+        if (asked_[kind] > 0)
+            kinds << tr("%1: %2 of %3 right")
+                         .arg(KindName(static_cast<race::Question::Kind>(kind)))
+                         .arg(right_[kind])
+                         .arg(asked_[kind]);
     score_->setVisible(predicting_);
-    score_->setText(tr("%1 of %2 right").arg(right_).arg(asked_));
+    score_->setText(kinds.isEmpty() ? tr("0 of 0 right") : kinds.join("; "));
 }
 
 }  // namespace race_window

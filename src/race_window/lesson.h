@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -15,17 +15,19 @@ class QLabel;
 
 namespace race_window {
 
+class AnswerBar;
 class CodePane;
 class RacePanel;
 
 // What a class does with one method of the race: look at it closely, its code beside the bars
-// following each step, and predict its next move before it is made, each answer scored.
+// following each step, and predict its next decision before it is made, each answer scored by
+// the kind of question.
 class Lesson : public QObject {
     Q_OBJECT
 
 public:
     // The lesson asks its questions in `mode`, the race's, and ends them there.
-    Lesson(CodePane* pane, QLabel* score, RaceMode& mode, QObject* parent);
+    Lesson(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent);
 
     // A new race, or new panels: the method looked at stays so where it still races; the
     // score starts again.
@@ -37,16 +39,21 @@ public:
     bool Predicting() const { return predicting_; }
     bool Asking() const { return mode_.Answering(); }
     void SetPredicting(bool on);
-    // The clock at which the race must stop, for the next move to be asked about; none while
-    // there is nothing to ask.
+    // The clock at which the race must stop, for the next decision to be asked about; none
+    // while there is nothing to ask.
     std::optional<std::uint64_t> Limit() const;
     // The race stands at the limit: the question.
     void Ask();
-    // A bar clicked, or the one at the cursor picked: chosen, or taken back.
-    void Pick(std::optional<std::int32_t> item);
+    // A bar or a copy in the strip clicked, or the bar at the cursor picked: chosen, or taken
+    // back.
+    void Pick(std::optional<sorting::Index> place);
     void PickAtCursor() { Pick(cursor_); }
     void MoveCursor(int by);
-    // The answer given: judged, and the race goes on by the move's steps to show it.
+    // An answer that is not a place: given at once (yes or no, less, equal or greater), or
+    // chosen and given with Enter (a number).
+    void Give(std::int32_t answer);
+    void ChooseNumber(std::optional<std::int32_t> number);
+    // The answer given: judged, and the race goes on by the decision's steps to show it.
     void Confirm();
     // The code pane after the race moved.
     void Follow();
@@ -60,7 +67,7 @@ public:
     void ClearMessage() { message_.clear(); }
 
 signals:
-    // The race is to go on by this many steps: the move asked about, now answered.
+    // The race is to go on by this many steps: the decision asked about, now answered.
     void Answered(std::uint64_t steps);
     // The lesson's state changed: what the window shows of it is to follow.
     void Changed();
@@ -74,16 +81,18 @@ private:
 
     CodePane* pane_;
     QLabel* score_;
+    AnswerBar* answers_;
     RaceMode& mode_;
     race::Race* race_ = nullptr;
     std::vector<RacePanel*> panels_;
     std::optional<sorting::SortMethod> lookedAt_;
     bool predicting_ = false;
     std::optional<race::Question> question_;
-    std::vector<std::int32_t> chosen_;
+    std::vector<sorting::Index> chosen_;
     std::int32_t cursor_ = 1;
-    int asked_ = 0;
-    int right_ = 0;
+    // Of each kind of question, how many were asked, and how many answered right.
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(race::Question::Kind::Bucket) + 1;
+    std::array<int, kKinds> asked_{}, right_{};
     QString message_;
 };
 

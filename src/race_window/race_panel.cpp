@@ -41,7 +41,7 @@ void RacePanel::resizeEvent(QResizeEvent* event)
 void RacePanel::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    emit Pressed(ItemAt(event->position().toPoint()));
+    emit Pressed(PlaceAt(event->position().toPoint()));
 }
 
 void RacePanel::keyPressEvent(QKeyEvent* event)
@@ -71,8 +71,10 @@ void RacePanel::SetLookedAt(bool lookedAt)
     update();
 }
 
-void RacePanel::SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t cursor)
+void RacePanel::SetChoices(const std::vector<std::int32_t>& about, const std::vector<sorting::Index>& chosen,
+                           std::int32_t cursor)
 {
+    about_ = about;
     chosen_ = chosen;
     cursor_ = cursor;
     update();

@@ -53,21 +53,25 @@ public:
     QString AsideCaption() const;
     // The item whose bar is at `point`, if any.
     std::optional<std::int32_t> ItemAt(QPoint point) const;
+    // The place clicked at `point`: a bar, or a copy in the strip, by its scratch entry.
+    std::optional<sorting::Index> PlaceAt(QPoint point) const;
     // "4b": an item's value and, where others have the same value, its rank among them.
     QString Named(std::int32_t item) const;
 
     // The method a class looks at closely: its panel is framed.
     void SetLookedAt(bool lookedAt);
-    // The items chosen as a prediction, and the one the arrow keys stand at.
-    void SetChoices(const std::vector<std::int32_t>& chosen, std::int32_t cursor);
+    // A question's items, ringed; the places chosen as its answer, and the bar the arrow keys
+    // stand at.
+    void SetChoices(const std::vector<std::int32_t>& about, const std::vector<sorting::Index>& chosen,
+                    std::int32_t cursor);
 
     QSize sizeHint() const override { return QSize(420, 300).expandedTo(minimumSizeHint()); }
     // Room for the text at this width, and a few pixels of bars.
     QSize minimumSizeHint() const override;
 
 signals:
-    // A click on the panel, on a bar or beside the bars.
-    void Pressed(std::optional<std::int32_t> item);
+    // A click on the panel, on a bar, a copy in the strip, or beside them.
+    void Pressed(std::optional<sorting::Index> place);
     // Enter on the panel.
     void Activated();
 
@@ -145,7 +149,8 @@ private:
     int placeBand_ = 0;   // and below them, their places
     bool valuesUpright_ = true;
     bool lookedAt_ = false;
-    std::vector<std::int32_t> chosen_;
+    std::vector<std::int32_t> about_;
+    std::vector<sorting::Index> chosen_;
     std::int32_t cursor_ = 0;
     Measures measures_;
     QRect bars_, aside_, text_;

@@ -40,6 +40,15 @@ std::optional<std::int32_t> RacePanel::ItemAt(QPoint point) const
     return std::nullopt;
 }
 
+std::optional<sorting::Index> RacePanel::PlaceAt(QPoint point) const
+{
+    const auto item = ItemAt(point);
+    if (item && aside_.contains(point))
+        for (const auto& copy : Lane().CopiedOut())
+            if (copy.at == *item) return sorting::ScratchPlace(*item);
+    return item;
+}
+
 bool RacePanel::ShowsValues() const { return race_ && race_->NumItems() <= kMostValued; }
 
 // The values' band above the bars: upright where every value fits its bar's width, else

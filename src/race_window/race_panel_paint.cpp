@@ -157,7 +157,7 @@ void RacePanel::PaintWorkingPart(QPainter& painter) const
         const QPointF tip[] = {
             {middle - half, qreal(bars.top())}, {middle + half, qreal(bars.top())}, {middle, bars.top() + half * 1.5}};
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(desktop::ToRgb(kPivotColour)));
+        painter.setBrush(QColor(desktop::ToRgb(shownPart_.pivotDone ? kPivotDoneColour : kPivotColour)));
         painter.drawPolygon(tip, 3);
         painter.setBrush(Qt::NoBrush);
     }
@@ -190,11 +190,17 @@ void RacePanel::PaintPlaces(QPainter& painter) const
 // The bars chosen as a prediction outlined, and the one the arrow keys stand at underlined.
 void RacePanel::PaintChoices(QPainter& painter) const
 {
-    if (!lookedAt_ || (chosen_.empty() && cursor_ < 1)) return;
+    if (!lookedAt_ || (chosen_.empty() && about_.empty() && cursor_ < 1)) return;
     const QRect bars = BarsArea();
+    const auto around = [&](sorting::Index place) {
+        const auto at = static_cast<std::int32_t>(sorting::IsScratch(place) ? sorting::ScratchEntry(place) : place);
+        const QRect area = sorting::IsScratch(place) ? AsideArea() : bars;
+        return QRectF(BarEdge(at), area.top(), BarEdge(at + 1) - BarEdge(at), area.height());
+    };
+    painter.setPen(QPen(palette().text().color(), 2, Qt::DashLine));
+    for (std::int32_t item : about_) painter.drawRect(around(item).adjusted(-2, -2, 2, 2));
     painter.setPen(QPen(palette().highlight().color(), 2));
-    for (std::int32_t item : chosen_)
-        painter.drawRect(QRectF(BarEdge(item), bars.top(), BarEdge(item + 1) - BarEdge(item), bars.height()));
+    for (sorting::Index place : chosen_) painter.drawRect(around(place));
     if (cursor_ >= 1 && cursor_ <= race_->NumItems())
         painter.fillRect(QRectF(BarEdge(cursor_), bars.bottom() + 2, BarEdge(cursor_ + 1) - BarEdge(cursor_), 4),
                          palette().highlight());

@@ -7,6 +7,7 @@
 #include "platform/words.h"
 #include "race/item_list.h"
 #include "sorting/initial_order.h"
+#include "race_window/answer_bar.h"
 #include "race_window/code_pane.h"
 #include "race_window/count_words.h"
 #include "race_window/lesson.h"
@@ -47,8 +48,9 @@ QString MarksLegend()
            "<br>" +
            RaceWindow::tr(
                "Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge's two runs; "
-               "&#9660; the pivot")
-               .arg(ground(kWorkingColour), ground(kSortedColour), ground(kLeftRunColour), ground(kRightRunColour));
+               "%5 the pivot, %6 in its final place")
+               .arg(ground(kWorkingColour), ground(kSortedColour), ground(kLeftRunColour), ground(kRightRunColour),
+                    QString("&#9660;"), swatch(kPivotDoneColour).replace("&#9632;", "&#9660;"));
 }
 
 // "100 items, %1.", "5 typed items, %1.": what races, and in which order.
@@ -90,7 +92,7 @@ void RaceWindow::SetUpControls(const race::RaceOptions& options)
     ui_->SpeedSlider->setPageStep(race::Pace::kNotchesPerDecade);
     ui_->Legend->setText(MarksLegend());
     sound_ = new SoundSwitch(ui_->SoundCheck, options.sound, this);
-    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, mode_, this);
+    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, ui_->Answers, mode_, this);
     projector_ = new Projector(this, ui_->FullScreenButton, ui_->Scroller);
     ShowSpeed();
 }
@@ -129,6 +131,8 @@ void RaceWindow::ConnectControls()
         confirm_->setEnabled(lesson_->Asking());
         ShowProgress();
     });
+    connect(ui_->Answers, &AnswerBar::Given, lesson_, &Lesson::Give);
+    connect(ui_->Answers, &AnswerBar::Chosen, lesson_, &Lesson::ChooseNumber);
     connect(lesson_, &Lesson::Answered, this, [this](std::uint64_t steps) {
         race_->Tick(steps);
         ShowProgress();
@@ -141,9 +145,9 @@ void RaceWindow::ConnectPanels()
 {
     for (RacePanel* panel : ui_->Panels->Panels()) {
         const sorting::SortMethod method = panel->Method();
-        connect(panel, &RacePanel::Pressed, this, [this, method](std::optional<std::int32_t> item) {
+        connect(panel, &RacePanel::Pressed, this, [this, method](std::optional<sorting::Index> place) {
             if (lesson_->Asking() && lesson_->LookedAt() == method)
-                lesson_->Pick(item);
+                lesson_->Pick(place);
             else
                 lesson_->LookAt(method);
         });

@@ -629,17 +629,17 @@ class RaceThatTeaches(RaceChecks, unittest.TestCase):
         self.assertEqual(lines, ["Line 3", "Line 3", "Line 4"], "bubble sort compares twice, then exchanges")
         subprocess.run(["import", "-window", "root", "-crop", "960x640+0+0", os.path.join(SHOTS, "race-code.png")],
                        check=True)
-        # From the start, predicting: bubble sort's first exchange is of items 2 and 3.
-        xdotool("key", "r", "p", "Right", "Right", "Right")
-        self.assertIsNotNone(self.status_starting("Which two items does it exchange?", time.time() + 5))
-        for item in (2, 3):
-            xdotool("mousemove", *self.bar("Bubble", item, 5), "click", "1")
-            time.sleep(0.2)
+        # From the start, predicting: asked before bubble sort's first comparison, of 3 and 4,
+        # whether it exchanges them; answered with a click on No before anything of it shows.
+        xdotool("key", "r", "p", "Right")
+        self.assertIsNotNone(self.status_starting("Will these two, items 1 and 2, be exchanged?", time.time() + 5))
+        self.assertNotIn("compares", self.panel("Bubble").description, "the comparison is not marked yet")
         subprocess.run(["import", "-window", "root", "-crop", "960x640+0+0", os.path.join(SHOTS, "race-predict.png")],
                        check=True)
-        xdotool("key", "Return")
+        p.click(p.find("push button", "No"))
         self.assertIsNotNone(self.status_starting("Right.", time.time() + 5))
-        self.assertIsNotNone(self.named("1 of 1 right"), "the score, beside the Predict button")
+        self.assertIn("compares", self.panel("Bubble").description, "the comparison shown once answered")
+        self.assertIsNotNone(self.named("exchanged or not: 1 of 1 right"), "the score, beside the Predict button")
         xdotool("key", "Escape", "space", "plus", "plus", "plus", "plus")
         self.assertIsNotNone(self.status_starting("All four are done", time.time() + 30))
         time.sleep(0.3)

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 using race::Replay;
 using sorting::SortMethod;
@@ -45,35 +47,161 @@ TEST(EqualItems, EachMethodKeepsOrChangesTheirOrderAsWorkedByHand)
     }
 }
 
-TEST(Prediction, AsksAboutTheNextExchangeOrWriteAndJudgesTheAnswer)
+TEST(Prediction, EachMethodAsksAboutItsOwnDecision)
 {
+    // The first question on the traces' items 5 3 8 1 9 2 7 4, worked out by hand from the
+    // traces in tests/race_window/traces.
+    using Kind = race::Question::Kind;
+    const std::vector<float> a{0, 5, 3, 8, 1, 9, 2, 7, 4};
     struct Case {
         SortMethod method;
-        std::vector<float> items;
-        race::Question::Kind kind;
+        Kind kind;
         std::uint64_t step;
-        std::vector<std::int32_t> answer;
+        std::vector<std::int32_t> about;
+        std::vector<sorting::Index> answer;
+        std::vector<sorting::Index> right, wrong;  // places clicked, or an answer chosen
     };
     const std::vector<Case> cases{
-        {SortMethod::Bubble, {0, 5, 3}, race::Question::Kind::Exchange, 2, {1, 2}},
-        // Two copies out and a comparison, then the first write.
-        {SortMethod::Merge, {0, 2, 1}, race::Question::Kind::Write, 4, {1}},
-        // Two reads and two moves out, then the first copy back.
-        {SortMethod::Radix, {0, 0.5f, 0.25f}, race::Question::Kind::Write, 5, {1}},
+        {SortMethod::Bubble, Kind::Exchanged, 1, {1, 2}, {race::Question::kYes}, {1}, {0}},  // 5 > 3
+        {SortMethod::Shell, Kind::Exchanged, 1, {1, 5}, {race::Question::kNo}, {0}, {1}},    // 5 < 9, h=4
+        {SortMethod::Insertion, Kind::Lands, 1, {2}, {1}, {1}, {2}},
+        {SortMethod::Selection, Kind::Smallest, 1, {1}, {4}, {4}, {6}},
+        // The copies 5 and 3 compared: the 3 of entry 2 is written, or the 3 still at item 2.
+        {SortMethod::Merge, Kind::WrittenNext, 3, {1}, {sorting::ScratchPlace(2)}, {2}, {sorting::ScratchPlace(1)}},
+        {SortMethod::Quick, Kind::PivotLands, 1, {8}, {4}, {4}, {8}},
+        {SortMethod::Intro, Kind::ExchangedNext, 1, {}, {1, 2}, {2, 1}, {1, 3}},
+        // Item 3 has a child of 9 and one of 2; item 2's children 1 and 9: it sinks to item 5.
+        {SortMethod::Heap, Kind::SinksTo, 7, {2}, {5}, {5}, {4}},
+        {SortMethod::ThreeWayQuick, Kind::Side, 1, {2}, {race::Question::kLess}, {race::Question::kLess}, {0}},
+        {SortMethod::Radix, Kind::GoesTo, 9, {1}, {1}, {sorting::ScratchPlace(1)}, {2}},  // by the low byte, all 0
+        {SortMethod::Bucket, Kind::Bucket, 9, {1}, {4}, {4}, {5}},                        // 8 × 5 / 9
     };
     for (const Case& c : cases) {
-        Replay replay(race::Record(c.method, c.items));
-        const auto question = race::NextQuestion(replay);
+        Replay lane(race::Record(c.method, a));
+        ASSERT_EQ(race::NextAsked(lane), c.step) << sorting::MethodName(c.method);
+        lane.SeekTo(c.step - 1);
+        const auto question = race::AskNow(lane);
         ASSERT_TRUE(question) << sorting::MethodName(c.method);
         EXPECT_EQ(question->kind, c.kind);
-        EXPECT_EQ(question->step, c.step);
-        EXPECT_EQ(question->answer, c.answer);
-        std::vector<std::int32_t> reversed(c.answer.rbegin(), c.answer.rend());
-        EXPECT_TRUE(question->RightAbout(reversed));
-        EXPECT_FALSE(question->RightAbout({3}));
+        EXPECT_EQ(question->about, c.about) << sorting::MethodName(c.method);
+        EXPECT_EQ(question->answer, c.answer) << sorting::MethodName(c.method);
+        EXPECT_TRUE(question->RightAbout(c.right, lane)) << sorting::MethodName(c.method);
+        EXPECT_FALSE(question->RightAbout(c.wrong, lane)) << sorting::MethodName(c.method);
     }
-    Replay selection(race::Record(SortMethod::Selection, {0, 1, 2}));
-    EXPECT_FALSE(race::NextQuestion(selection)) << "items in place are exchanged with themselves";
+    Replay quick(race::Record(SortMethod::Quick, a));
+    quick.SeekTo(1);  // past the pivot's question: the comparison of 3 leads to the exchange of items 1 and 2
+    EXPECT_EQ(race::AskNow(quick)->answer, (std::vector<sorting::Index>{1, 2}));
+    EXPECT_TRUE(race::AskNow(quick)->RightAbout({2, 1}, quick));
+}
+
+namespace {
+
+// Checks a question's answer against what the method then does, from the lane standing
+// before the decision; leaves the lane where the lesson goes on, after the decision's steps.
+void ExpectDoneAsAnswered(const race::Question& q, Replay& lane)
+{
+    using Kind = race::Question::Kind;
+    const auto& steps = lane.Source().steps;
+    const std::string where =
+        std::string(sorting::MethodName(lane.Source().method)) + " at step " + std::to_string(q.step);
+    const auto value = [&](sorting::Index place) { return lane.ValueAt(place); };
+    const sorting::Index first = q.answer[0];
+    const std::int32_t about = q.about.empty() ? 0 : q.about[0];
+    const std::int32_t idFirst = first > 0 ? lane.Origin(static_cast<std::int32_t>(first)) : 0;
+    const std::int32_t idAbout = about > 0 ? lane.Origin(about) : 0;
+    const float valueFirst = value(first), valueAbout = value(about);
+    const auto after = [&] { lane.SeekTo(q.step - 1 + q.length); };
+    switch (q.kind) {
+        case Kind::Exchanged: {
+            const std::int32_t idSecond = lane.Origin(q.about[1]);
+            after();
+            EXPECT_EQ(lane.Origin(about) == idSecond && lane.Origin(q.about[1]) == idAbout, first == q.kYes) << where;
+            break;
+        }
+        case Kind::ExchangedNext: {
+            const std::int32_t idSecond = lane.Origin(static_cast<std::int32_t>(q.answer[1]));
+            after();
+            EXPECT_EQ(lane.Origin(static_cast<std::int32_t>(first)), idSecond) << where;
+            EXPECT_EQ(lane.Origin(static_cast<std::int32_t>(q.answer[1])), idFirst) << where;
+            break;
+        }
+        case Kind::Lands:
+        case Kind::SinksTo:
+            after();
+            EXPECT_EQ(lane.Origin(static_cast<std::int32_t>(first)), idAbout) << where;
+            break;
+        case Kind::Smallest: {
+            const auto& items = lane.Items();
+            EXPECT_EQ(valueFirst, *std::min_element(items.begin() + about, items.end())) << where;
+            after();
+            EXPECT_EQ(lane.Origin(about), idFirst) << where;
+            break;
+        }
+        case Kind::WrittenNext:
+        case Kind::GoesTo:
+            after();
+            EXPECT_EQ(value(q.kind == Kind::GoesTo ? sorting::ScratchPlace(first) : about),
+                      q.kind == Kind::GoesTo ? valueAbout : valueFirst)
+                << where;
+            break;
+        case Kind::PivotLands:
+            lane.SeekTo(lane.TotalSteps());  // a pivot placed stays where it landed
+            EXPECT_EQ(lane.Origin(static_cast<std::int32_t>(first)), idAbout) << where;
+            after();
+            break;
+        case Kind::Side: {
+            const float pivot = value(steps[q.step - 1].B());
+            EXPECT_EQ(first, valueAbout < pivot ? q.kLess : pivot < valueAbout ? q.kGreater : q.kEqual) << where;
+            after();
+            break;
+        }
+        case Kind::Bucket: {
+            const auto& start = lane.Source().start;
+            const float largest = *std::max_element(start.begin() + 1, start.end());
+            const auto n = static_cast<sorting::Index>(start.size()) - 1;
+            EXPECT_EQ(first, std::min<sorting::Index>(n - 1, static_cast<sorting::Index>(n * valueAbout / largest)));
+            after();
+            break;
+        }
+    }
+}
+
+// The places the last step done marks.
+std::vector<sorting::Index> Marked(const Replay& lane)
+{
+    const race::StepSeen seen = lane.LastStep();
+    return {std::min(seen.first, seen.second), std::max(seen.first, seen.second)};
+}
+
+}  // namespace
+
+TEST(Prediction, EveryAnswerIsWhatTheMethodThenDoesAndNoneIsMarkedWhenAsked)
+{
+    // Twenty items with equal ones among them, and a case of each method's own.
+    const std::vector<float> items = sorting::MakeItems(20, 7, sorting::InitialOrder::FewUnique);
+    for (SortMethod method : sorting::kAllMethods) {
+        Replay lane(race::Record(method, items));
+        std::set<race::Question::Kind> kinds;
+        while (const auto step = race::NextAsked(lane)) {
+            lane.SeekTo(*step - 1);
+            const auto question = race::AskNow(lane);
+            ASSERT_TRUE(question) << sorting::MethodName(method);
+            kinds.insert(question->kind);
+            using Form = race::Question::Form;
+            const Form form = question->HowAnswered();
+            if (form == Form::TwoPlaces || form == Form::YesNo) {
+                const auto& pair = form == Form::TwoPlaces
+                                       ? question->answer
+                                       : std::vector<sorting::Index>(question->about.begin(), question->about.end());
+                EXPECT_NE(Marked(lane), pair) << sorting::MethodName(method) << " at step " << *step;
+            }
+            ExpectDoneAsAnswered(*question, lane);
+        }
+        EXPECT_FALSE(kinds.empty()) << sorting::MethodName(method) << " asks nothing";
+        if (method == SortMethod::Quick || method == SortMethod::MedianQuick) {
+            EXPECT_EQ(kinds.size(), 2u) << sorting::MethodName(method);
+        }
+    }
 }
 
 TEST(CopiedOut, TheWindowsMergeKeepsTheRightRunReversedSoTheComparedCopiesAreTheEnds)
@@ -103,21 +231,23 @@ TEST(WorkingPart, IsWhatTheCodesVariablesSayAtTheStep)
         WorkingPart part;
     };
     const std::vector<Case> cases{
-        {SortMethod::Selection, b, 8, {{{1, 1, Shade::Sorted}}, {}, {}}},                  // i=2
-        {SortMethod::Insertion, b, 2, {{{1, 2, Shade::Sorted}}, {}, {}}},                  // i=3
-        {SortMethod::Bubble, a, 41, {{{7, 8, Shade::Sorted}}, {}, {}}},                    // pass=3
-        {SortMethod::Merge, b, 17, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}}},
-        {SortMethod::NaturalMerge, b, 7, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}}},
-        {SortMethod::Shell, a, 2, {{{6, 6, Shade::Working}, {2, 2, Shade::Working}}, {}, {}}},  // h=4 i=6
-        {SortMethod::Heap, b, 13, {{{1, 5, Shade::Working}}, {}, {}}},                       // last=5
-        {SortMethod::Quick, a, 1, {{{1, 8, Shade::Working}}, 8, {}}},                        // pivot at hi
-        {SortMethod::Quick, a, 17, {{{1, 8, Shade::Working}}, 4, {}}},                       // put at i + 1
-        {SortMethod::MedianQuick, a, 1, {{{1, 8, Shade::Working}}, {}, {}}},                 // no pivot yet
-        {SortMethod::MedianQuick, a, 13, {{{1, 8, Shade::Working}}, 8, {}}},
-        {SortMethod::ThreeWayQuick, b, 1, {{{1, 5, Shade::Working}}, 1, {}}},                // pivot at lt
-        {SortMethod::Intro, a, 1, {{{1, 8, Shade::Working}}, {}, {}}},
-        {SortMethod::Radix, b, 1, {{}, {}, 1}},
+        {SortMethod::Selection, b, 8, {{{1, 1, Shade::Sorted}}, {}, {}, false}},  // i=2
+        {SortMethod::Insertion, b, 2, {{{1, 2, Shade::Sorted}}, {}, {}, false}},  // i=3
+        {SortMethod::Bubble, a, 41, {{{7, 8, Shade::Sorted}}, {}, {}, false}},    // pass=3
+        {SortMethod::Merge, b, 17, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}, false}},
+        {SortMethod::NaturalMerge, b, 7, {{{1, 2, Shade::LeftRun}, {3, 4, Shade::RightRun}}, {}, {}, false}},
+        {SortMethod::Shell, a, 2, {{{6, 6, Shade::Working}, {2, 2, Shade::Working}}, {}, {}, false}},  // h=4 i=6
+        {SortMethod::Heap, b, 13, {{{1, 5, Shade::Working}}, {}, {}, false}},                          // last=5
+        {SortMethod::Quick, a, 1, {{{1, 8, Shade::Working}}, 8, {}, false}},                           // pivot at hi
+        {SortMethod::Quick, a, 17, {{{1, 8, Shade::Working}}, 4, {}, false}},                          // put at i + 1
+        {SortMethod::Quick, a, 19, {{{1, 8, Shade::Working}}, 4, {}, true}},         // and stays there
+        {SortMethod::MedianQuick, a, 1, {{{1, 8, Shade::Working}}, {}, {}, false}},  // no pivot yet
+        {SortMethod::MedianQuick, a, 13, {{{1, 8, Shade::Working}}, 8, {}, false}},
+        {SortMethod::ThreeWayQuick, b, 1, {{{1, 5, Shade::Working}}, 1, {}, false}},  // pivot at lt
+        {SortMethod::Intro, a, 1, {{{1, 8, Shade::Working}}, {}, {}, false}},
+        {SortMethod::Radix, b, 1, {{}, {}, 1, false}},
         {SortMethod::Bucket, b, 1, {}},
+        {SortMethod::Bucket, a, 22, {{{6, 6, Shade::Working}}, {}, {}, false}},  // b=6 k=6: the 7
     };
     for (const Case& c : cases) {
         Replay lane(race::Record(c.method, c.items));

@@ -426,48 +426,64 @@ private slots:
         QCOMPARE(pane->accessibleName(), QString("Code of Insertion"));
     }
 
-    void aPredictionIsAskedJudgedAndScored()
+    void aPredictionIsAskedBeforeTheDecisionJudgedAndScoredByKind()
     {
         Enter("CountField", "5 3 8 1");
-        auto* bubble = Control<RacePanel>(*window, "PanelBubble");
-        const auto click = [&](std::int32_t item) {
-            QTest::mouseClick(bubble, Qt::LeftButton, {}, bubble->BarRect(item).center().toPoint());
-        };
-        QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5));  // looked at
-        QTest::keyClick(window.get(), Qt::Key_P);
         const auto status = [&] { return Control<QLabel>(*window, "Status")->text(); };
-        QTest::keyClick(window.get(), Qt::Key_Right);  // the comparison of 5 and 3
-        QTest::keyClick(window.get(), Qt::Key_Right);
-        QCOMPARE(status(), QString("Which two items does it exchange?"));
+        const auto score = [&] { return Control<QLabel>(*window, "ScoreLabel")->text(); };
+        const auto click = [&](const char* name, std::int32_t item) {
+            auto* panel = Control<RacePanel>(*window, name);
+            QTest::mouseClick(panel, Qt::LeftButton, {}, panel->BarRect(item).center().toPoint());
+        };
+        const auto press = [&](const char* button) {
+            QTest::mouseClick(Control<QPushButton>(*window, button), Qt::LeftButton);
+        };
+        const auto key = [&](Qt::Key key) { QTest::keyClick(window.get(), key); };
+        auto* bubble = Control<RacePanel>(*window, "PanelBubble");
+        QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5));  // looked at
+        key(Qt::Key_P);
+        key(Qt::Key_Right);
+        // Asked before the comparison: nothing of it is marked yet.
+        QCOMPARE(status(), QString("Will these two, items 1 and 2, be exchanged?"));
+        QCOMPARE(window->CurrentRace().Clock(), 0u);
+        QVERIFY(Control(*window, "YesButton")->isVisible());
         const std::vector<std::pair<std::function<void()>, QString>> inputs{
-            {[&] { QTest::keyClick(window.get(), Qt::Key_Return); }, "Choose two items, then press Enter."},
-            {[&] { QTest::keyClick(window.get(), Qt::Key_End); },
-             "A question waits: choose, then press Enter; or press P to stop predicting."},
-            {[&] { QTest::mouseClick(bubble, Qt::LeftButton, {}, QPoint(5, 5)); }, "Click one of the bars."},
-            {[&] { click(1); }, "And the other?"},
-            {[&] { click(1); }, "Item 1 is no longer chosen."},
-            {[&] { click(2); }, "And the other?"},
-            {[&] { click(1); }, "Press Enter to see."},
-            {[&] { QTest::keyClick(window.get(), Qt::Key_Return); }, "Right."},
+            {[&] { key(Qt::Key_Return); }, "Answer with the buttons below."},
+            {[&] { key(Qt::Key_End); }, "A question waits: choose, then press Enter; or press P to stop predicting."},
+            {[&] { click("PanelBubble", 1); }, "Answer with the buttons below."},
+            {[&] { window->resize(window->width() + 40, window->height()); }, "Answer with the buttons below."},
+            {[&] { press("YesButton"); }, "Right."},  // 5 > 3
+            {[&] { key(Qt::Key_Right); }, "Will these two, items 2 and 3, be exchanged?"},
+            {[&] { press("YesButton"); }, "Not quite: they stay as they are."},  // 5 < 8
         };
         for (const auto& [input, said] : inputs) {
             input();
             QCOMPARE(status(), said);
         }
         QCOMPARE(window->CurrentRace().Lane(SortMethod::Bubble).CountsDone().exchanges, 1);
-        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("1 of 1 right"));
-        for (int i = 0; i < 3; ++i) QTest::keyClick(window.get(), Qt::Key_Right);  // 5 and 8, then 8 and 1
-        QCOMPARE(status(), QString("Which two items does it exchange?"));
-        QTest::keyClick(window.get(), Qt::Key_Space);  // the cursor's first item, with the keys
-        QTest::keyClick(window.get(), Qt::Key_Right);
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        QTest::keyClick(window.get(), Qt::Key_Return);
-        QCOMPARE(status(), QString("Not quite: it exchanges items 3 and 4."));
-        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("1 of 2 right"));
-        QTest::keyClick(window.get(), Qt::Key_R);
+        QCOMPARE(score(), QString("exchanged or not: 1 of 2 right"));
+        QVERIFY(!Control(*window, "YesButton")->isVisible());
+        // Insertion asks where an item lands: a place, chosen on the bars or with the keys.
+        key(Qt::Key_R);
         QCOMPARE(status(), QString("The score starts again."));
-        QCOMPARE(Control<QLabel>(*window, "ScoreLabel")->text(), QString("0 of 0 right"));
-        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::mouseClick(Control<RacePanel>(*window, "PanelInsertion"), Qt::LeftButton, {}, QPoint(5, 5));
+        key(Qt::Key_Right);
+        QCOMPARE(status(), QString("Where will item 2 land? Click the place, then press Enter."));
+        const std::vector<std::pair<std::function<void()>, QString>> places{
+            {[&] { key(Qt::Key_Return); }, "Choose an item, then press Enter."},
+            {[&] { click("PanelInsertion", 2); }, "Press Enter to see."},
+            {[&] { click("PanelInsertion", 2); }, "Item 2 is no longer chosen."},
+            {[&] { key(Qt::Key_Space); }, "Press Enter to see."},  // the cursor's item 1
+            {[&] { click("PanelInsertion", 3); }, "An item is chosen: press Enter, or click it to take it back."},
+            {[&] { key(Qt::Key_Return); }, "Right."},
+        };
+        for (const auto& [input, said] : places) {
+            input();
+            QCOMPARE(status(), said);
+        }
+        QCOMPARE(score(), QString("where it lands: 1 of 1 right"));
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Insertion).Items(), (std::vector<float>{0, 3, 5, 8, 1}));
+        key(Qt::Key_Escape);
         QVERIFY(!Control<QLabel>(*window, "ScoreLabel")->isVisible());
     }
 

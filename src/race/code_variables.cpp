@@ -1,0 +1,32 @@
+#include "race/code_variables.h"
+
+#include <cmath>
+
+namespace race {
+
+CodeVariables::CodeVariables(std::vector<float> values, sorting::SortMethod method)
+    : values_(std::move(values)), names_(sorting::Facts(method).code.variables)
+{
+}
+
+CodeVariables::CodeVariables(const Replay& lane) : CodeVariables(lane.Code().values, lane.Source().method) {}
+
+CodeVariables::CodeVariables(const Recording& recording, std::uint64_t step)
+    : CodeVariables(recording.notes.At(step).values, recording.method)
+{
+}
+
+std::optional<float> CodeVariables::Exact(std::string_view name) const
+{
+    for (std::size_t v = 0; v < names_.size() && v < values_.size(); ++v)
+        if (names_[v] == name && !std::isnan(values_[v])) return values_[v];
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> CodeVariables::operator[](std::string_view name) const
+{
+    const auto value = Exact(name);
+    return value ? std::optional(static_cast<std::int32_t>(*value)) : std::nullopt;
+}
+
+}  // namespace race
