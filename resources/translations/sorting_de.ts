@@ -351,10 +351,6 @@
         <translation>Zu welchem Kind sinkt Element %1? Klicke es an, dann Eingabe.</translation>
     </message>
     <message>
-        <source>Is item %1 less than, equal to or greater than the pivot?</source>
-        <translation>Ist Element %1 kleiner als das Pivotelement, gleich oder größer?</translation>
-    </message>
-    <message>
         <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
         <translation>Wohin kommt Element %1 in diesem Durchlauf? Klicke seine Stelle an, dann Eingabe.</translation>
     </message>
@@ -453,6 +449,10 @@
     <message>
         <source>Not quite: it is equal to the pivot.</source>
         <translation>Nicht ganz: Es ist gleich dem Pivotelement.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot, item %2?</source>
+        <translation>Ist Element %1 kleiner als das Pivotelement, Element %2, gleich oder größer?</translation>
     </message>
 </context>
 <context>

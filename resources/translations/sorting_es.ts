@@ -351,10 +351,6 @@
         <translation>¿A qué hijo baja el elemento %1? Haz clic en él y pulsa Intro.</translation>
     </message>
     <message>
-        <source>Is item %1 less than, equal to or greater than the pivot?</source>
-        <translation>¿Es el elemento %1 menor, igual o mayor que el pivote?</translation>
-    </message>
-    <message>
         <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
         <translation>¿Adónde va el elemento %1 en esta pasada? Haz clic en su lugar y pulsa Intro.</translation>
     </message>
@@ -453,6 +449,10 @@
     <message>
         <source>Not quite: it is equal to the pivot.</source>
         <translation>No exactamente: es igual al pivote.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot, item %2?</source>
+        <translation>¿Es el elemento %1 menor, igual o mayor que el pivote, el elemento %2?</translation>
     </message>
 </context>
 <context>

@@ -351,10 +351,6 @@
         <translation>Vers quel enfant l’élément %1 descend-il ? Cliquez dessus, puis appuyez sur Entrée.</translation>
     </message>
     <message>
-        <source>Is item %1 less than, equal to or greater than the pivot?</source>
-        <translation>L’élément %1 est-il inférieur, égal ou supérieur au pivot ?</translation>
-    </message>
-    <message>
         <source>Where does item %1 go in this pass? Click its place, then press Enter.</source>
         <translation>Où va l’élément %1 dans ce passage ? Cliquez sur sa place, puis appuyez sur Entrée.</translation>
     </message>
@@ -453,6 +449,10 @@
     <message>
         <source>Not quite: it is equal to the pivot.</source>
         <translation>Pas tout à fait : il est égal au pivot.</translation>
+    </message>
+    <message>
+        <source>Is item %1 less than, equal to or greater than the pivot, item %2?</source>
+        <translation>L’élément %1 est-il inférieur, égal ou supérieur au pivot, l’élément %2 ?</translation>
     </message>
 </context>
 <context>

@@ -216,7 +216,6 @@ std::optional<Question> AskNow(const Replay& lane)
     if (question && question->kind == Kind::Side) {
         const float item = lane.ValueAt(question->about[0]), pivot = lane.ValueAt(question->about[1]);
         question->answer = {item < pivot ? Question::kLess : pivot < item ? Question::kGreater : Question::kEqual};
-        question->about.pop_back();
     }
     return question;
 }

@@ -23,7 +23,8 @@ struct Question {
         GoesTo,         // radix: where does this item go in this pass? a place
         Bucket,         // bucket: which bucket does this item go to? a number
     };
-    // How an answer is given: by clicking places (bars, or copies in the strip), or a choice.
+    // How an answer is given: by clicking places (bars, or copies in the strip), or, from
+    // YesNo on, a choice.
     enum class Form { Place, TwoPlaces, Value, YesNo, Side, Number };
     // The answers given as a choice.
     static constexpr std::int32_t kNo = 0, kYes = 1, kLess = -1, kEqual = 0, kGreater = 1;

@@ -199,8 +199,10 @@ void Lesson::EndQuestion()
 
 void Lesson::ShowChoices()
 {
+    // The arrow keys' cursor only where places are the answer.
+    const bool onBars = question_ && question_->HowAnswered() <= Form::Value;
     PanelOf(*lookedAt_)
-        ->SetChoices(question_ ? question_->about : std::vector<std::int32_t>{}, chosen_, question_ ? cursor_ : 0);
+        ->SetChoices(question_ ? question_->about : std::vector<std::int32_t>{}, chosen_, onBars ? cursor_ : 0);
 }
 
 // The score of each kind asked, as the method looked at may ask two kinds and a class may

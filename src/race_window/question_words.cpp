@@ -42,7 +42,8 @@ QString QuestionText(const race::Question& q)
         case Kind::SinksTo:
             return QuestionWords::tr("Which child does item %1 sink to? Click it, then press Enter.").arg(about);
         case Kind::Side:
-            return QuestionWords::tr("Is item %1 less than, equal to or greater than the pivot?").arg(about);
+            return QuestionWords::tr("Is item %1 less than, equal to or greater than the pivot, item %2?")
+                .arg(about, Number(q.about[1]));
         case Kind::GoesTo:
             return QuestionWords::tr("Where does item %1 go in this pass? Click its place, then press Enter.")
                 .arg(about);

@@ -639,7 +639,7 @@ class RaceThatTeaches(RaceChecks, unittest.TestCase):
         p.click(p.find("push button", "No"))
         self.assertIsNotNone(self.status_starting("Right.", time.time() + 5))
         self.assertIn("compares", self.panel("Bubble").description, "the comparison shown once answered")
-        self.assertIsNotNone(self.named("exchanged or not: 1 of 1 right"), "the score, beside the Predict button")
+        self.assertIsNotNone(self.named("exchanged or not: 1 of 1 right"), "the score, beside the status line")
         xdotool("key", "Escape", "space", "plus", "plus", "plus", "plus")
         self.assertIsNotNone(self.status_starting("All four are done", time.time() + 30))
         time.sleep(0.3)

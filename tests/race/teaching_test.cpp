@@ -72,7 +72,7 @@ TEST(Prediction, EachMethodAsksAboutItsOwnDecision)
         {SortMethod::Intro, Kind::ExchangedNext, 1, {}, {1, 2}, {2, 1}, {1, 3}},
         // Item 3 has a child of 9 and one of 2; item 2's children 1 and 9: it sinks to item 5.
         {SortMethod::Heap, Kind::SinksTo, 7, {2}, {5}, {5}, {4}},
-        {SortMethod::ThreeWayQuick, Kind::Side, 1, {2}, {race::Question::kLess}, {race::Question::kLess}, {0}},
+        {SortMethod::ThreeWayQuick, Kind::Side, 1, {2, 1}, {race::Question::kLess}, {race::Question::kLess}, {0}},
         {SortMethod::Radix, Kind::GoesTo, 9, {1}, {1}, {sorting::ScratchPlace(1)}, {2}},  // by the low byte, all 0
         {SortMethod::Bucket, Kind::Bucket, 9, {1}, {4}, {4}, {5}},                        // 8 × 5 / 9
     };
@@ -101,7 +101,6 @@ namespace {
 void ExpectDoneAsAnswered(const race::Question& q, Replay& lane)
 {
     using Kind = race::Question::Kind;
-    const auto& steps = lane.Source().steps;
     const std::string where =
         std::string(sorting::MethodName(lane.Source().method)) + " at step " + std::to_string(q.step);
     const auto value = [&](sorting::Index place) { return lane.ValueAt(place); };
@@ -150,7 +149,7 @@ void ExpectDoneAsAnswered(const race::Question& q, Replay& lane)
             after();
             break;
         case Kind::Side: {
-            const float pivot = value(steps[q.step - 1].B());
+            const float pivot = value(q.about[1]);
             EXPECT_EQ(first, valueAbout < pivot ? q.kLess : pivot < valueAbout ? q.kGreater : q.kEqual) << where;
             after();
             break;
