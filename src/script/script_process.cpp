@@ -1,0 +1,215 @@
+#include "script/script_process.h"
+
+#include "platform/words.h"
+
+#include <charconv>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace script {
+
+extern const char* const kTracerSource;
+
+namespace {
+
+constexpr const char* kPython = "/usr/bin/python3";
+constexpr const char* kBubblewrap = "/usr/bin/bwrap";
+
+// The arguments that run the tracer, in the sandbox or not.
+std::vector<std::string> Command(bool sandboxed)
+{
+    std::vector<std::string> command;
+    if (sandboxed)
+        command = {kBubblewrap,     "--unshare-all", "--die-with-parent",
+                   "--new-session", "--ro-bind",     "/usr",
+                   "/usr",          "--symlink",     "usr/lib",
+                   "/lib",          "--symlink",     "usr/lib64",
+                   "/lib64",        "--symlink",     "usr/bin",
+                   "/bin",          "--proc",        "/proc",
+                   "--dev",         "/dev",          "--tmpfs",
+                   "/tmp",          "--chdir",       "/tmp",
+                   "--clearenv",    "--setenv",      "PATH",
+                   "/usr/bin",      "--setenv",      "LANG",
+                   "C.UTF-8"};
+    for (const char* argument : {kPython, "-I", "-S", "-B", "-c"}) command.emplace_back(argument);
+    command.emplace_back(kTracerSource);
+    return command;
+}
+
+// What the tracer reads first: the file's name, the steps' limit and the items, then the text.
+std::string Input(const ScriptFile& file, const std::vector<float>& items, std::uint64_t limit)
+{
+    std::string name = file.name;
+    for (char& c : name)
+        if (c == '\n' || c == '\r') c = '?';
+    std::string input = "name " + name + "\nlimit " + std::to_string(limit) + "\nitems";
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        char text[32];
+        input += ' ';
+        input.append(text, std::to_chars(text, text + sizeof text, items[i]).ptr);
+    }
+    return input + "\n\n" + file.source;
+}
+
+// In the child, between fork and exec: only calls that are safe there.
+[[noreturn]] void BecomeTracer(int input, int report, const char* folder, const ScriptLimits& limits, pid_t parent,
+                               char* const argv[], char* const env[])
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(127);
+    setpgid(0, 0);
+    const int nothing = open("/dev/null", O_RDWR);
+    dup2(input, 0);
+    dup2(nothing, 1);
+    dup2(nothing, 2);
+    dup2(report, 3);
+    for (int fd = 4; fd < 1024; ++fd) close(fd);
+    if (chdir(folder) != 0) _exit(127);
+    const auto limit = [](int resource, rlim_t value) {
+        const rlimit both{value, value};
+        setrlimit(resource, &both);
+    };
+    limit(RLIMIT_AS, limits.memoryBytes);
+    limit(RLIMIT_CPU, static_cast<rlim_t>(limits.seconds) + 1);
+    limit(RLIMIT_FSIZE, 0);
+    limit(RLIMIT_CORE, 0);
+    execve(argv[0], argv, env);
+    _exit(127);
+}
+
+// The parent's side: the input written, the report read, until the run ends or a limit or
+// the caller ends it; why it was ended, if it was.
+std::optional<std::string> Follow(int& input, int report, const std::string& text, ScriptRun& run,
+                                  const ScriptLimits& limits, const std::function<bool()>& cancelled)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limits.seconds);
+    fcntl(input, F_SETFL, O_NONBLOCK);
+    std::size_t written = 0;
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        pollfd waits[2] = {{report, POLLIN, 0}, {written < text.size() ? input : -1, POLLOUT, 0}};
+        poll(waits, 2, 100);
+        if (written < text.size() && waits[1].revents) {
+            const ssize_t n = write(input, text.data() + written, text.size() - written);
+            written = n > 0 ? written + static_cast<std::size_t>(n) : text.size();  // a closed pipe: no more
+            if (written == text.size()) {
+                close(input);
+                input = -1;
+            }
+        }
+        if (waits[0].revents) {
+            const ssize_t n = read(report, buffer.data(), buffer.size());
+            if (n <= 0) return std::nullopt;
+            run.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+            if (run.Done()) return std::nullopt;
+        }
+        if (cancelled && cancelled()) return platform::Words("script", "was stopped");
+        if (std::chrono::steady_clock::now() > deadline)
+            return platform::Fill(platform::Words("script", "took longer than %1 s"),
+                                  {std::to_string(static_cast<int>(limits.seconds))});
+    }
+}
+
+// Why a process that sent no end stopped.
+std::string Stopped(int status, const ScriptLimits& limits)
+{
+    if (WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL))
+        return platform::Fill(platform::Words("script", "took longer than %1 s"),
+                              {std::to_string(static_cast<int>(limits.seconds))});
+    return platform::Words("script", "ended without a word: its process stopped");
+}
+
+}  // namespace
+
+ScriptFile ReadScriptFile(const std::string& path)
+{
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::ifstream in(path, std::ios::binary);
+    std::error_code error;
+    if (!in || std::filesystem::is_directory(path, error))
+        throw ScriptFileError(platform::Fill(platform::Words("script", "cannot read %1"), {path}));
+    std::string source(kLargestScript + 1, '\0');
+    in.read(source.data(), static_cast<std::streamsize>(source.size()));
+    source.resize(static_cast<std::size_t>(in.gcount()));
+    if (source.size() > kLargestScript)
+        throw ScriptFileError(platform::Fill(platform::Words("script", "%1 is larger than 1 MB"), {path}));
+    return {name, source};
+}
+
+bool PythonAvailable() { return access(kPython, X_OK) == 0; }
+
+bool Sandboxed()
+{
+    // Installed is not enough: where the system allows no namespaces the sandbox cannot start.
+    static const bool works = [] {
+        if (access(kBubblewrap, X_OK) != 0 || !PythonAvailable()) return false;
+        const std::string probe = std::string(kBubblewrap) +
+                                  " --unshare-all --die-with-parent --ro-bind /usr /usr --symlink usr/lib /lib"
+                                  " --symlink usr/lib64 /lib64 --proc /proc --dev /dev /usr/bin/true"
+                                  " >/dev/null 2>&1";
+        return std::system(probe.c_str()) == 0;
+    }();
+    return works;
+}
+
+ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
+                    const std::function<bool()>& cancelled)
+{
+    ScriptRun run(items, limits.steps, keepSteps);
+    if (!PythonAvailable()) {
+        run.Finish(platform::Words("script", "cannot run: python3 is not installed"));
+        return run;
+    }
+    std::vector<std::string> command = Command(Sandboxed());
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::string path = "PATH=/usr/bin:/bin", lang = "LANG=C.UTF-8";
+    char* env[] = {path.data(), lang.data(), nullptr};
+    std::string folder = (std::filesystem::temp_directory_path() / "sorting-script-XXXXXX").string();
+    int input[2], report[2];
+    if (!mkdtemp(folder.data()) || pipe2(input, O_CLOEXEC) != 0 || pipe2(report, O_CLOEXEC) != 0) {
+        run.Finish(platform::Words("script", "cannot run: no process could be started"));
+        return run;
+    }
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) BecomeTracer(input[0], report[1], folder.c_str(), limits, parent, argv.data(), env);
+    close(input[0]);
+    close(report[1]);
+    // A pipe closed early raises SIGPIPE on a write: this thread ignores it while it writes.
+    sigset_t pipeSignal, before;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
+    const auto killedFor =
+        child > 0 ? Follow(input[1], report[0], Input(file, items, limits.steps), run, limits, cancelled)
+                  : std::optional<std::string>(platform::Words("script", "cannot run: no process could be started"));
+    int status = 0;
+    if (child > 0) {
+        kill(-child, SIGKILL);  // the tracer's group, and the sandbox's process itself
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    const timespec now{0, 0};
+    while (sigtimedwait(&pipeSignal, nullptr, &now) > 0) {
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (input[1] >= 0) close(input[1]);
+    close(report[0]);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    run.Finish(killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, limits)));
+    return run;
+}
+
+}  // namespace script

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "script/script_run.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace script {
+
+// A student's file, read whole: its name as the messages and the code pane give it, and its
+// text.
+struct ScriptFile {
+    std::string name;
+    std::string source;
+};
+
+// A file that cannot be raced, and why.
+class ScriptFileError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the file at `path`, at most kLargestScript bytes.
+ScriptFile ReadScriptFile(const std::string& path);
+inline constexpr std::size_t kLargestScript = 1 << 20;
+
+// What a script's process may take.
+struct ScriptLimits {
+    std::uint64_t steps = 5'000'000;
+    double seconds = 60;
+    std::uint64_t memoryBytes = std::uint64_t{1} << 30;
+};
+
+// Debian's Python, which runs the scripts, and the sandbox around it where it is installed
+// and works here.
+bool PythonAvailable();
+bool Sandboxed();
+
+// Runs the file's sort(a) on `items` (element 0 first) in a process of its own: Python in
+// isolated mode, a clean environment, an empty working folder, no descriptors but its input
+// and its report, limits on memory, time and steps; inside the sandbox where there is one (no
+// network, the system read-only, no home folder). The report is read as it comes; the process
+// is ended at once when the run ends, a limit is met, or `cancelled` says so.
+ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
+                    const std::function<bool()>& cancelled = {});
+
+}  // namespace script

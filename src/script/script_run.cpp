@@ -1,0 +1,243 @@
+#include "script/script_run.h"
+
+#include "platform/words.h"
+#include "sorting/order_check.h"
+#include "sorting/stability.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+
+namespace script {
+namespace {
+
+using Kind = ScriptStep::Kind;
+
+// The next field of a line, and the rest after one space.
+std::string_view Field(std::string_view& rest)
+{
+    const auto space = rest.find(' ');
+    const std::string_view field = rest.substr(0, space);
+    rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+    return field;
+}
+
+std::optional<std::int64_t> Integer(std::string_view text)
+{
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+// A value as Python writes a number: digits, a sign, a point, an exponent, inf or nan.
+bool NumberText(std::string_view text)
+{
+    if (text.empty() || text.size() > 24) return false;
+    if (text == "inf" || text == "-inf" || text == "nan") return true;
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+' || c == '.' || c == 'e';
+    });
+}
+
+bool Identifier(std::string_view text)
+{
+    return !text.empty() && text.size() <= 64 && !std::isdigit(static_cast<unsigned char>(text[0])) &&
+           std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+}
+
+// "7", "0.25": an item's value as the messages write it.
+std::string ValueText(float value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+}  // namespace
+
+ScriptRun::ScriptRun(std::vector<float> items, std::uint64_t limit, bool keepSteps)
+    : start_(items),
+      items_(std::move(items)),
+      ids_(items_.size()),
+      scratch_(items_.size()),
+      live_(items_.size()),
+      limit_(limit),
+      keepSteps_(keepSteps)
+{
+    for (std::size_t i = 0; i < ids_.size(); ++i) ids_[i] = static_cast<std::int32_t>(i);
+}
+
+void ScriptRun::Feed(std::string_view bytes)
+{
+    while (!bytes.empty() && !Done()) {
+        const auto end = bytes.find('\n');
+        partial_.append(bytes.substr(0, end));
+        if (partial_.size() > kLongestLine) return Fault(platform::Words("script", "sent a line too long to read"));
+        if (end == std::string_view::npos) return;
+        bytes.remove_prefix(end + 1);
+        const std::string line = std::move(partial_);
+        partial_.clear();
+        Line(line);
+    }
+}
+
+void ScriptRun::Line(std::string_view line)
+{
+    std::string_view rest = line;
+    const std::string_view kind = Field(rest);
+    if (kind == "L" || kind == "V" || kind == "U") return Note(kind, rest);
+    if (kind == "F") return Ending(rest);
+    static const std::map<std::string_view, std::pair<Kind, int>> kSteps{{"C", {Kind::Compare, 2}},
+                                                                         {"X", {Kind::Exchange, 2}},
+                                                                         {"M", {Kind::Move, 2}},
+                                                                         {"A", {Kind::SetAside, 2}},
+                                                                         {"R", {Kind::Read, 1}}};
+    const auto known = kSteps.find(kind);
+    const auto a = Integer(Field(rest));
+    const auto b =
+        known != kSteps.end() && known->second.second == 2 ? Integer(Field(rest)) : std::optional<std::int64_t>(0);
+    if (known == kSteps.end() || !a || !b || !rest.empty() || !Step({known->second.first, *a, *b}))
+        Fault(platform::Fill(platform::Words("script", "sent a line it cannot have made: %1"), {line.substr(0, 60)}));
+}
+
+bool ScriptRun::Element(sorting::Index place) const
+{
+    return place >= 1 && place < static_cast<sorting::Index>(items_.size());
+}
+
+// An element, or a scratch entry where an item waits.
+bool ScriptRun::Filled(sorting::Index place) const
+{
+    if (!sorting::IsScratch(place)) return Element(place);
+    const sorting::Index entry = sorting::ScratchEntry(place);
+    return Element(entry) && live_[static_cast<std::size_t>(entry)];
+}
+
+bool ScriptRun::Step(ScriptStep step)
+{
+    const auto at = [](sorting::Index place) { return static_cast<std::size_t>(place); };
+    const std::uint64_t cost = step.kind == Kind::Exchange ? 3 : step.kind == Kind::SetAside ? 0 : 1;
+    if (stepsCounted_ + cost > limit_) {
+        Fault(platform::Fill(platform::Words("script", "stopped after %1 steps"), {std::to_string(limit_)}));
+        return true;
+    }
+    stepsCounted_ += cost;
+    switch (step.kind) {
+        case Kind::Compare:
+            if (!Filled(step.a) || !Filled(step.b)) return false;
+            ++counts_.comparisons;
+            break;
+        case Kind::Read:
+            if (!Filled(step.a) || step.b != 0) return false;
+            ++counts_.reads;
+            break;
+        case Kind::Exchange:
+            if (!Element(step.a) || !Element(step.b) || step.a == step.b) return false;
+            std::swap(items_[at(step.a)], items_[at(step.b)]);
+            std::swap(ids_[at(step.a)], ids_[at(step.b)]);
+            ++counts_.exchanges;
+            counts_.moves += 3;
+            break;
+        case Kind::Move: {
+            if (!Filled(step.a) || !Element(step.b) || step.a == step.b) return false;
+            const bool aside = sorting::IsScratch(step.a);
+            const std::size_t from = at(aside ? sorting::ScratchEntry(step.a) : step.a);
+            items_[at(step.b)] = aside ? scratch_[from] : items_[from];
+            ids_[at(step.b)] = aside ? static_cast<std::int32_t>(from) : ids_[from];
+            if (aside) live_[from] = 0;
+            ++counts_.moves;
+            break;
+        }
+        case Kind::SetAside:
+            // The entry is the item's own: where it stood before the sort.
+            if (!Element(step.a) || !Element(step.b) || live_[at(step.b)] || ids_[at(step.a)] != step.b) return false;
+            scratch_[at(step.b)] = items_[at(step.a)];
+            live_[at(step.b)] = 1;
+            break;
+    }
+    if (keepSteps_) steps_.push_back(step);
+    return true;
+}
+
+void ScriptRun::Note(std::string_view kind, std::string_view rest)
+{
+    ScriptNote note;
+    note.step = stepsCounted_;
+    const std::string_view first = Field(rest);
+    const auto line = Integer(first);
+    const bool fits = kind == "L"   ? line && *line >= 0 && *line <= 10'000'000 && rest.empty()
+                      : kind == "V" ? Identifier(first) && NumberText(rest)
+                                    : Identifier(first) && rest.empty();
+    if (!fits)
+        return Fault(
+            platform::Fill(platform::Words("script", "sent a line it cannot have made: %1"), {first.substr(0, 60)}));
+    if (kind == "L")
+        note.line = static_cast<int>(*line);
+    else
+        note.name = first;
+    if (kind == "V") note.value = std::string(rest);
+    if (keepSteps_) notes_.push_back(std::move(note));
+}
+
+void ScriptRun::Ending(std::string_view rest)
+{
+    const std::string_view how = Field(rest);
+    if (how == "limit")
+        return Fault(platform::Fill(platform::Words("script", "stopped after %1 steps"), {std::to_string(limit_)}));
+    if (how == "ok" && NumberText(rest)) {
+        end_.kind = ScriptEnd::Kind::Sorted;
+        end_.seconds = std::strtod(std::string(rest).c_str(), nullptr);
+        return Verify();
+    }
+    const auto line = Integer(Field(rest));
+    if (how != "error" || !line || *line < 0)
+        return Fault(platform::Words("script", "ended with a line it cannot have made"));
+    end_ = {ScriptEnd::Kind::Failed, std::string(rest.substr(0, 300)), static_cast<int>(*line), 0};
+}
+
+void ScriptRun::Fault(std::string message)
+{
+    if (fault_) return;
+    fault_ = message;
+    end_ = {ScriptEnd::Kind::Failed, std::move(message), 0, 0};
+}
+
+// Every item once, then in order: the verdict on a sort that ran to its end.
+void ScriptRun::Verify()
+{
+    std::vector<int> seen(items_.size());
+    for (std::size_t i = 1; i < ids_.size(); ++i) ++seen[static_cast<std::size_t>(ids_[i])];
+    const auto lost = std::find(seen.begin() + 1, seen.end(), 0);
+    const auto twice = std::find_if(seen.begin() + 1, seen.end(), [](int n) { return n > 1; });
+    const auto value = [&](auto at) { return ValueText(start_[static_cast<std::size_t>(at - seen.begin())]); };
+    if (lost != seen.end() && twice != seen.end())
+        return Fault(platform::Fill(platform::Words("script", "lost the %1; the %2 is there twice"),
+                                    {value(lost), value(twice)}));
+    if (lost != seen.end()) return Fault(platform::Fill(platform::Words("script", "lost the %1"), {value(lost)}));
+    if (twice != seen.end())
+        return Fault(platform::Fill(platform::Words("script", "the %1 is there twice"), {value(twice)}));
+    if (const auto bad = sorting::FirstOutOfOrder(items_, 1))
+        Fault(platform::Fill(platform::Words("script", "not in order: items %1 and %2"),
+                             {std::to_string(*bad), std::to_string(*bad + 1)}));
+}
+
+void ScriptRun::Finish(std::optional<std::string> killedFor)
+{
+    if (Done()) return;
+    if (killedFor) return Fault(*killedFor);
+    Fault(platform::Words("script", "ended without a word: its process stopped"));
+}
+
+std::optional<bool> ScriptRun::KeptOrderOfEquals() const
+{
+    if (end_.kind != ScriptEnd::Kind::Sorted || fault_) return std::nullopt;
+    std::vector<float> sorted(start_.begin() + 1, start_.end());
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return std::nullopt;
+    return !sorting::EqualsOutOfOrder(items_, ids_);
+}
+
+}  // namespace script

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "sorting/counting_observer.h"
+#include "sorting/sort_observer.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace script {
+
+// One step of a student's sort as its process reports it, on the program's places: an element
+// 1 to n, or a scratch entry (sorting::ScratchPlace) where an item waits that is no longer in
+// the array (held in a variable or a list of the script's own).
+struct ScriptStep {
+    enum class Kind : std::uint8_t {
+        Compare,   // places a and b compared
+        Exchange,  // items a and b exchanged: three moves
+        Move,      // an item written from place a into element b
+        SetAside,  // the item at element a, written over, waits in scratch entry b: no move
+        Read,      // the item at place a used as a number
+    };
+    Kind kind;
+    sorting::Index a;
+    sorting::Index b;
+
+    bool operator==(const ScriptStep&) const = default;
+};
+
+// A change of what the script's code pane shows, from a step on: its line, or a local number.
+struct ScriptNote {
+    std::uint64_t step;  // the steps counted before it
+    int line = 0;        // 0 where a variable changed
+    std::string name;
+    std::optional<std::string> value;  // as the interpreter wrote it; none: the variable is gone
+};
+
+// How a script's run ended.
+struct ScriptEnd {
+    enum class Kind { Running, Sorted, Failed };
+    Kind kind = Kind::Running;
+    std::string message;  // what went wrong, in the script's words or ours
+    int line = 0;         // where, in the script; 0 where none
+    double seconds = 0;   // the sort's own time in Python, where it ran to its end
+};
+
+// What a student's sort did, read from its process's report line by line. The report is
+// untrusted: every line is checked against the items as they stand, and the first that does
+// not fit ends the run with a message; nothing it sends can make the counts or the items
+// wrong.
+class ScriptRun {
+public:
+    // For `items` (element 0 first), at most `limit` steps; the steps themselves are kept only
+    // where asked for.
+    ScriptRun(std::vector<float> items, std::uint64_t limit, bool keepSteps);
+
+    // What the process sent next, in pieces of any size.
+    void Feed(std::string_view bytes);
+    // The process ended: with what it sent, its exit, and the limits it met, the verdict.
+    void Finish(std::optional<std::string> killedFor = std::nullopt);
+
+    const ScriptEnd& End() const { return end_; }
+    bool Failed() const { return end_.kind == ScriptEnd::Kind::Failed; }
+    bool Done() const { return end_.kind != ScriptEnd::Kind::Running || fault_; }
+    const sorting::SortCounts& Counts() const { return counts_; }
+    std::uint64_t StepsCounted() const { return stepsCounted_; }
+    const std::vector<ScriptStep>& Steps() const { return steps_; }
+    const std::vector<ScriptNote>& Notes() const { return notes_; }
+    const std::vector<float>& Items() const { return items_; }
+    // Once sorted: whether equal items kept their order; none where no two are equal.
+    std::optional<bool> KeptOrderOfEquals() const;
+
+    // The longest line a process may send.
+    static constexpr std::size_t kLongestLine = 512;
+
+private:
+    void Line(std::string_view line);
+    bool Step(ScriptStep step);
+    void Note(std::string_view kind, std::string_view rest);
+    void Ending(std::string_view rest);
+    void Fault(std::string message);
+    bool Element(sorting::Index place) const;
+    bool Filled(sorting::Index place) const;
+    void Verify();
+
+    std::vector<float> start_;
+    std::vector<float> items_;
+    std::vector<std::int32_t> ids_;  // where each item of the array stood before the sort
+    std::vector<float> scratch_;     // by entry; an entry is the item first at that place
+    std::vector<std::uint8_t> live_;
+    std::uint64_t limit_;
+    bool keepSteps_;
+    std::string partial_;
+    sorting::SortCounts counts_;
+    std::uint64_t stepsCounted_ = 0;  // an exchange counts three, as its moves
+    std::vector<ScriptStep> steps_;
+    std::vector<ScriptNote> notes_;
+    ScriptEnd end_;
+    std::optional<std::string> fault_;  // the report could not be read on: why
+};
+
+}  // namespace script

@@ -1,0 +1,269 @@
+# Runs a student's sort(a) on the items the program sends on standard input, and tells the
+# program each step the sort makes, over descriptor 3, counted as the program's own methods
+# count them. One line a step; places are the program's: 1 to n for the items of a, and -1 - k
+# for scratch entry k, where an item no longer in a waits (the item first at place k).
+#   C p q      two items compared          X i j    items i and j exchanged (three moves)
+#   M p q      an item moved from p to q   A p k    the item at p set aside into entry k
+#   R p        an item read for its value  L n      the line of the script the step comes from
+#   V name v   a local number's value      U name   a local number gone
+#   F ok s | F error line message | F limit   the end, the sort's seconds or what went wrong
+import operator
+import os
+import sys
+import time
+
+
+class Stop(BaseException):
+    """The steps' limit is reached: the script goes no further."""
+
+
+class Tracer:
+    def __init__(self, out, name, limit):
+        self.out, self.name, self.limit = out, name, limit
+        self.steps = 0
+        self.items = []       # the items in a, by index
+        self.copies = {}      # an item's id: how many places of a hold it
+        self.last = {}        # an item's id: the index it was last seen at
+        self.pending = None   # a write that may be the first half of an exchange
+        self.line = 0
+        self.shown = {}
+
+    def write(self, text):
+        self.out.write(text.encode())
+
+    def step(self, text, count=1):
+        if self.steps >= self.limit:
+            raise Stop()
+        self.steps += count
+        self.follow()
+        self.write(text)
+
+    def follow(self):
+        """The script's line and its local numbers, where they changed."""
+        frame = sys._getframe(1)
+        while frame is not None and frame.f_code.co_filename != self.name:
+            frame = frame.f_back
+        if frame is None:
+            return
+        if frame.f_lineno != self.line:
+            self.line = frame.f_lineno
+            self.write("L %d\n" % self.line)
+        numbers = {k: v for k, v in frame.f_locals.items() if type(v) in (int, float) and len(repr(v)) <= 24}
+        for k, v in numbers.items():
+            if self.shown.get(k) != v or type(self.shown.get(k)) is not type(v):
+                self.write("V %s %r\n" % (k, v))
+        for k in self.shown.keys() - numbers.keys():
+            self.write("U %s\n" % k)
+        self.shown = numbers
+
+    def place(self, item):
+        """Where an item stands: in a, where it was last seen if it is still there; else its
+        scratch entry."""
+        if self.copies.get(item.id, 0):
+            k = self.last.get(item.id)
+            if k is None or self.items[k] is not item:
+                k = next(k for k, x in enumerate(self.items) if x is item)
+            return k + 1
+        return -1 - item.id
+
+    def settle(self):
+        """A write that was not the first half of an exchange: its item set aside, and the move."""
+        if self.pending:
+            p, q, _, held = self.pending
+            self.pending = None
+            self.write("A %d %d\n" % (p, held.id))
+            self.step("M %d %d\n" % (q, p))
+
+    def seen(self, item, k):
+        self.last[item.id] = k
+
+    def compare(self, x, y):
+        self.settle()
+        self.step("C %d %d\n" % (self.place(x), self.place(y)))
+
+    def read(self, x):
+        self.settle()
+        self.step("R %d\n" % self.place(x))
+
+    def store(self, k, x):
+        if not isinstance(x, Item):
+            raise TypeError("only the items of a may be written into a, not %r" % (x,))
+        old = self.items[k]
+        if old is x:
+            return
+        if self.pending:
+            p, q, _, held = self.pending
+            if x is held and k == q - 1:
+                self.pending = None
+                self.step("X %d %d\n" % (p, q), 3)
+                self.put(k, x)
+                return
+            self.settle()
+        source = self.place(x)
+        self.put(k, x)
+        if self.copies[old.id] == 0 and source > 0:
+            self.pending = (k + 1, source, x, old)
+            return
+        if self.copies[old.id] == 0:
+            self.write("A %d %d\n" % (k + 1, old.id))
+        self.step("M %d %d\n" % (source, k + 1))
+
+    def put(self, k, x):
+        old = self.items[k]
+        self.copies[old.id] -= 1
+        self.items[k] = x
+        self.copies[x.id] = self.copies.get(x.id, 0) + 1
+        self.last[x.id] = k
+
+
+class Item:
+    """One of the items: compared with another, a comparison; used as a number, a read."""
+    __slots__ = ("value", "id")
+
+    def __init__(self, value, id):
+        self.value, self.id = value, id
+
+    def __repr__(self):
+        return repr(self.value)
+
+    def __hash__(self):
+        return hash(self.value)
+
+
+def compared(op):
+    def method(self, other):
+        if isinstance(other, Item):
+            TRACER.compare(self, other)
+            return op(self.value, other.value)
+        TRACER.read(self)
+        return op(self.value, other)
+    return method
+
+
+def used(op, reflected=False):
+    def method(self, *other):
+        TRACER.read(self)
+        if reflected:
+            return op(other[0], self.value)
+        return op(self.value, *(o.value if isinstance(o, Item) else o for o in other))
+    return method
+
+
+for _name, _op in (("lt", operator.lt), ("le", operator.le), ("gt", operator.gt), ("ge", operator.ge),
+                   ("eq", operator.eq), ("ne", operator.ne)):
+    setattr(Item, "__%s__" % _name, compared(_op))
+for _name, _op in (("add", operator.add), ("sub", operator.sub), ("mul", operator.mul),
+                   ("truediv", operator.truediv), ("floordiv", operator.floordiv), ("mod", operator.mod),
+                   ("pow", pow), ("divmod", divmod)):
+    setattr(Item, "__%s__" % _name, used(_op))
+    setattr(Item, "__r%s__" % _name, used(_op, reflected=True))
+for _name, _op in (("neg", operator.neg), ("pos", operator.pos), ("abs", abs), ("int", int), ("float", float),
+                   ("index", operator.index), ("round", round), ("trunc", lambda v: int(v)),
+                   ("floor", lambda v: int(v // 1)), ("bool", bool)):
+    setattr(Item, "__%s__" % _name, used(_op))
+
+
+class Items:
+    """The list the sort is given: it keeps its length; a slice is a copy."""
+
+    def __init__(self, items):
+        TRACER.items = list(items)
+        for k, x in enumerate(items):
+            TRACER.copies[x.id] = 1
+            TRACER.last[x.id] = k
+
+    def __len__(self):
+        return len(TRACER.items)
+
+    def _index(self, i):
+        i = operator.index(i)
+        if not -len(self) <= i < len(self):
+            raise IndexError("list index out of range")
+        return i % len(self)
+
+    def __getitem__(self, i):
+        if isinstance(i, slice):
+            return TRACER.items[i]
+        k = self._index(i)
+        x = TRACER.items[k]
+        TRACER.seen(x, k)
+        return x
+
+    def __setitem__(self, i, x):
+        if isinstance(i, slice):
+            places = range(*i.indices(len(self)))
+            x = list(x)
+            if len(x) != len(places):
+                raise ValueError("a keeps its length: a slice of %d items cannot take %d" % (len(places), len(x)))
+            for k, v in zip(places, x):
+                TRACER.store(k, v)
+            return
+        TRACER.store(self._index(i), x)
+
+    def __iter__(self):
+        for k in range(len(self)):
+            yield self[k]
+
+    def __repr__(self):
+        return repr(TRACER.items)
+
+    def __delitem__(self, i):
+        raise TypeError("a keeps its length: sort its items in place")
+
+    def _fixed(self, *args):
+        raise TypeError("a keeps its length: sort its items in place")
+
+    append = insert = pop = remove = extend = clear = _fixed
+
+
+def number(text):
+    value = float(text)
+    return int(value) if value.is_integer() and abs(value) < 2 ** 53 else value
+
+
+def last_line(trace, name):
+    line = 0
+    for frame, number in traceback_frames(trace):
+        if frame.f_code.co_filename == name:
+            line = number
+    return line
+
+
+def traceback_frames(trace):
+    while trace is not None:
+        yield trace.tb_frame, trace.tb_lineno
+        trace = trace.tb_next
+
+
+def main():
+    global TRACER
+    head, _, source = sys.stdin.buffer.read().partition(b"\n\n")
+    fields = dict(line.split(" ", 1) for line in head.decode().split("\n") if " " in line)
+    name, limit = fields["name"], int(fields["limit"])
+    out = os.fdopen(3, "wb", buffering=1 << 16)
+    TRACER = Tracer(out, name, limit)
+    values = [number(v) for v in fields.get("items", "").split()]
+    a = Items([Item(v, k + 1) for k, v in enumerate(values)])
+    sys.setrecursionlimit(5000)
+    end = "F ok %r\n"
+    started = time.perf_counter()
+    try:
+        code = compile(source, name, "exec")
+        space = {"__name__": "__student__"}
+        exec(code, space)
+        if not callable(space.get("sort")):
+            raise NameError("the file has no function sort(a)")
+        space["sort"](a)
+        TRACER.settle()
+        out.write((end % (time.perf_counter() - started)).encode())
+    except Stop:
+        out.write(b"F limit\n")
+    except SyntaxError as error:
+        out.write(("F error %d SyntaxError: %s\n" % (error.lineno or 0, error.msg)).encode())
+    except BaseException as error:
+        message = ("%s: %s" % (type(error).__name__, error)).replace("\n", " ")[:300]
+        out.write(("F error %d %s\n" % (last_line(error.__traceback__, name), message)).encode())
+    out.flush()
+
+
+main()

@@ -1,0 +1,161 @@
+// A student's sort run by a real python3, and the reader of what its process sends back.
+
+#include "script/script_process.h"
+#include "sorting/initial_order.h"
+#include "support/method_names.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+using script::ScriptRun;
+
+namespace {
+
+const std::vector<float> kFive{0, 5, 3, 8, 1, 9};
+
+std::string Source(const std::string& example)
+{
+    return script::ReadScriptFile(std::string(SORTING_EXAMPLES) + "/" + example).source;
+}
+
+ScriptRun RunSource(const std::string& source, const std::vector<float>& items = kFive,
+                    script::ScriptLimits limits = {})
+{
+    return script::RunScript({"my_sort.py", source}, items, limits, true);
+}
+
+void RequirePython()
+{
+    if (!script::PythonAvailable()) GTEST_SKIP() << "no /usr/bin/python3 here: scripts/setup installs it";
+}
+
+}  // namespace
+
+TEST(ScriptReport, EveryLineIsCheckedAgainstTheItems)
+{
+    // What a process may send, and what each line makes of the run, worked by hand on 5 3 8 1 9.
+    struct Case {
+        std::string report;
+        std::string fault;  // empty: read on
+        sorting::SortCounts counts;
+    };
+    std::string elevenComparisons;
+    for (int i = 0; i < 11; ++i) elevenComparisons += "C 1 2\n";
+    const std::vector<Case> cases{
+        {"C 1 2\nX 1 2\nR 3\n", "", {1, 1, 0, 3, 1}},
+        {"A 1 1\nM 2 1\nM -2 2\n", "", {0, 0, 0, 2, 0}},              // 5 set aside, 3 written over it, 5 back
+        {"C 1 6\n", "sent a line it cannot have made: C 1 6", {}},    // no item 6
+        {"M -2 1\n", "sent a line it cannot have made: M -2 1", {}},  // entry 1 holds nothing
+        {"A 2 1\n", "sent a line it cannot have made: A 2 1", {}},    // item 2 is not the one first at 1
+        {"X 3 3\n", "sent a line it cannot have made: X 3 3", {}},
+        {"C 1 2 3\n", "sent a line it cannot have made: C 1 2 3", {}},
+        {"Q\n", "sent a line it cannot have made: Q", {}},
+        {"V 1x 3\n", "sent a line it cannot have made: 1x", {}},
+        {"V i 3; rm\n", "sent a line it cannot have made: i", {}},
+        {std::string(600, 'C'), "sent a line too long to read", {}},
+        {elevenComparisons, "stopped after 10 steps", {10, 0, 0, 0, 0}},
+        {"F limit\n", "stopped after 10 steps", {}},
+        {"F ok 0.1\n", "not in order: items 1 and 2", {}},
+        {"A 4 4\nM 1 4\nF ok 0.1\n", "lost the 1; the 5 is there twice", {0, 0, 0, 1, 0}},
+        {"M 2 1\nM -2 2\n", "sent a line it cannot have made: M -2 2", {0, 0, 0, 1, 0}},  // 3 was not set aside
+        {"F error 3 ZeroDivisionError: division by zero\n", "ZeroDivisionError: division by zero", {}},
+    };
+    for (const Case& c : cases) {
+        ScriptRun run(kFive, 10, false);
+        run.Feed(c.report);
+        run.Finish();
+        EXPECT_EQ(run.End().message, c.fault.empty() ? "ended without a word: its process stopped" : c.fault)
+            << c.report;
+        EXPECT_EQ(run.Counts().comparisons, c.counts.comparisons) << c.report;
+        EXPECT_EQ(run.Counts().moves, c.counts.moves) << c.report;
+    }
+    ScriptRun split(kFive, 10, false);
+    for (char byte : std::string("X 1 4\nX 3 4\nF ok 0.25\n")) split.Feed(std::string_view(&byte, 1));
+    EXPECT_FALSE(split.Failed()) << split.End().message;
+    EXPECT_EQ(split.End().seconds, 0.25);
+}
+
+TEST(Script, TheExampleBubbleSortCountsAsTheProgramsOwnOnEveryOrder)
+{
+    RequirePython();
+    const std::string bubble = Source("bubble_sort.py");
+    for (sorting::InitialOrder order : sorting::kInitialOrders) {
+        std::vector<float> items = sorting::MakeItems(40, 3, order);
+        const ScriptRun run = RunSource(bubble, items);
+        ASSERT_FALSE(run.Failed()) << run.End().message;
+        sorting::CountingObserver own;
+        sorting::Sort(sorting::SortMethod::Bubble, items, own);
+        EXPECT_EQ(run.Counts().comparisons, own.counts.comparisons) << sorting::OrderName(order);
+        EXPECT_EQ(run.Counts().exchanges, own.counts.exchanges) << sorting::OrderName(order);
+        EXPECT_EQ(run.Counts().moves, own.counts.moves) << sorting::OrderName(order);
+        EXPECT_EQ(run.Items(), items);
+    }
+}
+
+TEST(Script, TellsWhetherEqualItemsKeptTheirOrder)
+{
+    RequirePython();
+    const std::string insertion =
+        "def sort(a):\n"
+        "    for i in range(1, len(a)):\n"
+        "        x = a[i]\n"
+        "        j = i\n"
+        "        while j > 0 and a[j - 1] > x:\n"
+        "            a[j] = a[j - 1]\n"
+        "            j -= 1\n"
+        "        a[j] = x\n";
+    const std::string selection =
+        "def sort(a):\n"
+        "    for i in range(len(a) - 1):\n"
+        "        m = min(range(i, len(a)), key=lambda k: a[k])\n"
+        "        a[i], a[m] = a[m], a[i]\n";
+    const std::vector<float> fours{0, 3, 4, 2, 4, 1};
+    const ScriptRun stable = RunSource(insertion, fours), unstable = RunSource(selection, fours);
+    ASSERT_FALSE(stable.Failed()) << stable.End().message;
+    ASSERT_FALSE(unstable.Failed()) << unstable.End().message;
+    EXPECT_EQ(stable.KeptOrderOfEquals(), true);
+    EXPECT_EQ(unstable.KeptOrderOfEquals(), false);
+    // Insertion by hand on 3 4 2 4 1: 1 + 2 + 1 + 4 comparisons, and the moves are the writes.
+    EXPECT_EQ(stable.Counts().comparisons, 8);
+    EXPECT_EQ(stable.Counts().moves, 8);
+    EXPECT_EQ(stable.Counts().exchanges, 0);
+}
+
+TEST(Script, EachFailureEndsInItsMessage)
+{
+    RequirePython();
+    struct Case {
+        std::string source;
+        std::string message;  // how the message begins
+        int line;
+    };
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "/root";
+    std::ofstream(home + "/.sorting-script-test") << "a file of the user's own\n";
+    if (!script::Sandboxed()) std::cout << "no sandbox here: a script can read the home folder\n";
+    const std::vector<Case> cases{
+        {"def sort(a)\n    pass\n", "SyntaxError: expected ':'", 1},
+        {"def sort(a):\n    x = 1\n    return x / 0\n", "ZeroDivisionError: division by zero", 3},
+        {"def sort(a):\n    while a[0] < a[1] or True:\n        pass\n", "stopped after 1000 steps", 0},
+        {"def sort(a):\n    while True:\n        pass\n", "took longer than 2 s", 0},
+        {Source("lost_item.py"), "lost the 3", 0},
+        {"def sort(a):\n    a[0] = a[1]\n", "lost the 5; the 3 is there twice", 0},
+        {"def sort(a):\n    a[0], a[1] = a[1], a[0]\n    a[2] = a[2]\n    a[3] = a[4]\n    a[4] = a[3]\n",
+         "lost the 1; the 9 is there twice", 0},
+        {"def sort(a):\n    a.reverse()\n", "AttributeError", 2},
+        {"import os\ndef sort(a):\n    os.write(3, b'C 1 9\\n')\n", "sent a line it cannot have made: C 1 9", 0},
+        {"def sort(a):\n    b = []\n    while True:\n        b.append(bytearray(1 << 24))\n", "MemoryError", 4},
+        // Read, never written: without the sandbox the script could read it, and the test says so.
+        {"def sort(a):\n    open('" + home + "/.sorting-script-test').read()\n    raise RuntimeError('read')\n",
+         script::Sandboxed() ? "FileNotFoundError" : "RuntimeError: read", script::Sandboxed() ? 2 : 3},
+        {"def sorted_items(a):\n    pass\n", "NameError: the file has no function sort(a)", 0},
+    };
+    for (const Case& c : cases) {
+        const ScriptRun run = RunSource(c.source, kFive, {.steps = 1000, .seconds = 2});
+        EXPECT_TRUE(run.Failed()) << c.source;
+        EXPECT_EQ(run.End().message.substr(0, c.message.size()), c.message) << c.source << run.End().message;
+        EXPECT_EQ(run.End().line, c.line) << c.source;
+    }
+}
