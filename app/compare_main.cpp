@@ -105,8 +105,9 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
     console.ClearProgress();
     const bool charted = WriteChart(options, rows, console);
     const bool made = std::any_of(rows.begin(), rows.end(), [](const auto& m) { return m.Made(); });
+    const bool failed = std::any_of(rows.begin(), rows.end(), [](const auto& m) { return m.failure.has_value(); });
     if (!made) console.Say(platform::Words("compare", "no run was made"));
-    return !charted || !made ? 1 : 0;
+    return !charted || !made || failed ? 1 : 0;
 }
 
 }  // namespace

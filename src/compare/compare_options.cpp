@@ -112,11 +112,24 @@ void DeclareCountOptions(command_line::OptionParser& parser, CountsAsked& counts
     });
 }
 
+// A student's sort, read at once, so that a file that cannot be raced is refused before any run.
+script::ScriptFile ScriptOption(const std::string& path)
+{
+    if (!script::PythonAvailable())
+        throw UsageError(Words("compare", "--script needs python3 (/usr/bin/python3), which is not installed"));
+    try {
+        return script::ReadScriptFile(path);
+    } catch (const script::ScriptFileError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& options)
 {
     parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
     parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
+    parser.Take("--script", [&](const std::string& path) { options.scripts.push_back(ScriptOption(path)); });
     parser.Take("--budget",
                 [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
     parser.Take("--max-seconds",
@@ -183,6 +196,12 @@ to 1024000, each stopping after a run longer than a second.
   --to M           ... up to M (default: 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: a
                    seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python's. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped
@@ -195,8 +214,9 @@ to 1024000, each stopping after a run longer than a second.
   -h, --help       show this text
   --version        show the program's version
 
-Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
-line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
 
 )") +
            Fill(Words("compare", R"(Examples:

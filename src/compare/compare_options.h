@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_line/usage_error.h"
+#include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
 
@@ -15,9 +16,10 @@ namespace compare {
 struct CompareOptions {
     std::vector<sorting::SortMethod> methods{sorting::kAllMethods.begin(), sorting::kAllMethods.end()};
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
-    std::vector<std::int32_t> counts;  // ascending
-    bool countsListed = false;         // given one by one, not as a doubling series
-    std::optional<std::string> seed;   // as typed; none: seeded from the clock
+    std::vector<script::ScriptFile> scripts;  // students' sorts, each a row beside the methods
+    std::vector<std::int32_t> counts;         // ascending
+    bool countsListed = false;                // given one by one, not as a doubling series
+    std::optional<std::string> seed;          // as typed; none: seeded from the clock
     double budgetSeconds = 1.0;
     double maxSeconds = 60.0;  // the longest run that is started, by its estimate
     int repeat = 3;

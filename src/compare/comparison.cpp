@@ -1,6 +1,7 @@
 #include "compare/comparison.h"
 
 #include "platform/format_number.h"
+#include "platform/words.h"
 #include "platform/memory_check.h"
 #include "platform/random_generator.h"
 #include "platform/val.h"
@@ -119,10 +120,19 @@ Measurement SkippedRow(const RunPlan& plan, std::optional<TimedPoint> overBudget
             .counts = {},
             .inOrder = false,
             .skipped = plan.estimate,
-            .overBudget = overBudget};
+            .overBudget = overBudget,
+            .script = plan.script};
 }
 
+// A script may make many more steps than the race shows: its time is what limits it here.
+constexpr std::uint64_t kScriptSteps = 200'000'000;
+
 }  // namespace
+
+std::string RowName(sorting::SortMethod method, const std::string& script)
+{
+    return script.empty() ? sorting::MethodTitle(method) : script;
+}
 
 void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
                            ComparisonListener& listener) const
@@ -153,11 +163,59 @@ void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder ord
     }
 }
 
+Measurement Comparison::MeasureScript(const script::ScriptFile& file, const RunPlan& plan) const
+{
+    const double begun = clock_();
+    const script::ScriptRun run = script::RunScript(file, sorting::MakeItems(plan.count, seed_, plan.order),
+                                                    {kScriptSteps, options_.maxSeconds}, false);
+    Measurement row{.method = plan.method,
+                    .order = plan.order,
+                    .count = plan.count,
+                    .seconds = run.End().seconds,
+                    .counts = run.Counts(),
+                    .inOrder = !run.Failed(),
+                    .stable = run.KeptOrderOfEquals(),
+                    .script = file.name};
+    row.wholeSeconds = row.countingSeconds = clock_() - begun;
+    if (run.Failed())
+        row.failure = run.End().line > 0 ? platform::Fill(platform::Words("compare", "line %1: %2"),
+                                                          {std::to_string(run.End().line), run.End().message})
+                                         : run.End().message;
+    return row;
+}
+
+void Comparison::RunScriptCounts(const script::ScriptFile& file, sorting::InitialOrder order,
+                                 std::vector<Measurement>& rows, ComparisonListener& listener) const
+{
+    std::vector<TimedPoint> growth;
+    for (std::int32_t count : options_.counts) {
+        const RunPlan plan{.method = {},
+                           .order = order,
+                           .count = count,
+                           .repeats = 1,
+                           .estimate = growth.empty() ? 0 : EstimateSeconds(growth, count),
+                           .script = file.name};
+        if (plan.estimate > options_.maxSeconds) {
+            rows.push_back(SkippedRow(plan));
+            listener.RowDone(rows.back());
+            if (!options_.countsListed) return;
+            continue;
+        }
+        listener.RunStarting(plan);
+        rows.push_back(MeasureScript(file, plan));
+        listener.RowDone(rows.back());
+        if (rows.back().failure) return;
+        growth.push_back({count, rows.back().wholeSeconds});
+    }
+}
+
 std::vector<Measurement> Comparison::Run(ComparisonListener& listener)
 {
     std::vector<Measurement> rows;
     for (sorting::SortMethod method : options_.methods)
         for (sorting::InitialOrder order : options_.orders) RunCounts(method, order, rows, listener);
+    for (const script::ScriptFile& file : options_.scripts)
+        for (sorting::InitialOrder order : options_.orders) RunScriptCounts(file, order, rows, listener);
     return rows;
 }
 

@@ -9,11 +9,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace compare {
 
-// One method on one initial order at one count.
+// One method, or a student's script, on one initial order at one count.
 struct Measurement {
     sorting::SortMethod method;
     sorting::InitialOrder order;
@@ -28,9 +29,14 @@ struct Measurement {
     // Why not: the run before it, which spent the budget of a series; else the estimate was
     // over the limit.
     std::optional<TimedPoint> overBudget{};
+    std::string script{};                  // a script's row: its file's name, and the method is none
+    std::optional<std::string> failure{};  // the script failed: why
 
-    bool Made() const { return !skipped; }
+    bool Made() const { return !skipped && !failure; }
 };
+
+// The row's name: the method's title, or the script's file name.
+std::string RowName(sorting::SortMethod method, const std::string& script);
 
 // A run about to start.
 struct RunPlan {
@@ -39,6 +45,7 @@ struct RunPlan {
     std::int32_t count;
     int repeats;      // the timed runs it makes, at the most
     double estimate;  // seconds, its timed runs and its counting run together
+    std::string script{};
 };
 
 // A counting run: its work counted, and the items followed, to tell whether equal ones kept
@@ -113,6 +120,11 @@ private:
     // One method on one order, at each count in turn.
     void RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
                    ComparisonListener& listener) const;
+    // A student's script on one order, at each count in turn, estimated from its earlier
+    // runs; after a failure it is not run again on that order.
+    void RunScriptCounts(const script::ScriptFile& file, sorting::InitialOrder order, std::vector<Measurement>& rows,
+                         ComparisonListener& listener) const;
+    Measurement MeasureScript(const script::ScriptFile& file, const RunPlan& plan) const;
     // The plan's timed runs, then the counting run, or the best of `countingRuns` of them.
     Measurement Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
                         int countingRuns = 1) const;

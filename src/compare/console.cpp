@@ -62,7 +62,7 @@ void Console::SayOverLimit(const Measurement& row)
     Say(Fill(Words("compare",
                    "skipped %1 on %2 items at %3, which would take %4, over the limit of %5 s; to run it, "
                    "raise the limit: --max-seconds %6"),
-             {sorting::MethodTitle(row.method), sorting::OrderTitle(row.order), std::to_string(row.count),
+             {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.count),
               AboutDuration(*row.skipped), Limit(maxSeconds_), Number(std::ceil(*row.skipped * 1.2), 0)}));
 }
 
@@ -71,7 +71,7 @@ void Console::SayOverBudget(const Measurement& row)
     Say(Fill(Words("compare",
                    "%1 grows no further on %2 items: its run at %3 took %4 s with its counting run, "
                    "over the budget of %5 s; to go on, raise it: --budget %6"),
-             {sorting::MethodTitle(row.method), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
+             {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
               Number(row.overBudget->seconds, 1), Limit(budgetSeconds_),
               Number(std::ceil(row.overBudget->seconds + *row.skipped), 0)}));
 }
@@ -115,7 +115,7 @@ std::string Console::Current() const
     const std::string pass = pass_ == 0 ? Words("compare", "its counting run") : RepeatInWords(plan_, pass_);
     return Fill(
         Words("compare", "during %1 on %2 items at %3 (%4)"),
-        {sorting::MethodTitle(plan_.method), sorting::OrderTitle(plan_.order), std::to_string(plan_.count), pass});
+        {RowName(plan_.method, plan_.script), sorting::OrderTitle(plan_.order), std::to_string(plan_.count), pass});
 }
 
 }  // namespace compare

@@ -211,8 +211,9 @@ QColor MethodColour(sorting::SortMethod method) { return QColor(desktop::ToRgb(s
 void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path)
 {
     std::vector<Measurement> made;
+    // A script's seconds are Python's, each step reported: they stay off the methods' chart.
     std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(made),
-                 [](const Measurement& m) { return m.Made(); });
+                 [](const Measurement& m) { return m.Made() && m.script.empty(); });
     // Written beside the target and renamed into place only when whole, so that a failed or
     // interrupted run never leaves half a chart, nor destroys an earlier one.
     const QString fileName = QString::fromStdString(path);

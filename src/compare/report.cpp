@@ -61,13 +61,13 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
 {
     std::optional<platform::WordsAsWritten> english;
     if (!tableDecimal) english.emplace();
-    std::vector<std::string> cells{sorting::MethodTitle(m.method), sorting::OrderTitle(m.order),
-                                   std::to_string(m.count)};
-    if (m.skipped) {
+    std::vector<std::string> cells{RowName(m.method, m.script), sorting::OrderTitle(m.order), std::to_string(m.count)};
+    if (m.skipped || m.failure) {
         const std::string none = tableDecimal ? "-" : "";
-        cells.insert(cells.end(),
-                     {tableDecimal ? Words("compare", "skipped") : "", none, none, none, none, none, none, none});
-        return {cells, tableDecimal ? SkipNote(m, *tableDecimal) : "skipped: " + SkipNote(m, ".")};
+        const std::string what = m.failure ? Words("compare", "failed") : Words("compare", "skipped");
+        cells.insert(cells.end(), {tableDecimal ? what : "", none, none, none, none, none, none, none});
+        const std::string note = m.failure ? *m.failure : SkipNote(m, tableDecimal ? *tableDecimal : ".");
+        return {cells, tableDecimal ? note : what + ": " + note};
     }
     cells.insert(cells.end(),
                  {Seconds(m.seconds, tableDecimal), std::to_string(m.counts.comparisons),
@@ -76,7 +76,8 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
                   !m.stable   ? "-"
                   : *m.stable ? Yes()
                               : No()});
-    return {cells, ""};
+    // Python's seconds, the tracing of every step in them: not to be set beside the methods'.
+    return {cells, m.script.empty() ? "" : Words("compare", "seconds in Python, every step reported")};
 }
 
 std::string Line(const RowFields& fields, const TableLayout& layout)
@@ -93,12 +94,21 @@ std::string Line(const RowFields& fields, const TableLayout& layout)
     return line + "\n";
 }
 
+// Quoted where it holds a comma, a quote or a line break, as a script's name or message may.
+std::string CsvField(const std::string& field)
+{
+    if (field.find_first_of(",\"\n\r") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 std::string CsvLine(const RowFields& fields)
 {
     std::string line;
     for (std::size_t c = 0; c < fields.cells.size(); ++c) {
-        if (c == kBeforeNote) line += "," + fields.note;
-        line += (c ? "," : "") + fields.cells[c];
+        if (c == kBeforeNote) line += "," + CsvField(fields.note);
+        line += (c ? "," : "") + CsvField(fields.cells[c]);
     }
     return line + "\n";
 }
@@ -121,6 +131,10 @@ TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparato
     TableLayout layout{{}, std::move(decimalSeparator)};
     for (sorting::SortMethod method : sorting::kAllMethods)
         layout.widths[0] = std::max(layout.widths[0], platform::TextWidth(sorting::MethodTitle(method)));
+    for (const script::ScriptFile& file : options.scripts)
+        layout.widths[0] = std::max(layout.widths[0], platform::TextWidth(file.name));
+    // A script may count far more than any method, up to its limit of steps.
+    const std::uint64_t most = options.scripts.empty() ? pairs : std::max<std::uint64_t>(pairs, 999'999'999);
     for (sorting::InitialOrder order : sorting::kInitialOrders)
         layout.widths[1] = std::max(layout.widths[1], platform::TextWidth(sorting::OrderTitle(order)));
     const auto widest = [](std::initializer_list<std::string> words) {
@@ -135,13 +149,14 @@ TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparato
         0,
         Digits(n),
         std::max(Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(),
-                 platform::TextWidth(Words("compare", "skipped"))),
-        Digits(pairs),
-        Digits(pairs),
+                 std::max(platform::TextWidth(Words("compare", "skipped")),
+                          platform::TextWidth(Words("compare", "failed")))),
+        Digits(most),
+        Digits(most),
         Digits(n),
-        Digits(3 * pairs),
+        Digits(3 * most),
         widest({Yes(), NotInOrder()}),
-        Digits(4 * n),
+        Digits(std::max<std::uint64_t>(4 * n, options.scripts.empty() ? 0 : most)),
         widest({Yes(), No()})};
     const RowFields headings = Headings();
     for (std::size_t c = 0; c < kHeadings.size(); ++c)

@@ -21,6 +21,7 @@ import xml.dom.minidom
 
 PROGRAM = None
 SANITIZED = False
+EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples")
 
 
 def run(*arguments, **options):
@@ -168,6 +169,33 @@ class CompareCli(unittest.TestCase):
                 # The same, but for the time each run took.
                 self.assertEqual([r[:3] + r[4:] for r in csv.reader(io.StringIO(csv_run.stdout))],
                                  [r[:3] + r[4:] for r in csv.reader(io.StringIO(english_csv))])
+
+    def test_a_students_gnome_sort_is_counted_beside_insertion_and_a_failing_script_sets_the_status(self):
+        if not os.access("/usr/bin/python3", os.X_OK):
+            self.skipTest("no /usr/bin/python3 here: scripts/setup installs it")
+        n = 1000
+        result = run("--script", os.path.join(EXAMPLES, "gnome_sort.py"), "--methods", "insertion", "--orders",
+                     "sorted,reversed", "--counts", str(n), "--seed", "1", "--csv", "--quiet")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        rows = {(r[0], r[1]): r for r in csv.reader(io.StringIO(result.stdout))}
+        comparisons, exchanges, note = 4, 5, 9
+        self.assertEqual(int(rows["gnome_sort.py", "sorted"][comparisons]), n - 1)
+        # Reversed, each item sinks to the front: an exchange for every pair, so n(n - 1)/2;
+        # each exchange follows a comparison, and takes the gnome a step back that a step forward
+        # makes good: by a comparison, or, with i at 0, without one, once for each of the n - 1
+        # items that reach the front. So the comparisons are the exchanges twice.
+        reversed_row = rows["gnome_sort.py", "reversed"]
+        self.assertEqual(int(reversed_row[exchanges]), n * (n - 1) // 2)
+        self.assertEqual(int(reversed_row[comparisons]), n * (n - 1))
+        self.assertEqual(reversed_row[note], "seconds in Python, every step reported")
+        self.assertEqual(rows["Insertion", "reversed"][exchanges], reversed_row[exchanges])
+        lost = run("--script", os.path.join(EXAMPLES, "lost_item.py"), "--methods", "merge", "--counts", "20",
+                   "--seed", "1", "--quiet")
+        self.assertEqual(lost.returncode, 1)
+        self.assertRegex(lost.stdout.splitlines()[-1], r"^lost_item\.py +random +20 +failed .* +lost the ")
+        missing = run("--script", os.path.join(self.folder, "none.py"))
+        self.assertEqual(missing.returncode, 2)
+        self.assertIn("cannot read", missing.stderr)
 
     def test_the_default_run_answers_within_its_time(self):
         if SANITIZED:

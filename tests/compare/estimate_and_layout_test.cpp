@@ -84,6 +84,27 @@ TEST(Report, TheTableHoldsTheLargestFiguresAnyRunOfTheOptionsCanGive)
     }
 }
 
+TEST(Report, AScriptsRowIsNamedAfterItsFileAndItsCsvQuotesWhatHoldsACommaOrAQuote)
+{
+    compare::Measurement failed{.method = {},
+                                .order = sorting::InitialOrder::Random,
+                                .count = 20,
+                                .seconds = 0,
+                                .counts = {},
+                                .inOrder = false,
+                                .script = "my,sort.py",
+                                .failure = "line 3: ValueError: no \"x\", sorry"};
+    EXPECT_EQ(compare::CsvRow(failed),
+              "\"my,sort.py\",random,20,,,,,,,\"failed: line 3: ValueError: no \"\"x\"\", "
+              "sorry\",,\n");
+    compare::CompareOptions options = compare::ParseOptions({"--counts", "1000"});
+    options.scripts.push_back({"a_rather_long_name_for_a_sort.py", ""});
+    const compare::TableLayout layout = compare::LayoutFor(options);
+    failed.script = "a_rather_long_name_for_a_sort.py";
+    EXPECT_EQ(compare::TableRow(failed, layout).find("  random"), failed.script.size());
+    EXPECT_NE(compare::TableRow(failed, layout).find(" failed  "), std::string::npos);
+}
+
 TEST(ChartTarget, RefusesAPlaceThatCannotTakeAChart)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
