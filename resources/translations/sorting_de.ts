@@ -824,53 +824,6 @@ mehr als einer Sekunde auf.
 </translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
-line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
-  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
-  --to M           ... bis M (Vorgabe: 1024000)
-  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
-                   (Vorgabe: ein Startwert aus der Uhr)
-  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
-                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
-                   (Vorgabe: 1)
-  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
-                   übersprungen (Vorgabe: 60)
-  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
-                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
-  --csv            CSV statt der ausgerichteten Tabelle schreiben
-  --chart FILE     zusätzlich Zeit gegen Anzahl, log-log, in FILE zeichnen
-                   (.svg, .png)
-  --quiet          keine Fortschrittszeile auf der Standardfehlerausgabe
-  -h, --help       diesen Text zeigen
-  --version        die Version des Programms zeigen
-
-Rückgabewert: 0, wenn mindestens ein Lauf gemacht wurde, 1, wenn keiner, 2 für
-eine Befehlszeile, der nicht gefolgt werden kann, 130 oder 143 bei
-Unterbrechung durch SIGINT oder SIGTERM.
-
-</translation>
-    </message>
-    <message>
         <source>Examples:
   %1 --seed 1 --chart growth.png
       every method&apos;s growth on random items, as a table and a chart
@@ -1074,6 +1027,82 @@ Unterbrechung durch SIGINT oder SIGTERM.
     <message>
         <source>no run was made</source>
         <translation>es wurde kein Lauf gemacht</translation>
+    </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
+  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
+  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
+  --to M           ... bis M (Vorgabe: 1024000)
+  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
+                   (Vorgabe: ein Startwert aus der Uhr)
+  --script FILE    dazu eine eigene Sortierung: FILE definiert sort(a) in
+                   Python 3 und wird gezählt wie die Verfahren, eine Zeile je
+                   Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
+                   jede); ihre Sekunden sind die von Python. Sie läuft in
+                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
+                   ist; ohne sie kann das Skript lesen, was Sie lesen können
+  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
+                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
+                   (Vorgabe: 1)
+  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
+                   übersprungen (Vorgabe: 60)
+  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
+                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
+  --csv            CSV statt der ausgerichteten Tabelle schreiben
+  --chart FILE     zusätzlich Zeit gegen Anzahl, log-log, in FILE zeichnen
+                   (.svg, .png)
+  --quiet          keine Fortschrittszeile auf der Standardfehlerausgabe
+  -h, --help       diesen Text zeigen
+  --version        die Version des Programms zeigen
+
+Rückgabewert: 0, wenn mindestens ein Lauf gemacht wurde, 1, wenn keiner oder
+ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
+130 oder 143 bei Unterbrechung durch SIGINT oder SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>gescheitert</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>Sekunden in Python, jeder Schritt gemeldet</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +1720,69 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>No sound: %1</source>
         <translation>Kein Ton: %1</translation>
+    </message>
+</context>
+<context>
+    <name>script</name>
+    <message>
+        <source>was stopped</source>
+        <translation>wurde angehalten</translation>
+    </message>
+    <message>
+        <source>took longer than %1 s</source>
+        <translation>dauerte länger als %1 s</translation>
+    </message>
+    <message>
+        <source>ended without a word: its process stopped</source>
+        <translation>endete ohne ein Wort: sein Prozess hielt an</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>kann %1 nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB</source>
+        <translation>%1 ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>cannot run: python3 is not installed</source>
+        <translation>kann nicht laufen: python3 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>cannot run: no process could be started</source>
+        <translation>kann nicht laufen: kein Prozess ließ sich starten</translation>
+    </message>
+    <message>
+        <source>sent a line too long to read</source>
+        <translation>schickte eine zu lange Zeile</translation>
+    </message>
+    <message>
+        <source>sent a line it cannot have made: %1</source>
+        <translation>schickte eine Zeile, die es nicht gemacht haben kann: %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>nach %1 Schritten angehalten</translation>
+    </message>
+    <message>
+        <source>ended with a line it cannot have made</source>
+        <translation>endete mit einer Zeile, die es nicht gemacht haben kann</translation>
+    </message>
+    <message>
+        <source>lost the %1; the %2 is there twice</source>
+        <translation>hat die %1 verloren; die %2 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>lost the %1</source>
+        <translation>hat die %1 verloren</translation>
+    </message>
+    <message>
+        <source>the %1 is there twice</source>
+        <translation>die %1 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>not in order: items %1 and %2</source>
+        <translation>nicht geordnet: Elemente %1 und %2</translation>
     </message>
 </context>
 </TS>

@@ -822,55 +822,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
 </translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
-line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
-  --from N         una serie de cantidades que se duplican desde N
-                   (por omisión: 500) ...
-  --to M           ... hasta M (por omisión: 1024000)
-  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
-                   omisión: una semilla tomada del reloj)
-  --budget SECS    en una serie, un método deja de crecer tras una ejecución
-                   (sus ejecuciones cronometradas y la de conteo) de más de
-                   esto (por omisión: 1)
-  --max-seconds S  se omite una ejecución estimada en más de esto
-                   (por omisión: 60)
-  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
-                   (por omisión: 3; una ordenación de más de un segundo se
-                   cronometra entonces una vez)
-  --csv            escribir CSV en lugar de la tabla alineada
-  --chart FILE     dibujar también el tiempo frente a la cantidad, log-log, en
-                   FILE (.svg, .png)
-  --quiet          sin línea de progreso en la salida de errores
-  -h, --help       mostrar este texto
-  --version        mostrar la versión del programa
-
-Estado de salida: 0 si se hizo al menos una ejecución, 1 si ninguna, 2 para una
-línea de órdenes que no se puede seguir, 130 o 143 si se interrumpe con SIGINT
-o SIGTERM.
-
-</translation>
-    </message>
-    <message>
         <source>Examples:
   %1 --seed 1 --chart growth.png
       every method&apos;s growth on random items, as a table and a chart
@@ -1074,6 +1025,84 @@ o SIGTERM.
     <message>
         <source>no run was made</source>
         <translation>no se hizo ninguna ejecución</translation>
+    </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
+  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
+  --from N         una serie de cantidades que se duplican desde N
+                   (por omisión: 500) ...
+  --to M           ... hasta M (por omisión: 1024000)
+  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
+                   omisión: una semilla tomada del reloj)
+  --script FILE    también una ordenación propia: FILE define sort(a) en
+                   Python 3 y se cuenta como los métodos, una fila por cantidad
+                   y orden (dada varias veces, una fila por cada una); sus
+                   segundos son los de Python. Se ejecuta en /usr/bin/python3,
+                   en un entorno aislado donde bubblewrap está instalado; sin
+                   él, el script puede leer todo lo que usted puede leer
+  --budget SECS    en una serie, un método deja de crecer tras una ejecución
+                   (sus ejecuciones cronometradas y la de conteo) de más de
+                   esto (por omisión: 1)
+  --max-seconds S  se omite una ejecución estimada en más de esto
+                   (por omisión: 60)
+  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
+                   (por omisión: 3; una ordenación de más de un segundo se
+                   cronometra entonces una vez)
+  --csv            escribir CSV en lugar de la tabla alineada
+  --chart FILE     dibujar también el tiempo frente a la cantidad, log-log, en
+                   FILE (.svg, .png)
+  --quiet          sin línea de progreso en la salida de errores
+  -h, --help       mostrar este texto
+  --version        mostrar la versión del programa
+
+Estado de salida: 0 si se hizo al menos una ejecución, 1 si ninguna o si un
+script falló, 2 para una línea de órdenes que no se puede seguir, 130 o 143 si
+se interrumpe con SIGINT o SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>falló</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>segundos en Python, cada paso informado</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1721,69 @@ ritmo de su trabajo.
     <message>
         <source>No sound: %1</source>
         <translation>Sin sonido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>script</name>
+    <message>
+        <source>was stopped</source>
+        <translation>se detuvo</translation>
+    </message>
+    <message>
+        <source>took longer than %1 s</source>
+        <translation>tardó más de %1 s</translation>
+    </message>
+    <message>
+        <source>ended without a word: its process stopped</source>
+        <translation>terminó sin decir nada: su proceso se detuvo</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB</source>
+        <translation>%1 ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>cannot run: python3 is not installed</source>
+        <translation>no se puede ejecutar: python3 no está instalado</translation>
+    </message>
+    <message>
+        <source>cannot run: no process could be started</source>
+        <translation>no se puede ejecutar: no se pudo iniciar ningún proceso</translation>
+    </message>
+    <message>
+        <source>sent a line too long to read</source>
+        <translation>envió una línea demasiado larga</translation>
+    </message>
+    <message>
+        <source>sent a line it cannot have made: %1</source>
+        <translation>envió una línea que no puede haber hecho: %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>detenido tras %1 pasos</translation>
+    </message>
+    <message>
+        <source>ended with a line it cannot have made</source>
+        <translation>terminó con una línea que no puede haber hecho</translation>
+    </message>
+    <message>
+        <source>lost the %1; the %2 is there twice</source>
+        <translation>perdió el %1; el %2 está dos veces</translation>
+    </message>
+    <message>
+        <source>lost the %1</source>
+        <translation>perdió el %1</translation>
+    </message>
+    <message>
+        <source>the %1 is there twice</source>
+        <translation>el %1 está dos veces</translation>
+    </message>
+    <message>
+        <source>not in order: items %1 and %2</source>
+        <translation>no está en orden: elementos %1 y %2</translation>
     </message>
 </context>
 </TS>

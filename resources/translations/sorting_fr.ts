@@ -821,54 +821,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
 </translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was, 2 for a command
-line that cannot be followed, 130 or 143 when interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
-  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
-  --to M           ... jusqu&apos;à M (par défaut : 1024000)
-  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
-                   défaut : une graine tirée de l&apos;horloge)
-  --budget SECS    dans une série, une méthode cesse de grandir après un
-                   passage (ses passages chronométrés et son comptage) plus
-                   long que ceci (par défaut : 1)
-  --max-seconds S  un passage estimé plus long que ceci est ignoré
-                   (par défaut : 60)
-  --repeat K       chronométrer chaque passage K fois et garder le meilleur
-                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
-                   chronométré qu&apos;une fois)
-  --csv            écrire du CSV au lieu du tableau aligné
-  --chart FILE     dessiner aussi la durée selon le nombre, log-log, dans FILE
-                   (.svg, .png)
-  --quiet          pas de ligne de progression sur la sortie d&apos;erreur
-  -h, --help       afficher ce texte
-  --version        afficher la version du programme
-
-Code de sortie : 0 si au moins un passage a été fait, 1 si aucun, 2 pour une
-ligne de commande impossible à suivre, 130 ou 143 en cas d&apos;interruption par
-SIGINT ou SIGTERM.
-
-</translation>
-    </message>
-    <message>
         <source>Examples:
   %1 --seed 1 --chart growth.png
       every method&apos;s growth on random items, as a table and a chart
@@ -1072,6 +1024,84 @@ SIGINT ou SIGTERM.
     <message>
         <source>no run was made</source>
         <translation>aucun passage n&apos;a été fait</translation>
+    </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
+  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
+  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
+  --to M           ... jusqu&apos;à M (par défaut : 1024000)
+  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
+                   défaut : une graine tirée de l&apos;horloge)
+  --script FILE    aussi un tri de votre cru : FILE définit sort(a) en
+                   Python 3 et est compté comme les méthodes, une ligne par
+                   nombre et ordre (donné plusieurs fois, une ligne pour
+                   chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
+                   dans /usr/bin/python3, dans un bac à sable si bubblewrap est
+                   installé ; sans lui, le script peut lire tout ce que vous
+                   pouvez lire
+  --budget SECS    dans une série, une méthode cesse de grandir après un
+                   passage (ses passages chronométrés et son comptage) plus
+                   long que ceci (par défaut : 1)
+  --max-seconds S  un passage estimé plus long que ceci est ignoré
+                   (par défaut : 60)
+  --repeat K       chronométrer chaque passage K fois et garder le meilleur
+                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
+                   chronométré qu&apos;une fois)
+  --csv            écrire du CSV au lieu du tableau aligné
+  --chart FILE     dessiner aussi la durée selon le nombre, log-log, dans FILE
+                   (.svg, .png)
+  --quiet          pas de ligne de progression sur la sortie d&apos;erreur
+  -h, --help       afficher ce texte
+  --version        afficher la version du programme
+
+Code de sortie : 0 si au moins un passage a été fait, 1 si aucun ou si un
+script a échoué, 2 pour une ligne de commande impossible à suivre, 130 ou 143
+en cas d&apos;interruption par SIGINT ou SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>secondes en Python, chaque étape signalée</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1720,69 @@ de leur travail.
     <message>
         <source>No sound: %1</source>
         <translation>Pas de son : %1</translation>
+    </message>
+</context>
+<context>
+    <name>script</name>
+    <message>
+        <source>was stopped</source>
+        <translation>a été arrêté</translation>
+    </message>
+    <message>
+        <source>took longer than %1 s</source>
+        <translation>a pris plus de %1 s</translation>
+    </message>
+    <message>
+        <source>ended without a word: its process stopped</source>
+        <translation>a fini sans un mot : son processus s’est arrêté</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB</source>
+        <translation>%1 fait plus de 1 Mo</translation>
+    </message>
+    <message>
+        <source>cannot run: python3 is not installed</source>
+        <translation>impossible à exécuter : python3 n’est pas installé</translation>
+    </message>
+    <message>
+        <source>cannot run: no process could be started</source>
+        <translation>impossible à exécuter : aucun processus n’a pu démarrer</translation>
+    </message>
+    <message>
+        <source>sent a line too long to read</source>
+        <translation>a envoyé une ligne trop longue</translation>
+    </message>
+    <message>
+        <source>sent a line it cannot have made: %1</source>
+        <translation>a envoyé une ligne qu’il n’a pas pu produire : %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>arrêté après %1 étapes</translation>
+    </message>
+    <message>
+        <source>ended with a line it cannot have made</source>
+        <translation>a fini par une ligne qu’il n’a pas pu produire</translation>
+    </message>
+    <message>
+        <source>lost the %1; the %2 is there twice</source>
+        <translation>a perdu le %1 ; le %2 y est deux fois</translation>
+    </message>
+    <message>
+        <source>lost the %1</source>
+        <translation>a perdu le %1</translation>
+    </message>
+    <message>
+        <source>the %1 is there twice</source>
+        <translation>le %1 y est deux fois</translation>
+    </message>
+    <message>
+        <source>not in order: items %1 and %2</source>
+        <translation>pas dans l’ordre : éléments %1 et %2</translation>
     </message>
 </context>
 </TS>
