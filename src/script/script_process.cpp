@@ -45,13 +45,15 @@ std::vector<std::string> Command(bool sandboxed)
     return command;
 }
 
-// What the tracer reads first: the file's name, the steps' limit and the items, then the text.
-std::string Input(const ScriptFile& file, const std::vector<float>& items, std::uint64_t limit)
+// What the tracer reads first: the file's name, the steps' limit, whether to report the lines
+// and local numbers, and the items; then the text.
+std::string Input(const ScriptFile& file, const std::vector<float>& items, std::uint64_t limit, bool notes)
 {
     std::string name = file.name;
     for (char& c : name)
         if (c == '\n' || c == '\r') c = '?';
-    std::string input = "name " + name + "\nlimit " + std::to_string(limit) + "\nitems";
+    std::string input = "name " + name + "\nlimit " + std::to_string(limit) + "\nnotes " + (notes ? "1" : "0") +
+                        "\nitems";
     for (std::size_t i = 1; i < items.size(); ++i) {
         char text[32];
         input += ' ';
@@ -192,7 +194,7 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
     const auto killedFor =
-        child > 0 ? Follow(input[1], report[0], Input(file, items, limits.steps), run, limits, cancelled)
+        child > 0 ? Follow(input[1], report[0], Input(file, items, limits.steps, keepSteps), run, limits, cancelled)
                   : std::optional<std::string>(platform::Words("script", "cannot run: no process could be started"));
     int status = 0;
     if (child > 0) {

@@ -41,7 +41,8 @@ bool Sandboxed();
 // isolated mode, a clean environment, an empty working folder, no descriptors but its input
 // and its report, limits on memory, time and steps; inside the sandbox where there is one (no
 // network, the system read-only, no home folder). The report is read as it comes; the process
-// is ended at once when the run ends, a limit is met, or `cancelled` says so.
+// is ended at once when the run ends, a limit is met, or `cancelled` says so. Only where the
+// steps are kept are the script's lines and local numbers reported with them.
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
                     const std::function<bool()>& cancelled = {});
 

@@ -7,6 +7,7 @@
 #   R p        an item read for its value  L n      the line of the script the step comes from
 #   V name v   a local number's value      U name   a local number gone
 #   F ok s | F error line message | F limit   the end, the sort's seconds or what went wrong
+# The lines and numbers (L, V, U) only where the program asks for them: they cost time.
 import operator
 import os
 import sys
@@ -18,8 +19,8 @@ class Stop(BaseException):
 
 
 class Tracer:
-    def __init__(self, out, name, limit):
-        self.out, self.name, self.limit = out, name, limit
+    def __init__(self, out, name, limit, notes):
+        self.out, self.name, self.limit, self.notes = out, name, limit, notes
         self.steps = 0
         self.items = []       # the items in a, by index
         self.copies = {}      # an item's id: how many places of a hold it
@@ -27,15 +28,24 @@ class Tracer:
         self.pending = None   # a write that may be the first half of an exchange
         self.line = 0
         self.shown = {}
+        self.at = (None, -1)  # the frame and the instruction of the last step's note
+        self.parts = []
 
     def write(self, text):
-        self.out.write(text.encode())
+        self.parts.append(text)
+        if len(self.parts) >= 512:
+            self.flush()
+
+    def flush(self):
+        self.out.write("".join(self.parts).encode())
+        self.parts = []
 
     def step(self, text, count=1):
         if self.steps >= self.limit:
             raise Stop()
         self.steps += count
-        self.follow()
+        if self.notes:
+            self.follow()
         self.write(text)
 
     def follow(self):
@@ -45,16 +55,35 @@ class Tracer:
             frame = frame.f_back
         if frame is None:
             return
+        # On the same line, further on, no number has changed since: a line's own stores come
+        # before its steps but in the rarest of lines. A loop back to it reads them again.
+        last_frame, last_instruction = self.at
+        self.at = (frame, frame.f_lasti)
+        if frame is last_frame and frame.f_lineno == self.line and frame.f_lasti > last_instruction:
+            return
         if frame.f_lineno != self.line:
             self.line = frame.f_lineno
             self.write("L %d\n" % self.line)
-        numbers = {k: v for k, v in frame.f_locals.items() if type(v) in (int, float) and len(repr(v)) <= 24}
-        for k, v in numbers.items():
-            if self.shown.get(k) != v or type(self.shown.get(k)) is not type(v):
-                self.write("V %s %r\n" % (k, v))
-        for k in self.shown.keys() - numbers.keys():
-            self.write("U %s\n" % k)
-        self.shown = numbers
+        shown, found = self.shown, 0
+        for k, v in frame.f_locals.items():
+            kind = type(v)
+            if kind is not int and kind is not float:
+                continue
+            found += 1
+            old = shown.get(k)
+            if old is not v and (old != v or type(old) is not kind):
+                text = repr(v)
+                if len(text) <= 24:
+                    shown[k] = v
+                    self.write("V %s %s\n" % (k, text))
+                elif old is not None or k not in shown:
+                    shown[k] = None  # too long to show: as if gone
+                    self.write("U %s\n" % k)
+        if found != len(shown):
+            numbers = frame.f_locals
+            for k in [k for k, v in shown.items() if type(numbers.get(k)) not in (int, float)]:
+                del shown[k]
+                self.write("U %s\n" % k)
 
     def place(self, item):
         """Where an item stands: in a, where it was last seen if it is still there; else its
@@ -78,11 +107,13 @@ class Tracer:
         self.last[item.id] = k
 
     def compare(self, x, y):
-        self.settle()
+        if self.pending:
+            self.settle()
         self.step("C %d %d\n" % (self.place(x), self.place(y)))
 
     def read(self, x):
-        self.settle()
+        if self.pending:
+            self.settle()
         self.step("R %d\n" % self.place(x))
 
     def store(self, k, x):
@@ -132,7 +163,7 @@ class Item:
 
 def compared(op):
     def method(self, other):
-        if isinstance(other, Item):
+        if type(other) is Item:
             TRACER.compare(self, other)
             return op(self.value, other.value)
         TRACER.read(self)
@@ -241,7 +272,7 @@ def main():
     fields = dict(line.split(" ", 1) for line in head.decode().split("\n") if " " in line)
     name, limit = fields["name"], int(fields["limit"])
     out = os.fdopen(3, "wb", buffering=1 << 16)
-    TRACER = Tracer(out, name, limit)
+    TRACER = Tracer(out, name, limit, fields.get("notes") != "0")
     values = [number(v) for v in fields.get("items", "").split()]
     a = Items([Item(v, k + 1) for k, v in enumerate(values)])
     sys.setrecursionlimit(5000)
@@ -255,14 +286,15 @@ def main():
             raise NameError("the file has no function sort(a)")
         space["sort"](a)
         TRACER.settle()
-        out.write((end % (time.perf_counter() - started)).encode())
+        TRACER.write(end % (time.perf_counter() - started))
     except Stop:
-        out.write(b"F limit\n")
+        TRACER.write("F limit\n")
     except SyntaxError as error:
-        out.write(("F error %d SyntaxError: %s\n" % (error.lineno or 0, error.msg)).encode())
+        TRACER.write("F error %d SyntaxError: %s\n" % (error.lineno or 0, error.msg))
     except BaseException as error:
         message = ("%s: %s" % (type(error).__name__, error)).replace("\n", " ")[:300]
-        out.write(("F error %d %s\n" % (last_line(error.__traceback__, name), message)).encode())
+        TRACER.write("F error %d %s\n" % (last_line(error.__traceback__, name), message))
+    TRACER.flush()
     out.flush()
 
 
