@@ -119,6 +119,7 @@ Question Side(const Steps& steps, std::uint64_t k)
 
 std::optional<Question> Decision(const Recording& recording, std::uint64_t k)
 {
+    if (recording.script) return std::nullopt;  // a student's sort: its decisions are its own
     const Steps& steps = recording.steps;
     const Step& step = steps[k];
     const auto when = [&](bool asked, auto question) -> std::optional<Question> {

@@ -6,7 +6,9 @@
 
 namespace race {
 
-Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods) : methods_(methods)
+Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods,
+           std::vector<Recording> scripts)
+    : methods_(methods)
 {
     if (methods.empty()) throw std::invalid_argument("a race needs a method");
     if (items.size() > 1) {
@@ -14,10 +16,23 @@ Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMetho
         smallest_ = *smallest;
         largest_ = *largest;
     }
-    for (sorting::SortMethod method : methods) {
-        lanes_.emplace_back(Record(method, items));
-        longest_ = std::max(longest_, lanes_.back().TotalSteps());
+    for (sorting::SortMethod method : methods) lanes_.emplace_back(Record(method, items));
+    for (Recording& script : scripts) {
+        if (script.start != items) throw std::invalid_argument("a script races on the race's items");
+        lanes_.emplace_back(std::move(script));
     }
+    for (const Replay& lane : lanes_) longest_ = std::max(longest_, lane.TotalSteps());
+}
+
+std::optional<sorting::SortMethod> Race::MethodOf(std::size_t lane) const
+{
+    return lane < methods_.size() ? std::optional(methods_[lane]) : std::nullopt;
+}
+
+std::string Race::Title(std::size_t lane) const
+{
+    const auto method = MethodOf(lane);
+    return method ? sorting::MethodTitle(*method) : LaneAt(lane).Source().script->name;
 }
 
 const Replay& Race::Lane(sorting::SortMethod method) const
@@ -63,18 +78,34 @@ bool Race::AllFinished() const
     return std::all_of(lanes_.begin(), lanes_.end(), [](const Replay& lane) { return lane.Finished(); });
 }
 
-int Race::Rank(sorting::SortMethod method) const
+namespace {
+
+bool Failed(const Replay& lane) { return lane.Source().script && lane.Source().script->failure; }
+
+}  // namespace
+
+std::optional<int> Race::RankOf(std::size_t lane) const
 {
-    const std::uint64_t steps = Lane(method).TotalSteps();
-    return 1 + static_cast<int>(std::count_if(lanes_.begin(), lanes_.end(),
-                                              [steps](const Replay& lane) { return lane.TotalSteps() < steps; }));
+    if (Failed(LaneAt(lane))) return std::nullopt;
+    const std::uint64_t steps = LaneAt(lane).TotalSteps();
+    return 1 + static_cast<int>(std::count_if(lanes_.begin(), lanes_.end(), [steps](const Replay& other) {
+               return !Failed(other) && other.TotalSteps() < steps;
+           }));
 }
 
-sorting::SortMethod Race::FirstToFinish() const
+int Race::Rank(sorting::SortMethod method) const
 {
-    const auto first = std::min_element(
-        lanes_.begin(), lanes_.end(), [](const Replay& a, const Replay& b) { return a.TotalSteps() < b.TotalSteps(); });
-    return first->Source().method;
+    const auto at = std::find(methods_.begin(), methods_.end(), method);
+    if (at == methods_.end()) throw std::out_of_range("the method does not race");
+    return *RankOf(static_cast<std::size_t>(at - methods_.begin()));
+}
+
+std::size_t Race::FirstToFinish() const
+{
+    std::size_t first = 0;
+    for (std::size_t lane = 1; lane < lanes_.size(); ++lane)
+        if (!Failed(lanes_[lane]) && lanes_[lane].TotalSteps() < lanes_[first].TotalSteps()) first = lane;
+    return first;
 }
 
 }  // namespace race

@@ -4,6 +4,8 @@
 #include "sorting/sort_method.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace race {
@@ -14,10 +16,10 @@ namespace race {
 class Race {
 public:
     // Records each of `methods` (one or more, each once) sorting `items` (element 0 first, 1
-    // to kMaxItems items).
+    // to kMaxItems items); students' scripts, recorded on the same items, race after them.
     explicit Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods = {
-                                                       sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()});
-
+                                                       sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()},
+                  std::vector<Recording> scripts = {});
     // Every method goes on by `steps` steps, or to its end.
     void Tick(std::uint64_t steps);
     // The race goes back by `steps` steps of its clock: every method stands where it stood
@@ -36,13 +38,23 @@ public:
     // The lane of one of the methods racing.
     const Replay& Lane(sorting::SortMethod method) const;
     Replay& Lane(sorting::SortMethod method);
+    // Every lane: the methods' in their order, then the scripts'.
+    std::size_t LaneCount() const { return lanes_.size(); }
+    const Replay& LaneAt(std::size_t lane) const { return lanes_.at(lane); }
+    Replay& LaneAt(std::size_t lane) { return lanes_.at(lane); }
+    // A lane's method; none for a script's.
+    std::optional<sorting::SortMethod> MethodOf(std::size_t lane) const;
+    // The method's title, or the script's file name.
+    std::string Title(std::size_t lane) const;
 
     bool AllFinished() const;
-    // 1 for the method with the fewest steps; methods with as many steps share a place.
+    // 1 for the lane with the fewest steps; lanes with as many steps share a place. A script
+    // that failed has no place, nor counts for the others'.
     int Rank(sorting::SortMethod method) const;
-    // The method that finishes first: the one with the fewest steps, the first in the
-    // given order among equals.
-    sorting::SortMethod FirstToFinish() const;
+    std::optional<int> RankOf(std::size_t lane) const;
+    // The lane that finishes first: the one with the fewest steps, the first in the given order
+    // among equals; a failed script's never.
+    std::size_t FirstToFinish() const;
     std::int32_t NumItems() const { return static_cast<std::int32_t>(lanes_.front().Items().size()) - 1; }
     // The smallest and the largest item.
     float Smallest() const { return smallest_; }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "script/script_process.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace race {
@@ -23,9 +27,13 @@ inline constexpr std::int32_t kMaxItems = 2000;
 // - Move: an item copied from place a to place b; what it wrote over is kept in the
 //   recording, in the order of the moves, so that it can be undone;
 // - Read: item a read for what it is, as a distribution sort reads its key.
+// A student's script writes copies: its items stay where they are copied from.
+// - SetAside: the item at element a, about to be written over, set aside into scratch entry b;
+//   no move;
+// - Copy: an item written from place a into element b; from a scratch entry, it leaves it.
 class Step {
 public:
-    enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move, Read };
+    enum class Kind : std::uint8_t { Compare, Hold, Shift, Put, Move, Read, SetAside, Copy };
 
     Step(Kind kind, sorting::Index a, sorting::Index b, int line = 0)
         : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift |
@@ -111,14 +119,37 @@ private:
     std::uint64_t notes_ = 0;
 };
 
-// What one sort did to the items, step by step, whatever its method.
+// A student's script, as the code pane shows it: its file's name and lines, and from which step
+// on each line and each local number stands.
+struct ScriptCode {
+    std::string name;
+    std::vector<std::string> lines;
+    std::vector<script::ScriptNote> notes;
+    std::optional<std::string> failure;  // what went wrong, where it did: "line 3: ..."
+
+    // The line and the local numbers after `stepsDone` steps: those of the last step done.
+    struct Now {
+        int line = 0;
+        std::vector<std::pair<std::string, std::string>> numbers;  // by name
+    };
+    Now At(std::uint64_t stepsDone) const;
+    // Keeps where things stand every so many notes, for At to start from.
+    void Index();
+
+private:
+    static constexpr std::size_t kEvery = 1024;
+    std::vector<Now> checkpoints_;  // before notes 0, kEvery, 2 kEvery, ...
+};
+
+// What one sort did to the items, step by step, whatever its method, or a student's script.
 struct Recording {
-    sorting::SortMethod method;
+    sorting::SortMethod method;  // for a script, none: the script says what it is
     std::vector<float> start;     // the items before the sort, element 0 first
     std::vector<Step> steps;      // every step, in order
     std::vector<float> replaced;  // what each Move wrote over, in order
     sorting::SortCounts totals;
     CodeNotes notes;
+    std::optional<ScriptCode> script{};
 
     std::uint64_t TotalSteps() const { return steps.size(); }
 };
@@ -126,5 +157,14 @@ struct Recording {
 // Sorts a copy of `items` (element 0 first, at most kMaxItems items) with `method`, watching
 // every step through the sort's observer.
 Recording Record(sorting::SortMethod method, const std::vector<float>& items);
+
+// A student's script's run on `items` as the race replays it: its steps as the race's, what
+// each copy writes over, its code and notes, and where it failed.
+Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items,
+                          const script::ScriptRun& run);
+// Runs the script, in a process of its own, and records it; at most kScriptSteps steps.
+Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
+                       const std::function<bool()>& cancelled = {});
+inline constexpr std::uint64_t kScriptSteps = 5'000'000;
 
 }  // namespace race

@@ -173,6 +173,19 @@ void Replay::Do(const Step& step)
             replacedIds_[now_.movesDone++] = IdAt(step.B());  // the same each time it is done
             MoveItem(step.A(), step.B());
             break;
+        case Kind::SetAside:
+            now_.origin[static_cast<std::size_t>(sorting::ScratchEntry(step.B()))] =
+                static_cast<std::int32_t>(ItemOf(step.A()));
+            Write(step.B(), At(step.A()));
+            IdAt(step.B()) = IdAt(step.A());
+            SetVacated(step.B(), false);
+            return;
+        case Kind::Copy:
+            replacedIds_[now_.movesDone++] = IdAt(step.B());
+            Write(step.B(), At(step.A()));
+            IdAt(step.B()) = IdAt(step.A());
+            if (sorting::IsScratch(step.A())) SetVacated(step.A(), true);
+            break;
     }
     ++now_.done.moves;
 }
@@ -216,6 +229,14 @@ void Replay::Undo(const Step& step)
             UnmoveItem(step.A(), step.B(), recording_.replaced[--now_.movesDone]);
             IdAt(step.B()) = replacedIds_[now_.movesDone];
             break;
+        case Kind::SetAside:
+            SetVacated(step.B(), true);
+            return;
+        case Kind::Copy:
+            Write(step.B(), recording_.replaced[--now_.movesDone]);
+            IdAt(step.B()) = replacedIds_[now_.movesDone];
+            if (sorting::IsScratch(step.A())) SetVacated(step.A(), false);
+            break;
     }
     --now_.done.moves;
 }
@@ -254,7 +275,10 @@ StepSeen Replay::LastStep() const
             return {Kind::Shifted, a, b};
         case Step::Kind::Put:
             return {Kind::Put, a, b};
+        case Step::Kind::SetAside:
+            return {Kind::CopiedOut, a, b};
         case Step::Kind::Move:
+        case Step::Kind::Copy:
             break;
     }
     if (sorting::IsScratch(b)) return {Kind::CopiedOut, a, b};

@@ -504,7 +504,7 @@ void RaceWindow::ShowProgress()
     else if (race_->AllFinished())
         ui_->Status->setText(tr("All %1 are done: %2 finished first.")
                                  .arg(CountInWords(race_->Methods().size()),
-                                      desktop::ToQString(sorting::MethodTitle(race_->FirstToFinish()))));
+                                      desktop::ToQString(race_->Title(race_->FirstToFinish()))));
     else if (race_->Clock() == 0 && !Playing())
         ui_->Status->setText(
             ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)

@@ -125,6 +125,7 @@ bool ScriptRun::Step(ScriptStep step)
         return true;
     }
     stepsCounted_ += cost;
+    stepsShown_ += std::max<std::uint64_t>(cost, 1);
     switch (step.kind) {
         case Kind::Compare:
             if (!Filled(step.a) || !Filled(step.b)) return false;
@@ -165,7 +166,7 @@ bool ScriptRun::Step(ScriptStep step)
 void ScriptRun::Note(std::string_view kind, std::string_view rest)
 {
     ScriptNote note;
-    note.step = stepsCounted_;
+    note.step = stepsShown_;
     const std::string_view first = Field(rest);
     const auto line = Integer(first);
     const bool fits = kind == "L"   ? line && *line >= 0 && *line <= 10'000'000 && rest.empty()

@@ -31,7 +31,7 @@ struct ScriptStep {
 
 // A change of what the script's code pane shows, from a step on: its line, or a local number.
 struct ScriptNote {
-    std::uint64_t step;  // the steps counted before it
+    std::uint64_t step;  // the steps before it as the race shows them: an exchange three, setting aside one
     int line = 0;        // 0 where a variable changed
     std::string name;
     std::optional<std::string> value;  // as the interpreter wrote it; none: the variable is gone
@@ -95,6 +95,7 @@ private:
     std::string partial_;
     sorting::SortCounts counts_;
     std::uint64_t stepsCounted_ = 0;  // an exchange counts three, as its moves
+    std::uint64_t stepsShown_ = 0;    // and setting an item aside one, as the race shows it
     std::vector<ScriptStep> steps_;
     std::vector<ScriptNote> notes_;
     ScriptEnd end_;

@@ -261,7 +261,7 @@ TEST(Race, EachTickAdvancesEveryUnfinishedMethodByTheSameSteps)
     for (std::size_t i = 1; i < finished.size(); ++i)
         EXPECT_LE(race.Lane(finished[i - 1]).TotalSteps(), race.Lane(finished[i]).TotalSteps());
     EXPECT_EQ(finished.front(), SortMethod::Merge);
-    EXPECT_EQ(race.FirstToFinish(), SortMethod::Merge);
+    EXPECT_EQ(race.MethodOf(race.FirstToFinish()), SortMethod::Merge);
     EXPECT_EQ(race.Rank(SortMethod::Merge), 1);
     EXPECT_EQ(race.Rank(SortMethod::Bubble), 4);
     for (SortMethod m : sorting::kWindowMethods) {
@@ -309,7 +309,7 @@ TEST(Race, TheMethodsChosenRaceInTheirOrderAndRankAmongThemselves)
     while (!race.AllFinished()) race.Tick(100000);
     // On items in order quick sort compares every pair, as selection and bubble sort do.
     EXPECT_EQ(race.Lane(SortMethod::Quick).Source().totals.comparisons, 300 * 299 / 2);
-    EXPECT_EQ(race.FirstToFinish(), SortMethod::Insertion);
+    EXPECT_EQ(race.MethodOf(race.FirstToFinish()), SortMethod::Insertion);
     EXPECT_EQ(race.Rank(SortMethod::Insertion), 1);
     EXPECT_EQ(race.Rank(SortMethod::Quick), race.Rank(SortMethod::Bubble));
 
