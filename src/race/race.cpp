@@ -17,11 +17,18 @@ Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMetho
         largest_ = *largest;
     }
     for (sorting::SortMethod method : methods) lanes_.emplace_back(Record(method, items));
+    Join(std::move(scripts));
+}
+
+void Race::Join(std::vector<Recording> scripts)
+{
     for (Recording& script : scripts) {
-        if (script.start != items) throw std::invalid_argument("a script races on the race's items");
+        if (script.start != lanes_.front().Source().start)
+            throw std::invalid_argument("a script races on the race's items");
         lanes_.emplace_back(std::move(script));
     }
     for (const Replay& lane : lanes_) longest_ = std::max(longest_, lane.TotalSteps());
+    Follow();
 }
 
 std::optional<sorting::SortMethod> Race::MethodOf(std::size_t lane) const

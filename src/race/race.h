@@ -17,9 +17,12 @@ class Race {
 public:
     // Records each of `methods` (one or more, each once) sorting `items` (element 0 first, 1
     // to kMaxItems items); students' scripts, recorded on the same items, race after them.
-    explicit Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods = {
-                                                       sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()},
+    explicit Race(const std::vector<float>& items,
+                  const std::vector<sorting::SortMethod>& methods = {sorting::kWindowMethods.begin(),
+                                                                     sorting::kWindowMethods.end()},
                   std::vector<Recording> scripts = {});
+    // Students' scripts, recorded on the race's items since it began, join it where it stands.
+    void Join(std::vector<Recording> scripts);
     // Every method goes on by `steps` steps, or to its end.
     void Tick(std::uint64_t steps);
     // The race goes back by `steps` steps of its clock: every method stands where it stood

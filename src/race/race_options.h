@@ -2,6 +2,7 @@
 
 #include "command_line/usage_error.h"
 #include "race/item_list.h"
+#include "script/script_process.h"
 #include "sorting/sort_method.h"
 
 #include <optional>
@@ -13,7 +14,8 @@ namespace race {
 // What sorting-race is asked for on its command line.
 struct RaceOptions {
     std::vector<sorting::SortMethod> methods{sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()};
-    std::optional<ItemsAsked> items;  // none: the window's own first count
+    std::optional<ItemsAsked> items;          // none: the window's own first count
+    std::vector<script::ScriptFile> scripts;  // students' sorts, each a panel after the methods
     bool sound = false;
     bool help = false;
     bool version = false;

@@ -143,7 +143,7 @@ private:
 
 // What one sort did to the items, step by step, whatever its method, or a student's script.
 struct Recording {
-    sorting::SortMethod method;  // for a script, none: the script says what it is
+    sorting::SortMethod method;   // for a script, none: the script says what it is
     std::vector<float> start;     // the items before the sort, element 0 first
     std::vector<Step> steps;      // every step, in order
     std::vector<float> replaced;  // what each Move wrote over, in order

@@ -24,20 +24,23 @@ std::optional<std::string> Failure(const script::ScriptRun& run)
 {
     if (!run.Failed()) return std::nullopt;
     const script::ScriptEnd& end = run.End();
-    return end.line > 0 ? platform::Fill(platform::Words("race", "line %1: %2"), {std::to_string(end.line), end.message})
-                        : end.message;
+    return end.line > 0
+               ? platform::Fill(platform::Words("race", "line %1: %2"), {std::to_string(end.line), end.message})
+               : end.message;
 }
 
 // The notes from `first` on, up to the steps done, applied to `now`.
-void Apply(const std::vector<script::ScriptNote>& notes, std::size_t first, std::size_t last,
-           ScriptCode::Now& now)
+void Apply(const std::vector<script::ScriptNote>& notes, std::size_t first, std::size_t last, ScriptCode::Now& now)
 {
     std::map<std::string, std::string> numbers(now.numbers.begin(), now.numbers.end());
     for (std::size_t n = first; n < last; ++n) {
         const script::ScriptNote& note = notes[n];
-        if (note.line) now.line = note.line;
-        else if (note.value) numbers[note.name] = *note.value;
-        else numbers.erase(note.name);
+        if (note.line)
+            now.line = note.line;
+        else if (note.value)
+            numbers[note.name] = *note.value;
+        else
+            numbers.erase(note.name);
     }
     now.numbers.assign(numbers.begin(), numbers.end());
 }
@@ -68,8 +71,7 @@ ScriptCode::Now ScriptCode::At(std::uint64_t stepsDone) const
     return now;
 }
 
-Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items,
-                          const script::ScriptRun& run)
+Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, const script::ScriptRun& run)
 {
     Recording recording{{}, items, {}, {}, run.Counts(), CodeNotes(0)};
     std::vector<float> now = items, aside(items.size());
@@ -95,7 +97,8 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
             case Kind::Move:
                 recording.steps.emplace_back(Step::Kind::Copy, step.a, step.b);
                 recording.replaced.push_back(now[at(step.b)]);
-                now[at(step.b)] = sorting::IsScratch(step.a) ? aside[at(sorting::ScratchEntry(step.a))] : now[at(step.a)];
+                now[at(step.b)] =
+                    sorting::IsScratch(step.a) ? aside[at(sorting::ScratchEntry(step.a))] : now[at(step.a)];
                 break;
         }
     }

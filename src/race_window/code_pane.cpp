@@ -55,6 +55,7 @@ CodePane::CodePane(QWidget* parent)
 
 void CodePane::Follow(const race::Replay& lane)
 {
+    if (lane.Source().script) return FollowScript(*lane.Source().script, lane.StepsDone());
     const sorting::SortMethod method = lane.Source().method;
     const sorting::MethodCode& code = sorting::Facts(method).code;
     const QString name = desktop::ToQString(sorting::MethodTitle(method));
@@ -63,7 +64,9 @@ void CodePane::Follow(const race::Replay& lane)
     marked_ = lane.Line();
     const race::CodeNotes::Note now = lane.Code();
     surrounding_ = sorting::SurroundingLines(code.lines, marked_, now.caller);
-    lines_->setText(LinesText(code));
+    QStringList texts;
+    for (const sorting::CodeLine& line : code.lines) texts << CodeText(line.text);
+    lines_->setText(LinesText(texts));
     QStringList values;
     for (std::size_t v = 0; v < now.values.size(); ++v)
         if (!std::isnan(now.values[v]))  // a variable and its value are never broken apart
@@ -76,15 +79,38 @@ void CodePane::Follow(const race::Replay& lane)
                     : tr("No step yet."));
 }
 
+// A student's script: its own file, the line of the step marked, and its local numbers exactly
+// as Python wrote them.
+void CodePane::FollowScript(const race::ScriptCode& code, std::uint64_t stepsDone)
+{
+    const QString name = QString::fromStdString(code.name);
+    title_->setText(tr("%1, its code").arg(name));
+    setAccessibleName(tr("Code of %1").arg(name));
+    const race::ScriptCode::Now now = code.At(stepsDone);
+    marked_ = now.line;
+    surrounding_.clear();
+    QStringList texts;
+    for (const std::string& line : code.lines) texts << QString::fromStdString(line);
+    lines_->setText(LinesText(texts));
+    QStringList values;
+    for (const auto& [variable, value] : now.numbers)
+        values << QString("%1\u00A0=\u00A0%2").arg(QString::fromStdString(variable), QString::fromStdString(value));
+    variables_->setText(values.join("   "));
+    setAccessibleDescription(
+        marked_ > 0 && marked_ <= texts.size()
+            ? tr("Line %1: %2. %3").arg(marked_).arg(texts[marked_ - 1].trimmed(), values.join(", "))
+            : tr("No step yet."));
+}
+
 // The current line marked with an arrow, those around it that it stands within or is called
 // from in a lighter shade.
-QString CodePane::LinesText(const sorting::MethodCode& code) const
+QString CodePane::LinesText(const QStringList& lines) const
 {
     const QColor shade = palette().highlight().color();
     QStringList shown;
-    for (const sorting::CodeLine& line : code.lines) {
-        const int number = line.line + 1;
-        const QString text = Indented(CodeText(line.text));
+    for (int index = 0; index < lines.size(); ++index) {
+        const int number = index + 1;
+        const QString text = Indented(lines[index]);
         if (number == marked_)
             shown
                 << QString("<span style=\"background:%1\">&#9654;&nbsp;%2</span>").arg(shade.lighter(170).name(), text);

@@ -10,8 +10,9 @@ class QLabel;
 
 namespace race_window {
 
-// The code of the method a class looks at closely, beside the bars: its lines, the line of
-// the current step marked, and the values of the code's variables at that step.
+// The code of the method a class looks at closely, beside the bars, or a student's script:
+// its lines, the line of the current step marked, and the values of the code's variables at
+// that step.
 class CodePane : public QFrame {
     Q_OBJECT
 
@@ -31,7 +32,8 @@ public:
     QString VariablesText() const;
 
 private:
-    QString LinesText(const sorting::MethodCode& code) const;
+    void FollowScript(const race::ScriptCode& code, std::uint64_t stepsDone);
+    QString LinesText(const QStringList& lines) const;
 
     QLabel* title_;
     QLabel* lines_;

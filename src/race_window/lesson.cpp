@@ -27,30 +27,27 @@ void Lesson::Show(race::Race* race, const std::vector<RacePanel*>& panels)
     race_ = race;
     panels_ = panels;
     EndQuestion();
-    const auto method = lookedAt_;
+    const std::string title = lookedAtTitle_;
+    const bool looking = lookedAt_.has_value();
     lookedAt_.reset();
-    if (method && std::count(race->Methods().begin(), race->Methods().end(), *method))
-        LookAt(*method);
+    std::optional<std::size_t> again;
+    for (std::size_t lane = 0; lane < race->LaneCount(); ++lane)
+        if (looking && race->Title(lane) == title) again = lane;
+    if (again)
+        LookAt(*again);
     else
         StopLooking();
     Restarted();
 }
 
-RacePanel* Lesson::PanelOf(sorting::SortMethod method) const
+void Lesson::LookAt(std::size_t lane)
 {
-    const auto at = std::find(race_->Methods().begin(), race_->Methods().end(), method);
-    return panels_[static_cast<std::size_t>(at - race_->Methods().begin())];
-}
-
-std::optional<sorting::SortMethod> Lesson::LookedAt() const { return lookedAt_; }
-
-void Lesson::LookAt(sorting::SortMethod method)
-{
-    if (lookedAt_ == method) return;
+    if (lookedAt_ == lane) return;
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
     EndQuestion();
-    lookedAt_ = method;
-    PanelOf(method)->SetLookedAt(true);
+    lookedAt_ = lane;
+    lookedAtTitle_ = race_->Title(lane);
+    PanelOf(lane)->SetLookedAt(true);
     pane_->show();
     Follow();
     emit Changed();
@@ -73,7 +70,7 @@ void Lesson::SetPredicting(bool on)
     message_ = !on          ? QString()
                : !lookedAt_ ? tr("Click the panel of the method whose moves you will predict.")
                : !race::NextAsked(Lane())
-                   ? tr("%1 has no decision left to predict.").arg(desktop::ToQString(sorting::MethodTitle(*lookedAt_)))
+                   ? tr("%1 has no decision left to predict.").arg(QString::fromStdString(race_->Title(*lookedAt_)))
                    : QString();
     ShowScore();
     emit Changed();

@@ -29,12 +29,12 @@ public:
     // The lesson asks its questions in `mode`, the race's, and ends them there.
     Lesson(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent);
 
-    // A new race, or new panels: the method looked at stays so where it still races; the
-    // score starts again.
+    // A new race, or new panels: the lane looked at stays so where it still races; the score
+    // starts again.
     void Show(race::Race* race, const std::vector<RacePanel*>& panels);
-    void LookAt(sorting::SortMethod method);
+    void LookAt(std::size_t lane);
     void StopLooking();
-    std::optional<sorting::SortMethod> LookedAt() const;
+    std::optional<std::size_t> LookedAt() const { return lookedAt_; }
 
     bool Predicting() const { return predicting_; }
     bool Asking() const { return mode_.Answering(); }
@@ -73,8 +73,8 @@ signals:
     void Changed();
 
 private:
-    RacePanel* PanelOf(sorting::SortMethod method) const;
-    const race::Replay& Lane() const { return race_->Lane(*lookedAt_); }
+    RacePanel* PanelOf(std::size_t lane) const { return panels_[lane]; }
+    const race::Replay& Lane() const { return race_->LaneAt(*lookedAt_); }
     void ShowChoices();
     void EndQuestion();
     void ShowScore();
@@ -85,7 +85,8 @@ private:
     RaceMode& mode_;
     race::Race* race_ = nullptr;
     std::vector<RacePanel*> panels_;
-    std::optional<sorting::SortMethod> lookedAt_;
+    std::optional<std::size_t> lookedAt_;
+    std::string lookedAtTitle_;  // to find it again in a new race
     bool predicting_ = false;
     std::optional<race::Question> question_;
     std::vector<sorting::Index> chosen_;

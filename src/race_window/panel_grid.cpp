@@ -43,12 +43,12 @@ PanelGrid::PanelGrid(QWidget* parent) : QWidget(parent), grid_(new QGridLayout(t
     grid_->setContentsMargins(0, 0, 0, 0);
 }
 
-void PanelGrid::SetMethods(const std::vector<sorting::SortMethod>& methods)
+void PanelGrid::SetLanes(const race::Race& race)
 {
     for (RacePanel* panel : panels_) delete panel;
     panels_.clear();
-    for (sorting::SortMethod method : methods) {
-        panels_.push_back(new RacePanel(method, this));
+    for (std::size_t lane = 0; lane < race.LaneCount(); ++lane) {
+        panels_.push_back(new RacePanel(lane, race.MethodOf(lane), QString::fromStdString(race.Title(lane)), this));
         panels_.back()->show();
     }
     columns_ = 0;

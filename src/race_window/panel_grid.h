@@ -20,8 +20,8 @@ class PanelGrid : public QWidget {
 public:
     explicit PanelGrid(QWidget* parent = nullptr);
 
-    // New panels for these methods, in their order.
-    void SetMethods(const std::vector<sorting::SortMethod>& methods);
+    // New panels for the race's lanes, in their order.
+    void SetLanes(const race::Race& race);
     // The race every panel shows, whole.
     void Show(race::Race* race);
     // Each panel paints what changed.

@@ -11,10 +11,12 @@
 
 namespace race_window {
 
-RacePanel::RacePanel(sorting::SortMethod method, QWidget* parent) : QWidget(parent), method_(method)
+RacePanel::RacePanel(std::size_t lane, std::optional<sorting::SortMethod> method, const QString& title, QWidget* parent)
+    : QWidget(parent), lane_(lane), method_(method)
 {
-    setObjectName("Panel" + desktop::ToQString(sorting::MethodName(method)));
-    setAccessibleName(desktop::ToQString(sorting::MethodTitle(method)));
+    // A script's panel by its place among the scripts, as its file's name may be anything.
+    setObjectName(method ? "Panel" + desktop::ToQString(sorting::MethodName(*method)) : "PanelScript");
+    setAccessibleName(title);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click or Tab gives the race the keyboard.
     setFocusPolicy(Qt::StrongFocus);
@@ -101,7 +103,7 @@ void RacePanel::UpdateMarked(const race::StepSeen& step)
 void RacePanel::Refresh()
 {
     if (!race_) return;
-    const race::Replay::Changes changes = race_->Lane(method_).TakeChanged();
+    const race::Replay::Changes changes = race_->LaneAt(lane_).TakeChanged();
     if (changes.first <= changes.last) {
         const int left = static_cast<int>(std::floor(BarEdge(std::max(changes.first, 1)))) - 1;
         const int right = static_cast<int>(std::ceil(BarEdge(changes.last + 1))) + 1;

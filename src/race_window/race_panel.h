@@ -27,9 +27,12 @@ public:
     // Bars carry their values up to this many items.
     static constexpr int kMostValued = 30;
 
-    RacePanel(sorting::SortMethod method, QWidget* parent = nullptr);
+    // Lane `lane` of the race: a method's, or a student's script's, under `title`.
+    RacePanel(std::size_t lane, std::optional<sorting::SortMethod> method, const QString& title,
+              QWidget* parent = nullptr);
 
-    sorting::SortMethod Method() const { return method_; }
+    std::size_t LaneIndex() const { return lane_; }
+    std::optional<sorting::SortMethod> Method() const { return method_; }
     // The race to show; the panel paints it whole.
     void Show(race::Race* race);
     // Paints what changed since the last call.
@@ -100,7 +103,7 @@ private:
     void FollowFont();
     QFont TitleFont() const;
 
-    const race::Replay& Lane() const { return race_->Lane(method_); }
+    const race::Replay& Lane() const { return race_->LaneAt(lane_); }
     // The counts on as many lines as the width needs, at most `most`, the last cut short.
     QStringList CountsLines(const sorting::SortCounts& counts, int most = INT_MAX) const;
     // How wide the lines of text may be.
@@ -138,7 +141,8 @@ private:
     // Whether equal items kept their order, once the method is done and the items have any.
     QString Verdict() const;
 
-    sorting::SortMethod method_;
+    std::size_t lane_;
+    std::optional<sorting::SortMethod> method_;
     race::Race* race_ = nullptr;
     QString shownText_;
     race::StepSeen shownStep_;

@@ -39,8 +39,9 @@ QString RacePanel::Verdict() const
 
 QStringList RacePanel::CountsLines(const sorting::SortCounts& counts, int most) const
 {
-    const QString changes = sorting::Facts(method_).merges ? tr("merges %1").arg(Number(counts.merges))
-                                                           : tr("exchanges %1").arg(Number(counts.exchanges));
+    const QString changes = method_ && sorting::Facts(*method_).merges
+                                ? tr("merges %1").arg(Number(counts.merges))
+                                : tr("exchanges %1").arg(Number(counts.exchanges));
     QStringList pieces{tr("comparisons %1").arg(Number(counts.comparisons)), changes,
                        tr("moves %1").arg(Number(counts.moves))};
     // The distribution sorts read their items' keys.
@@ -54,8 +55,9 @@ QString RacePanel::ProgressText() const
 {
     if (!race_) return {};
     const race::Replay& lane = Lane();
-    if (lane.Finished())
-        return tr("done: %1, %2 steps").arg(Ordinal(race_->Rank(method_)), Number(std::int64_t(lane.TotalSteps())));
+    const auto rank = race_->RankOf(lane_);
+    if (lane.Finished() && !rank) return tr("stopped after %1 steps").arg(Number(std::int64_t(lane.TotalSteps())));
+    if (lane.Finished()) return tr("done: %1, %2 steps").arg(Ordinal(*rank), Number(std::int64_t(lane.TotalSteps())));
     const double share = lane.TotalSteps() == 0 ? 1.0 : double(lane.StepsDone()) / double(lane.TotalSteps());
     return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
 }
@@ -63,6 +65,9 @@ QString RacePanel::ProgressText() const
 QString RacePanel::StepText() const
 {
     if (!race_) return {};
+    const auto& script = Lane().Source().script;
+    if (Lane().Finished() && script && script->failure)
+        return tr("failed: %1").arg(QString::fromStdString(*script->failure));
     return Lane().Finished() ? Verdict() : StepInWords(Lane(), method_);
 }
 
@@ -83,9 +88,12 @@ int RacePanel::TextLineCount() const
     // The counts at their largest, the share when it is done, and the longest step in words.
     const QString done =
         tr("done: %1, %2 steps")
-            .arg(Ordinal(static_cast<int>(race_->Methods().size())), Number(std::int64_t(Lane().TotalSteps())));
+            .arg(Ordinal(static_cast<int>(race_->LaneCount())), Number(std::int64_t(Lane().TotalSteps())));
     qsizetype stepLines = 1;
-    for (const QString& step : EveryStepInWords(Lane(), method_))
+    QStringList steps = EveryStepInWords(Lane(), method_);
+    if (const auto& script = Lane().Source().script; script && script->failure)
+        steps << tr("failed: %1").arg(QString::fromStdString(*script->failure));
+    for (const QString& step : steps)
         stepLines = std::max(stepLines, WrappedWords(step, fontMetrics(), TextWidth(), 2).size());
     return static_cast<int>(CountsLines(Lane().Source().totals).size() +
                             WrappedWords(done, fontMetrics(), TextWidth(), 2).size() + stepLines);

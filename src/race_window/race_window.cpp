@@ -16,6 +16,7 @@
 #include "race_window/race_panel.h"
 #include "race_window/panel_grid.h"
 #include "race_window/projector.h"
+#include "race_window/script_recorder.h"
 #include "race_window/sound_switch.h"
 #include "ui_race_window.h"
 
@@ -68,6 +69,7 @@ RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent)
 {
     ui_->setupUi(this);
     SetUpControls(options);
+    SetUpScripts(options);
     ConnectControls();
     AddShortcuts();
     timer_.setInterval(kFrameMilliseconds);
@@ -144,17 +146,17 @@ void RaceWindow::ConnectControls()
 void RaceWindow::ConnectPanels()
 {
     for (RacePanel* panel : ui_->Panels->Panels()) {
-        const sorting::SortMethod method = panel->Method();
-        connect(panel, &RacePanel::Pressed, this, [this, method](std::optional<sorting::Index> place) {
-            if (lesson_->Asking() && lesson_->LookedAt() == method)
+        const std::size_t lane = panel->LaneIndex();
+        connect(panel, &RacePanel::Pressed, this, [this, lane](std::optional<sorting::Index> place) {
+            if (lesson_->Asking() && lesson_->LookedAt() == lane)
                 lesson_->Pick(place);
             else
-                lesson_->LookAt(method);
+                lesson_->LookAt(lane);
         });
-        connect(panel, &RacePanel::Activated, this, [this, method] {
+        connect(panel, &RacePanel::Activated, this, [this, lane] {
             if (lesson_->Asking()) return lesson_->Confirm();
-            if (lesson_->LookedAt() == method) return lesson_->StopLooking();
-            lesson_->LookAt(method);
+            if (lesson_->LookedAt() == lane) return lesson_->StopLooking();
+            lesson_->LookAt(lane);
         });
     }
 }
@@ -327,12 +329,13 @@ void RaceWindow::StartRace(std::int32_t count)
     count_ = count;
     FitSpeedTo(count);
     const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(ui_->OrderChoice->currentIndex(), 0))];
-    const bool samePanels = race_ && race_->Methods() == methods_;
+    const bool samePanels = race_ && race_->LaneCount() == methods_.size() && race_->Methods() == methods_;
     race_ = std::make_unique<race::Race>(
         ownItems_ ? sorting::ArrangeItems(*ownItems_, order, seed_) : sorting::MakeItems(count, seed_, order),
         methods_);
+    RecordScripts();
     if (!samePanels) {
-        ui_->Panels->SetMethods(methods_);
+        ui_->Panels->SetLanes(*race_);
         ui_->MethodsButton->setText(tr("%1 methods").arg(methods_.size()));
         ConnectPanels();
     }
@@ -406,9 +409,9 @@ void RaceWindow::PlaceCode()
 
 void RaceWindow::ShowLookedAt()
 {
-    const auto method = lesson_->LookedAt();
+    const auto lane = lesson_->LookedAt();
     for (RacePanel* panel : ui_->Panels->Panels()) {
-        if (!method || panel->Method() != *method) continue;
+        if (!lane || panel->LaneIndex() != *lane) continue;
         const bool beside = ui_->Board->direction() == QBoxLayout::LeftToRight;
         QWidget* content = ui_->Scroller->widget();
         const int level = panel->mapTo(content, QPoint(0, 0)).y() - ui_->Code->mapTo(content, QPoint(0, 0)).y();
@@ -502,9 +505,11 @@ void RaceWindow::ShowProgress()
     if (!lesson_->Message().isEmpty())
         ui_->Status->setText(lesson_->Message());
     else if (race_->AllFinished())
-        ui_->Status->setText(tr("All %1 are done: %2 finished first.")
-                                 .arg(CountInWords(race_->Methods().size()),
-                                      desktop::ToQString(race_->Title(race_->FirstToFinish()))));
+        ui_->Status->setText(
+            tr("All %1 are done: %2 finished first.")
+                .arg(CountInWords(race_->LaneCount()), desktop::ToQString(race_->Title(race_->FirstToFinish()))));
+    else if (recorder_->Busy() && !Playing())
+        ui_->Status->setText(tr("Recording your sort: it joins the race when it has run."));
     else if (race_->Clock() == 0 && !Playing())
         ui_->Status->setText(
             ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)

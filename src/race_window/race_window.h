@@ -23,6 +23,7 @@ namespace race_window {
 
 class Lesson;
 class MethodsMenu;
+class ScriptRecorder;
 class Projector;
 class SoundSwitch;
 
@@ -92,6 +93,12 @@ private:
     void ShowClock();
     void PlaceCode();
     void ShowLookedAt();
+    // Students' sorts: chosen in a dialog, recorded on the race's items away from the window,
+    // and joining the race where it stands once recorded.
+    void SetUpScripts(const race::RaceOptions& options);
+    void ChooseScript();
+    void RecordScripts();
+    void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
 
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;
@@ -100,6 +107,8 @@ private:
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;
+    std::vector<script::ScriptFile> scripts_;
+    ScriptRecorder* recorder_ = nullptr;
     std::unique_ptr<race::Race> race_;
     std::int32_t count_ = kDefaultCount;
     std::optional<std::vector<float>> ownItems_;  // typed, element 0 first

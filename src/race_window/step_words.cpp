@@ -67,9 +67,9 @@ public:
     }
 
     // A merging method's steps are the merge's.
-    QString OfMethod(sorting::SortMethod method, const QString& words) const
+    QString OfMethod(std::optional<sorting::SortMethod> method, const QString& words) const
     {
-        return sorting::Facts(method).merges && !words.isEmpty() ? tr("merge %1").arg(words) : words;
+        return method && sorting::Facts(*method).merges && !words.isEmpty() ? tr("merge %1").arg(words) : words;
     }
 
 private:
@@ -102,13 +102,13 @@ QString ValueText(float value, const QLocale& locale)
     return locale.toString(static_cast<double>(value), 'g', digits > 4 ? 3 : digits);
 }
 
-QString StepInWords(const race::Replay& lane, sorting::SortMethod method, const QLocale& locale)
+QString StepInWords(const race::Replay& lane, std::optional<sorting::SortMethod> method, const QLocale& locale)
 {
     const StepWords words(lane, locale);
     return words.OfMethod(method, words.Words(lane.LastStep()));
 }
 
-QStringList EveryStepInWords(const race::Replay& lane, sorting::SortMethod method, const QLocale& locale)
+QStringList EveryStepInWords(const race::Replay& lane, std::optional<sorting::SortMethod> method, const QLocale& locale)
 {
     Widest widest{{}, sorting::NumItems(lane.Source().start)};
     for (float item : lane.Source().start)

@@ -26,8 +26,9 @@ TEST(ScriptLane, ReplaysTheReportForwardAndBackWithItsLinesAndNumbers)
 {
     // An insertion of the 3: compared with the 5, set aside, the 5 copied up, the 3 written
     // back; then the 8 and the 1 exchanged, and so on to the end.
-    const std::string report = "L 4\nV i 1\nC 1 2\nL 5\nA 2 2\nM 1 2\nL 6\nV j 0\nM -3 1\n"
-                               "X 1 4\nX 2 4\nX 3 4\nF ok 0.5\n";
+    const std::string report =
+        "L 4\nV i 1\nC 1 2\nL 5\nA 2 2\nM 1 2\nL 6\nV j 0\nM -3 1\n"
+        "X 1 4\nX 2 4\nX 3 4\nF ok 0.5\n";
     const script::ScriptRun run = RunOf(report);
     ASSERT_FALSE(run.Failed()) << run.End().message;
     Replay lane(race::ScriptRecording({"mine.py", "a\nb\nc\nd\ne\nf\n"}, kFive, run));

@@ -487,6 +487,30 @@ private slots:
         QVERIFY(!Control<QLabel>(*window, "ScoreLabel")->isVisible());
     }
 
+    void aStudentsSortJoinsTheRaceWithItsCodeAndAFailureIsSaidInItsPanel()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        race::RaceOptions options = race::ParseRaceOptions({"--methods", "bubble,insertion", "--items", "5 3 8 1 9"});
+        for (const char* example : {"/bubble_sort.py", "/lost_item.py"})
+            options.scripts.push_back(script::ReadScriptFile(std::string(SORTING_EXAMPLES) + example));
+        Open(options);
+        QTRY_COMPARE(window->CurrentRace().LaneCount(), 4u);
+        const auto panels = window->findChildren<RacePanel*>("PanelScript");
+        QCOMPARE(panels.size(), 2);
+        QTest::mouseClick(panels[0], Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        auto* pane = Control<race_window::CodePane>(*window, "Code");
+        QCOMPARE(pane->accessibleName(), QString("Code of bubble_sort.py"));
+        QCOMPARE(pane->MarkedLine(), 8);  // if a[i] > a[i + 1]:
+        QVERIFY(pane->VariablesText().contains(QString("i\u00A0=\u00A00")));
+        QTest::keyClick(window.get(), Qt::Key_End);
+        const race::Race& race = window->CurrentRace();
+        QCOMPARE(race.LaneAt(2).CountsDone().comparisons, race.Lane(SortMethod::Bubble).CountsDone().comparisons);
+        QCOMPARE(race.LaneAt(2).CountsDone().moves, race.Lane(SortMethod::Bubble).CountsDone().moves);
+        QVERIFY(panels[1]->StepText().startsWith("failed: lost the 3"));
+        QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
+    }
+
     void theGridTakesTheWindowsShape()
     {
         // Three methods: one row on a projector's wide screen, two columns on a tall window.

@@ -1,0 +1,59 @@
+// The race window's part in racing students' own sorts.
+
+#include "race_window/lesson.h"
+#include "race_window/panel_grid.h"
+#include "race_window/race_window.h"
+#include "race_window/script_recorder.h"
+#include "ui_race_window.h"
+
+#include <QFileDialog>
+
+namespace race_window {
+
+void RaceWindow::SetUpScripts(const race::RaceOptions& options)
+{
+    scripts_ = options.scripts;
+    recorder_ = new ScriptRecorder(this);
+    connect(recorder_, &ScriptRecorder::Recorded, this, &RaceWindow::JoinScripts);
+    connect(ui_->ScriptButton, &QPushButton::clicked, this, &RaceWindow::ChooseScript);
+    if (!script::PythonAvailable()) {
+        ui_->ScriptButton->setEnabled(false);
+        ui_->ScriptButton->setToolTip(tr("Your own sort runs in Python: install python3 to race one"));
+    }
+}
+
+void RaceWindow::ChooseScript()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Your sort"), QString(), tr("Python files (*.py);;All files (*)"));
+    if (path.isEmpty()) return;
+    try {
+        scripts_.push_back(script::ReadScriptFile(path.toStdString()));
+    } catch (const script::ScriptFileError& error) {
+        ui_->Problem->setText(QString::fromStdString(error.what()));
+        return;
+    }
+    ui_->Problem->clear();
+    RecordScripts();
+}
+
+// Those not racing yet: the race takes them in their order.
+void RaceWindow::RecordScripts()
+{
+    const std::size_t racing = race_->LaneCount() - race_->Methods().size();
+    recorder_->Start({scripts_.begin() + static_cast<std::ptrdiff_t>(racing), scripts_.end()},
+                     race_->LaneAt(0).Source().start);
+    ShowProgress();
+}
+
+void RaceWindow::JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings)
+{
+    race_->Join(std::move(*recordings));
+    ui_->Panels->SetLanes(*race_);
+    ConnectPanels();
+    ui_->Panels->Show(race_.get());
+    lesson_->Show(race_.get(), ui_->Panels->Panels());
+    ShowProgress();
+}
+
+}  // namespace race_window
