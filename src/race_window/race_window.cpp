@@ -333,7 +333,6 @@ void RaceWindow::StartRace(std::int32_t count)
     race_ = std::make_unique<race::Race>(
         ownItems_ ? sorting::ArrangeItems(*ownItems_, order, seed_) : sorting::MakeItems(count, seed_, order),
         methods_);
-    RecordScripts();
     if (!samePanels) {
         ui_->Panels->SetLanes(*race_);
         ui_->MethodsButton->setText(tr("%1 methods").arg(methods_.size()));
@@ -341,6 +340,7 @@ void RaceWindow::StartRace(std::int32_t count)
     }
     ui_->Panels->Show(race_.get());
     lesson_->Show(race_.get(), ui_->Panels->Panels());
+    RecordScripts();
     ShowProgress();
 }
 

@@ -35,6 +35,7 @@ void RaceWindow::ChooseScript()
     }
     ui_->Problem->clear();
     RecordScripts();
+    ShowProgress();
 }
 
 // Those not racing yet: the race takes them in their order.
@@ -43,7 +44,6 @@ void RaceWindow::RecordScripts()
     const std::size_t racing = race_->LaneCount() - race_->Methods().size();
     recorder_->Start({scripts_.begin() + static_cast<std::ptrdiff_t>(racing), scripts_.end()},
                      race_->LaneAt(0).Source().start);
-    ShowProgress();
 }
 
 void RaceWindow::JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings)
