@@ -605,6 +605,14 @@
         <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
         <translation>Rate vor jeder Entscheidung des betrachteten Verfahrens, was es tut: Balken anklicken oder mit den Pfeiltasten und Leertaste wählen, dann Eingabe; oder mit den Knöpfen unten antworten (P)</translation>
     </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Eigene Sortierung…</translation>
+    </message>
+    <message>
+        <source>Race a sort of your own: a Python file that defines sort(a)</source>
+        <translation>Eine eigene Sortierung antreten lassen: eine Python-Datei, die sort(a) definiert</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1312,9 +1320,21 @@ laufen, im Takt ihrer Arbeit.
 </translation>
     </message>
     <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1322,6 +1342,10 @@ laufen, im Takt ihrer Arbeit.
                    selbst: 2 bis 2000 Zahlen, keine negativ, etwa &quot;5 3 8 1 9&quot;
   --sound          jeden Schritt hörbar machen, ein höherer Ton für ein
                    größeres Element (wird gemerkt)
+  --script FILE    dazu eine eigene Sortierung antreten lassen: FILE definiert
+                   sort(a) in Python 3 (mehrfach: je ein Feld); sie läuft in
+                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
+                   ist; ohne sie kann das Skript lesen, was Sie lesen können
   -h, --help       diesen Text zeigen
   --version        die Version des Programms zeigen
 </translation>
@@ -1570,6 +1594,14 @@ laufen, im Takt ihrer Arbeit.
         <source>byte %1 of 4</source>
         <translation>Byte %1 von 4</translation>
     </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>nach %1 Schritten angehalten</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>gescheitert: %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1709,6 +1741,22 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
         <translation>Hinter den Balken: %1 der bearbeitete Teil, %2 der geordnete Teil, %3 %4 die zwei Läufe eines Mischens; %5 das Pivotelement, %6 an seiner endgültigen Stelle</translation>
+    </message>
+    <message>
+        <source>Recording your sort: it joins the race when it has run.</source>
+        <translation>Ihre Sortierung wird aufgezeichnet: Sie tritt an, sobald sie gelaufen ist.</translation>
+    </message>
+    <message>
+        <source>Your own sort runs in Python: install python3 to race one</source>
+        <translation>Eine eigene Sortierung läuft in Python: installieren Sie python3, um eine antreten zu lassen</translation>
+    </message>
+    <message>
+        <source>Your sort</source>
+        <translation>Eigene Sortierung</translation>
+    </message>
+    <message>
+        <source>Python files (*.py);;All files (*)</source>
+        <translation>Python-Dateien (*.py);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

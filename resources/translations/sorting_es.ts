@@ -605,6 +605,14 @@
         <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
         <translation>Antes de cada decisión del método que miras, adivina qué hace: haz clic en las barras, o elige con las flechas y Espacio, y pulsa Intro; o responde con los botones de abajo (P)</translation>
     </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Tu ordenación…</translation>
+    </message>
+    <message>
+        <source>Race a sort of your own: a Python file that defines sort(a)</source>
+        <translation>Hacer correr una ordenación propia: un archivo Python que define sort(a)</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1312,9 +1320,21 @@ ritmo de su trabajo.
 </translation>
     </message>
     <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1323,6 +1343,11 @@ ritmo de su trabajo.
                    &quot;5 3 8 1 9&quot;
   --sound          hacer sonar cada paso, un tono más agudo para un elemento
                    mayor (se recuerda)
+  --script FILE    hacer correr también una ordenación propia: FILE define
+                   sort(a) en Python 3 (varias veces: un panel cada una); se
+                   ejecuta en /usr/bin/python3, en un entorno aislado donde
+                   bubblewrap está instalado; sin él, el script puede leer todo
+                   lo que usted puede leer
   -h, --help       mostrar este texto
   --version        mostrar la versión del programa
 </translation>
@@ -1571,6 +1596,14 @@ ritmo de su trabajo.
         <source>byte %1 of 4</source>
         <translation>byte %1 de 4</translation>
     </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>detenido tras %1 pasos</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1710,6 +1743,22 @@ ritmo de su trabajo.
     <message>
         <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
         <translation>Detrás de las barras: %1 la parte en curso, %2 la parte ordenada, %3 %4 las dos secuencias de una mezcla; %5 el pivote, %6 en su lugar definitivo</translation>
+    </message>
+    <message>
+        <source>Recording your sort: it joins the race when it has run.</source>
+        <translation>Grabando tu ordenación: se une a la carrera cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>Your own sort runs in Python: install python3 to race one</source>
+        <translation>Tu ordenación se ejecuta en Python: instala python3 para hacer correr una</translation>
+    </message>
+    <message>
+        <source>Your sort</source>
+        <translation>Tu ordenación</translation>
+    </message>
+    <message>
+        <source>Python files (*.py);;All files (*)</source>
+        <translation>Archivos Python (*.py);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>

@@ -605,6 +605,14 @@
         <source>Before each decision of the method you look at, guess what it does: click the bars, or choose with the arrow keys and Space, then press Enter; or answer with the buttons below (P)</source>
         <translation>Avant chaque décision de la méthode observée, devinez ce qu’elle fait : cliquez sur les barres, ou choisissez avec les flèches et Espace, puis appuyez sur Entrée ; ou répondez avec les boutons en bas (P)</translation>
     </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Votre tri…</translation>
+    </message>
+    <message>
+        <source>Race a sort of your own: a Python file that defines sort(a)</source>
+        <translation>Faire courir un tri de votre cru : un fichier Python qui définit sort(a)</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1312,9 +1320,21 @@ de leur travail.
 </translation>
     </message>
     <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1322,6 +1342,11 @@ de leur travail.
                    eux-mêmes : 2 à 2000 nombres, aucun négatif, ex. &quot;5 3 8 1 9&quot;
   --sound          faire entendre chaque étape, un son plus aigu pour un plus
                    grand élément (retenu)
+  --script FILE    faire courir aussi un tri de votre cru : FILE définit
+                   sort(a) en Python 3 (plusieurs fois : un panneau chacun) ; il
+                   s&apos;exécute dans /usr/bin/python3, dans un bac à sable si
+                   bubblewrap est installé ; sans lui, le script peut lire tout
+                   ce que vous pouvez lire
   -h, --help       afficher ce texte
   --version        afficher la version du programme
 </translation>
@@ -1570,6 +1595,14 @@ de leur travail.
         <source>byte %1 of 4</source>
         <translation>octet %1 sur 4</translation>
     </message>
+    <message>
+        <source>stopped after %1 steps</source>
+        <translation>arrêté après %1 étapes</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::RaceSound</name>
@@ -1709,6 +1742,22 @@ de leur travail.
     <message>
         <source>Behind the bars: %1 the part worked on, %2 the part in order, %3 %4 a merge&apos;s two runs; %5 the pivot, %6 in its final place</source>
         <translation>Derrière les barres : %1 la partie traitée, %2 la partie en ordre, %3 %4 les deux suites d’une fusion ; %5 le pivot, %6 à sa place définitive</translation>
+    </message>
+    <message>
+        <source>Recording your sort: it joins the race when it has run.</source>
+        <translation>Enregistrement de votre tri : il rejoint la course une fois exécuté.</translation>
+    </message>
+    <message>
+        <source>Your own sort runs in Python: install python3 to race one</source>
+        <translation>Votre tri s’exécute en Python : installez python3 pour en faire courir un</translation>
+    </message>
+    <message>
+        <source>Your sort</source>
+        <translation>Votre tri</translation>
+    </message>
+    <message>
+        <source>Python files (*.py);;All files (*)</source>
+        <translation>Fichiers Python (*.py);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

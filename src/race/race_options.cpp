@@ -52,10 +52,10 @@ std::string RaceUsageText(const std::string& program)
            Words("race", R"(  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as "5 3 8 1 9"
   --sound          sound each step, a higher tone for a larger item (remembered)
-  --script FILE    also race a sort of your own: FILE defines sort(a) in Python
-                   3 (more than once: a panel each); it runs in /usr/bin/python3,
-                   in a sandbox where bubblewrap is installed; without it, the
-                   script can read whatever you can
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can
   -h, --help       show this text
   --version        show the program's version
 )");
