@@ -599,7 +599,11 @@ class RaceLesson(RaceChecks, unittest.TestCase):
 
 
 class RaceThatTeaches(RaceChecks, unittest.TestCase):
-    """The race that teaches: a method's code beside its bars, a prediction, and equal items."""
+    """The race that teaches: a method's code beside its bars, a prediction, equal items, and a
+    student's own bubble sort racing the method's."""
+
+    ARGUMENTS = ["--script", os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples",
+                                          "bubble_sort.py")]
 
     def named(self, name, deadline=5):
         """The node of that name, once the accessibility tree has it."""
@@ -619,7 +623,9 @@ class RaceThatTeaches(RaceChecks, unittest.TestCase):
         p = self.program
         p.type_into("text", "Number of items", "3 4 2 4 1")
         xdotool("key", "Return")
-        time.sleep(0.3)
+        # The student's sort, recorded on the typed items, joins the race.
+        self.assertIsNotNone(self.status_starting("5 items, as typed", time.time() + 10))
+        self.assertIsNotNone(self.named("bubble_sort.py", 10), "the script's panel, named after its file")
         p.click(self.panel("Bubble"))
         lines = []
         for _ in range(3):
@@ -641,9 +647,17 @@ class RaceThatTeaches(RaceChecks, unittest.TestCase):
         self.assertIn("compares", self.panel("Bubble").description, "the comparison shown once answered")
         self.assertIsNotNone(self.named("exchanged or not: 1 of 1 right"), "the score, beside the status line")
         xdotool("key", "Escape", "space", "plus", "plus", "plus", "plus")
-        self.assertIsNotNone(self.status_starting("All four are done", time.time() + 30))
+        self.assertIsNotNone(self.status_starting("All five are done", time.time() + 30))
         time.sleep(0.3)
         self.assertIn("items: 1 2 3 4a 4b", self.panel("Bubble").description)
+        counts = [self.panel(name).description.split("\n")[0] for name in ("Bubble", "bubble_sort.py")]
+        self.assertEqual(counts[0], counts[1], "the student's bubble sort counts as the method's")
+        xdotool("key", "Escape")  # no method looked at: the pane comes back with the script's name
+        time.sleep(0.3)
+        p.click(self.panel("bubble_sort.py"))
+        code = self.named("Code of bubble_sort.py")
+        self.assertIsNotNone(code, "its own code in the code pane")
+        self.assertRegex(code.description, r"^Line \d+: ", "the line of its last step marked")
         self.assertTrue(self.panel("Bubble").description.endswith("kept the order of equal items"))
         self.assertTrue(self.panel("Selection").description.endswith("changed the order of equal items: 4b before 4a"))
         Screen("race-equal-end")
