@@ -82,7 +82,7 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
         // The rows done before a signal are still written whole.
         for (const auto& event : background.TakeEvents()) {
             using Kind = compare::BackgroundRun::Event::Kind;
-            if (event.kind == Kind::RunStarting) console.RunStarting(event.plan, platform::Timer());
+            if (event.kind == Kind::RunStarting) console.RunStarting(*event.plan, platform::Timer());
             if (event.kind == Kind::PassStarting) console.PassStarting(event.pass);
             if (event.kind == Kind::RowDone) {
                 rows.push_back(*event.row);

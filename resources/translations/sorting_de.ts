@@ -1832,5 +1832,9 @@ laufen, im Takt ihrer Arbeit.
         <source>not in order: items %1 and %2</source>
         <translation>nicht geordnet: Elemente %1 und %2</translation>
     </message>
+    <message>
+        <source>sent more names than a script has</source>
+        <translation>schickte mehr Namen, als ein Skript hat</translation>
+    </message>
 </context>
 </TS>

@@ -1834,5 +1834,9 @@ ritmo de su trabajo.
         <source>not in order: items %1 and %2</source>
         <translation>no está en orden: elementos %1 y %2</translation>
     </message>
+    <message>
+        <source>sent more names than a script has</source>
+        <translation>envió más nombres de los que tiene un script</translation>
+    </message>
 </context>
 </TS>

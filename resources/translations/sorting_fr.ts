@@ -1833,5 +1833,9 @@ de leur travail.
         <source>not in order: items %1 and %2</source>
         <translation>pas dans l’ordre : éléments %1 et %2</translation>
     </message>
+    <message>
+        <source>sent more names than a script has</source>
+        <translation>a envoyé plus de noms qu’un script n’en a</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@ public:
     struct Event {
         enum class Kind { RunStarting, PassStarting, RowDone, Finished };
         Kind kind;
-        RunPlan plan{};
+        std::optional<RunPlan> plan{};  // a run about to start
         int pass = 0;
         std::optional<Measurement> row{};
     };

@@ -40,11 +40,11 @@ std::string RowName(sorting::SortMethod method, const std::string& script);
 
 // A run about to start.
 struct RunPlan {
-    sorting::SortMethod method;
-    sorting::InitialOrder order;
-    std::int32_t count;
-    int repeats;      // the timed runs it makes, at the most
-    double estimate;  // seconds, its timed runs and its counting run together
+    sorting::SortMethod method{};
+    sorting::InitialOrder order{};
+    std::int32_t count = 0;
+    int repeats = 0;      // the timed runs it makes, at the most
+    double estimate = 0;  // seconds, its timed runs and its counting run together
     std::string script{};
 };
 

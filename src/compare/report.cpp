@@ -98,19 +98,23 @@ std::string Line(const RowFields& fields, const TableLayout& layout)
 std::string CsvField(const std::string& field)
 {
     if (field.find_first_of(",\"\n\r") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    std::string quoted(1, '"');
+    for (char c : field) {
+        if (c == '"') quoted.push_back('"');  // a quote doubled
+        quoted.push_back(c);
+    }
+    quoted.push_back('"');
+    return quoted;
 }
 
 std::string CsvLine(const RowFields& fields)
 {
     std::string line;
     for (std::size_t c = 0; c < fields.cells.size(); ++c) {
-        if (c == kBeforeNote) line += "," + CsvField(fields.note);
-        line += (c ? "," : "") + CsvField(fields.cells[c]);
+        if (c == kBeforeNote) line.append(",").append(CsvField(fields.note));
+        line.append(c ? "," : "").append(CsvField(fields.cells[c]));
     }
-    return line + "\n";
+    return line.append("\n");
 }
 
 RowFields Headings()

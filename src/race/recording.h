@@ -124,21 +124,8 @@ private:
 struct ScriptCode {
     std::string name;
     std::vector<std::string> lines;
-    std::vector<script::ScriptNote> notes;
+    script::ScriptNotes notes;
     std::optional<std::string> failure;  // what went wrong, where it did: "line 3: ..."
-
-    // The line and the local numbers after `stepsDone` steps: those of the last step done.
-    struct Now {
-        int line = 0;
-        std::vector<std::pair<std::string, std::string>> numbers;  // by name
-    };
-    Now At(std::uint64_t stepsDone) const;
-    // Keeps where things stand every so many notes, for At to start from.
-    void Index();
-
-private:
-    static constexpr std::size_t kEvery = 1024;
-    std::vector<Now> checkpoints_;  // before notes 0, kEvery, 2 kEvery, ...
 };
 
 // What one sort did to the items, step by step, whatever its method, or a student's script.
@@ -160,8 +147,7 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items);
 
 // A student's script's run on `items` as the race replays it: its steps as the race's, what
 // each copy writes over, its code and notes, and where it failed.
-Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items,
-                          const script::ScriptRun& run);
+Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, script::ScriptRun run);
 // Runs the script, in a process of its own, and records it; at most kScriptSteps steps.
 Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
                        const std::function<bool()>& cancelled = {});

@@ -3,7 +3,6 @@
 #include "platform/words.h"
 
 #include <algorithm>
-#include <map>
 #include <sstream>
 
 namespace race {
@@ -29,49 +28,9 @@ std::optional<std::string> Failure(const script::ScriptRun& run)
                : end.message;
 }
 
-// The notes from `first` on, up to the steps done, applied to `now`.
-void Apply(const std::vector<script::ScriptNote>& notes, std::size_t first, std::size_t last, ScriptCode::Now& now)
-{
-    std::map<std::string, std::string> numbers(now.numbers.begin(), now.numbers.end());
-    for (std::size_t n = first; n < last; ++n) {
-        const script::ScriptNote& note = notes[n];
-        if (note.line)
-            now.line = note.line;
-        else if (note.value)
-            numbers[note.name] = *note.value;
-        else
-            numbers.erase(note.name);
-    }
-    now.numbers.assign(numbers.begin(), numbers.end());
-}
-
 }  // namespace
 
-void ScriptCode::Index()
-{
-    checkpoints_ = {Now{}};
-    for (std::size_t n = kEvery; n <= notes.size(); n += kEvery) {
-        Now now = checkpoints_.back();
-        Apply(notes, n - kEvery, n, now);
-        checkpoints_.push_back(std::move(now));
-    }
-}
-
-ScriptCode::Now ScriptCode::At(std::uint64_t stepsDone) const
-{
-    if (stepsDone == 0 || checkpoints_.empty()) return {};
-    // The notes of the steps done: those made before step stepsDone - 1 was, or at it.
-    const auto last = static_cast<std::size_t>(
-        std::upper_bound(notes.begin(), notes.end(), stepsDone - 1,
-                         [](std::uint64_t step, const script::ScriptNote& note) { return step < note.step; }) -
-        notes.begin());
-    const std::size_t from = std::min(last / kEvery, checkpoints_.size() - 1);
-    Now now = checkpoints_[from];
-    Apply(notes, from * kEvery, last, now);
-    return now;
-}
-
-Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, const script::ScriptRun& run)
+Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, script::ScriptRun run)
 {
     Recording recording{{}, items, {}, {}, run.Counts(), CodeNotes(0)};
     std::vector<float> now = items, aside(items.size());
@@ -105,9 +64,8 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
     ScriptCode& code = recording.script.emplace();
     code.name = file.name;
     code.lines = Lines(file.source);
-    code.notes = run.Notes();
     code.failure = Failure(run);
-    code.Index();
+    code.notes = run.TakeNotes();
     return recording;
 }
 

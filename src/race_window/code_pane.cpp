@@ -86,7 +86,7 @@ void CodePane::FollowScript(const race::ScriptCode& code, std::uint64_t stepsDon
     const QString name = QString::fromStdString(code.name);
     title_->setText(tr("%1, its code").arg(name));
     setAccessibleName(tr("Code of %1").arg(name));
-    const race::ScriptCode::Now now = code.At(stepsDone);
+    const script::ScriptNotes::Now now = code.notes.At(stepsDone);
     marked_ = now.line;
     surrounding_.clear();
     QStringList texts;

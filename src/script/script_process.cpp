@@ -52,8 +52,8 @@ std::string Input(const ScriptFile& file, const std::vector<float>& items, std::
     std::string name = file.name;
     for (char& c : name)
         if (c == '\n' || c == '\r') c = '?';
-    std::string input = "name " + name + "\nlimit " + std::to_string(limit) + "\nnotes " + (notes ? "1" : "0") +
-                        "\nitems";
+    std::string input =
+        "name " + name + "\nlimit " + std::to_string(limit) + "\nnotes " + (notes ? "1" : "0") + "\nitems";
     for (std::size_t i = 1; i < items.size(); ++i) {
         char text[32];
         input += ' ';

@@ -99,7 +99,12 @@ void ScriptRun::Line(std::string_view line)
     const auto a = Integer(Field(rest));
     const auto b =
         known != kSteps.end() && known->second.second == 2 ? Integer(Field(rest)) : std::optional<std::int64_t>(0);
-    if (known == kSteps.end() || !a || !b || !rest.empty() || !Step({known->second.first, *a, *b}))
+    // Far beyond any place: 2,000 items and as many scratch entries at the most.
+    const auto near = [](std::optional<std::int64_t> place) {
+        return place && *place > -1'000'000 && *place < 1'000'000;
+    };
+    if (known == kSteps.end() || !near(a) || !near(b) || !rest.empty() ||
+        !Step({known->second.first, static_cast<std::int32_t>(*a), static_cast<std::int32_t>(*b)}))
         Fault(platform::Fill(platform::Words("script", "sent a line it cannot have made: %1"), {line.substr(0, 60)}));
 }
 
@@ -165,8 +170,6 @@ bool ScriptRun::Step(ScriptStep step)
 
 void ScriptRun::Note(std::string_view kind, std::string_view rest)
 {
-    ScriptNote note;
-    note.step = stepsShown_;
     const std::string_view first = Field(rest);
     const auto line = Integer(first);
     const bool fits = kind == "L"   ? line && *line >= 0 && *line <= 10'000'000 && rest.empty()
@@ -175,12 +178,10 @@ void ScriptRun::Note(std::string_view kind, std::string_view rest)
     if (!fits)
         return Fault(
             platform::Fill(platform::Words("script", "sent a line it cannot have made: %1"), {first.substr(0, 60)}));
-    if (kind == "L")
-        note.line = static_cast<int>(*line);
-    else
-        note.name = first;
-    if (kind == "V") note.value = std::string(rest);
-    if (keepSteps_) notes_.push_back(std::move(note));
+    if (!keepSteps_) return;
+    if (kind == "L") return notes_.Line(stepsShown_, static_cast<int>(*line));
+    if (!notes_.Number(stepsShown_, first, kind == "V" ? std::optional(rest) : std::nullopt))
+        Fault(platform::Words("script", "sent more names than a script has"));
 }
 
 void ScriptRun::Ending(std::string_view rest)

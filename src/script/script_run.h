@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/script_notes.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_observer.h"
 
@@ -23,18 +24,10 @@ struct ScriptStep {
         Read,      // the item at place a used as a number
     };
     Kind kind;
-    sorting::Index a;
-    sorting::Index b;
+    std::int32_t a;  // a place: 2,000 items and their scratch entries at the most
+    std::int32_t b;
 
     bool operator==(const ScriptStep&) const = default;
-};
-
-// A change of what the script's code pane shows, from a step on: its line, or a local number.
-struct ScriptNote {
-    std::uint64_t step;  // the steps before it as the race shows them: an exchange three, setting aside one
-    int line = 0;        // 0 where a variable changed
-    std::string name;
-    std::optional<std::string> value;  // as the interpreter wrote it; none: the variable is gone
 };
 
 // How a script's run ended.
@@ -67,7 +60,8 @@ public:
     const sorting::SortCounts& Counts() const { return counts_; }
     std::uint64_t StepsCounted() const { return stepsCounted_; }
     const std::vector<ScriptStep>& Steps() const { return steps_; }
-    const std::vector<ScriptNote>& Notes() const { return notes_; }
+    const ScriptNotes& Notes() const { return notes_; }
+    ScriptNotes TakeNotes() { return std::move(notes_); }
     const std::vector<float>& Items() const { return items_; }
     // Once sorted: whether equal items kept their order; none where no two are equal.
     std::optional<bool> KeptOrderOfEquals() const;
@@ -97,7 +91,7 @@ private:
     std::uint64_t stepsCounted_ = 0;  // an exchange counts three, as its moves
     std::uint64_t stepsShown_ = 0;    // and setting an item aside one, as the race shows it
     std::vector<ScriptStep> steps_;
-    std::vector<ScriptNote> notes_;
+    ScriptNotes notes_;
     ScriptEnd end_;
     std::optional<std::string> fault_;  // the report could not be read on: why
 };

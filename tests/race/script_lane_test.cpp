@@ -46,10 +46,10 @@ TEST(ScriptLane, ReplaysTheReportForwardAndBackWithItsLinesAndNumbers)
         EXPECT_EQ(lane.Items(), walk[k].second) << k;
     }
     EXPECT_TRUE(lane.CopiedOut().empty()) << "written back, the 3 leaves the hand";
-    const auto now = lane.Source().script->At(3);
+    const auto now = lane.Source().script->notes.At(3);
     EXPECT_EQ(now.line, 5);
     EXPECT_EQ(now.numbers, (std::vector<std::pair<std::string, std::string>>{{"i", "1"}}));
-    EXPECT_EQ(lane.Source().script->At(4).numbers.size(), 2u);
+    EXPECT_EQ(lane.Source().script->notes.At(4).numbers.size(), 2u);
     lane.SeekTo(lane.TotalSteps());
     EXPECT_EQ(lane.Items(), run.Items());
     EXPECT_EQ(lane.CountsDone().moves, run.Counts().moves);
@@ -91,5 +91,5 @@ TEST(ScriptLane, TheExampleBubbleSortRacesStepForStepWithBubbleSort)
     EXPECT_EQ(mine.EqualsChangedOrder(), std::nullopt);
     race.JumpTo(9);
     EXPECT_EQ(mine.Items(), bubble.Items());
-    EXPECT_NE(mine.Source().script->At(mine.StepsDone()).line, 0);
+    EXPECT_NE(mine.Source().script->notes.At(mine.StepsDone()).line, 0);
 }

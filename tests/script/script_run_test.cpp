@@ -123,11 +123,9 @@ TEST(Script, TellsWhetherEqualItemsKeptTheirOrder)
     EXPECT_EQ(stable.Counts().moves, 8);
     EXPECT_EQ(stable.Counts().exchanges, 0);
     // The code pane's notes: the first comparison comes from the while line, at i = 1, j = 1.
-    std::vector<std::string> first;
-    for (const script::ScriptNote& note : stable.Notes()) {
-        if (note.step > 0) break;
-        first.push_back(note.line ? "L" + std::to_string(note.line) : note.name + "=" + note.value.value_or("-"));
-    }
+    const auto atFirst = stable.Notes().At(1);
+    std::vector<std::string> first{"L" + std::to_string(atFirst.line)};
+    for (const auto& [name, value] : atFirst.numbers) first.push_back(name + "=" + value);
     EXPECT_EQ(first, (std::vector<std::string>{"L5", "i=1", "j=1"}));
 }
 
