@@ -196,6 +196,19 @@ class CompareCli(unittest.TestCase):
         missing = run("--script", os.path.join(self.folder, "none.py"))
         self.assertEqual(missing.returncode, 2)
         self.assertIn("cannot read", missing.stderr)
+        # Ctrl-C ends the script's process with the program, at once.
+        forever = os.path.join(self.folder, "forever.py")
+        with open(forever, "w") as f:
+            f.write("def sort(a):\n    while True:\n        pass\n")
+        tool = subprocess.Popen([PROGRAM, "--script", forever, "--methods", "insertion", "--counts", "10", "--quiet"],
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        time.sleep(1.5)
+        tool.send_signal(signal.SIGINT)
+        tool.communicate(timeout=5)
+        self.assertEqual(tool.returncode, 130)
+        time.sleep(0.5)
+        left = subprocess.run(["pgrep", "-f", "Runs a student's sort"], capture_output=True, text=True).stdout
+        self.assertEqual(left, "", "no script's process outlives the program")
 
     def test_the_default_run_answers_within_its_time(self):
         if SANITIZED:

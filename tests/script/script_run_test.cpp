@@ -164,3 +164,27 @@ TEST(Script, EachFailureEndsInItsMessage)
         EXPECT_EQ(run.End().line, c.line) << c.source;
     }
 }
+
+TEST(ScriptNotes, StandAtEachStepAsTheNotesBeforeItSayAcrossTheirCheckpoints)
+{
+    // Three thousand notes, past two checkpoints: the line at step s is s / 2 + 1, i counts
+    // the steps, and j is there at the odd steps only.
+    script::ScriptNotes notes;
+    for (std::uint64_t step = 0; step < 1000; ++step) {
+        notes.Line(step, static_cast<int>(step / 2 + 1));
+        notes.Number(step, "i", std::to_string(step));
+        notes.Number(step, "j", step % 2 ? std::optional<std::string_view>("1.5") : std::nullopt);
+    }
+    ASSERT_EQ(notes.Count(), 3000u);
+    for (std::uint64_t done : {1u, 2u, 341u, 342u, 683u, 999u, 1000u}) {
+        const auto now = notes.At(done);
+        const std::uint64_t step = done - 1;
+        EXPECT_EQ(now.line, static_cast<int>(step / 2 + 1)) << done;
+        std::vector<std::pair<std::string, std::string>> numbers{{"i", std::to_string(step)}};
+        if (step % 2) numbers.emplace_back("j", "1.5");
+        EXPECT_EQ(now.numbers, numbers) << done;
+    }
+    EXPECT_EQ(notes.At(0).line, 0);
+    for (std::size_t n = 2; n < script::ScriptNotes::kMostNames; ++n) notes.Number(1000, "v" + std::to_string(n), "0");
+    EXPECT_FALSE(notes.Number(1000, "one_too_many", "0"));
+}
