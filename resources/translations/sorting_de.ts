@@ -1041,6 +1041,18 @@ mehr als einer Sekunde auf.
         <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
     </message>
     <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>gescheitert</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>Sekunden in Python, jeder Schritt gemeldet</translation>
+    </message>
+    <message>
         <source>  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
@@ -1051,7 +1063,8 @@ mehr als einer Sekunde auf.
                    order (given more than once, a row for each); its seconds
                    are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
                    where bubblewrap is installed; without it, the script can
-                   read whatever you can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped
@@ -1079,7 +1092,9 @@ interrupted by SIGINT or SIGTERM.
                    Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
                    jede); ihre Sekunden sind die von Python. Sie läuft in
                    /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
-                   ist; ohne sie kann das Skript lesen, was Sie lesen können
+                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
+                   Sein a[0] ist Element 1 in den Meldungen, da Stellen hier ab
+                   1 zählen
   --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
                    Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
                    (Vorgabe: 1)
@@ -1099,18 +1114,6 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
 130 oder 143 bei Unterbrechung durch SIGINT oder SIGTERM.
 
 </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>gescheitert</translation>
-    </message>
-    <message>
-        <source>seconds in Python, every step reported</source>
-        <translation>Sekunden in Python, jeder Schritt gemeldet</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1337,8 @@ laufen, im Takt ihrer Arbeit.
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1345,7 +1349,9 @@ laufen, im Takt ihrer Arbeit.
   --script FILE    dazu eine eigene Sortierung antreten lassen: FILE definiert
                    sort(a) in Python 3 (mehrfach: je ein Feld); sie läuft in
                    /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
-                   ist; ohne sie kann das Skript lesen, was Sie lesen können
+                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
+                   Sein a[0] ist Element 1 auf den Balken, da Stellen hier ab 1
+                   zählen
   -h, --help       diesen Text zeigen
   --version        die Version des Programms zeigen
 </translation>

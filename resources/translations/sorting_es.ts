@@ -1039,6 +1039,18 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
     </message>
     <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>falló</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>segundos en Python, cada paso informado</translation>
+    </message>
+    <message>
         <source>  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
@@ -1049,7 +1061,8 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
                    order (given more than once, a row for each); its seconds
                    are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
                    where bubblewrap is installed; without it, the script can
-                   read whatever you can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped
@@ -1078,7 +1091,9 @@ interrupted by SIGINT or SIGTERM.
                    y orden (dada varias veces, una fila por cada una); sus
                    segundos son los de Python. Se ejecuta en /usr/bin/python3,
                    en un entorno aislado donde bubblewrap está instalado; sin
-                   él, el script puede leer todo lo que usted puede leer
+                   él, el script puede leer todo lo que usted puede leer. Su
+                   a[0] es el elemento 1 en los mensajes, pues aquí los lugares
+                   se cuentan desde 1
   --budget SECS    en una serie, un método deja de crecer tras una ejecución
                    (sus ejecuciones cronometradas y la de conteo) de más de
                    esto (por omisión: 1)
@@ -1099,18 +1114,6 @@ script falló, 2 para una línea de órdenes que no se puede seguir, 130 o 143 s
 se interrumpe con SIGINT o SIGTERM.
 
 </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>falló</translation>
-    </message>
-    <message>
-        <source>seconds in Python, every step reported</source>
-        <translation>segundos en Python, cada paso informado</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1337,8 @@ ritmo de su trabajo.
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1347,7 +1351,8 @@ ritmo de su trabajo.
                    sort(a) en Python 3 (varias veces: un panel cada una); se
                    ejecuta en /usr/bin/python3, en un entorno aislado donde
                    bubblewrap está instalado; sin él, el script puede leer todo
-                   lo que usted puede leer
+                   lo que usted puede leer. Su a[0] es el elemento 1 en las
+                   barras, pues aquí los lugares se cuentan desde 1
   -h, --help       mostrar este texto
   --version        mostrar la versión del programa
 </translation>

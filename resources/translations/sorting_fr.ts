@@ -1038,6 +1038,18 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
     </message>
     <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>seconds in Python, every step reported</source>
+        <translation>secondes en Python, chaque étape signalée</translation>
+    </message>
+    <message>
         <source>  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
@@ -1048,7 +1060,8 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
                    order (given more than once, a row for each); its seconds
                    are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
                    where bubblewrap is installed; without it, the script can
-                   read whatever you can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped
@@ -1077,7 +1090,8 @@ interrupted by SIGINT or SIGTERM.
                    chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
                    dans /usr/bin/python3, dans un bac à sable si bubblewrap est
                    installé ; sans lui, le script peut lire tout ce que vous
-                   pouvez lire
+                   pouvez lire. Son a[0] est l&apos;élément 1 dans les messages, les
+                   places comptant ici à partir de 1
   --budget SECS    dans une série, une méthode cesse de grandir après un
                    passage (ses passages chronométrés et son comptage) plus
                    long que ceci (par défaut : 1)
@@ -1098,18 +1112,6 @@ script a échoué, 2 pour une ligne de commande impossible à suivre, 130 ou 143
 en cas d&apos;interruption par SIGINT ou SIGTERM.
 
 </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>échec</translation>
-    </message>
-    <message>
-        <source>seconds in Python, every step reported</source>
-        <translation>secondes en Python, chaque étape signalée</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1336,8 @@ de leur travail.
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
@@ -1346,7 +1349,8 @@ de leur travail.
                    sort(a) en Python 3 (plusieurs fois : un panneau chacun) ; il
                    s&apos;exécute dans /usr/bin/python3, dans un bac à sable si
                    bubblewrap est installé ; sans lui, le script peut lire tout
-                   ce que vous pouvez lire
+                   ce que vous pouvez lire. Son a[0] est l&apos;élément 1 sur les
+                   barres, les places comptant ici à partir de 1
   -h, --help       afficher ce texte
   --version        afficher la version du programme
 </translation>

@@ -201,7 +201,8 @@ to 1024000, each stopping after a run longer than a second.
                    order (given more than once, a row for each); its seconds
                    are Python's. It runs in /usr/bin/python3, in a sandbox
                    where bubblewrap is installed; without it, the script can
-                   read whatever you can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped

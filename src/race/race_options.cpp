@@ -55,7 +55,8 @@ std::string RaceUsageText(const std::string& program)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
   -h, --help       show this text
   --version        show the program's version
 )");
