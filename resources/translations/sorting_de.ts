@@ -1842,5 +1842,9 @@ laufen, im Takt ihrer Arbeit.
         <source>sent more names than a script has</source>
         <translation>schickte mehr Namen, als ein Skript hat</translation>
     </message>
+    <message>
+        <source>sent more than any script can</source>
+        <translation>schickte mehr, als ein Skript schicken kann</translation>
+    </message>
 </context>
 </TS>

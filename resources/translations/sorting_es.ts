@@ -1843,5 +1843,9 @@ ritmo de su trabajo.
         <source>sent more names than a script has</source>
         <translation>envió más nombres de los que tiene un script</translation>
     </message>
+    <message>
+        <source>sent more than any script can</source>
+        <translation>envió más de lo que puede enviar un script</translation>
+    </message>
 </context>
 </TS>

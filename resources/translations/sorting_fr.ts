@@ -1841,5 +1841,9 @@ de leur travail.
         <source>sent more names than a script has</source>
         <translation>a envoyé plus de noms qu’un script n’en a</translation>
     </message>
+    <message>
+        <source>sent more than any script can</source>
+        <translation>a envoyé plus qu’aucun script ne le peut</translation>
+    </message>
 </context>
 </TS>

@@ -97,6 +97,9 @@ std::optional<std::string> Follow(int& input, int report, const std::string& tex
     fcntl(input, F_SETFL, O_NONBLOCK);
     std::size_t written = 0;
     std::vector<char> buffer(1 << 16);
+    // The most a report may take: far more than a script within the steps' limit writes, and a
+    // bound on what one that writes to the report itself can make the program keep.
+    std::uint64_t room = std::uint64_t{64} * limits.steps + (1 << 20);
     for (;;) {
         pollfd waits[2] = {{report, POLLIN, 0}, {written < text.size() ? input : -1, POLLOUT, 0}};
         poll(waits, 2, 100);
@@ -109,8 +112,10 @@ std::optional<std::string> Follow(int& input, int report, const std::string& tex
             }
         }
         if (waits[0].revents) {
-            const ssize_t n = read(report, buffer.data(), buffer.size());
+            if (room == 0) return platform::Words("script", "sent more than any script can");
+            const ssize_t n = read(report, buffer.data(), std::min<std::uint64_t>(buffer.size(), room));
             if (n <= 0) return std::nullopt;
+            room -= static_cast<std::uint64_t>(n);
             run.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
             if (run.Done()) return std::nullopt;
         }

@@ -151,6 +151,8 @@ TEST(Script, EachFailureEndsInItsMessage)
          "lost the 1; the 9 is there twice", 0},
         {"def sort(a):\n    a.reverse()\n", "AttributeError", 2},
         {"import os\ndef sort(a):\n    os.write(3, b'C 1 9\\n')\n", "sent a line it cannot have made: C 1 9", 0},
+        {"import os\ndef sort(a):\n    while True:\n        os.write(3, b'L 1\\n' * 4096)\n",
+         "sent more than any script can", 0},
         {"def sort(a):\n    b = []\n    while True:\n        b.append(bytearray(1 << 24))\n", "MemoryError", 4},
         // Read, never written: without the sandbox the script could read it, and the test says so.
         {"def sort(a):\n    open('" + home + "/.sorting-script-test').read()\n    raise RuntimeError('read')\n",
