@@ -158,6 +158,9 @@ TEST(Script, EachFailureEndsInItsMessage)
         {"def sort(a):\n    open('" + home + "/.sorting-script-test').read()\n    raise RuntimeError('read')\n",
          script::Sandboxed() ? "FileNotFoundError" : "RuntimeError: read", script::Sandboxed() ? 2 : 3},
         {"def sorted_items(a):\n    pass\n", "NameError: the file has no function sort(a)", 0},
+        // Its input, its two outputs, the report, and the listing's own: nothing of the program's.
+        {"import os\ndef sort(a):\n    raise RuntimeError(sorted(os.listdir('/proc/self/fd')))\n",
+         "RuntimeError: ['0', '1', '2', '3', '4']", 3},
     };
     for (const Case& c : cases) {
         const ScriptRun run = RunSource(c.source, kFive, {.steps = 1000, .seconds = 2});
