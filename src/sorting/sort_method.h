@@ -67,6 +67,9 @@ struct MethodRow {
     MethodFacts facts;
     SortFunction sort;
 };
+// Spelled out for clang, which builds the fuzz targets and deduces no aggregate's arguments.
+template <typename SortFunction>
+MethodRow(MethodFacts, SortFunction) -> MethodRow<SortFunction>;
 
 constexpr std::uint64_t NoExtraBytes(Index) { return 0; }
 
