@@ -699,6 +699,10 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Mehr mit &apos;%1 --help&apos;.</translation>
     </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1037,10 +1041,6 @@ mehr als einer Sekunde auf.
         <translation>es wurde kein Lauf gemacht</translation>
     </message>
     <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
@@ -1321,10 +1321,6 @@ laufen, im Takt ihrer Arbeit.
   --methods LIST   die Verfahren, die antreten, zwei oder mehr, aus diesen,
                    oder all (Vorgabe: selection,insertion,bubble,merge):
 </translation>
-    </message>
-    <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
     </message>
     <message>
         <source>line %1: %2</source>

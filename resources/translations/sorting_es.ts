@@ -699,6 +699,10 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Prueba &apos;%1 --help&apos;.</translation>
     </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1035,10 +1039,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>no se hizo ninguna ejecución</translation>
     </message>
     <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
@@ -1321,10 +1321,6 @@ ritmo de su trabajo.
   --methods LIST   los métodos que corren, dos o más, de estos, o all
                    (por omisión: selection,insertion,bubble,merge):
 </translation>
-    </message>
-    <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
     </message>
     <message>
         <source>line %1: %2</source>

@@ -699,6 +699,10 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Essayez &apos;%1 --help&apos;.</translation>
     </message>
+    <message>
+        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
+        <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1034,10 +1038,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>aucun passage n&apos;a été fait</translation>
     </message>
     <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
     </message>
@@ -1320,10 +1320,6 @@ de leur travail.
                    celles-ci, ou all
                    (par défaut : selection,insertion,bubble,merge) :
 </translation>
-    </message>
-    <message>
-        <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
-        <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
     </message>
     <message>
         <source>line %1: %2</source>

@@ -3,6 +3,7 @@
 #include "command_line/method_list.h"
 #include "command_line/name_list.h"
 #include "command_line/option_parser.h"
+#include "command_line/script_option.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
 #include "platform/words.h"
@@ -112,24 +113,13 @@ void DeclareCountOptions(command_line::OptionParser& parser, CountsAsked& counts
     });
 }
 
-// A student's sort, read at once, so that a file that cannot be raced is refused before any run.
-script::ScriptFile ScriptOption(const std::string& path)
-{
-    if (!script::PythonAvailable())
-        throw UsageError(Words("compare", "--script needs python3 (/usr/bin/python3), which is not installed"));
-    try {
-        return script::ReadScriptFile(path);
-    } catch (const script::ScriptFileError& error) {
-        throw UsageError(error.what());
-    }
-}
-
 void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& options)
 {
     parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
     parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
-    parser.Take("--script", [&](const std::string& path) { options.scripts.push_back(ScriptOption(path)); });
+    parser.Take("--script",
+                [&](const std::string& path) { options.scripts.push_back(command_line::ScriptOption(path)); });
     parser.Take("--budget",
                 [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
     parser.Take("--max-seconds",

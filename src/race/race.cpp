@@ -42,12 +42,14 @@ std::string Race::Title(std::size_t lane) const
     return method ? sorting::MethodTitle(*method) : LaneAt(lane).Source().script->name;
 }
 
-const Replay& Race::Lane(sorting::SortMethod method) const
+std::size_t Race::LaneOf(sorting::SortMethod method) const
 {
     const auto at = std::find(methods_.begin(), methods_.end(), method);
     if (at == methods_.end()) throw std::out_of_range("the method does not race");
-    return lanes_[static_cast<std::size_t>(at - methods_.begin())];
+    return static_cast<std::size_t>(at - methods_.begin());
 }
+
+const Replay& Race::Lane(sorting::SortMethod method) const { return lanes_[LaneOf(method)]; }
 
 Replay& Race::Lane(sorting::SortMethod method) { return const_cast<Replay&>(std::as_const(*this).Lane(method)); }
 
@@ -100,12 +102,7 @@ std::optional<int> Race::RankOf(std::size_t lane) const
            }));
 }
 
-int Race::Rank(sorting::SortMethod method) const
-{
-    const auto at = std::find(methods_.begin(), methods_.end(), method);
-    if (at == methods_.end()) throw std::out_of_range("the method does not race");
-    return *RankOf(static_cast<std::size_t>(at - methods_.begin()));
-}
+int Race::Rank(sorting::SortMethod method) const { return *RankOf(LaneOf(method)); }
 
 std::size_t Race::FirstToFinish() const
 {

@@ -65,6 +65,8 @@ public:
 
 private:
     void Follow();
+    // The lane of a method racing; out of range for one that does not.
+    std::size_t LaneOf(sorting::SortMethod method) const;
 
     std::vector<sorting::SortMethod> methods_;
     std::vector<Replay> lanes_;

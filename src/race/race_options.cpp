@@ -2,6 +2,7 @@
 
 #include "command_line/method_list.h"
 #include "command_line/option_parser.h"
+#include "command_line/script_option.h"
 #include "platform/words.h"
 
 namespace race {
@@ -23,16 +24,8 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
         }
     });
     parser.Flag("--sound", [&] { options.sound = true; });
-    parser.Take("--script", [&](const std::string& path) {
-        if (!script::PythonAvailable())
-            throw RaceUsageError(
-                platform::Words("race", "--script needs python3 (/usr/bin/python3), which is not installed"));
-        try {
-            options.scripts.push_back(script::ReadScriptFile(path));
-        } catch (const script::ScriptFileError& error) {
-            throw RaceUsageError(error.what());
-        }
-    });
+    parser.Take("--script",
+                [&](const std::string& path) { options.scripts.push_back(command_line::ScriptOption(path)); });
     parser.Parse(arguments);
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();

@@ -140,6 +140,8 @@ private:
     void PaintWorkingPart(QPainter& painter) const;
     // Whether equal items kept their order, once the method is done and the items have any.
     QString Verdict() const;
+    // Why a student's script stopped short, where it did.
+    QString Failure() const;
 
     std::size_t lane_;
     std::optional<sorting::SortMethod> method_;

@@ -62,6 +62,12 @@ QString RacePanel::ProgressText() const
     return tr("%1 % of %2 steps").arg(std::floor(share * 100)).arg(Number(std::int64_t(lane.TotalSteps())));
 }
 
+QString RacePanel::Failure() const
+{
+    const auto& script = Lane().Source().script;
+    return script && script->failure ? tr("failed: %1").arg(QString::fromStdString(*script->failure)) : QString();
+}
+
 QString RacePanel::StepText() const
 {
     if (!race_) return {};
@@ -91,8 +97,7 @@ int RacePanel::TextLineCount() const
             .arg(Ordinal(static_cast<int>(race_->LaneCount())), Number(std::int64_t(Lane().TotalSteps())));
     qsizetype stepLines = 1;
     QStringList steps = EveryStepInWords(Lane(), method_);
-    if (const auto& script = Lane().Source().script; script && script->failure)
-        steps << tr("failed: %1").arg(QString::fromStdString(*script->failure));
+    if (!Failure().isEmpty()) steps << Failure();
     for (const QString& step : steps)
         stepLines = std::max(stepLines, WrappedWords(step, fontMetrics(), TextWidth(), 2).size());
     return static_cast<int>(CountsLines(Lane().Source().totals).size() +

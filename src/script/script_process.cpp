@@ -62,6 +62,12 @@ std::string Input(const ScriptFile& file, const std::vector<float>& items, std::
     return input + "\n\n" + file.source;
 }
 
+std::string TookTooLong(const ScriptLimits& limits)
+{
+    return platform::Fill(platform::Words("script", "took longer than %1 s"),
+                          {std::to_string(static_cast<int>(limits.seconds))});
+}
+
 // In the child, between fork and exec: only calls that are safe there.
 [[noreturn]] void BecomeTracer(int input, int report, const char* folder, const ScriptLimits& limits, pid_t parent,
                                char* const argv[], char* const env[])
@@ -120,18 +126,14 @@ std::optional<std::string> Follow(int& input, int report, const std::string& tex
             if (run.Done()) return std::nullopt;
         }
         if (cancelled && cancelled()) return platform::Words("script", "was stopped");
-        if (std::chrono::steady_clock::now() > deadline)
-            return platform::Fill(platform::Words("script", "took longer than %1 s"),
-                                  {std::to_string(static_cast<int>(limits.seconds))});
+        if (std::chrono::steady_clock::now() > deadline) return TookTooLong(limits);
     }
 }
 
 // Why a process that sent no end stopped.
 std::string Stopped(int status, const ScriptLimits& limits)
 {
-    if (WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL))
-        return platform::Fill(platform::Words("script", "took longer than %1 s"),
-                              {std::to_string(static_cast<int>(limits.seconds))});
+    if (WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL)) return TookTooLong(limits);
     return platform::Words("script", "ended without a word: its process stopped");
 }
 

@@ -126,7 +126,7 @@ bool ScriptRun::Step(ScriptStep step)
     const auto at = [](sorting::Index place) { return static_cast<std::size_t>(place); };
     const std::uint64_t cost = step.kind == Kind::Exchange ? 3 : step.kind == Kind::SetAside ? 0 : 1;
     if (stepsCounted_ + cost > limit_) {
-        Fault(platform::Fill(platform::Words("script", "stopped after %1 steps"), {std::to_string(limit_)}));
+        Fault(StoppedAtLimit());
         return true;
     }
     stepsCounted_ += cost;
@@ -187,8 +187,7 @@ void ScriptRun::Note(std::string_view kind, std::string_view rest)
 void ScriptRun::Ending(std::string_view rest)
 {
     const std::string_view how = Field(rest);
-    if (how == "limit")
-        return Fault(platform::Fill(platform::Words("script", "stopped after %1 steps"), {std::to_string(limit_)}));
+    if (how == "limit") return Fault(StoppedAtLimit());
     if (how == "ok" && NumberText(rest)) {
         end_.kind = ScriptEnd::Kind::Sorted;
         end_.seconds = std::strtod(std::string(rest).c_str(), nullptr);
@@ -198,6 +197,11 @@ void ScriptRun::Ending(std::string_view rest)
     if (how != "error" || !line || *line < 0)
         return Fault(platform::Words("script", "ended with a line it cannot have made"));
     end_ = {ScriptEnd::Kind::Failed, std::string(rest.substr(0, 300)), static_cast<int>(*line), 0};
+}
+
+std::string ScriptRun::StoppedAtLimit() const
+{
+    return platform::Fill(platform::Words("script", "stopped after %1 steps"), {std::to_string(limit_)});
 }
 
 void ScriptRun::Fault(std::string message)

@@ -75,6 +75,7 @@ private:
     void Note(std::string_view kind, std::string_view rest);
     void Ending(std::string_view rest);
     void Fault(std::string message);
+    std::string StoppedAtLimit() const;
     bool Element(sorting::Index place) const;
     bool Filled(sorting::Index place) const;
     void Verify();
