@@ -1115,6 +1115,41 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
 
 </translation>
     </message>
+    <message numerus="yes">
+        <source>about %1 to %n second(s)</source>
+        <translation>
+            <numerusform>etwa %1 bis %n Sekunde</numerusform>
+            <numerusform>etwa %1 bis %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n minute(s)</source>
+        <translation>
+            <numerusform>etwa %1 bis %n Minute</numerusform>
+            <numerusform>etwa %1 bis %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n hour(s)</source>
+        <translation>
+            <numerusform>etwa %1 bis %n Stunde</numerusform>
+            <numerusform>etwa %1 bis %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n day(s)</source>
+        <translation>
+            <numerusform>etwa %1 bis %n Tag</numerusform>
+            <numerusform>etwa %1 bis %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n year(s)</source>
+        <translation>
+            <numerusform>etwa %1 bis %n Jahr</numerusform>
+            <numerusform>etwa %1 bis %n Jahre</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>method</name>

@@ -1115,6 +1115,41 @@ se interrumpe con SIGINT o SIGTERM.
 
 </translation>
     </message>
+    <message numerus="yes">
+        <source>about %1 to %n second(s)</source>
+        <translation>
+            <numerusform>unos %1 a %n segundo</numerusform>
+            <numerusform>unos %1 a %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n minute(s)</source>
+        <translation>
+            <numerusform>unos %1 a %n minuto</numerusform>
+            <numerusform>unos %1 a %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n hour(s)</source>
+        <translation>
+            <numerusform>unas %1 a %n hora</numerusform>
+            <numerusform>unas %1 a %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n day(s)</source>
+        <translation>
+            <numerusform>unos %1 a %n día</numerusform>
+            <numerusform>unos %1 a %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n year(s)</source>
+        <translation>
+            <numerusform>unos %1 a %n año</numerusform>
+            <numerusform>unos %1 a %n años</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>method</name>

@@ -1113,6 +1113,41 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
 
 </translation>
     </message>
+    <message numerus="yes">
+        <source>about %1 to %n second(s)</source>
+        <translation>
+            <numerusform>environ %1 à %n seconde</numerusform>
+            <numerusform>environ %1 à %n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n minute(s)</source>
+        <translation>
+            <numerusform>environ %1 à %n minute</numerusform>
+            <numerusform>environ %1 à %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n hour(s)</source>
+        <translation>
+            <numerusform>environ %1 à %n heure</numerusform>
+            <numerusform>environ %1 à %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n day(s)</source>
+        <translation>
+            <numerusform>environ %1 à %n jour</numerusform>
+            <numerusform>environ %1 à %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %1 to %n year(s)</source>
+        <translation>
+            <numerusform>environ %1 à %n an</numerusform>
+            <numerusform>environ %1 à %n ans</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>method</name>

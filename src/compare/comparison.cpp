@@ -14,12 +14,14 @@
 namespace compare {
 namespace {
 
-// The calibration doubles its count from the first to the last of these until a timed run
+// The calibration doubles its count from this one, up to the count asked for, until a timed run
 // takes long enough to be timed well: the growth between two shorter runs is mostly noise,
-// which a far estimate multiplies.
+// which a far estimate multiplies. The run before it checks the fit.
 constexpr std::int32_t kFirstCalibrationCount = 256;
-constexpr std::int32_t kLastCalibrationCount = 131072;
-constexpr double kCalibratedSeconds = 0.005;
+constexpr double kCalibratedSeconds = 0.020;
+// An estimate reaches at most this far beyond the largest count measured: further, the items
+// may outgrow a cache, and a small error grows with the distance.
+constexpr std::int32_t kFarthestReach = 16;
 
 }  // namespace
 
@@ -50,37 +52,78 @@ void Comparison::RequireMemory(const platform::MemoryGauge& memory) const
     platform::RequireMemory(bytes, largest, memory, platform::RegionalNumberFormat());
 }
 
-Comparison::Growth Comparison::Calibrate(sorting::SortMethod method, sorting::InitialOrder order) const
+namespace {
+
+// A series of calibration runs ends once two of its points stand and the last took long enough.
+bool WellTimed(const std::vector<TimedPoint>& points)
+{
+    return points.size() >= 2 && points.back().seconds >= kCalibratedSeconds;
+}
+
+Measurement Blank(const RunPlan& plan)
+{
+    return {.method = plan.method,
+            .order = plan.order,
+            .count = plan.count,
+            .seconds = std::numeric_limits<double>::infinity(),
+            .counts = {},
+            .inOrder = true};
+}
+
+}  // namespace
+
+void Comparison::Calibrate(const RunPlan& plan, Growth& growth, Series series) const
+{
+    ComparisonListener nobody;
+    const std::vector<float> items = sorting::MakeItems(plan.count, seed_, plan.order);
+    Measurement m = Blank(plan);
+    if (series.timed) {
+        Time(plan, items, nobody, m);
+        growth.timed.push_back({plan.count, m.seconds});
+    }
+    if (series.counting) {
+        Count(plan, items, m);
+        growth.counting.push_back({plan.count, m.countingSeconds});
+    }
+}
+
+Comparison::Growth Comparison::Calibrated(sorting::SortMethod method, sorting::InitialOrder order,
+                                          std::int32_t target) const
 {
     Growth growth;
-    ComparisonListener nobody;
-    for (std::int32_t count = kFirstCalibrationCount; count <= kLastCalibrationCount; count *= 2) {
-        const Measurement m = Measure({method, order, count, 3, 0}, sorting::MakeItems(count, seed_, order), nobody, 2);
-        growth.timed.push_back({count, m.seconds});
-        growth.counting.push_back({count, m.countingSeconds});
-        if (growth.timed.size() >= 2 && m.seconds >= kCalibratedSeconds) break;
+    // The counting run, slower, is often timed well at a smaller count than the timed runs.
+    for (std::int64_t count = std::min(kFirstCalibrationCount, target);;
+         count = std::min<std::int64_t>(2 * count, target)) {
+        Calibrate({method, order, static_cast<std::int32_t>(count), 2, {}}, growth,
+                  {!WellTimed(growth.timed), !WellTimed(growth.counting)});
+        if (count == target || (WellTimed(growth.timed) && WellTimed(growth.counting))) return growth;
     }
-    return growth;
 }
 
 RunPlan Comparison::Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
-                         const Growth& growth) const
+                         Growth& growth) const
 {
-    const double timed = EstimateSeconds(growth.timed, count);
-    const int repeats = !options_.repeatGiven && timed > kRepeatLimitSeconds ? 1 : options_.repeat;
-    return {method, order, count, repeats, timed * repeats + EstimateSeconds(growth.counting, count)};
+    const sorting::Growth law = sorting::WorkGrowth(method, order);
+    for (;;) {
+        const Estimate timed = EstimateSeconds(growth.timed, law, count);
+        const int repeats = !options_.repeatGiven && timed.Likely() > kRepeatLimitSeconds ? 1 : options_.repeat;
+        const RunPlan plan{method, order, count, repeats,
+                           timed * repeats + EstimateSeconds(growth.counting, law, count)};
+        // Too far to say, unless even its low end is over the limit: measured nearer first.
+        const std::int64_t timedLargest = LargestCount(growth.timed), countingLargest = LargestCount(growth.counting);
+        const Series far{timedLargest * kFarthestReach < count, countingLargest * kFarthestReach < count};
+        if (!(far.timed || far.counting) || plan.estimate.low > options_.maxSeconds) return plan;
+        const std::int64_t nearest = far.timed && far.counting ? std::min(timedLargest, countingLargest)
+                                     : far.timed               ? timedLargest
+                                                               : countingLargest;
+        Calibrate({method, order, static_cast<std::int32_t>(std::min<std::int64_t>(4 * nearest, count)), 2, {}}, growth,
+                  far);
+    }
 }
 
-Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
-                                int countingRuns) const
+void Comparison::Time(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
+                      Measurement& result) const
 {
-    Measurement result{.method = plan.method,
-                       .order = plan.order,
-                       .count = plan.count,
-                       .seconds = std::numeric_limits<double>::infinity(),
-                       .counts = {},
-                       .inOrder = true};
-    const double begun = clock_();
     std::vector<float> work;
     for (int pass = 1; pass <= plan.repeats; ++pass) {
         listener.PassStarting(pass);
@@ -92,19 +135,29 @@ Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& i
         result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
         if (!options_.repeatGiven && seconds > kRepeatLimitSeconds) break;
     }
+}
+
+void Comparison::Count(const RunPlan& plan, const std::vector<float>& items, Measurement& result) const
+{
+    std::vector<float> work = items;
+    CountingRun counting(work.size());
+    const double start = clock_();
+    sort_(plan.method, work, &counting);
+    result.countingSeconds = clock_() - start;
+    result.counts = counting.counts;
+    result.stable = counting.origins.KeptOrderOfEquals(work);
+    result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
+}
+
+Measurement Comparison::Measure(const RunPlan& plan, const std::vector<float>& items,
+                                ComparisonListener& listener) const
+{
+    Measurement result = Blank(plan);
+    const double begun = clock_();
+    Time(plan, items, listener, result);
     // Counting runs apart, so that it never inflates a time.
     listener.PassStarting(0);
-    result.countingSeconds = std::numeric_limits<double>::infinity();
-    for (int run = 0; run < countingRuns; ++run) {
-        work = items;
-        CountingRun counting(work.size());
-        const double start = clock_();
-        sort_(plan.method, work, &counting);
-        result.countingSeconds = std::min(result.countingSeconds, clock_() - start);
-        result.counts = counting.counts;
-        result.stable = counting.origins.KeptOrderOfEquals(work);
-    }
-    result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
+    Count(plan, items, result);
     result.wholeSeconds = clock_() - begun;
     return result;
 }
@@ -142,10 +195,11 @@ void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder ord
         listener.RowDone(rows.back());
     };
     const bool series = !options_.countsListed;
-    Growth growth = Calibrate(method, order);
+    if (options_.counts.empty()) return;
+    Growth growth = Calibrated(method, order, options_.counts.front());
     for (std::size_t c = 0; c < options_.counts.size(); ++c) {
         const RunPlan plan = Plan(method, order, options_.counts[c], growth);
-        if (plan.estimate > options_.maxSeconds) {
+        if (plan.estimate.low > options_.maxSeconds) {
             add(SkippedRow(plan));
             if (series) return;
             continue;
@@ -193,9 +247,10 @@ void Comparison::RunScriptCounts(const script::ScriptFile& file, sorting::Initia
                            .order = order,
                            .count = count,
                            .repeats = 1,
-                           .estimate = growth.empty() ? 0 : EstimateSeconds(growth, count),
+                           // A student's sort may grow as any of the methods do.
+                           .estimate = EstimateSeconds(growth, sorting::kLinear, sorting::kQuadratic, count),
                            .script = file.name};
-        if (plan.estimate > options_.maxSeconds) {
+        if (plan.estimate.low > options_.maxSeconds) {
             rows.push_back(SkippedRow(plan));
             listener.RowDone(rows.back());
             if (!options_.countsListed) return;

@@ -25,7 +25,7 @@ struct Measurement {
     std::optional<bool> stable{};     // whether equal items kept their order; none where none are equal
     double countingSeconds = 0;       // how long the counting run took, for the estimates
     double wholeSeconds = 0;          // how long the row took: its timed runs and its counting run
-    std::optional<double> skipped{};  // the run was not made: how long it would have taken
+    std::optional<Estimate> skipped{};  // the run was not made: how long it would have taken
     // Why not: the run before it, which spent the budget of a series; else the estimate was
     // over the limit.
     std::optional<TimedPoint> overBudget{};
@@ -44,7 +44,7 @@ struct RunPlan {
     sorting::InitialOrder order{};
     std::int32_t count = 0;
     int repeats = 0;      // the timed runs it makes, at the most
-    double estimate = 0;  // seconds, its timed runs and its counting run together
+    Estimate estimate{};  // seconds, its timed runs and its counting run together
     std::string script{};
 };
 
@@ -113,10 +113,17 @@ private:
         std::vector<TimedPoint> counting;
     };
 
-    // A few short runs at growing counts, for the estimate of the first count.
-    Growth Calibrate(sorting::SortMethod method, sorting::InitialOrder order) const;
-    RunPlan Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count,
-                 const Growth& growth) const;
+    // Which of a method's times a calibration takes.
+    struct Series {
+        bool timed, counting;
+    };
+    // Short runs of the plan, their times added to `growth`.
+    void Calibrate(const RunPlan& plan, Growth& growth, Series series) const;
+    // Short runs at doubling counts, for the estimate of the first count.
+    Growth Calibrated(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t target) const;
+    // The run at `count`, estimated from `growth`, which is calibrated further where the count
+    // is too far beyond it.
+    RunPlan Plan(sorting::SortMethod method, sorting::InitialOrder order, std::int32_t count, Growth& growth) const;
     // One method on one order, at each count in turn.
     void RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
                    ComparisonListener& listener) const;
@@ -125,9 +132,13 @@ private:
     void RunScriptCounts(const script::ScriptFile& file, sorting::InitialOrder order, std::vector<Measurement>& rows,
                          ComparisonListener& listener) const;
     Measurement MeasureScript(const script::ScriptFile& file, const RunPlan& plan) const;
-    // The plan's timed runs, then the counting run, or the best of `countingRuns` of them.
-    Measurement Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
-                        int countingRuns = 1) const;
+    // The plan's timed runs, then the counting run.
+    Measurement Measure(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener) const;
+    // The best of the plan's timed runs, into `result`.
+    void Time(const RunPlan& plan, const std::vector<float>& items, ComparisonListener& listener,
+              Measurement& result) const;
+    // The counting run: the work, whether equal items kept their order, how long it took.
+    void Count(const RunPlan& plan, const std::vector<float>& items, Measurement& result) const;
 
     CompareOptions options_;
     Clock clock_;

@@ -63,7 +63,7 @@ void Console::SayOverLimit(const Measurement& row)
                    "skipped %1 on %2 items at %3, which would take %4, over the limit of %5 s; to run it, "
                    "raise the limit: --max-seconds %6"),
              {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.count),
-              AboutDuration(*row.skipped), Limit(maxSeconds_), Number(std::ceil(*row.skipped * 1.2), 0)}));
+              AboutDuration(*row.skipped), Limit(maxSeconds_), Number(std::ceil(row.skipped->high * 1.2), 0)}));
 }
 
 void Console::SayOverBudget(const Measurement& row)
@@ -73,7 +73,7 @@ void Console::SayOverBudget(const Measurement& row)
                    "over the budget of %5 s; to go on, raise it: --budget %6"),
              {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
               Number(row.overBudget->seconds, 1), Limit(budgetSeconds_),
-              Number(std::ceil(row.overBudget->seconds + *row.skipped), 0)}));
+              Number(std::ceil(row.overBudget->seconds + row.skipped->high), 0)}));
 }
 
 void Console::RunStarting(const RunPlan& plan, double now)

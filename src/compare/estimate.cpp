@@ -7,23 +7,35 @@
 
 namespace compare {
 
-double EstimateSeconds(const std::vector<TimedPoint>& points, std::int32_t count)
+Estimate EstimateSeconds(const std::vector<TimedPoint>& points, sorting::Growth slowest, sorting::Growth fastest,
+                         std::int32_t count)
 {
-    std::vector<TimedPoint> below;
+    std::vector<TimedPoint> usable;
     for (const TimedPoint& p : points)
-        if (p.count < count && p.count > 0 && p.seconds > 0) below.push_back(p);
-    if (below.empty()) return 0;
+        if (p.count <= count && p.count > 0 && p.seconds > 0) usable.push_back(p);
+    if (usable.empty()) return {};
     // The latest point of the largest count, and the latest of the count below it.
-    std::stable_sort(below.begin(), below.end(),
+    std::stable_sort(usable.begin(), usable.end(),
                      [](const TimedPoint& a, const TimedPoint& b) { return a.count < b.count; });
-    const TimedPoint last = below.back();
-    double exponent = 2;
+    const TimedPoint last = usable.back();
     const auto before =
-        std::find_if(below.rbegin(), below.rend(), [&](const TimedPoint& p) { return p.count < last.count; });
-    if (before != below.rend())
-        exponent = std::clamp(std::log(last.seconds / before->seconds) / std::log(double(last.count) / before->count),
-                              1.0, 2.0);
-    return last.seconds * std::pow(double(count) / double(last.count), exponent);
+        std::find_if(usable.rbegin(), usable.rend(), [&](const TimedPoint& p) { return p.count < last.count; });
+    const auto at = [count](const TimedPoint& p, sorting::Growth growth) {
+        return p.seconds * growth.At(count) / growth.At(p.count);
+    };
+    Estimate estimate{at(last, slowest), at(last, fastest)};
+    if (before != usable.rend()) {
+        estimate.low = std::min(estimate.low, at(*before, slowest));
+        estimate.high = std::max(estimate.high, at(*before, fastest));
+    }
+    return estimate;
+}
+
+std::int32_t LargestCount(const std::vector<TimedPoint>& points)
+{
+    std::int32_t largest = 0;
+    for (const TimedPoint& p : points) largest = std::max(largest, p.count);
+    return largest;
 }
 
 namespace {
@@ -31,21 +43,73 @@ namespace {
 // A year of rows is not waited for; the count of years needs no more than an int.
 int Whole(double amount) { return static_cast<int>(std::clamp(std::lround(amount), 1L, 1000000000L)); }
 
+// The units a duration is said in: one of each, in seconds, and where the next takes over.
+enum class Unit { Second, Minute, Hour, Day, Year };
+constexpr double kLength[] = {1, 60, 3600, 86400, 365.25 * 86400};
+constexpr double kUpTo[] = {90, 90 * 60, 48 * 3600, 365 * 86400.0};
+
+Unit UnitFor(double seconds)
+{
+    const auto unit = std::find_if(std::begin(kUpTo), std::end(kUpTo), [&](double upTo) { return seconds < upTo; });
+    return static_cast<Unit>(unit - std::begin(kUpTo));
+}
+
+double In(Unit unit, double seconds) { return seconds / kLength[static_cast<int>(unit)]; }
+
+// Each text whole in its call, so that the translators' tools know it has plural forms.
+std::string Said(Unit unit, int n)
+{
+    using platform::Words;
+    switch (unit) {
+        case Unit::Second:
+            return Words("compare", "about %n second(s)", nullptr, n);
+        case Unit::Minute:
+            return Words("compare", "about %n minute(s)", nullptr, n);
+        case Unit::Hour:
+            return Words("compare", "about %n hour(s)", nullptr, n);
+        case Unit::Day:
+            return Words("compare", "about %n day(s)", nullptr, n);
+        case Unit::Year:
+            break;
+    }
+    return Words("compare", "about %n year(s)", nullptr, n);
+}
+
+std::string SaidFromTo(Unit unit, int low, int n)
+{
+    using platform::Words;
+    const auto from = [low](const std::string& pattern) { return platform::Fill(pattern, {std::to_string(low)}); };
+    switch (unit) {
+        case Unit::Second:
+            return from(Words("compare", "about %1 to %n second(s)", nullptr, n));
+        case Unit::Minute:
+            return from(Words("compare", "about %1 to %n minute(s)", nullptr, n));
+        case Unit::Hour:
+            return from(Words("compare", "about %1 to %n hour(s)", nullptr, n));
+        case Unit::Day:
+            return from(Words("compare", "about %1 to %n day(s)", nullptr, n));
+        case Unit::Year:
+            break;
+    }
+    return from(Words("compare", "about %1 to %n year(s)", nullptr, n));
+}
+
 }  // namespace
 
 std::string AboutDuration(double seconds)
 {
-    using platform::Words;
-    // Each count is worked out before it is named: the translation tools lose their way in a
-    // division among a text's arguments.
-    const int minutes = Whole(seconds / 60), hours = Whole(seconds / 3600), days = Whole(seconds / 86400);
-    const int years = Whole(seconds / (365.25 * 86400));
-    if (seconds < 1) return Words("compare", "under a second");
-    if (seconds < 90) return Words("compare", "about %n second(s)", nullptr, Whole(seconds));
-    if (seconds < 90 * 60) return Words("compare", "about %n minute(s)", nullptr, minutes);
-    if (seconds < 48 * 3600) return Words("compare", "about %n hour(s)", nullptr, hours);
-    if (seconds < 365 * 86400.0) return Words("compare", "about %n day(s)", nullptr, days);
-    return Words("compare", "about %n year(s)", nullptr, years);
+    if (seconds < 1) return platform::Words("compare", "under a second");
+    const Unit unit = UnitFor(seconds);
+    return Said(unit, Whole(In(unit, seconds)));
+}
+
+std::string AboutDuration(const Estimate& estimate)
+{
+    if (estimate.high < 1) return AboutDuration(estimate.high);
+    // Said in the unit of the high end: "about 40 seconds to 2 minutes" would say less.
+    const Unit unit = UnitFor(estimate.high);
+    const int low = Whole(In(unit, estimate.low)), high = Whole(In(unit, estimate.high));
+    return low >= high ? Said(unit, high) : SaidFromTo(unit, low, high);
 }
 
 }  // namespace compare

@@ -15,6 +15,7 @@
 #include "sorting/selection_sort.h"
 #include "sorting/shell_sort.h"
 #include "sorting/three_way_quick_sort.h"
+#include "sorting/work_growth.h"
 
 #include <array>
 #include <cstdint>
@@ -56,6 +57,7 @@ struct MethodFacts {
     bool merges;            // it changes the items by merges, not exchanges
     Family family;
     std::uint64_t (*extraBytes)(Index numItems);  // the memory it needs beside the items, at the most
+    GrowthByOrder growth;                         // how its work grows on each initial order
     platform::Colour colour;                      // its family's colour in the growth chart
     Line line;                                    // and its own line there
     std::string_view description;                 // one line, for the help and the manual
@@ -81,67 +83,75 @@ inline constexpr platform::Colour kBlue = platform::RGB(31, 119, 180), kGreen = 
 // A new method is its header, its name in SortMethod, its row here, and its tests.
 inline constexpr std::tuple kMethodTable{
     MethodRow{MethodFacts{SortMethod::Selection, "selection", SORTING_WORDS("method", "Selection"), true, false, false,
-                          Family::Selection, NoExtraBytes, kBlue, Line::Solid,
+                          Family::Selection, NoExtraBytes, Everywhere(kQuadratic), kBlue, Line::Solid,
                           SORTING_WORDS("method", "picks the smallest item left and exchanges it into place"),
                           MethodCode{selection::kCode, kNamesOf<selection::kVariables>}},
               [](Items a, auto& observer) { SelectionSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Insertion, "insertion", SORTING_WORDS("method", "Insertion"), true, true, false,
-                          Family::Insertion, NoExtraBytes, kGreen, Line::Solid,
+                          Family::Insertion, NoExtraBytes,
+                          GrowthByOrder{kQuadratic, kLinear, kQuadratic, kLinear, kQuadratic}, kGreen, Line::Solid,
                           SORTING_WORDS("method", "moves each item down past the greater items before it"),
                           MethodCode{insertion::kCode, kNamesOf<insertion::kVariables>}},
               [](Items a, auto& observer) { InsertionSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Bubble, "bubble", SORTING_WORDS("method", "Bubble"), true, true, false,
-                          Family::Exchange, NoExtraBytes, kRed, Line::Solid,
+                          Family::Exchange, NoExtraBytes, Everywhere(kQuadratic), kRed, Line::Solid,
                           SORTING_WORDS("method", "exchanges neighbours out of order, pass after pass"),
                           MethodCode{bubble::kCode, kNamesOf<bubble::kVariables>}},
               [](Items a, auto& observer) { BubbleSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Merge, "merge", SORTING_WORDS("method", "Merge"), true, false, true,
-                          Family::Merge, MergeScratchBytes, kPurple, Line::Solid,
+                          Family::Merge, MergeScratchBytes, Everywhere(kLinearithmic), kPurple, Line::Solid,
                           SORTING_WORDS("method", "merges neighbouring runs of 1, 2, 4, ... items, bottom up"),
                           MethodCode{merge::kCode, kNamesOf<merge::kVariables>}},
               [](Items a, auto& observer) { MergeSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::Shell, "shell", SORTING_WORDS("method", "Shell"), false, false, false,
-                          Family::Insertion, NoExtraBytes, kGreen, Line::Dashed,
-                          SORTING_WORDS("method", "insertion sort of items h apart, for h = ..., 13, 4, 1"),
-                          MethodCode{shell::kCode, kNamesOf<shell::kVariables>}},
-              [](Items a, auto& observer) { ShellSort(a, observer); }},
+    MethodRow{
+        MethodFacts{SortMethod::Shell, "shell", SORTING_WORDS("method", "Shell"), false, false, false,
+                    Family::Insertion, NoExtraBytes,
+                    GrowthByOrder{kShellGrowth, kLinearithmic, kShellGrowth, kLinearithmic, kLinearithmic}, kGreen,
+                    Line::Dashed, SORTING_WORDS("method", "insertion sort of items h apart, for h = ..., 13, 4, 1"),
+                    MethodCode{shell::kCode, kNamesOf<shell::kVariables>}},
+        [](Items a, auto& observer) { ShellSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Heap, "heap", SORTING_WORDS("method", "Heap"), false, false, false,
-                          Family::Selection, NoExtraBytes, kBlue, Line::Dashed,
+                          Family::Selection, NoExtraBytes, Everywhere(kLinearithmic), kBlue, Line::Dashed,
                           SORTING_WORDS("method", "builds a heap, then takes its largest item off, one by one"),
                           MethodCode{heap::kCode, kNamesOf<heap::kVariables>}},
               [](Items a, auto& observer) { HeapSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Quick, "quick", SORTING_WORDS("method", "Quick"), false, false, false,
-                          Family::Quick, QuickStackBytes, kPink, Line::Solid,
-                          SORTING_WORDS("method", "partitions around the last item, then sorts each part"),
+                          Family::Quick, QuickStackBytes,
+                          GrowthByOrder{kLinearithmic, kQuadratic, kQuadratic, kQuadratic, kQuadratic}, kPink,
+                          Line::Solid, SORTING_WORDS("method", "partitions around the last item, then sorts each part"),
                           MethodCode{quick::kCode, kNamesOf<quick::kVariables>}},
               [](Items a, auto& observer) { QuickSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::MedianQuick, "median-quick", SORTING_WORDS("method", "Median quick"), false,
-                          false, false, Family::Quick, QuickStackBytes, kPink, Line::Dashed,
-                          SORTING_WORDS("method", "quick sort around the median of three items"),
+                          false, false, Family::Quick, QuickStackBytes,
+                          GrowthByOrder{kLinearithmic, kLinearithmic, kLinearithmic, kLinearithmic, kQuadratic}, kPink,
+                          Line::Dashed, SORTING_WORDS("method", "quick sort around the median of three items"),
                           MethodCode{median_quick::kCode, kNamesOf<median_quick::kVariables>}},
               [](Items a, auto& observer) { MedianQuickSort(a, observer); }},
-    MethodRow{MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", SORTING_WORDS("method", "3-way quick"), false,
-                          false, false, Family::Quick, QuickStackBytes, kPink, Line::Dotted,
-                          SORTING_WORDS("method", "parts into less than, equal to and greater than the pivot"),
-                          MethodCode{three_way_quick::kCode, kNamesOf<three_way_quick::kVariables>}},
-              [](Items a, auto& observer) { ThreeWayQuickSort(a, observer); }},
+    MethodRow{
+        MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", SORTING_WORDS("method", "3-way quick"), false, false,
+                    false, Family::Quick, QuickStackBytes,
+                    GrowthByOrder{kLinearithmic, kThreeHalves, kQuadratic, kThreeHalves, kLinear}, kPink, Line::Dotted,
+                    SORTING_WORDS("method", "parts into less than, equal to and greater than the pivot"),
+                    MethodCode{three_way_quick::kCode, kNamesOf<three_way_quick::kVariables>}},
+        [](Items a, auto& observer) { ThreeWayQuickSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Intro, "intro", SORTING_WORDS("method", "Intro"), false, false, false,
-                          Family::Quick, QuickStackBytes, kPink, Line::DashDotted,
+                          Family::Quick, QuickStackBytes, Everywhere(kLinearithmic), kPink, Line::DashDotted,
                           SORTING_WORDS("method", "median quick, small parts by insertion, heap when too deep"),
                           MethodCode{intro::kCode, kNamesOf<intro::kVariables>}},
               [](Items a, auto& observer) { IntroSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::NaturalMerge, "natural-merge", SORTING_WORDS("method", "Natural merge"), false,
-                          true, true, Family::Merge, NaturalMergeBytes, kPurple, Line::Dashed,
-                          SORTING_WORDS("method", "merges the runs the items already stand in"),
+                          true, true, Family::Merge, NaturalMergeBytes,
+                          GrowthByOrder{kLinearithmic, kLinear, kLinearithmic, kLinearithmic, kLinearithmic}, kPurple,
+                          Line::Dashed, SORTING_WORDS("method", "merges the runs the items already stand in"),
                           MethodCode{natural_merge::kCode, kNamesOf<natural_merge::kVariables>}},
               [](Items a, auto& observer) { NaturalMergeSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Radix, "radix", SORTING_WORDS("method", "Radix"), false, true, false,
-                          Family::Distribution, RadixBytes, kOrange, Line::Solid,
+                          Family::Distribution, RadixBytes, Everywhere(kLinear), kOrange, Line::Solid,
                           SORTING_WORDS("method", "four passes by one byte of each item, with no comparison"),
                           MethodCode{radix::kCode, kNamesOf<radix::kVariables>}},
               [](Items a, auto& observer) { RadixSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Bucket, "bucket", SORTING_WORDS("method", "Bucket"), false, true, false,
-                          Family::Distribution, BucketBytes, kOrange, Line::Dashed,
+                          Family::Distribution, BucketBytes, Everywhere(kLinear), kOrange, Line::Dashed,
                           SORTING_WORDS("method", "a bucket for each share of the largest, then insertion"),
                           MethodCode{bucket::kCode, kNamesOf<bucket::kVariables>}},
               [](Items a, auto& observer) { BucketSort(a, observer); }},
@@ -167,6 +177,11 @@ constexpr std::string_view MethodKey(SortMethod method) { return Facts(method).k
 // The memory a method needs beyond the items, at the most: a scratch area, the parts waiting
 // to be sorted.
 constexpr std::uint64_t ExtraBytes(SortMethod method, Index numItems) { return Facts(method).extraBytes(numItems); }
+
+constexpr const Growth& WorkGrowth(SortMethod method, InitialOrder order)
+{
+    return Facts(method).growth[static_cast<std::size_t>(order)];
+}
 
 namespace method_table {
 

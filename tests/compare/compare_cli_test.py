@@ -38,7 +38,7 @@ class CompareCli(unittest.TestCase):
             with self.subTest(signal=name):
                 chart = os.path.join(self.folder, "growth.svg")
                 tool = subprocess.Popen(
-                    [PROGRAM, "--methods", "merge,bubble", "--counts", "1000,2000,300000", "--seed", "1", "--repeat",
+                    [PROGRAM, "--methods", "merge,bubble", "--counts", "1000,2000,30000", "--seed", "1", "--repeat",
                      "1", "--budget", "10000", "--max-seconds", "100000", "--csv", "--chart", chart],
                     stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
                 self.assertTrue(tool.stdout.readline().startswith("method,order,count"))
@@ -47,7 +47,7 @@ class CompareCli(unittest.TestCase):
                 lines = []
                 while not lines or not lines[-1].startswith("Bubble,random,2000,"):
                     lines.append(tool.stdout.readline())
-                time.sleep(0.5)  # well into bubble sort of 300,000 items
+                time.sleep(0.5)  # well into bubble sort of 30,000 items, counting
                 sent_at = time.monotonic()
                 tool.send_signal(sent)
                 rest, errors = tool.communicate(timeout=10)
@@ -55,10 +55,10 @@ class CompareCli(unittest.TestCase):
                 self.assertEqual(tool.returncode, status)
                 self.assertEqual(rest, "", "every row was written before the signal")
                 rows = list(csv.reader(io.StringIO("".join(lines))))
-                self.assertEqual([r[2] for r in rows], ["2000", "300000", "1000", "2000"])
+                self.assertEqual([r[2] for r in rows], ["2000", "30000", "1000", "2000"])
                 self.assertTrue(all(len(r) == 12 for r in rows))
                 self.assertRegex(errors.splitlines()[-1],
-                                 f"interrupted by {name} during Bubble on random items at 300000 .*; 5 rows complete")
+                                 f"interrupted by {name} during Bubble on random items at 30000 .*; 5 rows complete")
                 xml.dom.minidom.parse(chart)  # whole
                 self.assertEqual(os.listdir(self.folder), ["growth.svg"], "no half-written file is left")
 

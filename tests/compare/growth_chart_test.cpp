@@ -155,7 +155,7 @@ private slots:
         compare::WriteGrowthChart(SampleMeasurements(), path.toStdString());
         std::vector<Measurement> fewer = SampleMeasurements();
         fewer.resize(7);  // Selection's rows alone
-        fewer.back().skipped = 1e6;
+        fewer.back().skipped = compare::Estimate{1e6, 1e6};
         compare::WriteGrowthChart(fewer, path.toStdString());
         QCOMPARE(PolylineCount(path), 1 + 1);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.svg"});

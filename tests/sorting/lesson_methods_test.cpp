@@ -170,3 +170,23 @@ TEST(LessonMethods, AnAdversaryMakesMedianQuickQuadraticButNotIntro)
     EXPECT_LE(Counted(SortMethod::Intro, forIntro).comparisons, 4 * NLog2N(n)) << "heap sort takes over";
     EXPECT_TRUE(std::is_sorted(forIntro.begin() + 1, forIntro.end()));
 }
+
+TEST(MethodTable, EachGrowthIsHowTheMethodsWorkGrowsOnItsOrder)
+{
+    // The work (comparisons, moves, reads) at n and 4n grows by the law the table gives the
+    // method on that order, as the exponent between the two counts says it.
+    constexpr std::int32_t n = 2000;
+    const auto work = [](SortMethod method, sorting::InitialOrder order, std::int32_t count) {
+        std::vector<float> items = sorting::MakeItems(count, 1, order);
+        const SortCounts counts = Counted(method, items);
+        return double(counts.comparisons + counts.moves + counts.reads);
+    };
+    const auto exponent = [](double small, double large) { return std::log(large / small) / std::log(4.0); };
+    for (SortMethod method : sorting::kAllMethods)
+        for (sorting::InitialOrder order : sorting::kInitialOrders) {
+            const sorting::Growth growth = sorting::WorkGrowth(method, order);
+            EXPECT_NEAR(exponent(work(method, order, n), work(method, order, 4 * n)),
+                        exponent(growth.At(n), growth.At(4 * n)), 0.1)
+                << sorting::MethodName(method) << " on " << sorting::OrderName(order) << ": " << growth.name;
+        }
+}
