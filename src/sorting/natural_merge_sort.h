@@ -74,7 +74,11 @@ template <SortObserver Observer>
 inline std::vector<Index> RunStarts(Items theArray, Observer& observer)
 {
     const Index numItems = NumItems(theArray);
-    std::vector<Index> starts{1};
+    // Room for a run at every item and the end's mark, made once: a list that grows by
+    // doubling would hold its old and new room at once, past the memory reserved for it.
+    std::vector<Index> starts;
+    starts.reserve(ScratchEntries(numItems));
+    starts.push_back(1);
     for (Index i = 1; i <= numItems - 1; ++i) {
         NoteLine(observer, Line::Runs, Variables{.i = i});
         observer.Compared(i + 1, i);
@@ -86,7 +90,7 @@ inline std::vector<Index> RunStarts(Items theArray, Observer& observer)
 }  // namespace natural_merge
 
 // The memory beside the items at the most: the scratch area and the starts of the runs, for
-// this pass and the next.
+// this pass and half as many for the next.
 constexpr std::uint64_t NaturalMergeBytes(Index numItems)
 {
     return numItems < 1 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * (sizeof(float) + 2 * sizeof(Index));
@@ -105,6 +109,7 @@ SORTING_HOT_LOOP void NaturalMergeSort(Items theArray, Observer& observer)
     while (starts.size() > 1) {
         starts.push_back(numItems + 1);  // where the last run ends
         std::vector<Index> merged;
+        merged.reserve(starts.size() / 2 + 2);  // with the next pass's end mark
         std::size_t r = 0;
         for (; r + 2 < starts.size(); r += 2) {
             natural_merge::MergeRuns(theArray, scratch.get(), starts[r], starts[r + 1] - 1, starts[r + 2] - 1,
