@@ -7,6 +7,7 @@
 #include "compare/compare_options.h"
 #include "compare/comparison.h"
 #include "compare/console.h"
+#include "compare/every_order_report.h"
 #include "compare/growth_chart.h"
 #include "compare/interrupt_signals.h"
 #include "platform/monotonic_clock.h"
@@ -110,6 +111,22 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
     return !charted || !made || failed ? 1 : 0;
 }
 
+// Each method on every order of each count, a row as each is done.
+int ReportEveryOrder(const compare::CompareOptions& options)
+{
+    const std::string decimal = platform::RegionalNumberFormat().decimalSeparator;
+    std::cout << (options.csv ? compare::EveryOrderCsvHeading() : compare::EveryOrderHeading()) << std::flush;
+    bool sorted = true;
+    for (sorting::SortMethod method : options.methods)
+        for (std::int32_t count : options.counts) {
+            const compare::EveryOrderRow row = compare::EveryOrder(method, count);
+            std::cout << (options.csv ? compare::EveryOrderCsvRow(row) : compare::EveryOrderTableRow(row, decimal))
+                      << std::flush;
+            sorted = sorted && row.inOrder;
+        }
+    return sorted ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -122,6 +139,7 @@ int main(int argc, char* argv[])
     const auto read = ReadCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&read)) return *status;
     const auto& options = std::get<compare::CompareOptions>(read);
+    if (options.everyOrder) return ReportEveryOrder(options);
 
     compare::Comparison comparison(options, platform::Timer);
     try {

@@ -1150,6 +1150,45 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
             <numerusform>etwa %1 bis %n Jahre</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--orders every takes counts from 2 to %1</source>
+        <translation>--orders every nimmt Anzahlen von 2 bis %1</translation>
+    </message>
+    <message>
+        <source>--orders every does not go with --script</source>
+        <translation>--orders every geht nicht mit --script</translation>
+    </message>
+    <message>
+        <source>--orders every draws no chart</source>
+        <translation>--orders every zeichnet kein Diagramm</translation>
+    </message>
+    <message>
+        <source>                   or every: each of the n! orders of n distinct items, at
+                   counts from 2 to 10 (default: 2 to 8); the fewest, mean and
+                   most of each figure, with a worst and a best order
+</source>
+        <translation>                   oder every: jede der n! Anordnungen von n verschiedenen
+                   Elementen, bei Anzahlen von 2 bis 10 (Vorgabe: 2 bis 8); je
+                   Größe das Minimum, Mittel und Maximum, mit der schlechtesten
+                   und der besten Anordnung
+</translation>
+    </message>
+    <message>
+        <source>fewest</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>most</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>worst: %1; best: %2</source>
+        <translation>schlechteste: %1; beste: %2</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

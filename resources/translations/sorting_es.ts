@@ -1150,6 +1150,45 @@ se interrumpe con SIGINT o SIGTERM.
             <numerusform>unos %1 a %n años</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--orders every takes counts from 2 to %1</source>
+        <translation>--orders every toma cantidades de 2 a %1</translation>
+    </message>
+    <message>
+        <source>--orders every does not go with --script</source>
+        <translation>--orders every no va con --script</translation>
+    </message>
+    <message>
+        <source>--orders every draws no chart</source>
+        <translation>--orders every no dibuja gráfico</translation>
+    </message>
+    <message>
+        <source>                   or every: each of the n! orders of n distinct items, at
+                   counts from 2 to 10 (default: 2 to 8); the fewest, mean and
+                   most of each figure, with a worst and a best order
+</source>
+        <translation>                   o every: cada uno de los n! órdenes de n elementos
+                   distintos, con cantidades de 2 a 10 (por omisión: 2 a 8); el
+                   mínimo, la media y el máximo de cada cifra, con un peor y un
+                   mejor orden
+</translation>
+    </message>
+    <message>
+        <source>fewest</source>
+        <translation>mín</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>most</source>
+        <translation>máx</translation>
+    </message>
+    <message>
+        <source>worst: %1; best: %2</source>
+        <translation>peor: %1; mejor: %2</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

@@ -1148,6 +1148,45 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
             <numerusform>environ %1 à %n ans</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--orders every takes counts from 2 to %1</source>
+        <translation>--orders every prend des nombres de 2 à %1</translation>
+    </message>
+    <message>
+        <source>--orders every does not go with --script</source>
+        <translation>--orders every ne va pas avec --script</translation>
+    </message>
+    <message>
+        <source>--orders every draws no chart</source>
+        <translation>--orders every ne trace pas de graphique</translation>
+    </message>
+    <message>
+        <source>                   or every: each of the n! orders of n distinct items, at
+                   counts from 2 to 10 (default: 2 to 8); the fewest, mean and
+                   most of each figure, with a worst and a best order
+</source>
+        <translation>                   ou every : chacun des n! ordres de n éléments distincts,
+                   pour des nombres de 2 à 10 (par défaut : 2 à 8) ; le minimum,
+                   la moyenne et le maximum de chaque mesure, avec un pire et
+                   un meilleur ordre
+</translation>
+    </message>
+    <message>
+        <source>fewest</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>most</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>worst: %1; best: %2</source>
+        <translation>pire : %1 ; meilleur : %2</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

@@ -4,6 +4,7 @@
 #include "command_line/name_list.h"
 #include "command_line/option_parser.h"
 #include "command_line/script_option.h"
+#include "compare/every_order.h"
 #include "platform/run_time_error.h"
 #include "platform/val.h"
 #include "platform/words.h"
@@ -116,7 +117,10 @@ void DeclareCountOptions(command_line::OptionParser& parser, CountsAsked& counts
 void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& options)
 {
     parser.Take("--methods", [&](const std::string& list) { options.methods = command_line::ParseMethodList(list); });
-    parser.Take("--orders", [&](const std::string& list) { options.orders = command_line::ParseOrderList(list); });
+    parser.Take("--orders", [&](const std::string& list) {
+        options.everyOrder = list == "every";
+        if (!options.everyOrder) options.orders = command_line::ParseOrderList(list);
+    });
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
     parser.Take("--script",
                 [&](const std::string& path) { options.scripts.push_back(command_line::ScriptOption(path)); });
@@ -138,6 +142,17 @@ void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& op
     parser.Take("--chart", [&](const std::string& path) { options.chartPath = ChartOption(path); });
 }
 
+// Every order of n items is n! runs: from 2 to 10 items, and no student's script, which would
+// start a process for each.
+void RequireEveryOrderFits(const CompareOptions& options)
+{
+    if (options.counts.front() < 2 || options.counts.back() > kMostItemsOfEveryOrder)
+        throw UsageError(Fill(Words("compare", "--orders every takes counts from 2 to %1"),
+                              {std::to_string(kMostItemsOfEveryOrder)}));
+    if (!options.scripts.empty()) throw UsageError(Words("compare", "--orders every does not go with --script"));
+    if (options.chartPath) throw UsageError(Words("compare", "--orders every draws no chart"));
+}
+
 }  // namespace
 
 CompareOptions ParseOptions(const std::vector<std::string>& arguments)
@@ -151,8 +166,10 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     parser.Parse(arguments);
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();
+    if (options.everyOrder && !counts.listed && !counts.rangeGiven) counts.from = 2, counts.to = 8;
     options.counts = counts.Counts();
     options.countsListed = counts.listed.has_value();
+    if (options.everyOrder) RequireEveryOrderFits(options);
     return options;
 }
 
@@ -181,7 +198,10 @@ to 1024000, each stopping after a run longer than a second.
                  "  --orders LIST    how the items stand before the sort, from these, or all\n"
                  "                   (default: random):\n") +
            command_line::OrderGlossary() +
-           Words("compare", R"(  --counts LIST    the counts to run, such as 1000,5000,20000
+           Words("compare", R"(                   or every: each of the n! orders of n distinct items, at
+                   counts from 2 to 10 (default: 2 to 8); the fewest, mean and
+                   most of each figure, with a worst and a best order
+)") + Words("compare", R"(  --counts LIST    the counts to run, such as 1000,5000,20000
   --from N         a doubling series of counts from N (default: 500) ...
   --to M           ... up to M (default: 1024000)
   --seed S         fix the random seed, as "Fix Random Seed" does (default: a

@@ -16,6 +16,7 @@ namespace compare {
 struct CompareOptions {
     std::vector<sorting::SortMethod> methods{sorting::kAllMethods.begin(), sorting::kAllMethods.end()};
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
+    bool everyOrder = false;  // each of the n! orders of n distinct items, for n up to 10
     std::vector<script::ScriptFile> scripts;  // students' sorts, each a row beside the methods
     std::vector<std::int32_t> counts;         // ascending
     bool countsListed = false;                // given one by one, not as a doubling series
