@@ -1014,10 +1014,6 @@ mehr als einer Sekunde auf.
         <translation>NEIN</translation>
     </message>
     <message>
-        <source>over the budget: the run at %1 took %2 s</source>
-        <translation>über dem Budget: der Lauf bei %1 dauerte %2 s</translation>
-    </message>
-    <message>
         <source>skipped</source>
         <translation>übersprungen</translation>
     </message>
@@ -1188,6 +1184,10 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
     <message>
         <source>worst: %1; best: %2</source>
         <translation>schlechteste: %1; beste: %2</translation>
+    </message>
+    <message>
+        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
+        <translation>über dem Budget: bei %1 dauerten seine gemessenen und zählenden Läufe %2 s</translation>
     </message>
 </context>
 <context>

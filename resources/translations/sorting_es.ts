@@ -1012,10 +1012,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>NO</translation>
     </message>
     <message>
-        <source>over the budget: the run at %1 took %2 s</source>
-        <translation>más del presupuesto: la ejecución en %1 tardó %2 s</translation>
-    </message>
-    <message>
         <source>skipped</source>
         <translation>omitido</translation>
     </message>
@@ -1188,6 +1184,10 @@ se interrumpe con SIGINT o SIGTERM.
     <message>
         <source>worst: %1; best: %2</source>
         <translation>peor: %1; mejor: %2</translation>
+    </message>
+    <message>
+        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
+        <translation>más del presupuesto: en %1 sus ejecuciones cronometradas y de conteo tardaron %2 s</translation>
     </message>
 </context>
 <context>

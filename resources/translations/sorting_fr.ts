@@ -1011,10 +1011,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>NON</translation>
     </message>
     <message>
-        <source>over the budget: the run at %1 took %2 s</source>
-        <translation>au-delà du budget : le passage à %1 a pris %2 s</translation>
-    </message>
-    <message>
         <source>skipped</source>
         <translation>ignoré</translation>
     </message>
@@ -1186,6 +1182,10 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
     <message>
         <source>worst: %1; best: %2</source>
         <translation>pire : %1 ; meilleur : %2</translation>
+    </message>
+    <message>
+        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
+        <translation>au-delà du budget : à %1, ses passages chronométrés et de comptage ont pris %2 s</translation>
     </message>
 </context>
 <context>

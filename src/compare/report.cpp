@@ -51,7 +51,7 @@ std::string NotInOrder() { return Words("compare", "NO"); }
 std::string SkipNote(const Measurement& m, const std::string& decimal)
 {
     if (!m.overBudget) return AboutDuration(*m.skipped);
-    return Fill(Words("compare", "over the budget: the run at %1 took %2 s"),
+    return Fill(Words("compare", "over the budget: at %1 its timed and counting runs took %2 s"),
                 {std::to_string(m.overBudget->count), platform::FormatNumber(m.overBudget->seconds, 1, {decimal, ""})});
 }
 

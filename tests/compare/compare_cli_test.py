@@ -80,7 +80,7 @@ class CompareCli(unittest.TestCase):
         rows = [r.split() for r in series.stdout.splitlines()[1:]]
         self.assertEqual([r[2:4] for r in rows][1], ["4000", "skipped"])
         self.assertEqual(len(rows), 2)
-        self.assertRegex(" ".join(rows[1][11:]), r"^over the budget: the run at 2000 took \d+\.\d s$")
+        self.assertRegex(" ".join(rows[1][11:]), r"^over the budget: at 2000 its timed and counting runs took \d+\.\d s$")
         self.assertRegex(series.stderr, r"its run at 2000 took \d+\.\d s with its counting run, over the budget")
 
     def test_a_refusal_is_its_reason_and_a_pointer_to_the_help_which_fits_80_columns(self):
