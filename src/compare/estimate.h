@@ -2,6 +2,7 @@
 
 #include "sorting/work_growth.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -95,14 +95,17 @@ std::string EveryOrderCsvHeading()
 
 std::string EveryOrderCsvRow(const EveryOrderRow& row)
 {
-    std::string line = std::string(sorting::MethodName(row.method)) + "," + std::to_string(row.count) + "," +
-                       std::to_string(row.orders);
+    std::vector<std::string> fields{std::string(sorting::MethodName(row.method)), std::to_string(row.count),
+                                    std::to_string(row.orders)};
     for (std::size_t f = 0; f < kFigures.size(); ++f) {
         const FigureRange& range = Figure(row, f);
-        line += "," + std::to_string(range.fewest) + "," + ExactMean(range.total, row.orders) + "," +
-                std::to_string(range.most);
+        fields.insert(fields.end(),
+                      {std::to_string(range.fewest), ExactMean(range.total, row.orders), std::to_string(range.most)});
     }
-    return line + "," + (row.inOrder ? "yes" : "NO") + "," + Items(row.worst) + "," + Items(row.best) + "\n";
+    fields.insert(fields.end(), {row.inOrder ? "yes" : "NO", Items(row.worst), Items(row.best)});
+    std::string line;
+    for (const std::string& field : fields) line.append(line.empty() ? "" : ",").append(field);
+    return line.append("\n");
 }
 
 }  // namespace compare
