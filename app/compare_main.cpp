@@ -38,7 +38,7 @@ bool WriteChart(const compare::CompareOptions& options, const std::vector<compar
 {
     if (!options.chartPath) return true;
     try {
-        compare::WriteGrowthChart(rows, *options.chartPath);
+        compare::WriteGrowthChart(rows, *options.chartPath, options.chartOf, options.chartScale);
         return true;
     } catch (const std::exception& error) {
         console.Say(error.what());

@@ -922,10 +922,6 @@ mehr als einer Sekunde auf.
         <translation>Sortierzeit (log-log)</translation>
     </message>
     <message>
-        <source>time of the sort (log-log), by the initial order of the items</source>
-        <translation>Sortierzeit (log-log), nach Anfangsanordnung der Elemente</translation>
-    </message>
-    <message>
         <source>cannot write the chart to %1</source>
         <translation>kann das Diagramm nicht nach %1 schreiben</translation>
     </message>
@@ -1048,69 +1044,6 @@ mehr als einer Sekunde auf.
         <source>seconds in Python, every step reported</source>
         <translation>Sekunden in Python, jeder Schritt gemeldet</translation>
     </message>
-    <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was or a script
-failed, 2 for a command line that cannot be followed, 130 or 143 when
-interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
-  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
-  --to M           ... bis M (Vorgabe: 1024000)
-  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
-                   (Vorgabe: ein Startwert aus der Uhr)
-  --script FILE    dazu eine eigene Sortierung: FILE definiert sort(a) in
-                   Python 3 und wird gezählt wie die Verfahren, eine Zeile je
-                   Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
-                   jede); ihre Sekunden sind die von Python. Sie läuft in
-                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
-                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
-                   Sein a[0] ist Element 1 in den Meldungen, da Stellen hier ab
-                   1 zählen
-  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
-                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
-                   (Vorgabe: 1)
-  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
-                   übersprungen (Vorgabe: 60)
-  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
-                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
-  --csv            CSV statt der ausgerichteten Tabelle schreiben
-  --chart FILE     zusätzlich Zeit gegen Anzahl, log-log, in FILE zeichnen
-                   (.svg, .png)
-  --quiet          keine Fortschrittszeile auf der Standardfehlerausgabe
-  -h, --help       diesen Text zeigen
-  --version        die Version des Programms zeigen
-
-Rückgabewert: 0, wenn mindestens ein Lauf gemacht wurde, 1, wenn keiner oder
-ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
-130 oder 143 bei Unterbrechung durch SIGINT oder SIGTERM.
-
-</translation>
-    </message>
     <message numerus="yes">
         <source>about %1 to %n second(s)</source>
         <translation>
@@ -1188,6 +1121,113 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
     <message>
         <source>over the budget: at %1 its timed and counting runs took %2 s</source>
         <translation>über dem Budget: bei %1 dauerten seine gemessenen und zählenden Läufe %2 s</translation>
+    </message>
+    <message>
+        <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
+        <translation>das Diagramm zeigt seconds, comparisons oder moves, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the scale is log or linear, not &quot;%1&quot;</source>
+        <translation>die Skala ist log oder linear, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
+  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
+  --to M           ... bis M (Vorgabe: 1024000)
+  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
+                   (Vorgabe: ein Startwert aus der Uhr)
+  --script FILE    dazu eine eigene Sortierung: FILE definiert sort(a) in
+                   Python 3 und wird gezählt wie die Verfahren, eine Zeile je
+                   Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
+                   jede); ihre Sekunden sind die von Python. Sie läuft in
+                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
+                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
+                   Sein a[0] ist Element 1 in den Meldungen, da Stellen hier ab
+                   1 zählen
+  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
+                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
+                   (Vorgabe: 1)
+  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
+                   übersprungen (Vorgabe: 60)
+  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
+                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
+  --csv            CSV statt der ausgerichteten Tabelle schreiben
+</translation>
+    </message>
+    <message>
+        <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
+  --chart-of WHAT  what the chart shows against the count: seconds,
+                   comparisons or moves (default: seconds); a script&apos;s rows
+                   are drawn where it shows a count
+  --scale SCALE    log (log-log, the default) or linear axes
+</source>
+        <translation>  --chart FILE     zusätzlich ein Diagramm der Zeilen in FILE zeichnen (.svg,
+                   .png)
+  --chart-of WHAT  was das Diagramm gegen die Anzahl zeigt: seconds,
+                   comparisons oder moves (Vorgabe: seconds); die Zeilen eines
+                   Skripts, wo es eine Anzahl zeigt
+  --scale SCALE    log (log-log, die Vorgabe) oder linear
+</translation>
+    </message>
+    <message>
+        <source>  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --quiet          keine Fortschrittszeile auf der Standardfehlerausgabe
+  -h, --help       diesen Text zeigen
+  --version        die Version des Programms zeigen
+
+Rückgabewert: 0, wenn mindestens ein Lauf gemacht wurde, 1, wenn keiner oder
+ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
+130 oder 143 bei Unterbrechung durch SIGINT oder SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>comparisons (log-log)</source>
+        <translation>Vergleiche (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves (log-log)</source>
+        <translation>Bewegungen (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves</source>
+        <translation>Bewegungen</translation>
+    </message>
+    <message>
+        <source>time of the sort</source>
+        <translation>Zeit des Sortierens</translation>
+    </message>
+    <message>
+        <source>%1, by the initial order of the items</source>
+        <translation>%1, nach der Ausgangsanordnung der Elemente</translation>
     </message>
 </context>
 <context>

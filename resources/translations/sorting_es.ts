@@ -920,10 +920,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>tiempo de ordenación (log-log)</translation>
     </message>
     <message>
-        <source>time of the sort (log-log), by the initial order of the items</source>
-        <translation>tiempo de ordenación (log-log), según el orden inicial de los elementos</translation>
-    </message>
-    <message>
         <source>cannot write the chart to %1</source>
         <translation>no se puede escribir el gráfico en %1</translation>
     </message>
@@ -1046,71 +1042,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <source>seconds in Python, every step reported</source>
         <translation>segundos en Python, cada paso informado</translation>
     </message>
-    <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was or a script
-failed, 2 for a command line that cannot be followed, 130 or 143 when
-interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
-  --from N         una serie de cantidades que se duplican desde N
-                   (por omisión: 500) ...
-  --to M           ... hasta M (por omisión: 1024000)
-  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
-                   omisión: una semilla tomada del reloj)
-  --script FILE    también una ordenación propia: FILE define sort(a) en
-                   Python 3 y se cuenta como los métodos, una fila por cantidad
-                   y orden (dada varias veces, una fila por cada una); sus
-                   segundos son los de Python. Se ejecuta en /usr/bin/python3,
-                   en un entorno aislado donde bubblewrap está instalado; sin
-                   él, el script puede leer todo lo que usted puede leer. Su
-                   a[0] es el elemento 1 en los mensajes, pues aquí los lugares
-                   se cuentan desde 1
-  --budget SECS    en una serie, un método deja de crecer tras una ejecución
-                   (sus ejecuciones cronometradas y la de conteo) de más de
-                   esto (por omisión: 1)
-  --max-seconds S  se omite una ejecución estimada en más de esto
-                   (por omisión: 60)
-  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
-                   (por omisión: 3; una ordenación de más de un segundo se
-                   cronometra entonces una vez)
-  --csv            escribir CSV en lugar de la tabla alineada
-  --chart FILE     dibujar también el tiempo frente a la cantidad, log-log, en
-                   FILE (.svg, .png)
-  --quiet          sin línea de progreso en la salida de errores
-  -h, --help       mostrar este texto
-  --version        mostrar la versión del programa
-
-Estado de salida: 0 si se hizo al menos una ejecución, 1 si ninguna o si un
-script falló, 2 para una línea de órdenes que no se puede seguir, 130 o 143 si
-se interrumpe con SIGINT o SIGTERM.
-
-</translation>
-    </message>
     <message numerus="yes">
         <source>about %1 to %n second(s)</source>
         <translation>
@@ -1188,6 +1119,114 @@ se interrumpe con SIGINT o SIGTERM.
     <message>
         <source>over the budget: at %1 its timed and counting runs took %2 s</source>
         <translation>más del presupuesto: en %1 sus ejecuciones cronometradas y de conteo tardaron %2 s</translation>
+    </message>
+    <message>
+        <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
+        <translation>el gráfico muestra seconds, comparisons o moves, no «%1»</translation>
+    </message>
+    <message>
+        <source>the scale is log or linear, not &quot;%1&quot;</source>
+        <translation>la escala es log o linear, no «%1»</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
+  --from N         una serie de cantidades que se duplican desde N
+                   (por omisión: 500) ...
+  --to M           ... hasta M (por omisión: 1024000)
+  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
+                   omisión: una semilla tomada del reloj)
+  --script FILE    también una ordenación propia: FILE define sort(a) en
+                   Python 3 y se cuenta como los métodos, una fila por cantidad
+                   y orden (dada varias veces, una fila por cada una); sus
+                   segundos son los de Python. Se ejecuta en /usr/bin/python3,
+                   en un entorno aislado donde bubblewrap está instalado; sin
+                   él, el script puede leer todo lo que usted puede leer. Su
+                   a[0] es el elemento 1 en los mensajes, pues aquí los lugares
+                   se cuentan desde 1
+  --budget SECS    en una serie, un método deja de crecer tras una ejecución
+                   (sus ejecuciones cronometradas y la de conteo) de más de
+                   esto (por omisión: 1)
+  --max-seconds S  se omite una ejecución estimada en más de esto
+                   (por omisión: 60)
+  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
+                   (por omisión: 3; una ordenación de más de un segundo se
+                   cronometra entonces una vez)
+  --csv            escribir CSV en lugar de la tabla alineada
+</translation>
+    </message>
+    <message>
+        <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
+  --chart-of WHAT  what the chart shows against the count: seconds,
+                   comparisons or moves (default: seconds); a script&apos;s rows
+                   are drawn where it shows a count
+  --scale SCALE    log (log-log, the default) or linear axes
+</source>
+        <translation>  --chart FILE     dibujar también un gráfico de las filas en FILE (.svg, .png)
+  --chart-of WHAT  lo que el gráfico muestra frente a la cantidad: seconds,
+                   comparisons o moves (por omisión: seconds); las filas de un
+                   script, cuando muestra un recuento
+  --scale SCALE    ejes log (log-log, por omisión) o linear
+</translation>
+    </message>
+    <message>
+        <source>  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --quiet          sin línea de progreso en la salida de errores
+  -h, --help       mostrar este texto
+  --version        mostrar la versión del programa
+
+Estado de salida: 0 si se hizo al menos una ejecución, 1 si ninguna o si un
+script falló, 2 para una línea de órdenes que no se puede seguir, 130 o 143 si
+se interrumpe con SIGINT o SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>comparisons (log-log)</source>
+        <translation>comparaciones (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves (log-log)</source>
+        <translation>movimientos (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves</source>
+        <translation>movimientos</translation>
+    </message>
+    <message>
+        <source>time of the sort</source>
+        <translation>tiempo de la ordenación</translation>
+    </message>
+    <message>
+        <source>%1, by the initial order of the items</source>
+        <translation>%1, según el orden inicial de los elementos</translation>
     </message>
 </context>
 <context>

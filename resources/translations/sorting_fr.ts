@@ -919,10 +919,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>durée du tri (log-log)</translation>
     </message>
     <message>
-        <source>time of the sort (log-log), by the initial order of the items</source>
-        <translation>durée du tri (log-log), selon l&apos;ordre initial des éléments</translation>
-    </message>
-    <message>
         <source>cannot write the chart to %1</source>
         <translation>impossible d&apos;écrire le graphique dans %1</translation>
     </message>
@@ -1045,70 +1041,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <source>seconds in Python, every step reported</source>
         <translation>secondes en Python, chaque étape signalée</translation>
     </message>
-    <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
-  -h, --help       show this text
-  --version        show the program&apos;s version
-
-Exit status: 0 when at least one run was made, 1 when none was or a script
-failed, 2 for a command line that cannot be followed, 130 or 143 when
-interrupted by SIGINT or SIGTERM.
-
-</source>
-        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
-  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
-  --to M           ... jusqu&apos;à M (par défaut : 1024000)
-  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
-                   défaut : une graine tirée de l&apos;horloge)
-  --script FILE    aussi un tri de votre cru : FILE définit sort(a) en
-                   Python 3 et est compté comme les méthodes, une ligne par
-                   nombre et ordre (donné plusieurs fois, une ligne pour
-                   chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
-                   dans /usr/bin/python3, dans un bac à sable si bubblewrap est
-                   installé ; sans lui, le script peut lire tout ce que vous
-                   pouvez lire. Son a[0] est l&apos;élément 1 dans les messages, les
-                   places comptant ici à partir de 1
-  --budget SECS    dans une série, une méthode cesse de grandir après un
-                   passage (ses passages chronométrés et son comptage) plus
-                   long que ceci (par défaut : 1)
-  --max-seconds S  un passage estimé plus long que ceci est ignoré
-                   (par défaut : 60)
-  --repeat K       chronométrer chaque passage K fois et garder le meilleur
-                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
-                   chronométré qu&apos;une fois)
-  --csv            écrire du CSV au lieu du tableau aligné
-  --chart FILE     dessiner aussi la durée selon le nombre, log-log, dans FILE
-                   (.svg, .png)
-  --quiet          pas de ligne de progression sur la sortie d&apos;erreur
-  -h, --help       afficher ce texte
-  --version        afficher la version du programme
-
-Code de sortie : 0 si au moins un passage a été fait, 1 si aucun ou si un
-script a échoué, 2 pour une ligne de commande impossible à suivre, 130 ou 143
-en cas d&apos;interruption par SIGINT ou SIGTERM.
-
-</translation>
-    </message>
     <message numerus="yes">
         <source>about %1 to %n second(s)</source>
         <translation>
@@ -1186,6 +1118,113 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
     <message>
         <source>over the budget: at %1 its timed and counting runs took %2 s</source>
         <translation>au-delà du budget : à %1, ses passages chronométrés et de comptage ont pris %2 s</translation>
+    </message>
+    <message>
+        <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
+        <translation>le graphique montre seconds, comparisons ou moves, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>the scale is log or linear, not &quot;%1&quot;</source>
+        <translation>l’échelle est log ou linear, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   where bubblewrap is installed; without it, the script can
+                   read whatever you can. Its a[0] is item 1 in the messages,
+                   as places count from 1 here
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
+  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
+  --to M           ... jusqu&apos;à M (par défaut : 1024000)
+  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
+                   défaut : une graine tirée de l&apos;horloge)
+  --script FILE    aussi un tri de votre cru : FILE définit sort(a) en
+                   Python 3 et est compté comme les méthodes, une ligne par
+                   nombre et ordre (donné plusieurs fois, une ligne pour
+                   chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
+                   dans /usr/bin/python3, dans un bac à sable si bubblewrap est
+                   installé ; sans lui, le script peut lire tout ce que vous
+                   pouvez lire. Son a[0] est l&apos;élément 1 dans les messages, les
+                   places comptant ici à partir de 1
+  --budget SECS    dans une série, une méthode cesse de grandir après un
+                   passage (ses passages chronométrés et son comptage) plus
+                   long que ceci (par défaut : 1)
+  --max-seconds S  un passage estimé plus long que ceci est ignoré
+                   (par défaut : 60)
+  --repeat K       chronométrer chaque passage K fois et garder le meilleur
+                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
+                   chronométré qu&apos;une fois)
+  --csv            écrire du CSV au lieu du tableau aligné
+</translation>
+    </message>
+    <message>
+        <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
+  --chart-of WHAT  what the chart shows against the count: seconds,
+                   comparisons or moves (default: seconds); a script&apos;s rows
+                   are drawn where it shows a count
+  --scale SCALE    log (log-log, the default) or linear axes
+</source>
+        <translation>  --chart FILE     tracer aussi un graphique des lignes dans FILE (.svg, .png)
+  --chart-of WHAT  ce que le graphique montre selon le nombre : seconds,
+                   comparisons ou moves (par défaut : seconds) ; les lignes
+                   d’un script y sont quand il montre un compte
+  --scale SCALE    axes log (log-log, par défaut) ou linear
+</translation>
+    </message>
+    <message>
+        <source>  --quiet          no progress line on standard error
+  -h, --help       show this text
+  --version        show the program&apos;s version
+
+Exit status: 0 when at least one run was made, 1 when none was or a script
+failed, 2 for a command line that cannot be followed, 130 or 143 when
+interrupted by SIGINT or SIGTERM.
+
+</source>
+        <translation>  --quiet          pas de ligne de progression sur la sortie d&apos;erreur
+  -h, --help       afficher ce texte
+  --version        afficher la version du programme
+
+Code de sortie : 0 si au moins un passage a été fait, 1 si aucun ou si un
+script a échoué, 2 pour une ligne de commande impossible à suivre, 130 ou 143
+en cas d&apos;interruption par SIGINT ou SIGTERM.
+
+</translation>
+    </message>
+    <message>
+        <source>comparisons (log-log)</source>
+        <translation>comparaisons (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves (log-log)</source>
+        <translation>déplacements (log-log)</translation>
+    </message>
+    <message>
+        <source>item moves</source>
+        <translation>déplacements</translation>
+    </message>
+    <message>
+        <source>time of the sort</source>
+        <translation>durée du tri</translation>
+    </message>
+    <message>
+        <source>%1, by the initial order of the items</source>
+        <translation>%1, selon l’ordre initial des éléments</translation>
     </message>
 </context>
 <context>

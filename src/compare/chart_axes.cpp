@@ -4,73 +4,140 @@
 #include <cmath>
 
 namespace compare {
+
+double ChartValue(const Measurement& m, ChartOf of)
+{
+    switch (of) {
+        case ChartOf::Comparisons:
+            return double(m.counts.comparisons);
+        case ChartOf::Moves:
+            return double(m.counts.moves);
+        case ChartOf::Seconds:
+            break;
+    }
+    return m.seconds;
+}
+
 namespace {
 
-long long PowerOfTen(int decade) { return std::llround(std::pow(10.0, decade)); }
-
-// 1, 10 or 100 of a unit, or a fraction of one below it: "0.1".
-std::string OfUnit(int decade, const platform::NumberFormat& format)
+// The round step, 1, 2 or 5 times a power of ten, that cuts `span` into at most six.
+double RoundStep(double span)
 {
-    return platform::FormatNumber(std::pow(10.0, decade), std::max(0, -decade), format);
+    const double decade = std::pow(10.0, std::floor(std::log10(span / 6)));
+    for (double step : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (span / (step * decade) <= 6) return step * decade;
+    return 10 * decade;
 }
 
 }  // namespace
 
-LogLogAxes::LogLogAxes(const std::vector<Measurement>& measurements)
-    : minX_(INFINITY), maxX_(-INFINITY), minY_(INFINITY), maxY_(-INFINITY)
+ChartAxis::ChartAxis(const std::vector<double>& values, ChartScale scale) : scale_(scale)
 {
-    for (const Measurement& m : measurements) {
-        if (m.seconds <= 0) continue;
-        minX_ = std::min(minX_, std::log10(double(m.count)));
-        maxX_ = std::max(maxX_, std::log10(double(m.count)));
-        minY_ = std::min(minY_, std::log10(m.seconds));
-        maxY_ = std::max(maxY_, std::log10(m.seconds));
+    double least = INFINITY, most = -INFINITY;
+    for (double value : values)
+        if (value > 0 && std::isfinite(value)) least = std::min(least, value), most = std::max(most, value);
+    valid_ = std::isfinite(least);
+    if (!valid_) return;
+    if (scale_ == ChartScale::Log) {
+        low_ = std::floor(std::log10(least));
+        high_ = std::max(std::ceil(std::log10(most)), low_ + 1);
+        return;
     }
-    minX_ = std::floor(minX_);
-    maxX_ = std::max(std::ceil(maxX_), minX_ + 1);
-    minY_ = std::floor(minY_);
-    maxY_ = std::max(std::ceil(maxY_), minY_ + 1);
+    step_ = RoundStep(most);
+    high_ = std::ceil(most / step_) * step_;
 }
 
-bool LogLogAxes::Valid() const { return std::isfinite(minX_) && std::isfinite(minY_); }
-
-double LogLogAxes::Across(double count) const { return (std::log10(count) - minX_) / (maxX_ - minX_); }
-
-double LogLogAxes::Up(double seconds) const { return (std::log10(seconds) - minY_) / (maxY_ - minY_); }
-
-std::string CountLabel(int decade, bool compact, const platform::NumberFormat& format)
+double ChartAxis::Share(double value) const
 {
-    if (compact && decade >= 3) return std::to_string(PowerOfTen(decade % 3)) + "kMG"[decade / 3 - 1];
-    return OfUnit(decade, format);
+    if (scale_ == ChartScale::Log) return (std::log10(value) - low_) / (high_ - low_);
+    return value / high_;
 }
 
-std::string TimeLabel(int decade, const platform::NumberFormat& format)
+std::vector<double> ChartAxis::Ticks() const
 {
-    if (decade >= 0) return OfUnit(decade, format) + " s";
-    if (decade >= -3) return OfUnit(decade + 3, format) + " ms";
-    if (decade >= -6) return OfUnit(decade + 6, format) + " \u00b5s";
-    return OfUnit(decade + 9, format) + " ns";
+    std::vector<double> ticks;
+    if (scale_ == ChartScale::Log)
+        for (double d = low_; d <= high_; ++d) ticks.push_back(std::pow(10.0, d));
+    else
+        for (double v = 0; v <= high_ * (1 + 1e-9); v += step_) ticks.push_back(v);
+    return ticks;
 }
 
-std::vector<ChartPoint> ReferenceLine(const LogLogAxes& axes, const Measurement& anchor, std::int32_t lastCount,
-                                      double (*growth)(double))
+namespace {
+
+std::vector<double> Values(const std::vector<Measurement>& measurements, ChartOf of, bool counts)
+{
+    std::vector<double> values;
+    for (const Measurement& m : measurements)
+        if (ChartValue(m, of) > 0) values.push_back(counts ? double(m.count) : ChartValue(m, of));
+    return values;
+}
+
+// A number without digits after the point where it has none: "250", "0.1", "2.5".
+std::string Plain(double value, const platform::NumberFormat& format)
+{
+    for (int digits = 0; digits < 9; ++digits)
+        if (std::abs(value * std::pow(10.0, digits) - std::round(value * std::pow(10.0, digits))) < 1e-6)
+            return platform::FormatNumber(value, digits, format);
+    return platform::FormatNumber(value, 9, format);
+}
+
+}  // namespace
+
+ChartAxes::ChartAxes(const std::vector<Measurement>& measurements, ChartOf of, ChartScale scale)
+    : of_(of),
+      scale_(scale),
+      across_(Values(measurements, of, true), scale),
+      up_(Values(measurements, of, false), scale)
+{
+}
+
+std::string CountLabel(double count, bool compact, const platform::NumberFormat& format)
+{
+    constexpr const char* kUnits[] = {"k", "M", "G", "T"};
+    if (!compact || count < 1000) return Plain(count, format);
+    int unit = 0;
+    while (count >= 1e6 && unit < 3) count /= 1000, ++unit;
+    return Plain(count / 1000, format) + kUnits[unit];
+}
+
+std::string TimeLabel(double seconds, const platform::NumberFormat& format)
+{
+    if (seconds == 0) return "0 s";
+    if (seconds >= 1 - 1e-12) return Plain(seconds, format) + " s";
+    if (seconds >= 1e-3 - 1e-15) return Plain(seconds * 1e3, format) + " ms";
+    if (seconds >= 1e-6 - 1e-18) return Plain(seconds * 1e6, format) + " \u00b5s";
+    return Plain(seconds * 1e9, format) + " ns";
+}
+
+std::string ValueLabel(double value, ChartOf of, const platform::NumberFormat& format)
+{
+    return of == ChartOf::Seconds ? TimeLabel(value, format) : CountLabel(value, true, format);
+}
+
+std::vector<ChartPoint> ReferenceLine(const ChartAxes& axes, ChartPoint through, double from, double to,
+                                      const sorting::Growth& growth)
 {
     constexpr int kSteps = 200;
     std::vector<ChartPoint> points;
     for (int i = 0; i <= kSteps; ++i) {
-        const double count = anchor.count * std::pow(double(lastCount) / anchor.count, double(i) / kSteps);
-        const double seconds = anchor.seconds * growth(count) / growth(anchor.count);
-        if (axes.Up(seconds) > 1) break;
-        points.push_back({count, seconds});
+        const double count = from * std::pow(to / from, double(i) / kSteps);
+        const double value = through.value * growth.At(count) / growth.At(through.count);
+        if (axes.Up(value) > 1 + 1e-9) break;
+        points.push_back({count, value});
     }
     return points;
 }
 
-const Measurement& ReferenceAnchor(const std::vector<Measurement>& measurements)
+ChartPoint ReferenceAnchor(const std::vector<Measurement>& measurements, ChartOf of)
 {
-    return *std::min_element(measurements.begin(), measurements.end(), [](const auto& a, const auto& b) {
-        return a.count < b.count || (a.count == b.count && a.seconds < b.seconds);
-    });
+    ChartPoint anchor{INFINITY, 0};
+    for (const Measurement& m : measurements) {
+        const double value = ChartValue(m, of);
+        if (value > 0 && (m.count < anchor.count || (m.count == anchor.count && value < anchor.value)))
+            anchor = {double(m.count), value};
+    }
+    return anchor;
 }
 
 }  // namespace compare

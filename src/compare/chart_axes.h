@@ -2,51 +2,75 @@
 
 #include "compare/comparison.h"
 #include "platform/format_number.h"
+#include "sorting/work_growth.h"
 
 #include <string>
 #include <vector>
 
 namespace compare {
 
-// Log-log axes around a chart's measurements: whole decades of count and of seconds around
-// every time above zero, at least one decade on each axis.
-class LogLogAxes {
+// The figure of a row that the chart shows up its side: the seconds, the comparisons or the
+// item moves.
+double ChartValue(const Measurement& m, ChartOf of);
+
+// One axis: whole decades around every value above zero (at least one) on a log scale, or from
+// 0 to a round number above the largest on a linear one, with its ticks.
+class ChartAxis {
 public:
-    explicit LogLogAxes(const std::vector<Measurement>& measurements);
+    ChartAxis(const std::vector<double>& values, ChartScale scale);
 
-    // Whether any measurement has a time to show.
-    bool Valid() const;
-    // Where a count and a time stand, as shares of the axes' lengths from the lower left.
-    double Across(double count) const;
-    double Up(double seconds) const;
-
-    int FirstCountDecade() const { return static_cast<int>(minX_); }
-    int LastCountDecade() const { return static_cast<int>(maxX_); }
-    int FirstTimeDecade() const { return static_cast<int>(minY_); }
-    int LastTimeDecade() const { return static_cast<int>(maxY_); }
+    bool Valid() const { return valid_; }
+    // Where a value stands, as a share of the axis's length from its start.
+    double Share(double value) const;
+    // The values marked along it: 1, 10, 100, ... or 0, 250, 500, ...
+    std::vector<double> Ticks() const;
 
 private:
-    double minX_, maxX_, minY_, maxY_;
+    ChartScale scale_;
+    bool valid_ = false;
+    double low_ = 0, high_ = 1, step_ = 1;  // decades, on a log scale
 };
 
-// The label of a count's decade: "1,000", or "1k" where space is short; of a time's: "10 ms";
-// in the numbers of the user's region.
-inline const platform::NumberFormat kEnglishNumbers{".", ","};
-std::string CountLabel(int decade, bool compact, const platform::NumberFormat& format = kEnglishNumbers);
-std::string TimeLabel(int decade, const platform::NumberFormat& format = kEnglishNumbers);
+// The chart's two axes: the count across, the figure up.
+class ChartAxes {
+public:
+    ChartAxes(const std::vector<Measurement>& measurements, ChartOf of = ChartOf::Seconds,
+              ChartScale scale = ChartScale::Log);
 
-// A dashed reference line: how long a sort growing as `growth` would take, through `anchor`,
-// from its count to `lastCount`, as (count, seconds) points; it ends where it leaves the
-// axes at their top.
+    bool Valid() const { return across_.Valid() && up_.Valid(); }
+    double Across(double count) const { return across_.Share(count); }
+    double Up(double value) const { return up_.Share(value); }
+    const ChartAxis& CountAxis() const { return across_; }
+    const ChartAxis& ValueAxis() const { return up_; }
+    ChartOf Of() const { return of_; }
+    ChartScale Scale() const { return scale_; }
+
+private:
+    ChartOf of_;
+    ChartScale scale_;
+    ChartAxis across_, up_;
+};
+
+// The label of a count: "1,000", or "1k" where space is short; of a time: "10 ms"; in the
+// numbers of the user's region.
+inline const platform::NumberFormat kEnglishNumbers{".", ","};
+std::string CountLabel(double count, bool compact, const platform::NumberFormat& format = kEnglishNumbers);
+std::string TimeLabel(double seconds, const platform::NumberFormat& format = kEnglishNumbers);
+// A tick's label up the side: a time, or a count in short.
+std::string ValueLabel(double value, ChartOf of, const platform::NumberFormat& format = kEnglishNumbers);
+
+// A dashed reference line: how a figure growing as `growth` would go through the point
+// `through`, from the count `from` to the count `to`, as (count, value) points; it ends where it
+// leaves the axes at their top.
 struct ChartPoint {
     double count;
-    double seconds;
+    double value;
 };
-std::vector<ChartPoint> ReferenceLine(const LogLogAxes& axes, const Measurement& anchor, std::int32_t lastCount,
-                                      double (*growth)(double));
+std::vector<ChartPoint> ReferenceLine(const ChartAxes& axes, ChartPoint through, double from, double to,
+                                      const sorting::Growth& growth);
 
-// The measurement the reference lines go through: the one of the smallest count, the
-// fastest of those.
-const Measurement& ReferenceAnchor(const std::vector<Measurement>& measurements);
+// The point the reference lines go through: that of the smallest count, the least of those,
+// of the figures above zero; none, a value of 0.
+ChartPoint ReferenceAnchor(const std::vector<Measurement>& measurements, ChartOf of = ChartOf::Seconds);
 
 }  // namespace compare

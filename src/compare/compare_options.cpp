@@ -71,6 +71,21 @@ std::string ChartOption(const std::string& path)
     return path;
 }
 
+ChartOf ChartOfOption(const std::string& figure)
+{
+    if (figure == "seconds") return ChartOf::Seconds;
+    if (figure == "comparisons") return ChartOf::Comparisons;
+    if (figure == "moves") return ChartOf::Moves;
+    throw UsageError(Fill(Words("compare", "the chart shows seconds, comparisons or moves, not \"%1\""), {figure}));
+}
+
+ChartScale ScaleOption(const std::string& scale)
+{
+    if (scale == "log") return ChartScale::Log;
+    if (scale == "linear") return ChartScale::Linear;
+    throw UsageError(Fill(Words("compare", "the scale is log or linear, not \"%1\""), {scale}));
+}
+
 // The counts asked for: a list, or a doubling series.
 struct CountsAsked {
     std::int32_t from = 500, to = 1024000;
@@ -140,6 +155,8 @@ void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& op
     parser.Flag("--quiet", [&] { options.quiet = true; });
     parser.Flag("--csv", [&] { options.csv = true; });
     parser.Take("--chart", [&](const std::string& path) { options.chartPath = ChartOption(path); });
+    parser.Take("--chart-of", [&](const std::string& figure) { options.chartOf = ChartOfOption(figure); });
+    parser.Take("--scale", [&](const std::string& scale) { options.chartScale = ScaleOption(scale); });
 }
 
 // Every order of n items is n! runs: from 2 to 10 items, and no student's script, which would
@@ -220,8 +237,12 @@ to 1024000, each stopping after a run longer than a second.
   --repeat K       time each run K times and keep the best (default: 3; a sort
                    longer than a second is then timed once)
   --csv            write CSV instead of the aligned table
-  --chart FILE     also draw time against count, log-log, into FILE (.svg, .png)
-  --quiet          no progress line on standard error
+)") + Words("compare", R"(  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
+  --chart-of WHAT  what the chart shows against the count: seconds,
+                   comparisons or moves (default: seconds); a script's rows
+                   are drawn where it shows a count
+  --scale SCALE    log (log-log, the default) or linear axes
+)") + Words("compare", R"(  --quiet          no progress line on standard error
   -h, --help       show this text
   --version        show the program's version
 

@@ -12,11 +12,15 @@
 
 namespace compare {
 
+// What the chart shows up its side, and how both its axes are scaled.
+enum class ChartOf { Seconds, Comparisons, Moves };
+enum class ChartScale { Log, Linear };
+
 // What the comparison tool is asked to do.
 struct CompareOptions {
     std::vector<sorting::SortMethod> methods{sorting::kAllMethods.begin(), sorting::kAllMethods.end()};
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
-    bool everyOrder = false;  // each of the n! orders of n distinct items, for n up to 10
+    bool everyOrder = false;                  // each of the n! orders of n distinct items, for n up to 10
     std::vector<script::ScriptFile> scripts;  // students' sorts, each a row beside the methods
     std::vector<std::int32_t> counts;         // ascending
     bool countsListed = false;                // given one by one, not as a doubling series
@@ -28,6 +32,8 @@ struct CompareOptions {
     bool csv = false;
     bool quiet = false;
     std::optional<std::string> chartPath;
+    ChartOf chartOf = ChartOf::Seconds;
+    ChartScale chartScale = ChartScale::Log;
     bool help = false;
     bool version = false;
 };

@@ -18,20 +18,21 @@
 namespace compare {
 namespace {
 
-constexpr QSize kSize(800, 520);  // one order
-constexpr QMargins kMargins(80, 40, 160, 60);
-constexpr QSize kPanel(380, 290);  // each order of several
-constexpr QMargins kPanelMargins(58, 30, 12, 44);
+constexpr QSize kSize(1280, 720);  // one order: readable on a projector
+constexpr QMargins kMargins(110, 60, 270, 80);
+constexpr QSize kPanel(440, 340);  // each order of several
+constexpr QMargins kPanelMargins(84, 40, 18, 60);
 constexpr int kPanelColumns = 3;
-constexpr int kLegendWidth = 150;
-constexpr int kTitleHeight = 36;
+constexpr int kLegendWidth = 260;
+constexpr int kTitleHeight = 48;
+constexpr int kFontPixels = 16, kPanelFontPixels = 14;
 
 using platform::Words;
 
 QString Text(const std::string& words) { return desktop::ToQString(words); }
 
 // The numbers of the user's region; where it groups no digits, as in the plain C locale, the
-// decades are grouped by commas all the same, the easier to read.
+// thousands are grouped by commas all the same, the easier to read.
 platform::NumberFormat ChartNumbers()
 {
     platform::NumberFormat format = platform::RegionalNumberFormat();
@@ -39,40 +40,100 @@ platform::NumberFormat ChartNumbers()
     return format;
 }
 
-// A method's line: its family's colour, and a dash of its own within the family.
-QPen MethodPen(sorting::SortMethod method)
+// A line of the chart: a method's rows, or a student's script's.
+struct Series {
+    sorting::SortMethod method;
+    std::string script;
+
+    bool Holds(const Measurement& m) const { return m.script == script && (!script.empty() || m.method == method); }
+};
+
+std::vector<Series> SeriesOf(const std::vector<Measurement>& measurements)
 {
-    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
-    return QPen(MethodColour(method), 2, kStyles[static_cast<int>(sorting::Facts(method).line)]);
+    std::vector<Series> series;
+    for (sorting::SortMethod method : sorting::kAllMethods)
+        if (std::any_of(measurements.begin(), measurements.end(),
+                        [method](const auto& m) { return m.script.empty() && m.method == method; }))
+            series.push_back({method, ""});
+    for (const Measurement& m : measurements)
+        if (!m.script.empty() &&
+            std::none_of(series.begin(), series.end(), [&](const Series& s) { return s.Holds(m); }))
+            series.push_back({m.method, m.script});
+    return series;
 }
 
-// Log-log axes laid onto the plot area.
+// A method's line: its family's colour, a dash and a marker of its own within the family, so
+// that the thirteen are told apart also in black and white; a script's is black, with crosses.
+enum class Marker { Circle, Square, Triangle, Diamond, Cross };
+
+QColor SeriesColour(const Series& series) { return series.script.empty() ? MethodColour(series.method) : Qt::black; }
+
+QPen SeriesPen(const Series& series)
+{
+    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    const Qt::PenStyle style =
+        series.script.empty() ? kStyles[static_cast<int>(sorting::Facts(series.method).line)] : Qt::DashDotDotLine;
+    return QPen(SeriesColour(series), 2.5, style);
+}
+
+Marker MarkerOf(const Series& series)
+{
+    return series.script.empty() ? static_cast<Marker>(sorting::Facts(series.method).line) : Marker::Cross;
+}
+
+void DrawMarker(QPainter& painter, QPointF at, const Series& series)
+{
+    constexpr double r = 4.5;
+    painter.setPen(QPen(SeriesColour(series), 1.5));
+    painter.setBrush(SeriesColour(series));
+    switch (MarkerOf(series)) {
+        case Marker::Circle:
+            painter.drawEllipse(at, r, r);
+            break;
+        case Marker::Square:
+            painter.drawRect(QRectF(at - QPointF(r, r), at + QPointF(r, r)));
+            break;
+        case Marker::Triangle:
+            painter.drawPolygon(QPolygonF{at + QPointF(0, -r - 1), at + QPointF(r + 1, r), at + QPointF(-r - 1, r)});
+            break;
+        case Marker::Diamond:
+            painter.drawPolygon(QPolygonF{at + QPointF(0, -r - 1), at + QPointF(r + 1, 0), at + QPointF(0, r + 1),
+                                          at + QPointF(-r - 1, 0)});
+            break;
+        case Marker::Cross:
+            painter.setPen(QPen(SeriesColour(series), 2));
+            painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+            painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+            break;
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// The axes laid onto the plot area.
 class PlotScale {
 public:
-    PlotScale(const LogLogAxes& axes, QRect plot) : axes_(axes), plot_(plot) {}
+    PlotScale(const ChartAxes& axes, QRect plot) : axes_(axes), plot_(plot) {}
 
-    const LogLogAxes& Axes() const { return axes_; }
-    QPointF At(double count, double seconds) const
+    const ChartAxes& Axes() const { return axes_; }
+    QPointF At(double count, double value) const
     {
-        return {plot_.left() + axes_.Across(count) * plot_.width(),
-                plot_.bottom() - axes_.Up(seconds) * plot_.height()};
+        return {plot_.left() + axes_.Across(count) * plot_.width(), plot_.bottom() - axes_.Up(value) * plot_.height()};
     }
-    double X(int countDecade) const { return At(std::pow(10.0, countDecade), 1).x(); }
-    double Y(int timeDecade) const { return At(10, std::pow(10.0, timeDecade)).y(); }
+    double X(double count) const { return plot_.left() + axes_.Across(count) * plot_.width(); }
+    double Y(double value) const { return plot_.bottom() - axes_.Up(value) * plot_.height(); }
 
 private:
-    const LogLogAxes& axes_;
+    const ChartAxes& axes_;
     QRect plot_;
 };
 
 void DrawGrid(QPainter& painter, const PlotScale& scale, QRect plot)
 {
-    const LogLogAxes& axes = scale.Axes();
     painter.setPen(QPen(QColor(220, 220, 220), 1));
-    for (int d = axes.FirstCountDecade(); d <= axes.LastCountDecade(); ++d)
-        painter.drawLine(QPointF(scale.X(d), plot.top()), QPointF(scale.X(d), plot.bottom()));
-    for (int d = axes.FirstTimeDecade(); d <= axes.LastTimeDecade(); ++d)
-        painter.drawLine(QPointF(plot.left(), scale.Y(d)), QPointF(plot.right(), scale.Y(d)));
+    for (double tick : scale.Axes().CountAxis().Ticks())
+        painter.drawLine(QPointF(scale.X(tick), plot.top()), QPointF(scale.X(tick), plot.bottom()));
+    for (double tick : scale.Axes().ValueAxis().Ticks())
+        painter.drawLine(QPointF(plot.left(), scale.Y(tick)), QPointF(plot.right(), scale.Y(tick)));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(plot);
 }
@@ -80,76 +141,101 @@ void DrawGrid(QPainter& painter, const PlotScale& scale, QRect plot)
 void DrawAxes(QPainter& painter, const PlotScale& scale, QRect plot, const QString& title, bool compact)
 {
     DrawGrid(painter, scale, plot);
-    const LogLogAxes& axes = scale.Axes();
     const QFontMetrics metrics(painter.font());
     const platform::NumberFormat numbers = ChartNumbers();
-    for (int d = axes.FirstCountDecade(); d <= axes.LastCountDecade(); ++d) {
-        const QString label = desktop::ToQString(CountLabel(d, compact, numbers));
-        painter.drawText(QPointF(scale.X(d) - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 18), label);
+    for (double tick : scale.Axes().CountAxis().Ticks()) {
+        const QString label = Text(CountLabel(tick, compact, numbers));
+        painter.drawText(
+            QPointF(scale.X(tick) - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 6 + metrics.height()),
+            label);
     }
-    for (int d = axes.FirstTimeDecade(); d <= axes.LastTimeDecade(); ++d) {
-        const QString label = desktop::ToQString(TimeLabel(d, numbers));
-        painter.drawText(QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), scale.Y(d) + 4), label);
+    for (double tick : scale.Axes().ValueAxis().Ticks()) {
+        const QString label = Text(ValueLabel(tick, scale.Axes().Of(), numbers));
+        painter.drawText(
+            QPointF(plot.left() - 8 - metrics.horizontalAdvance(label), scale.Y(tick) + metrics.ascent() / 2.0), label);
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + 24, plot.width(), 20), Qt::AlignHCenter,
-                     Text(Words("compare", "number of items")));
-    painter.drawText(QRect(plot.left(), plot.top() - 28, plot.width(), 24), Qt::AlignHCenter, title);
+    painter.drawText(QRect(plot.left(), plot.bottom() + 8 + metrics.height(), plot.width(), metrics.height() + 4),
+                     Qt::AlignHCenter, Text(Words("compare", "number of items")));
+    painter.drawText(QRect(plot.left(), plot.top() - 8 - metrics.height(), plot.width(), metrics.height() + 4),
+                     Qt::AlignHCenter, title);
 }
 
-void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<ChartPoint>& line, const QString& label)
+// A reference line and its label at its end, moved down below any label already in `taken`.
+void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<ChartPoint>& line, const QString& label,
+                   std::vector<QRectF>& taken)
 {
+    if (line.size() < 2) return;
     QPainterPath path;
-    for (const ChartPoint& point : line)
-        path.elementCount() == 0 ? path.moveTo(scale.At(point.count, point.seconds))
-                                 : path.lineTo(scale.At(point.count, point.seconds));
-    painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    path.moveTo(scale.At(line.front().count, line.front().value));
+    for (const ChartPoint& point : line) path.lineTo(scale.At(point.count, point.value));
+    painter.setPen(QPen(Qt::gray, 1.5, Qt::DashLine));
     painter.drawPath(path);
-    painter.drawText(path.currentPosition() + QPointF(6, 12), label);
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRectF box(path.currentPosition() + QPointF(-metrics.horizontalAdvance(label) - 6, -metrics.height() - 2),
+               QSizeF(metrics.horizontalAdvance(label) + 4, metrics.height()));
+    while (std::any_of(taken.begin(), taken.end(), [&](const QRectF& other) { return other.intersects(box); }))
+        box.translate(0, metrics.height());
+    taken.push_back(box);
+    painter.setPen(Qt::darkGray);
+    painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
+}
+
+// The reference slopes: on log axes from the least figure of the smallest count on, where a
+// slope is the growth; on linear ones through the highest point at the largest count, where
+// their shapes tell them apart.
+void DrawReferences(QPainter& painter, const PlotScale& scale, const std::vector<Measurement>& measurements,
+                    ChartScale kind)
+{
+    const ChartOf of = scale.Axes().Of();
+    ChartPoint through = ReferenceAnchor(measurements, of);
+    const double first = through.count;
+    double last = 0;
+    for (const Measurement& m : measurements) last = std::max(last, double(m.count));
+    if (!(through.value > 0) || !(last > first)) return;
+    if (kind == ChartScale::Linear) {
+        through = {last, 0};
+        for (const Measurement& m : measurements)
+            if (m.count == last) through.value = std::max(through.value, ChartValue(m, of));
+    }
+    std::vector<QRectF> taken;
+    for (const sorting::Growth& growth : {sorting::kQuadratic, sorting::kLinearithmic, sorting::kLinear})
+        DrawReference(painter, scale, ReferenceLine(scale.Axes(), through, first, last, growth),
+                      Text(std::string(growth.name)), taken);
 }
 
 // One plot: the axes, the reference slopes through its first measurement and one line per
-// method. `axes` span every measurement of the chart, so that panels compare at a glance.
-void DrawPlot(QPainter& painter, const LogLogAxes& axes, QRect plot, const std::vector<Measurement>& measurements,
+// series. `axes` span every measurement of the chart, so that panels compare at a glance.
+void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::vector<Measurement>& measurements,
               const QString& title, bool compact)
 {
     const PlotScale scale(axes, plot);
     DrawAxes(painter, scale, plot, title, compact);
     if (!axes.Valid() || measurements.empty()) return;
 
-    const Measurement& anchor = ReferenceAnchor(measurements);
-    const auto last = std::max_element(measurements.begin(), measurements.end(),
-                                       [](const auto& a, const auto& b) { return a.count < b.count; });
-    if (anchor.seconds > 0 && last->count > anchor.count) {
-        DrawReference(painter, scale, ReferenceLine(axes, anchor, last->count, [](double n) { return n * n; }), "n²");
-        DrawReference(painter, scale,
-                      ReferenceLine(axes, anchor, last->count, [](double n) { return n * std::log2(n); }), "n log n");
-    }
-    for (sorting::SortMethod method : sorting::kAllMethods) {
+    DrawReferences(painter, scale, measurements, axes.Scale());
+    for (const Series& series : SeriesOf(measurements)) {
         QPolygonF line;
         for (const Measurement& m : measurements)
-            if (m.method == method && m.seconds > 0) line << scale.At(m.count, m.seconds);
-        if (line.isEmpty()) continue;
-        painter.setPen(MethodPen(method));
+            if (series.Holds(m) && ChartValue(m, axes.Of()) > 0) line << scale.At(m.count, ChartValue(m, axes.Of()));
+        painter.setPen(SeriesPen(series));
         painter.drawPolyline(line);
-        painter.setBrush(MethodColour(method));
-        for (const QPointF& point : line) painter.drawEllipse(point, 3, 3);
-        painter.setBrush(Qt::NoBrush);
+        for (const QPointF& point : line) DrawMarker(painter, point, series);
     }
 }
 
-// A key of the methods that have measurements, from `at` down.
+// A key of the series, from `at` down.
 void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& measurements)
 {
+    const double rowHeight = painter.fontMetrics().height() + 10;
     int row = 0;
-    for (sorting::SortMethod method : sorting::kAllMethods) {
-        if (std::none_of(measurements.begin(), measurements.end(),
-                         [method](const auto& m) { return m.method == method; }))
-            continue;
-        const QPointF key = at + QPointF(0, 22 * row++);
-        painter.setPen(MethodPen(method));
-        painter.drawLine(key, key + QPointF(32, 0));
+    for (const Series& series : SeriesOf(measurements)) {
+        const QPointF key = at + QPointF(0, rowHeight * row++);
+        painter.setPen(SeriesPen(series));
+        painter.drawLine(key, key + QPointF(40, 0));
+        DrawMarker(painter, key + QPointF(20, 0), series);
         painter.setPen(Qt::black);
-        painter.drawText(key + QPointF(40, 4), Text(sorting::MethodTitle(method)));
+        painter.drawText(key + QPointF(50, painter.fontMetrics().ascent() / 2.0 - 1),
+                         Text(RowName(series.method, series.script)));
     }
 }
 
@@ -162,22 +248,47 @@ std::vector<sorting::InitialOrder> OrdersOf(const std::vector<Measurement>& meas
     return orders;
 }
 
-void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
+// What the chart shows, and on what axes.
+std::string ChartTitle(ChartOf of, ChartScale scale)
+{
+    const bool log = scale == ChartScale::Log;
+    switch (of) {
+        case ChartOf::Comparisons:
+            return log ? Words("compare", "comparisons (log-log)") : Words("compare", "comparisons");
+        case ChartOf::Moves:
+            return log ? Words("compare", "item moves (log-log)") : Words("compare", "item moves");
+        case ChartOf::Seconds:
+            break;
+    }
+    return log ? Words("compare", "time of the sort (log-log)") : Words("compare", "time of the sort");
+}
+
+void SetFontPixels(QPainter& painter, int pixels)
+{
+    QFont font = painter.font();
+    font.setPixelSize(pixels);
+    painter.setFont(font);
+}
+
+void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements, ChartOf of, ChartScale scale)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     const QSize size = ChartSize(measurements);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const std::vector<sorting::InitialOrder> orders = OrdersOf(measurements);
+    const ChartAxes axes(measurements, of, scale);
+    SetFontPixels(painter, kFontPixels);
     if (orders.size() <= 1) {
         const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
-        DrawPlot(painter, LogLogAxes(measurements), plot, measurements,
-                 Text(Words("compare", "time of the sort (log-log)")), false);
-        DrawLegend(painter, QPointF(plot.right() + 16, plot.top() + 16), measurements);
+        DrawPlot(painter, axes, plot, measurements, Text(ChartTitle(of, scale)), false);
+        DrawLegend(painter, QPointF(plot.right() + 24, plot.top() + 16), measurements);
         return;
     }
-    painter.drawText(QRect(0, 8, size.width(), 24), Qt::AlignHCenter,
-                     Text(Words("compare", "time of the sort (log-log), by the initial order of the items")));
-    const LogLogAxes axes(measurements);
+    painter.drawText(
+        QRect(0, 10, size.width(), kTitleHeight - 10), Qt::AlignHCenter,
+        Text(platform::Fill(Words("compare", "%1, by the initial order of the items"), {ChartTitle(of, scale)})));
+    DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 12, kTitleHeight + 40), measurements);
+    SetFontPixels(painter, kPanelFontPixels);
     for (std::size_t i = 0; i < orders.size(); ++i) {
         const QPoint corner(static_cast<int>(i % kPanelColumns) * kPanel.width(),
                             kTitleHeight + static_cast<int>(i / kPanelColumns) * kPanel.height());
@@ -187,7 +298,6 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements)
                      [&](const Measurement& m) { return m.order == orders[i]; });
         DrawPlot(painter, axes, plot, ofOrder, Text(sorting::OrderTitle(orders[i])), true);
     }
-    DrawLegend(painter, QPointF(kPanelColumns * kPanel.width() + 8, kTitleHeight + 40), measurements);
 }
 
 std::string CannotWrite(const std::string& path, const QString& reason)
@@ -208,12 +318,14 @@ QSize ChartSize(const std::vector<Measurement>& measurements)
 
 QColor MethodColour(sorting::SortMethod method) { return QColor(desktop::ToRgb(sorting::Facts(method).colour)); }
 
-void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path)
+void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path, ChartOf of,
+                      ChartScale scale)
 {
     std::vector<Measurement> made;
-    // A script's seconds are Python's, each step reported: they stay off the methods' chart.
+    // A script's seconds are Python's, each step reported: they stay off a chart of the
+    // methods' times; its counts are comparable with theirs.
     std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(made),
-                 [](const Measurement& m) { return m.Made() && m.script.empty(); });
+                 [of](const Measurement& m) { return m.Made() && (m.script.empty() || of != ChartOf::Seconds); });
     // Written beside the target and renamed into place only when whole, so that a failed or
     // interrupted run never leaves half a chart, nor destroys an earlier one.
     const QString fileName = QString::fromStdString(path);
@@ -228,13 +340,13 @@ void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::s
         QPainter painter;
         if (!painter.begin(&svg))
             throw std::runtime_error(platform::Fill(Words("compare", "cannot draw the chart for %1"), {path}));
-        DrawChart(painter, made);
+        DrawChart(painter, made, of, scale);
         painter.end();
     } else {
         QImage image(ChartSize(made), QImage::Format_RGB32);
         {
             QPainter painter(&image);
-            DrawChart(painter, made);
+            DrawChart(painter, made, of, scale);
         }
         if (!image.save(&file, "PNG")) throw std::runtime_error(CannotWrite(path, {}));
     }

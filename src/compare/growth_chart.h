@@ -16,11 +16,13 @@ QColor MethodColour(sorting::SortMethod method);
 // The size of the chart for these measurements, in pixels.
 QSize ChartSize(const std::vector<Measurement>& measurements);
 
-// Draws time against count on log-log axes, one line per method, with dashed reference slopes
-// for n² and n log n, into an SVG or PNG file chosen by the name's ending; rows of runs that
-// were skipped are left out. With more than one initial order, one small panel per order,
-// all on the same axes and scales. Needs a QGuiApplication. The file appears whole or not at
+// Draws a figure of the rows (the time, the comparisons or the moves) against the count, on
+// log-log or linear axes, one line per method and student's script (a script's only where the
+// figure is a count), with dashed reference slopes for n², n log n and n, into an SVG or PNG
+// file chosen by the name's ending; rows of runs that were skipped are left out. With more than one initial order, one
+// small panel per order, all on the same axes and scales. Needs a QGuiApplication. The file appears whole or not at
 // all; one that cannot be written raises std::runtime_error.
-void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path);
+void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path,
+                      ChartOf of = ChartOf::Seconds, ChartScale scale = ChartScale::Log);
 
 }  // namespace compare

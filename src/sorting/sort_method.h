@@ -77,7 +77,7 @@ constexpr std::uint64_t NoExtraBytes(Index) { return 0; }
 
 inline constexpr platform::Colour kBlue = platform::RGB(31, 119, 180), kGreen = platform::RGB(44, 160, 44),
                                   kRed = platform::RGB(214, 39, 40), kPurple = platform::RGB(148, 103, 189),
-                                  kPink = platform::RGB(227, 119, 194), kOrange = platform::RGB(230, 110, 0);
+                                  kBrown = platform::RGB(140, 86, 75), kOrange = platform::RGB(230, 110, 0);
 
 // The method table, in the order of SortMethod: one row a method, its facts and its sort.
 // A new method is its header, its name in SortMethod, its row here, and its tests.
@@ -117,25 +117,25 @@ inline constexpr std::tuple kMethodTable{
               [](Items a, auto& observer) { HeapSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Quick, "quick", SORTING_WORDS("method", "Quick"), false, false, false,
                           Family::Quick, QuickStackBytes,
-                          GrowthByOrder{kLinearithmic, kQuadratic, kQuadratic, kQuadratic, kQuadratic}, kPink,
+                          GrowthByOrder{kLinearithmic, kQuadratic, kQuadratic, kQuadratic, kQuadratic}, kBrown,
                           Line::Solid, SORTING_WORDS("method", "partitions around the last item, then sorts each part"),
                           MethodCode{quick::kCode, kNamesOf<quick::kVariables>}},
               [](Items a, auto& observer) { QuickSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::MedianQuick, "median-quick", SORTING_WORDS("method", "Median quick"), false,
                           false, false, Family::Quick, QuickStackBytes,
-                          GrowthByOrder{kLinearithmic, kLinearithmic, kLinearithmic, kLinearithmic, kQuadratic}, kPink,
+                          GrowthByOrder{kLinearithmic, kLinearithmic, kLinearithmic, kLinearithmic, kQuadratic}, kBrown,
                           Line::Dashed, SORTING_WORDS("method", "quick sort around the median of three items"),
                           MethodCode{median_quick::kCode, kNamesOf<median_quick::kVariables>}},
               [](Items a, auto& observer) { MedianQuickSort(a, observer); }},
     MethodRow{
         MethodFacts{SortMethod::ThreeWayQuick, "three-way-quick", SORTING_WORDS("method", "3-way quick"), false, false,
                     false, Family::Quick, QuickStackBytes,
-                    GrowthByOrder{kLinearithmic, kThreeHalves, kQuadratic, kThreeHalves, kLinear}, kPink, Line::Dotted,
+                    GrowthByOrder{kLinearithmic, kThreeHalves, kQuadratic, kThreeHalves, kLinear}, kBrown, Line::Dotted,
                     SORTING_WORDS("method", "parts into less than, equal to and greater than the pivot"),
                     MethodCode{three_way_quick::kCode, kNamesOf<three_way_quick::kVariables>}},
         [](Items a, auto& observer) { ThreeWayQuickSort(a, observer); }},
     MethodRow{MethodFacts{SortMethod::Intro, "intro", SORTING_WORDS("method", "Intro"), false, false, false,
-                          Family::Quick, QuickStackBytes, Everywhere(kLinearithmic), kPink, Line::DashDotted,
+                          Family::Quick, QuickStackBytes, Everywhere(kLinearithmic), kBrown, Line::DashDotted,
                           SORTING_WORDS("method", "median quick, small parts by insertion, heap when too deep"),
                           MethodCode{intro::kCode, kNamesOf<intro::kVariables>}},
               [](Items a, auto& observer) { IntroSort(a, observer); }},

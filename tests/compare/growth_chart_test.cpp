@@ -24,7 +24,7 @@ std::vector<Measurement> SampleMeasurements()
     return measurements;
 }
 
-// The stroke colours of the series in an SVG file: the lines drawn two pixels wide.
+// The stroke colours of the series in an SVG file: the lines drawn two and a half pixels wide.
 QSet<QString> PolylineColours(const QString& path)
 {
     QFile file(path);
@@ -38,7 +38,7 @@ QSet<QString> PolylineColours(const QString& path)
         if (!xml.isStartElement()) continue;
         if (xml.name() == QLatin1String("g") && xml.attributes().hasAttribute("stroke")) {
             currentStroke = xml.attributes().value("stroke").toString();
-            wide = xml.attributes().value("stroke-width") == QLatin1String("2");
+            wide = xml.attributes().value("stroke-width") == QLatin1String("2.5");
         }
         if (xml.name() == QLatin1String("polyline") && wide) colours << currentStroke;
     }
@@ -57,7 +57,7 @@ std::vector<Measurement> ForEveryOrder(const std::vector<Measurement>& measureme
     return all;
 }
 
-// How many series lines (two pixels wide) an SVG file draws.
+// How many series lines (two and a half pixels wide) an SVG file draws.
 int PolylineCount(const QString& path)
 {
     QFile file(path);
@@ -69,7 +69,7 @@ int PolylineCount(const QString& path)
         xml.readNext();
         if (!xml.isStartElement()) continue;
         if (xml.name() == QLatin1String("g") && xml.attributes().hasAttribute("stroke"))
-            wide = xml.attributes().value("stroke-width") == QLatin1String("2");
+            wide = xml.attributes().value("stroke-width") == QLatin1String("2.5");
         if (xml.name() == QLatin1String("polyline") && wide) ++count;
     }
     return count;
@@ -98,7 +98,7 @@ private slots:
         compare::WriteGrowthChart(SampleMeasurements(), path.toStdString());
         QImage image(path);
         QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), QSize(800, 520));
+        QCOMPARE(image.size(), QSize(1280, 720));
         QMap<QRgb, int> pixels;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) ++pixels[image.pixel(x, y)];
@@ -106,12 +106,31 @@ private slots:
             QVERIFY2(pixels.value(compare::MethodColour(method).rgb()) > 50, sorting::MethodName(method).data());
     }
 
+    void aChartOfACountDrawsAScriptsRowsAndOneOfSecondsLeavesThemOut()
+    {
+        std::vector<Measurement> rows = SampleMeasurements();
+        for (Measurement m : SampleMeasurements())
+            if (m.method == SortMethod::Bubble) {
+                m.script = "my_sort.py";
+                m.counts.comparisons = std::int64_t(m.count) * m.count / 2;
+                rows.push_back(m);
+            }
+        for (Measurement& m : rows) m.counts.comparisons = std::max<std::int64_t>(m.counts.comparisons, m.count);
+        const QString path = directory.filePath("of.svg");
+        for (compare::ChartScale scale : {compare::ChartScale::Log, compare::ChartScale::Linear}) {
+            compare::WriteGrowthChart(rows, path.toStdString(), compare::ChartOf::Comparisons, scale);
+            QCOMPARE(PolylineCount(path), 2 * (4 + 1));  // and in the key
+        }
+        compare::WriteGrowthChart(rows, path.toStdString(), compare::ChartOf::Seconds);
+        QCOMPARE(PolylineCount(path), 2 * 4);
+    }
+
     void severalOrdersGetOnePanelEachOnTheSameScales()
     {
         const std::vector<Measurement> all = ForEveryOrder(SampleMeasurements());
-        QCOMPARE(compare::ChartSize(SampleMeasurements()), QSize(800, 520));
+        QCOMPARE(compare::ChartSize(SampleMeasurements()), QSize(1280, 720));
         const QSize size = compare::ChartSize(all);
-        QVERIFY(size.width() > 800 && size.height() > 520);
+        QVERIFY(size.width() > 1280 && size.height() > 720);
 
         const QString svg = directory.filePath("orders.svg");
         compare::WriteGrowthChart(all, svg.toStdString());
@@ -132,7 +151,7 @@ private slots:
                 for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
             return n;
         };
-        const int panelWidth = 380, top = 36, panelHeight = 290;
+        const int panelWidth = 440, top = 48, panelHeight = 340;
         for (SortMethod method : sorting::kWindowMethods) {
             const QRgb colour = compare::MethodColour(method).rgb();
             const int first = colourIn(QRect(0, top, panelWidth, panelHeight), colour);
