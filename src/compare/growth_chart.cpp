@@ -160,9 +160,10 @@ void DrawAxes(QPainter& painter, const PlotScale& scale, QRect plot, const QStri
                      Qt::AlignHCenter, title);
 }
 
-// A reference line and its label at its end, moved down below any label already in `taken`.
+// A reference line and its label, at its end or its start (where the lines stand apart), moved
+// down below any label already in `taken`.
 void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<ChartPoint>& line, const QString& label,
-                   std::vector<QRectF>& taken)
+                   bool atStart, std::vector<QRectF>& taken)
 {
     if (line.size() < 2) return;
     QPainterPath path;
@@ -171,7 +172,10 @@ void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<
     painter.setPen(QPen(Qt::gray, 1.5, Qt::DashLine));
     painter.drawPath(path);
     const QFontMetrics metrics = painter.fontMetrics();
-    QRectF box(path.currentPosition() + QPointF(-metrics.horizontalAdvance(label) - 6, -metrics.height() - 2),
+    const QPointF end =
+        atStart ? scale.At(line.front().count, line.front().value) + QPointF(metrics.horizontalAdvance(label) + 10, 0)
+                : path.currentPosition();
+    QRectF box(end + QPointF(-metrics.horizontalAdvance(label) - 6, -metrics.height() - 2),
                QSizeF(metrics.horizontalAdvance(label) + 4, metrics.height()));
     while (std::any_of(taken.begin(), taken.end(), [&](const QRectF& other) { return other.intersects(box); }))
         box.translate(0, metrics.height());
@@ -197,10 +201,19 @@ void DrawReferences(QPainter& painter, const PlotScale& scale, const std::vector
         for (const Measurement& m : measurements)
             if (m.count == last) through.value = std::max(through.value, ChartValue(m, of));
     }
-    std::vector<QRectF> taken;
+    const bool atStart = kind == ChartScale::Linear;
+    std::vector<std::pair<std::vector<ChartPoint>, sorting::Growth>> lines;
     for (const sorting::Growth& growth : {sorting::kQuadratic, sorting::kLinearithmic, sorting::kLinear})
-        DrawReference(painter, scale, ReferenceLine(scale.Axes(), through, first, last, growth),
-                      Text(std::string(growth.name)), taken);
+        if (auto line = ReferenceLine(scale.Axes(), through, first, last, growth); line.size() >= 2)
+            lines.emplace_back(std::move(line), growth);
+    // The highest label first, so that one moved down for another stays below its own line.
+    const auto labelled = [atStart](const auto& line) {
+        return atStart ? line.first.front().value : line.first.back().value;
+    };
+    std::sort(lines.begin(), lines.end(), [&](const auto& a, const auto& b) { return labelled(a) > labelled(b); });
+    std::vector<QRectF> taken;
+    for (const auto& [line, growth] : lines)
+        DrawReference(painter, scale, line, Text(std::string(growth.name)), atStart, taken);
 }
 
 // One plot: the axes, the reference slopes through its first measurement and one line per
