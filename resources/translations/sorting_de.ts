@@ -1119,10 +1119,6 @@ mehr als einer Sekunde auf.
         <translation>schlechteste: %1; beste: %2</translation>
     </message>
     <message>
-        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
-        <translation>über dem Budget: bei %1 dauerten seine gemessenen und zählenden Läufe %2 s</translation>
-    </message>
-    <message>
         <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
         <translation>das Diagramm zeigt seconds, comparisons oder moves, nicht „%1“</translation>
     </message>
@@ -1228,6 +1224,27 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
     <message>
         <source>%1, by the initial order of the items</source>
         <translation>%1, nach der Ausgangsanordnung der Elemente</translation>
+    </message>
+    <message>
+        <source>  --wide           every column in the table: also the exchanges, the merges,
+                   the reads and whether equal items kept their order
+</source>
+        <translation>  --wide           jede Spalte in der Tabelle: auch die Vertauschungen, die
+                   Merges, die Lesezugriffe und ob gleiche Elemente ihre
+                   Reihenfolge behielten
+</translation>
+    </message>
+    <message>
+        <source>per 2×</source>
+        <translation>je 2×</translation>
+    </message>
+    <message>
+        <source>budget spent: %2 s at %1, timed and counting</source>
+        <translation>Budget: %2 s bei %1 mit Zähllauf</translation>
+    </message>
+    <message>
+        <source>Python&apos;s seconds</source>
+        <translation>Sekunden in Python</translation>
     </message>
 </context>
 <context>

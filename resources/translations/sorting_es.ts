@@ -1117,10 +1117,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>peor: %1; mejor: %2</translation>
     </message>
     <message>
-        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
-        <translation>más del presupuesto: en %1 sus ejecuciones cronometradas y de conteo tardaron %2 s</translation>
-    </message>
-    <message>
         <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
         <translation>el gráfico muestra seconds, comparisons o moves, no «%1»</translation>
     </message>
@@ -1227,6 +1223,27 @@ se interrumpe con SIGINT o SIGTERM.
     <message>
         <source>%1, by the initial order of the items</source>
         <translation>%1, según el orden inicial de los elementos</translation>
+    </message>
+    <message>
+        <source>  --wide           every column in the table: also the exchanges, the merges,
+                   the reads and whether equal items kept their order
+</source>
+        <translation>  --wide           todas las columnas de la tabla: también los intercambios,
+                   las mezclas, las lecturas y si los elementos iguales
+                   mantuvieron su orden
+</translation>
+    </message>
+    <message>
+        <source>per 2×</source>
+        <translation>por 2×</translation>
+    </message>
+    <message>
+        <source>budget spent: %2 s at %1, timed and counting</source>
+        <translation>presupuesto: %2 s en %1 con conteo</translation>
+    </message>
+    <message>
+        <source>Python&apos;s seconds</source>
+        <translation>segundos de Python</translation>
     </message>
 </context>
 <context>

@@ -1116,10 +1116,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>pire : %1 ; meilleur : %2</translation>
     </message>
     <message>
-        <source>over the budget: at %1 its timed and counting runs took %2 s</source>
-        <translation>au-delà du budget : à %1, ses passages chronométrés et de comptage ont pris %2 s</translation>
-    </message>
-    <message>
         <source>the chart shows seconds, comparisons or moves, not &quot;%1&quot;</source>
         <translation>le graphique montre seconds, comparisons ou moves, pas « %1 »</translation>
     </message>
@@ -1225,6 +1221,27 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
     <message>
         <source>%1, by the initial order of the items</source>
         <translation>%1, selon l’ordre initial des éléments</translation>
+    </message>
+    <message>
+        <source>  --wide           every column in the table: also the exchanges, the merges,
+                   the reads and whether equal items kept their order
+</source>
+        <translation>  --wide           toutes les colonnes du tableau : aussi les échanges, les
+                   fusions, les lectures et si les éléments égaux ont gardé
+                   leur ordre
+</translation>
+    </message>
+    <message>
+        <source>per 2×</source>
+        <translation>par 2×</translation>
+    </message>
+    <message>
+        <source>budget spent: %2 s at %1, timed and counting</source>
+        <translation>budget épuisé : %2 s à %1 avec comptage</translation>
+    </message>
+    <message>
+        <source>Python&apos;s seconds</source>
+        <translation>secondes de Python</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,7 @@ void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& op
 {
     parser.Flag("--quiet", [&] { options.quiet = true; });
     parser.Flag("--csv", [&] { options.csv = true; });
+    parser.Flag("--wide", [&] { options.wide = true; });
     parser.Take("--chart", [&](const std::string& path) { options.chartPath = ChartOption(path); });
     parser.Take("--chart-of", [&](const std::string& figure) { options.chartOf = ChartOfOption(figure); });
     parser.Take("--scale", [&](const std::string& scale) { options.chartScale = ScaleOption(scale); });
@@ -237,6 +238,8 @@ to 1024000, each stopping after a run longer than a second.
   --repeat K       time each run K times and keep the best (default: 3; a sort
                    longer than a second is then timed once)
   --csv            write CSV instead of the aligned table
+)") + Words("compare", R"(  --wide           every column in the table: also the exchanges, the merges,
+                   the reads and whether equal items kept their order
 )") + Words("compare", R"(  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
   --chart-of WHAT  what the chart shows against the count: seconds,
                    comparisons or moves (default: seconds); a script's rows

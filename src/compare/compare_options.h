@@ -30,6 +30,7 @@ struct CompareOptions {
     int repeat = 3;
     bool repeatGiven = false;  // asked for: every run is repeated, however long
     bool csv = false;
+    bool wide = false;  // every column in the table
     bool quiet = false;
     std::optional<std::string> chartPath;
     ChartOf chartOf = ChartOf::Seconds;

@@ -180,6 +180,27 @@ Measurement SkippedRow(const RunPlan& plan, std::optional<TimedPoint> overBudget
 // A script may make many more steps than the race shows: its time is what limits it here.
 constexpr std::uint64_t kScriptSteps = 200'000'000;
 
+// The steps of a row's work, as the race counts them.
+double Steps(const Measurement& m) { return double(m.counts.comparisons + m.counts.moves + m.counts.reads); }
+
+// How many times its work grew since the same method's row at half its count, where one was made.
+std::optional<double> GrowthFrom(const std::vector<Measurement>& rows, const Measurement& row)
+{
+    for (auto earlier = rows.rbegin(); earlier != rows.rend(); ++earlier)
+        if (earlier->Made() && earlier->method == row.method && earlier->order == row.order &&
+            earlier->script == row.script && 2 * std::int64_t(earlier->count) == row.count && Steps(*earlier) > 0)
+            return Steps(row) / Steps(*earlier);
+    return std::nullopt;
+}
+
+// The row added to the rows, with its growth, and said to the listener.
+void Add(std::vector<Measurement>& rows, Measurement row, ComparisonListener& listener)
+{
+    if (row.Made()) row.growth = GrowthFrom(rows, row);
+    rows.push_back(std::move(row));
+    listener.RowDone(rows.back());
+}
+
 }  // namespace
 
 std::string RowName(sorting::SortMethod method, const std::string& script)
@@ -190,10 +211,7 @@ std::string RowName(sorting::SortMethod method, const std::string& script)
 void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
                            ComparisonListener& listener) const
 {
-    const auto add = [&](Measurement row) {
-        rows.push_back(std::move(row));
-        listener.RowDone(rows.back());
-    };
+    const auto add = [&](Measurement row) { Add(rows, std::move(row), listener); };
     const bool series = !options_.countsListed;
     if (options_.counts.empty()) return;
     Growth growth = Calibrated(method, order, options_.counts.front());
@@ -251,14 +269,12 @@ void Comparison::RunScriptCounts(const script::ScriptFile& file, sorting::Initia
                            .estimate = EstimateSeconds(growth, sorting::kLinear, sorting::kQuadratic, count),
                            .script = file.name};
         if (plan.estimate.low > options_.maxSeconds) {
-            rows.push_back(SkippedRow(plan));
-            listener.RowDone(rows.back());
+            Add(rows, SkippedRow(plan), listener);
             if (!options_.countsListed) return;
             continue;
         }
         listener.RunStarting(plan);
-        rows.push_back(MeasureScript(file, plan));
-        listener.RowDone(rows.back());
+        Add(rows, MeasureScript(file, plan), listener);
         if (rows.back().failure) return;
         growth.push_back({count, rows.back().wholeSeconds});
     }

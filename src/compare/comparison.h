@@ -31,6 +31,9 @@ struct Measurement {
     std::optional<TimedPoint> overBudget{};
     std::string script{};                  // a script's row: its file's name, and the method is none
     std::optional<std::string> failure{};  // the script failed: why
+    // In a doubling series, how many times its work (comparisons, moves and reads) grew since
+    // the row at half its count: about 2 for n, a little more for n log n, 4 for n².
+    std::optional<double> growth{};
 
     bool Made() const { return !skipped && !failure; }
 };

@@ -105,7 +105,8 @@ std::string AboutDuration(double seconds)
 
 std::string AboutDuration(const Estimate& estimate)
 {
-    if (estimate.high < 1) return AboutDuration(estimate.high);
+    // Ends within a quarter of each other are no uncertainty worth saying.
+    if (estimate.high < 1 || estimate.high < 1.25 * estimate.low) return AboutDuration(estimate.Likely());
     // Said in the unit of the high end: "about 40 seconds to 2 minutes" would say less.
     const Unit unit = UnitFor(estimate.high);
     const int low = Whole(In(unit, estimate.low)), high = Whole(In(unit, estimate.high));

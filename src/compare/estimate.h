@@ -42,7 +42,7 @@ std::int32_t LargestCount(const std::vector<TimedPoint>& points);
 
 // A duration as a person says it: "under a second", "about 40 seconds", "about 5 minutes",
 // "about 31 hours", "about 3 days"; an estimate whose ends say different durations, as a
-// range: "about 3 to 5 minutes".
+// range: "about 3 to 5 minutes", unless they lie within a quarter of each other.
 std::string AboutDuration(double seconds);
 std::string AboutDuration(const Estimate& estimate);
 

@@ -20,15 +20,19 @@ constexpr std::array<const char*, kColumns> kHeadings{
     SORTING_WORDS("compare", "seconds"), SORTING_WORDS("compare", "comparisons"), SORTING_WORDS("compare", "exchanges"),
     SORTING_WORDS("compare", "merges"),  SORTING_WORDS("compare", "moves"),       SORTING_WORDS("compare", "in order"),
     SORTING_WORDS("compare", "reads"),   SORTING_WORDS("compare", "stable")};
+constexpr const char* kGrowthHeading = SORTING_WORDS("compare", "per 2\u00d7");
 constexpr const char* kNoteHeading = SORTING_WORDS("compare", "note");
 // In CSV the note comes after these, and the columns added since then after it, so that the
 // earlier columns keep their places.
 constexpr std::size_t kBeforeNote = 9;
 
-// A row's cells under the headings, and its note.
+// A row's cells under the headings, its note, and in the table its growth.
 struct RowFields {
     std::vector<std::string> cells;
     std::string note;
+    std::string growth{};
+
+    const std::string& Cell(std::size_t column) const { return column == kGrowthColumn ? growth : cells[column]; }
 };
 
 std::size_t Digits(std::uint64_t n) { return std::to_string(n).size(); }
@@ -51,7 +55,7 @@ std::string NotInOrder() { return Words("compare", "NO"); }
 std::string SkipNote(const Measurement& m, const std::string& decimal)
 {
     if (!m.overBudget) return AboutDuration(*m.skipped);
-    return Fill(Words("compare", "over the budget: at %1 its timed and counting runs took %2 s"),
+    return Fill(Words("compare", "budget spent: %2 s at %1, timed and counting"),
                 {std::to_string(m.overBudget->count), platform::FormatNumber(m.overBudget->seconds, 1, {decimal, ""})});
 }
 
@@ -76,19 +80,26 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
                   !m.stable   ? "-"
                   : *m.stable ? Yes()
                               : No()});
+    const std::string growth =
+        m.growth && tableDecimal ? "\u00d7" + platform::FormatNumber(*m.growth, 2, {*tableDecimal, ""}) : "";
     // Python's seconds, the tracing of every step in them: not to be set beside the methods'.
-    return {cells, m.script.empty() ? "" : Words("compare", "seconds in Python, every step reported")};
+    const std::string python = tableDecimal ? Words("compare", "Python's seconds")
+                                            : Words("compare", "seconds in Python, every step reported");
+    return {cells, m.script.empty() ? "" : python, growth};
 }
 
-std::string Line(const RowFields& fields, const TableLayout& layout)
+std::string Line(const RowFields& fields, const TableLayout& layout, bool made = true)
 {
     std::string line;
-    for (std::size_t c = 0; c < kHeadings.size(); ++c) {
-        const std::string& cell = fields.cells[c];
+    for (std::size_t column : layout.shown) {
+        const std::string& cell = fields.Cell(column);
         const std::size_t width = platform::TextWidth(cell);
-        const std::string pad(layout.widths[c] > width ? layout.widths[c] - width : 0, ' ');
-        // The method and the order stand left; the numbers and the verdict stand right.
-        line += c == 0 ? cell + pad : c == 1 ? "  " + cell + pad : "  " + pad + cell;
+        const std::string pad(layout.widths[column] > width ? layout.widths[column] - width : 0, ' ');
+        // The method and the order stand left; the numbers and the verdict stand right, a
+        // blank apart, so that the table fits 100 columns in every language.
+        line += column == 0 ? cell + pad : column == 1 ? "  " + cell + pad : " " + pad + cell;
+        // A row not made says why right after it says so, where its figures would stand.
+        if (!made && column == 3) break;
     }
     if (!fields.note.empty()) line += "  " + fields.note;
     return line + "\n";
@@ -119,9 +130,22 @@ std::string CsvLine(const RowFields& fields)
 
 RowFields Headings()
 {
-    RowFields headings{{}, Words("compare", kNoteHeading)};
+    RowFields headings{{}, Words("compare", kNoteHeading), Words("compare", kGrowthHeading)};
     for (const char* heading : kHeadings) headings.cells.push_back(Words("compare", heading));
     return headings;
+}
+
+// The columns the table shows, in their order: by default those that fit 100 characters, the
+// growth where the counts double.
+std::vector<std::size_t> ShownColumns(const CompareOptions& options)
+{
+    bool doubling = false;
+    for (std::size_t c = 1; c < options.counts.size(); ++c)
+        doubling = doubling || options.counts[c] == 2 * std::int64_t(options.counts[c - 1]);
+    std::vector<std::size_t> shown = options.wide ? std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                                                  : std::vector<std::size_t>{0, 1, 2, 3, 4, 7, 8};
+    if (doubling) shown.insert(std::find(shown.begin(), shown.end(), 8), kGrowthColumn);
+    return shown;
 }
 
 }  // namespace
@@ -132,7 +156,7 @@ TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparato
     // No method compares or exchanges more than every pair and once per item besides, and
     // none moves more than three items per exchange.
     const std::uint64_t pairs = n * (n - (n > 0)) / 2 + n;
-    TableLayout layout{{}, std::move(decimalSeparator)};
+    TableLayout layout{{}, ShownColumns(options), std::move(decimalSeparator)};
     for (sorting::SortMethod method : sorting::kAllMethods)
         layout.widths[0] = std::max(layout.widths[0], platform::TextWidth(sorting::MethodTitle(method)));
     for (const script::ScriptFile& file : options.scripts)
@@ -148,31 +172,30 @@ TableLayout LayoutFor(const CompareOptions& options, std::string decimalSeparato
     };
     // A run may outlast its estimate, and so the limit, by some way.
     // A distribution sort reads each item four times at the most.
-    const std::array<std::size_t, kColumns> figures{
-        0,
-        0,
-        Digits(n),
-        std::max(Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(),
-                 std::max(platform::TextWidth(Words("compare", "skipped")),
-                          platform::TextWidth(Words("compare", "failed")))),
-        Digits(most),
-        Digits(most),
-        Digits(n),
-        Digits(3 * most),
-        widest({Yes(), NotInOrder()}),
-        Digits(std::max<std::uint64_t>(4 * n, options.scripts.empty() ? 0 : most)),
-        widest({Yes(), No()})};
+    const std::array<std::size_t, kColumns + 1> figures{
+        0, 0, Digits(n),
+        // "skipped" or "failed" may stand out to the left: the reason follows, not a figure.
+        Seconds(10 * options.maxSeconds, &layout.decimalSeparator).size(), Digits(most), Digits(most), Digits(n),
+        Digits(3 * most), widest({Yes(), NotInOrder()}),
+        Digits(std::max<std::uint64_t>(4 * n, options.scripts.empty() ? 0 : most)), widest({Yes(), No()}),
+        platform::TextWidth("\u00d7999.99")};  // far beyond any method's growth
     const RowFields headings = Headings();
-    for (std::size_t c = 0; c < kHeadings.size(); ++c)
-        layout.widths[c] = std::max({layout.widths[c], figures[c], platform::TextWidth(headings.cells[c])});
+    for (std::size_t c = 0; c <= kGrowthColumn; ++c)
+        layout.widths[c] = std::max({layout.widths[c], figures[c], platform::TextWidth(headings.Cell(c))});
     return layout;
 }
 
-std::string TableHeading(const TableLayout& layout) { return Line(Headings(), layout); }
+std::string TableHeading(const TableLayout& layout)
+{
+    // The notes say what they are: the heading names none, and stays within the rows' width.
+    RowFields headings = Headings();
+    headings.note.clear();
+    return Line(headings, layout);
+}
 
 std::string TableRow(const Measurement& m, const TableLayout& layout)
 {
-    return Line(Fields(m, &layout.decimalSeparator), layout);
+    return Line(Fields(m, &layout.decimalSeparator), layout, m.Made());
 }
 
 std::string CsvHeading()

@@ -203,7 +203,7 @@ TEST(Comparison, TheBudgetStopsASeriesWithASkippedRowButNeverCountsGivenOneByOne
             if (!m.Made()) {
                 ASSERT_TRUE(m.overBudget) << "a skipped row says why";
                 EXPECT_EQ(m.overBudget->count, 50);
-                EXPECT_NE(compare::CsvRow(m).find("skipped: over the budget: at 50 its timed and counting runs took "), std::string::npos);
+                EXPECT_NE(compare::CsvRow(m).find("skipped: budget spent: "), std::string::npos);
             }
             EXPECT_TRUE(!m.Made() || m.inOrder);
         }
@@ -241,7 +241,7 @@ TEST(Comparison, ReportsEachRunBeforeItStartsAndEachRowWhenDone)
 
 TEST(Report, CsvParsesBackToTheTablesNumbers)
 {
-    const CompareOptions options = ParseOptions({"--counts", "64,128", "--seed", "3", "--repeat", "1"});
+    const CompareOptions options = ParseOptions({"--counts", "64,100", "--seed", "3", "--repeat", "1", "--wide"});
     const auto measurements = compare::Comparison(options, platform::Timer).Run();
     std::string csvText = compare::CsvHeading(), tableText;
     for (const auto& m : measurements) {
