@@ -111,20 +111,28 @@ int RunAndReport(const compare::CompareOptions& options, compare::Comparison& co
     return !charted || !made || failed ? 1 : 0;
 }
 
-// Each method on every order of each count, a row as each is done.
+// Each method on every order of each count, a row as each is done, then the chart if asked.
 int ReportEveryOrder(const compare::CompareOptions& options)
 {
     const std::string decimal = platform::RegionalNumberFormat().decimalSeparator;
     std::cout << (options.csv ? compare::EveryOrderCsvHeading() : compare::EveryOrderHeading()) << std::flush;
-    bool sorted = true;
+    std::vector<compare::EveryOrderRow> rows;
     for (sorting::SortMethod method : options.methods)
         for (std::int32_t count : options.counts) {
-            const compare::EveryOrderRow row = compare::EveryOrder(method, count);
-            std::cout << (options.csv ? compare::EveryOrderCsvRow(row) : compare::EveryOrderTableRow(row, decimal))
+            rows.push_back(compare::EveryOrder(method, count));
+            std::cout << (options.csv ? compare::EveryOrderCsvRow(rows.back())
+                                      : compare::EveryOrderTableRow(rows.back(), decimal))
                       << std::flush;
-            sorted = sorted && row.inOrder;
         }
-    return sorted ? 0 : 1;
+    bool charted = true;
+    if (options.chartPath) try {
+            compare::WriteEveryOrderChart(rows, *options.chartPath, options.chartOf, options.chartScale);
+        } catch (const std::exception& error) {
+            std::cerr << kProgram << ": " << error.what() << "\n";
+            charted = false;
+        }
+    const bool sorted = std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.inOrder; });
+    return sorted && charted ? 0 : 1;
 }
 
 }  // namespace
@@ -139,7 +147,6 @@ int main(int argc, char* argv[])
     const auto read = ReadCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&read)) return *status;
     const auto& options = std::get<compare::CompareOptions>(read);
-    if (options.everyOrder) return ReportEveryOrder(options);
 
     compare::Comparison comparison(options, platform::Timer);
     try {
@@ -154,5 +161,6 @@ int main(int argc, char* argv[])
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         drawing = std::make_unique<QGuiApplication>(argc, argv);
     }
+    if (options.everyOrder) return ReportEveryOrder(options);
     return RunAndReport(options, comparison);
 }

@@ -930,10 +930,6 @@ mehr als einer Sekunde auf.
         <translation>kann das Diagramm nicht nach %1 schreiben: %2</translation>
     </message>
     <message>
-        <source>Sorting methods: time against count</source>
-        <translation>Sortierverfahren: Zeit gegen Anzahl</translation>
-    </message>
-    <message>
         <source>cannot draw the chart for %1</source>
         <translation>kann das Diagramm für %1 nicht zeichnen</translation>
     </message>
@@ -1086,10 +1082,6 @@ mehr als einer Sekunde auf.
     <message>
         <source>--orders every does not go with --script</source>
         <translation>--orders every geht nicht mit --script</translation>
-    </message>
-    <message>
-        <source>--orders every draws no chart</source>
-        <translation>--orders every zeichnet kein Diagramm</translation>
     </message>
     <message>
         <source>                   or every: each of the n! orders of n distinct items, at
@@ -1245,6 +1237,14 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
     <message>
         <source>Python&apos;s seconds</source>
         <translation>Sekunden in Python</translation>
+    </message>
+    <message>
+        <source>--orders every counts and does not time: chart its comparisons or moves</source>
+        <translation>--orders every zählt und misst keine Zeit: zeichnen Sie seine Vergleiche (comparisons) oder Bewegungen (moves)</translation>
+    </message>
+    <message>
+        <source>%1: the mean over every order, shaded from the fewest to the most</source>
+        <translation>%1: das Mittel über jede Anordnung, schattiert vom Minimum bis zum Maximum</translation>
     </message>
 </context>
 <context>

@@ -928,10 +928,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>no se puede escribir el gráfico en %1: %2</translation>
     </message>
     <message>
-        <source>Sorting methods: time against count</source>
-        <translation>Métodos de ordenación: tiempo frente a cantidad</translation>
-    </message>
-    <message>
         <source>cannot draw the chart for %1</source>
         <translation>no se puede dibujar el gráfico para %1</translation>
     </message>
@@ -1084,10 +1080,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
     <message>
         <source>--orders every does not go with --script</source>
         <translation>--orders every no va con --script</translation>
-    </message>
-    <message>
-        <source>--orders every draws no chart</source>
-        <translation>--orders every no dibuja gráfico</translation>
     </message>
     <message>
         <source>                   or every: each of the n! orders of n distinct items, at
@@ -1244,6 +1236,14 @@ se interrumpe con SIGINT o SIGTERM.
     <message>
         <source>Python&apos;s seconds</source>
         <translation>segundos de Python</translation>
+    </message>
+    <message>
+        <source>--orders every counts and does not time: chart its comparisons or moves</source>
+        <translation>--orders every cuenta y no cronometra: dibuje sus comparaciones (comparisons) o movimientos (moves)</translation>
+    </message>
+    <message>
+        <source>%1: the mean over every order, shaded from the fewest to the most</source>
+        <translation>%1: la media sobre cada orden, sombreada del mínimo al máximo</translation>
     </message>
 </context>
 <context>

@@ -927,10 +927,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>impossible d&apos;écrire le graphique dans %1 : %2</translation>
     </message>
     <message>
-        <source>Sorting methods: time against count</source>
-        <translation>Méthodes de tri : durée selon le nombre</translation>
-    </message>
-    <message>
         <source>cannot draw the chart for %1</source>
         <translation>impossible de dessiner le graphique pour %1</translation>
     </message>
@@ -1083,10 +1079,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
     <message>
         <source>--orders every does not go with --script</source>
         <translation>--orders every ne va pas avec --script</translation>
-    </message>
-    <message>
-        <source>--orders every draws no chart</source>
-        <translation>--orders every ne trace pas de graphique</translation>
     </message>
     <message>
         <source>                   or every: each of the n! orders of n distinct items, at
@@ -1242,6 +1234,14 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
     <message>
         <source>Python&apos;s seconds</source>
         <translation>secondes de Python</translation>
+    </message>
+    <message>
+        <source>--orders every counts and does not time: chart its comparisons or moves</source>
+        <translation>--orders every compte et ne chronomètre pas : tracez ses comparaisons (comparisons) ou déplacements (moves)</translation>
+    </message>
+    <message>
+        <source>%1: the mean over every order, shaded from the fewest to the most</source>
+        <translation>%1 : la moyenne sur chaque ordre, ombrée du minimum au maximum</translation>
     </message>
 </context>
 <context>

@@ -5,17 +5,43 @@
 
 namespace compare {
 
-double ChartValue(const Measurement& m, ChartOf of)
+namespace {
+
+double Figure(const sorting::SortCounts& counts, double seconds, ChartOf of)
 {
     switch (of) {
         case ChartOf::Comparisons:
-            return double(m.counts.comparisons);
+            return double(counts.comparisons);
         case ChartOf::Moves:
-            return double(m.counts.moves);
+            return double(counts.moves);
         case ChartOf::Seconds:
             break;
     }
-    return m.seconds;
+    return seconds;
+}
+
+}  // namespace
+
+std::vector<ChartRow> ChartRows(const std::vector<Measurement>& measurements, ChartOf of)
+{
+    std::vector<ChartRow> rows;
+    for (const Measurement& m : measurements)
+        if (m.Made() && (m.script.empty() || of != ChartOf::Seconds)) {
+            const double value = Figure(m.counts, m.seconds, of);
+            rows.push_back({m.method, m.script, m.order, double(m.count), value, value, value});
+        }
+    return rows;
+}
+
+std::vector<ChartRow> ChartRows(const std::vector<EveryOrderRow>& rows, ChartOf of)
+{
+    std::vector<ChartRow> chart;
+    for (const EveryOrderRow& row : rows) {
+        const FigureRange& range = of == ChartOf::Moves ? row.moves : row.comparisons;
+        chart.push_back({row.method, "", sorting::InitialOrder::Random, double(row.count),
+                         double(range.total) / double(row.orders), double(range.fewest), double(range.most)});
+    }
+    return chart;
 }
 
 namespace {
@@ -65,11 +91,13 @@ std::vector<double> ChartAxis::Ticks() const
 
 namespace {
 
-std::vector<double> Values(const std::vector<Measurement>& measurements, ChartOf of, bool counts)
+std::vector<double> Values(const std::vector<ChartRow>& rows, bool counts)
 {
     std::vector<double> values;
-    for (const Measurement& m : measurements)
-        if (ChartValue(m, of) > 0) values.push_back(counts ? double(m.count) : ChartValue(m, of));
+    for (const ChartRow& row : rows)
+        if (row.value > 0)
+            values.insert(values.end(), counts ? std::initializer_list<double>{row.count}
+                                               : std::initializer_list<double>{row.value, row.high});
     return values;
 }
 
@@ -84,11 +112,8 @@ std::string Plain(double value, const platform::NumberFormat& format)
 
 }  // namespace
 
-ChartAxes::ChartAxes(const std::vector<Measurement>& measurements, ChartOf of, ChartScale scale)
-    : of_(of),
-      scale_(scale),
-      across_(Values(measurements, of, true), scale),
-      up_(Values(measurements, of, false), scale)
+ChartAxes::ChartAxes(const std::vector<ChartRow>& rows, ChartOf of, ChartScale scale)
+    : of_(of), scale_(scale), across_(Values(rows, true), scale), up_(Values(rows, false), scale)
 {
 }
 
@@ -129,14 +154,12 @@ std::vector<ChartPoint> ReferenceLine(const ChartAxes& axes, ChartPoint through,
     return points;
 }
 
-ChartPoint ReferenceAnchor(const std::vector<Measurement>& measurements, ChartOf of)
+ChartPoint ReferenceAnchor(const std::vector<ChartRow>& rows)
 {
     ChartPoint anchor{INFINITY, 0};
-    for (const Measurement& m : measurements) {
-        const double value = ChartValue(m, of);
-        if (value > 0 && (m.count < anchor.count || (m.count == anchor.count && value < anchor.value)))
-            anchor = {double(m.count), value};
-    }
+    for (const ChartRow& row : rows)
+        if (row.value > 0 && (row.count < anchor.count || (row.count == anchor.count && row.value < anchor.value)))
+            anchor = {row.count, row.value};
     return anchor;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/comparison.h"
+#include "compare/every_order.h"
 #include "platform/format_number.h"
 #include "sorting/work_growth.h"
 
@@ -9,9 +10,21 @@
 
 namespace compare {
 
-// The figure of a row that the chart shows up its side: the seconds, the comparisons or the
-// item moves.
-double ChartValue(const Measurement& m, ChartOf of);
+// A point of the chart: a method's (or a student's script's) figure at a count, the seconds,
+// the comparisons or the moves, and the range it spans where it is the mean over every order.
+struct ChartRow {
+    sorting::SortMethod method;
+    std::string script;
+    sorting::InitialOrder order;
+    double count;
+    double value;
+    double low, high;  // the value itself but over every order
+};
+
+// The rows made, as the chart shows them: a script's seconds, Python's, are left out.
+std::vector<ChartRow> ChartRows(const std::vector<Measurement>& measurements, ChartOf of);
+// The mean over every order, between the fewest and the most; there are no seconds to show.
+std::vector<ChartRow> ChartRows(const std::vector<EveryOrderRow>& rows, ChartOf of);
 
 // One axis: whole decades around every value above zero (at least one) on a log scale, or from
 // 0 to a round number above the largest on a linear one, with its ticks.
@@ -34,8 +47,7 @@ private:
 // The chart's two axes: the count across, the figure up.
 class ChartAxes {
 public:
-    ChartAxes(const std::vector<Measurement>& measurements, ChartOf of = ChartOf::Seconds,
-              ChartScale scale = ChartScale::Log);
+    ChartAxes(const std::vector<ChartRow>& rows, ChartOf of = ChartOf::Seconds, ChartScale scale = ChartScale::Log);
 
     bool Valid() const { return across_.Valid() && up_.Valid(); }
     double Across(double count) const { return across_.Share(count); }
@@ -71,6 +83,6 @@ std::vector<ChartPoint> ReferenceLine(const ChartAxes& axes, ChartPoint through,
 
 // The point the reference lines go through: that of the smallest count, the least of those,
 // of the figures above zero; none, a value of 0.
-ChartPoint ReferenceAnchor(const std::vector<Measurement>& measurements, ChartOf of = ChartOf::Seconds);
+ChartPoint ReferenceAnchor(const std::vector<ChartRow>& rows);
 
 }  // namespace compare

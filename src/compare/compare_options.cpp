@@ -150,13 +150,13 @@ void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& optio
     });
 }
 
-void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& options)
+void DeclareOutputOptions(command_line::OptionParser& parser, CompareOptions& options, std::optional<ChartOf>& chartOf)
 {
     parser.Flag("--quiet", [&] { options.quiet = true; });
     parser.Flag("--csv", [&] { options.csv = true; });
     parser.Flag("--wide", [&] { options.wide = true; });
     parser.Take("--chart", [&](const std::string& path) { options.chartPath = ChartOption(path); });
-    parser.Take("--chart-of", [&](const std::string& figure) { options.chartOf = ChartOfOption(figure); });
+    parser.Take("--chart-of", [&](const std::string& figure) { chartOf = ChartOfOption(figure); });
     parser.Take("--scale", [&](const std::string& scale) { options.chartScale = ScaleOption(scale); });
 }
 
@@ -168,7 +168,6 @@ void RequireEveryOrderFits(const CompareOptions& options)
         throw UsageError(Fill(Words("compare", "--orders every takes counts from 2 to %1"),
                               {std::to_string(kMostItemsOfEveryOrder)}));
     if (!options.scripts.empty()) throw UsageError(Words("compare", "--orders every does not go with --script"));
-    if (options.chartPath) throw UsageError(Words("compare", "--orders every draws no chart"));
 }
 
 }  // namespace
@@ -180,7 +179,8 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     command_line::OptionParser parser;
     DeclareCountOptions(parser, counts);
     DeclareRunOptions(parser, options);
-    DeclareOutputOptions(parser, options);
+    std::optional<ChartOf> chartOf;
+    DeclareOutputOptions(parser, options, chartOf);
     parser.Parse(arguments);
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();
@@ -188,6 +188,10 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     options.counts = counts.Counts();
     options.countsListed = counts.listed.has_value();
     if (options.everyOrder) RequireEveryOrderFits(options);
+    // Every order is counted, not timed: its chart shows the comparisons unless told the moves.
+    if (options.everyOrder && chartOf == ChartOf::Seconds)
+        throw UsageError(Words("compare", "--orders every counts and does not time: chart its comparisons or moves"));
+    options.chartOf = chartOf.value_or(options.everyOrder ? ChartOf::Comparisons : ChartOf::Seconds);
     return options;
 }
 

@@ -22,9 +22,9 @@ struct Measurement {
     double seconds;  // the best of the timed runs, the sort alone
     sorting::SortCounts counts;
     bool inOrder;
-    std::optional<bool> stable{};     // whether equal items kept their order; none where none are equal
-    double countingSeconds = 0;       // how long the counting run took, for the estimates
-    double wholeSeconds = 0;          // how long the row took: its timed runs and its counting run
+    std::optional<bool> stable{};       // whether equal items kept their order; none where none are equal
+    double countingSeconds = 0;         // how long the counting run took, for the estimates
+    double wholeSeconds = 0;            // how long the row took: its timed runs and its counting run
     std::optional<Estimate> skipped{};  // the run was not made: how long it would have taken
     // Why not: the run before it, which spent the budget of a series; else the estimate was
     // over the limit.

@@ -16,6 +16,9 @@
 #include <stdexcept>
 
 namespace compare {
+
+QSize ChartSize(const std::vector<ChartRow>& rows);
+
 namespace {
 
 constexpr QSize kSize(1280, 720);  // one order: readable on a projector
@@ -45,17 +48,17 @@ struct Series {
     sorting::SortMethod method;
     std::string script;
 
-    bool Holds(const Measurement& m) const { return m.script == script && (!script.empty() || m.method == method); }
+    bool Holds(const ChartRow& m) const { return m.script == script && (!script.empty() || m.method == method); }
 };
 
-std::vector<Series> SeriesOf(const std::vector<Measurement>& measurements)
+std::vector<Series> SeriesOf(const std::vector<ChartRow>& measurements)
 {
     std::vector<Series> series;
     for (sorting::SortMethod method : sorting::kAllMethods)
         if (std::any_of(measurements.begin(), measurements.end(),
                         [method](const auto& m) { return m.script.empty() && m.method == method; }))
             series.push_back({method, ""});
-    for (const Measurement& m : measurements)
+    for (const ChartRow& m : measurements)
         if (!m.script.empty() &&
             std::none_of(series.begin(), series.end(), [&](const Series& s) { return s.Holds(m); }))
             series.push_back({m.method, m.script});
@@ -106,6 +109,20 @@ void DrawMarker(QPainter& painter, QPointF at, const Series& series)
             painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
             break;
     }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Where a series is the mean over every order, the range from the fewest to the most, pale;
+// where its band is the line itself, none.
+void DrawBand(QPainter& painter, const QPolygonF& band, const QPolygonF& line, const Series& series)
+{
+    const QPolygonF upper = band.mid(0, line.size());
+    if (upper == line && std::equal(line.rbegin(), line.rend(), band.begin() + line.size())) return;
+    QColor pale = SeriesColour(series);
+    pale.setAlpha(45);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pale);
+    painter.drawPolygon(band);
     painter.setBrush(Qt::NoBrush);
 }
 
@@ -187,19 +204,18 @@ void DrawReference(QPainter& painter, const PlotScale& scale, const std::vector<
 // The reference slopes: on log axes from the least figure of the smallest count on, where a
 // slope is the growth; on linear ones through the highest point at the largest count, where
 // their shapes tell them apart.
-void DrawReferences(QPainter& painter, const PlotScale& scale, const std::vector<Measurement>& measurements,
+void DrawReferences(QPainter& painter, const PlotScale& scale, const std::vector<ChartRow>& measurements,
                     ChartScale kind)
 {
-    const ChartOf of = scale.Axes().Of();
-    ChartPoint through = ReferenceAnchor(measurements, of);
+    ChartPoint through = ReferenceAnchor(measurements);
     const double first = through.count;
     double last = 0;
-    for (const Measurement& m : measurements) last = std::max(last, double(m.count));
+    for (const ChartRow& m : measurements) last = std::max(last, m.count);
     if (!(through.value > 0) || !(last > first)) return;
     if (kind == ChartScale::Linear) {
         through = {last, 0};
-        for (const Measurement& m : measurements)
-            if (m.count == last) through.value = std::max(through.value, ChartValue(m, of));
+        for (const ChartRow& m : measurements)
+            if (m.count == last) through.value = std::max(through.value, m.value);
     }
     const bool atStart = kind == ChartScale::Linear;
     std::vector<std::pair<std::vector<ChartPoint>, sorting::Growth>> lines;
@@ -218,7 +234,7 @@ void DrawReferences(QPainter& painter, const PlotScale& scale, const std::vector
 
 // One plot: the axes, the reference slopes through its first measurement and one line per
 // series. `axes` span every measurement of the chart, so that panels compare at a glance.
-void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::vector<Measurement>& measurements,
+void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::vector<ChartRow>& measurements,
               const QString& title, bool compact)
 {
     const PlotScale scale(axes, plot);
@@ -227,9 +243,13 @@ void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::v
 
     DrawReferences(painter, scale, measurements, axes.Scale());
     for (const Series& series : SeriesOf(measurements)) {
-        QPolygonF line;
-        for (const Measurement& m : measurements)
-            if (series.Holds(m) && ChartValue(m, axes.Of()) > 0) line << scale.At(m.count, ChartValue(m, axes.Of()));
+        // The line, and the band from the most back to the fewest, a point each where it stands.
+        QPolygonF line, band;
+        for (const ChartRow& m : measurements)
+            if (series.Holds(m) && m.value > 0) line << scale.At(m.count, m.value), band << scale.At(m.count, m.high);
+        for (auto m = measurements.rbegin(); m != measurements.rend(); ++m)
+            if (series.Holds(*m) && m->value > 0) band << scale.At(m->count, std::max(m->low, m->value / 1e9));
+        DrawBand(painter, band, line, series);
         painter.setPen(SeriesPen(series));
         painter.drawPolyline(line);
         for (const QPointF& point : line) DrawMarker(painter, point, series);
@@ -237,7 +257,7 @@ void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::v
 }
 
 // A key of the series, from `at` down.
-void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& measurements)
+void DrawLegend(QPainter& painter, QPointF at, const std::vector<ChartRow>& measurements)
 {
     const double rowHeight = painter.fontMetrics().height() + 10;
     int row = 0;
@@ -253,10 +273,10 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<Measurement>& m
 }
 
 // The initial orders of the measurements, in the order they first appear.
-std::vector<sorting::InitialOrder> OrdersOf(const std::vector<Measurement>& measurements)
+std::vector<sorting::InitialOrder> OrdersOf(const std::vector<ChartRow>& measurements)
 {
     std::vector<sorting::InitialOrder> orders;
-    for (const Measurement& m : measurements)
+    for (const ChartRow& m : measurements)
         if (std::find(orders.begin(), orders.end(), m.order) == orders.end()) orders.push_back(m.order);
     return orders;
 }
@@ -283,7 +303,8 @@ void SetFontPixels(QPainter& painter, int pixels)
     painter.setFont(font);
 }
 
-void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements, ChartOf of, ChartScale scale)
+void DrawChart(QPainter& painter, const std::vector<ChartRow>& measurements, const QString& title, ChartOf of,
+               ChartScale scale)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     const QSize size = ChartSize(measurements);
@@ -293,7 +314,7 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements, 
     SetFontPixels(painter, kFontPixels);
     if (orders.size() <= 1) {
         const QRect plot = QRect(QPoint(0, 0), kSize).marginsRemoved(kMargins);
-        DrawPlot(painter, axes, plot, measurements, Text(ChartTitle(of, scale)), false);
+        DrawPlot(painter, axes, plot, measurements, title, false);
         DrawLegend(painter, QPointF(plot.right() + 24, plot.top() + 16), measurements);
         return;
     }
@@ -306,9 +327,9 @@ void DrawChart(QPainter& painter, const std::vector<Measurement>& measurements, 
         const QPoint corner(static_cast<int>(i % kPanelColumns) * kPanel.width(),
                             kTitleHeight + static_cast<int>(i / kPanelColumns) * kPanel.height());
         const QRect plot = QRect(corner, kPanel).marginsRemoved(kPanelMargins);
-        std::vector<Measurement> ofOrder;
+        std::vector<ChartRow> ofOrder;
         std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(ofOrder),
-                     [&](const Measurement& m) { return m.order == orders[i]; });
+                     [&](const ChartRow& m) { return m.order == orders[i]; });
         DrawPlot(painter, axes, plot, ofOrder, Text(sorting::OrderTitle(orders[i])), true);
     }
 }
@@ -321,49 +342,69 @@ std::string CannotWrite(const std::string& path, const QString& reason)
 
 }  // namespace
 
+QSize ChartSize(const std::vector<ChartRow>& rows)
+{
+    const auto orders = static_cast<int>(OrdersOf(rows).size());
+    if (orders <= 1) return kSize;
+    const int panelRows = (orders + kPanelColumns - 1) / kPanelColumns;
+    return {kPanelColumns * kPanel.width() + kLegendWidth, kTitleHeight + panelRows * kPanel.height()};
+}
+
 QSize ChartSize(const std::vector<Measurement>& measurements)
 {
-    const auto orders = static_cast<int>(OrdersOf(measurements).size());
-    if (orders <= 1) return kSize;
-    const int rows = (orders + kPanelColumns - 1) / kPanelColumns;
-    return {kPanelColumns * kPanel.width() + kLegendWidth, kTitleHeight + rows * kPanel.height()};
+    return ChartSize(ChartRows(measurements, ChartOf::Seconds));
 }
 
 QColor MethodColour(sorting::SortMethod method) { return QColor(desktop::ToRgb(sorting::Facts(method).colour)); }
 
-void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path, ChartOf of,
-                      ChartScale scale)
+namespace {
+
+// Written beside the target and renamed into place only when whole, so that a failed or
+// interrupted run never leaves half a chart, nor destroys an earlier one.
+void WriteChart(const std::vector<ChartRow>& rows, const std::string& path, const QString& title, ChartOf of,
+                ChartScale scale)
 {
-    std::vector<Measurement> made;
-    // A script's seconds are Python's, each step reported: they stay off a chart of the
-    // methods' times; its counts are comparable with theirs.
-    std::copy_if(measurements.begin(), measurements.end(), std::back_inserter(made),
-                 [of](const Measurement& m) { return m.Made() && (m.script.empty() || of != ChartOf::Seconds); });
-    // Written beside the target and renamed into place only when whole, so that a failed or
-    // interrupted run never leaves half a chart, nor destroys an earlier one.
     const QString fileName = QString::fromStdString(path);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(CannotWrite(path, file.errorString()));
     if (fileName.endsWith(".svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
-        svg.setSize(ChartSize(made));
-        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(made)));
-        svg.setTitle(Text(Words("compare", "Sorting methods: time against count")));
+        svg.setSize(ChartSize(rows));
+        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(rows)));
+        svg.setTitle(title);
         QPainter painter;
         if (!painter.begin(&svg))
             throw std::runtime_error(platform::Fill(Words("compare", "cannot draw the chart for %1"), {path}));
-        DrawChart(painter, made, of, scale);
+        DrawChart(painter, rows, title, of, scale);
         painter.end();
     } else {
-        QImage image(ChartSize(made), QImage::Format_RGB32);
+        QImage image(ChartSize(rows), QImage::Format_RGB32);
         {
             QPainter painter(&image);
-            DrawChart(painter, made, of, scale);
+            DrawChart(painter, rows, title, of, scale);
         }
         if (!image.save(&file, "PNG")) throw std::runtime_error(CannotWrite(path, {}));
     }
     if (!file.commit()) throw std::runtime_error(CannotWrite(path, file.errorString()));
+}
+
+}  // namespace
+
+void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path, ChartOf of,
+                      ChartScale scale)
+{
+    // A script's seconds are Python's, each step reported: they stay off a chart of the
+    // methods' times; its counts are comparable with theirs.
+    WriteChart(ChartRows(measurements, of), path, Text(ChartTitle(of, scale)), of, scale);
+}
+
+void WriteEveryOrderChart(const std::vector<EveryOrderRow>& rows, const std::string& path, ChartOf of, ChartScale scale)
+{
+    const QString title =
+        Text(platform::Fill(Words("compare", "%1: the mean over every order, shaded from the fewest to the most"),
+                            {ChartTitle(of, scale)}));
+    WriteChart(ChartRows(rows, of), path, title, of, scale);
 }
 
 }  // namespace compare

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/comparison.h"
+#include "compare/every_order.h"
 
 #include <QColor>
 #include <QSize>
@@ -24,5 +25,10 @@ QSize ChartSize(const std::vector<Measurement>& measurements);
 // all; one that cannot be written raises std::runtime_error.
 void WriteGrowthChart(const std::vector<Measurement>& measurements, const std::string& path,
                       ChartOf of = ChartOf::Seconds, ChartScale scale = ChartScale::Log);
+
+// The same of every order's rows: the mean of the comparisons or the moves, shaded from the
+// fewest to the most.
+void WriteEveryOrderChart(const std::vector<EveryOrderRow>& rows, const std::string& path, ChartOf of,
+                          ChartScale scale = ChartScale::Log);
 
 }  // namespace compare

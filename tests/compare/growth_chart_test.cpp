@@ -125,6 +125,25 @@ private slots:
         QCOMPARE(PolylineCount(path), 2 * 4);
     }
 
+    void everyOrdersChartShadesTheRangeAroundTheMean()
+    {
+        std::vector<compare::EveryOrderRow> rows;
+        for (int n = 2; n <= 6; ++n) rows.push_back(compare::EveryOrder(SortMethod::Insertion, n));
+        const QString path = directory.filePath("every.svg");
+        compare::WriteEveryOrderChart(rows, path.toStdString(), compare::ChartOf::Comparisons);
+        QCOMPARE(PolylineCount(path), 2);  // the mean, and in the key
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        int pale = 0;  // the band: filled see-through
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("g")) {
+                const double opacity = xml.attributes().value("fill-opacity").toDouble();
+                pale += opacity > 0 && opacity < 0.5;
+            }
+        QCOMPARE(pale, 1);
+    }
+
     void severalOrdersGetOnePanelEachOnTheSameScales()
     {
         const std::vector<Measurement> all = ForEveryOrder(SampleMeasurements());
