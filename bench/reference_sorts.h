@@ -272,9 +272,26 @@ inline Index LastPivot(float* a, Index lo, Index hi)
     return i;
 }
 
+// Lomuto's partition with no branch to guess: every step writes both a[i] and a[j], the same
+// values back where no exchange is due, so that the exchanges are those of the branchy loop.
+inline Index BranchFreeLastPivot(float* a, Index lo, Index hi)
+{
+    const float pivot = a[hi];
+    Index i = lo;
+    for (Index j = lo; j < hi; ++j) {
+        const float x = a[j], y = a[i];
+        const bool take = x <= pivot;
+        a[j] = take ? y : x;
+        a[i] = take ? x : y;
+        i += take;
+    }
+    std::swap(a[i], a[hi]);
+    return i;
+}
+
 // The last item as pivot, or the median of three brought there, the left part first, the
 // right parts waiting on a list.
-template <bool median>
+template <bool median, Index (*partition)(float*, Index, Index) = LastPivot>
 inline void QuickParts(float* a, Index n)
 {
     std::vector<std::pair<Index, Index>> waiting{{1, n}};
@@ -283,7 +300,7 @@ inline void QuickParts(float* a, Index n)
         waiting.pop_back();
         while (lo < hi) {
             if (median && hi - lo >= 2) MedianLast(a, lo, hi);
-            const Index p = LastPivot(a, lo, hi);
+            const Index p = partition(a, lo, hi);
             if (p + 1 < hi) waiting.push_back({p + 1, hi});
             hi = p - 1;
         }
@@ -293,6 +310,10 @@ inline void QuickParts(float* a, Index n)
 SORTING_HOT_LOOP inline void PlainQuick(float* a, Index n) { QuickParts<false>(a, n); }
 
 SORTING_HOT_LOOP inline void PlainMedianQuick(float* a, Index n) { QuickParts<true>(a, n); }
+
+SORTING_HOT_LOOP inline void BranchFreeQuick(float* a, Index n) { QuickParts<false, BranchFreeLastPivot>(a, n); }
+
+SORTING_HOT_LOOP inline void BranchFreeMedianQuick(float* a, Index n) { QuickParts<true, BranchFreeLastPivot>(a, n); }
 
 // Dijkstra's three-way partition: less, equal, greater.
 SORTING_HOT_LOOP inline void PlainThreeWayQuick(float* a, Index n)
@@ -325,7 +346,8 @@ inline void InsertionRange(float* a, Index lo, Index hi)
 }
 
 // Median quick sort, insertion for parts of 16 or fewer, heap sort below 2 floor(log2 n).
-SORTING_HOT_LOOP inline void PlainIntro(float* a, Index n)
+template <Index (*partition)(float*, Index, Index)>
+inline void IntroParts(float* a, Index n)
 {
     struct Part {
         Index lo, hi;
@@ -347,12 +369,16 @@ SORTING_HOT_LOOP inline void PlainIntro(float* a, Index n)
                 break;
             }
             MedianLast(a, part.lo, part.hi);
-            const Index p = LastPivot(a, part.lo, part.hi);
+            const Index p = partition(a, part.lo, part.hi);
             if (p + 1 < part.hi) waiting.push_back({p + 1, part.hi, part.depth - 1});
             part = {part.lo, p - 1, part.depth - 1};
         }
     }
 }
+
+SORTING_HOT_LOOP inline void PlainIntro(float* a, Index n) { IntroParts<LastPivot>(a, n); }
+
+SORTING_HOT_LOOP inline void BranchFreeIntro(float* a, Index n) { IntroParts<BranchFreeLastPivot>(a, n); }
 
 // The runs already in order, merged pair by pair, the left run of each pair copied out.
 SORTING_HOT_LOOP inline void PlainNaturalMerge(float* a, Index n)

@@ -183,12 +183,31 @@ BENCHMARK_CAPTURE(Against, HeapVsPlainLoop, SortMethod::Heap, kFastest, referenc
     ->Arg(1000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+// The quick family's unwatched partition against Lomuto's without a branch, written apart,
+// the fastest loop of its exchanges; the branchy loop and the standard library for context.
+BENCHMARK_CAPTURE(Against, QuickVsBranchFreeLoop, SortMethod::Quick, kFastest, reference::BranchFreeQuick)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, MedianQuickVsBranchFreeLoop, SortMethod::MedianQuick, kFastest,
+                  reference::BranchFreeMedianQuick)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Against, IntroVsBranchFreeLoop, SortMethod::Intro, kFastest, reference::BranchFreeIntro)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, QuickVsPlainLoop, SortMethod::Quick, kFastest, reference::PlainQuick)
     ->Arg(1000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, QuickVsStdSort, SortMethod::Quick, kFastest, StdSort)
     ->Arg(1000000)
+    ->Arg(10000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -224,6 +243,7 @@ BENCHMARK_CAPTURE(Against, BucketVsCountingFirstLoop, SortMethod::Bucket, kFaste
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, MedianQuickVsStdSort, SortMethod::MedianQuick, kFastest, StdSort)
     ->Arg(1000000)
+    ->Arg(10000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, ThreeWayQuickVsStdSort, SortMethod::ThreeWayQuick, kFastest, StdSort)
@@ -232,6 +252,7 @@ BENCHMARK_CAPTURE(Against, ThreeWayQuickVsStdSort, SortMethod::ThreeWayQuick, kF
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, IntroVsStdSort, SortMethod::Intro, kFastest, StdSort)
     ->Arg(1000000)
+    ->Arg(10000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Against, NaturalMergeVsStdSort, SortMethod::NaturalMerge, kFastest, StdSort)

@@ -159,3 +159,28 @@ INSTANTIATE_TEST_SUITE_P(MethodsAndKernels, FastForm,
                              std::erase(kernel, '-');
                              return std::string(sorting::MethodName(std::get<0>(info.param))) + kernel;
                          });
+
+TEST(QuickFamily, PartitionsUnwatchedAsWatchedAndSortsToTheSameItems)
+{
+    using sorting::quick::Line;
+    const sorting::quick::PartitionLines<Line> lines{Line::Compare, Line::Exchange, Line::Place};
+    const auto quiet = [](auto...) {};
+    std::mt19937 engine(7);
+    // Around the intro sort's parts of 16 and the kinds of items above.
+    for (int size : {2, 3, 15, 16, 17, 100, 1024, 1025})
+        for (int kind = 0; kind < kKinds; ++kind) {
+            const std::vector<float> items = Items(size, kind, engine);
+            std::vector<float> watched = items, unwatched = items;
+            sorting::CountingObserver counter;
+            sorting::NoObserver nobody;
+            EXPECT_EQ(sorting::quick::Partition(watched, 1, size, counter, lines, quiet),
+                      sorting::quick::Partition(unwatched, 1, size, nobody, lines, quiet));
+            EXPECT_EQ(Bits(watched), Bits(unwatched)) << size << " items of kind " << kind;
+            for (SortMethod method : {SortMethod::Quick, SortMethod::MedianQuick, SortMethod::Intro}) {
+                watched = unwatched = items;
+                sorting::Sort(method, watched, counter);
+                sorting::Sort(method, unwatched, nobody);
+                EXPECT_EQ(Bits(watched), Bits(unwatched)) << sorting::MethodName(method) << " " << size << " " << kind;
+            }
+        }
+}
