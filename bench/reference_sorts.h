@@ -272,18 +272,21 @@ inline Index LastPivot(float* a, Index lo, Index hi)
     return i;
 }
 
-// Lomuto's partition with no branch to guess: every step writes both a[i] and a[j], the same
-// values back where no exchange is due, so that the exchanges are those of the branchy loop.
+// Lomuto's partition with no branch to guess: every step writes twice, a[j] into its slot
+// (the next free one on the left, or its own place) and that slot's item to j, so that the
+// exchanges are those of the branchy loop. The slot is chosen with a mask: a choice of two
+// floats the compiler would make a branch again.
 inline Index BranchFreeLastPivot(float* a, Index lo, Index hi)
 {
     const float pivot = a[hi];
     Index i = lo;
     for (Index j = lo; j < hi; ++j) {
-        const float x = a[j], y = a[i];
-        const bool take = x <= pivot;
-        a[j] = take ? y : x;
-        a[i] = take ? x : y;
-        i += take;
+        const float x = a[j];
+        const Index take = -static_cast<Index>(x <= pivot);  // all ones, or none
+        const Index slot = (i & take) | (j & ~take);
+        a[j] = a[slot];
+        a[slot] = x;
+        i -= take;
     }
     std::swap(a[i], a[hi]);
     return i;

@@ -61,20 +61,21 @@ struct PartitionLines {
 };
 
 // The partition below for a run that nobody watches: the same exchanges in the same order,
-// chosen by arithmetic rather than by a branch, which a processor cannot guess on random
-// items. Each step writes both places, where no exchange is due with the items they hold (at
-// first i is lo - 1, element 0 or an item of another part, written back as it was).
+// chosen by index arithmetic rather than by a branch, which a processor cannot guess on
+// random items (nor a compiler turn back into one, as it does a choice of two values). Each
+// step makes both writes: item j goes to place k, which is i where it goes left and j itself
+// where it stays, and what stood at k goes to j.
 inline Index PartitionUnwatched(float* a, Index lo, Index hi)
 {
     const float pivot = a[hi];
     Index i = lo - 1;
     for (Index j = lo; j < hi; ++j) {
         const float item = a[j];
-        const bool goesLeft = item <= pivot;
+        const Index goesLeft = item <= pivot;
         i += goesLeft;
-        const float there = a[i];
-        a[j] = goesLeft ? there : item;
-        a[i] = goesLeft ? item : there;
+        const Index k = j + ((i - j) & -goesLeft);
+        a[j] = a[k];
+        a[k] = item;
     }
     std::swap(a[i + 1], a[hi]);
     return i + 1;
