@@ -283,7 +283,7 @@ inline Index BranchFreeLastPivot(float* a, Index lo, Index hi)
     for (Index j = lo; j < hi; ++j) {
         const float x = a[j];
         const Index take = -static_cast<Index>(x <= pivot);  // all ones, or none
-        const Index slot = (i & take) | (j & ~take);
+        const Index slot = j + ((i - j) & take);              // one masked step from j: the fastest form here
         a[j] = a[slot];
         a[slot] = x;
         i -= take;
