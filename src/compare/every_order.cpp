@@ -27,8 +27,16 @@ void FigureRange::Add(const FigureRange& other)
 
 namespace {
 
-// Adds one order's run to the row: strictly more (or fewer) steps replace the worst (or best),
-// so that of equal ones the first met stays.
+// Keeps an order of strictly more (or fewer) steps than the row's worst (or best), so that of
+// equal ones the first met stays.
+void KeepExtremes(EveryOrderRow& row, const std::vector<int>& worst, std::int64_t worstSteps,
+                  const std::vector<int>& best, std::int64_t bestSteps)
+{
+    if (worstSteps > row.worstSteps) row.worst = worst, row.worstSteps = worstSteps;
+    if (bestSteps < row.bestSteps) row.best = best, row.bestSteps = bestSteps;
+}
+
+// Adds one order's run to the row.
 void AddOrder(EveryOrderRow& row, const std::vector<int>& order, const sorting::SortCounts& counts, bool inOrder)
 {
     row.comparisons.Add(counts.comparisons);
@@ -37,8 +45,7 @@ void AddOrder(EveryOrderRow& row, const std::vector<int>& order, const sorting::
     row.inOrder = row.inOrder && inOrder;
     ++row.orders;
     const std::int64_t steps = counts.comparisons + counts.moves + counts.reads;
-    if (steps > row.worstSteps) row.worst = order, row.worstSteps = steps;
-    if (steps < row.bestSteps) row.best = order, row.bestSteps = steps;
+    KeepExtremes(row, order, steps, order, steps);
 }
 
 void Merge(EveryOrderRow& row, const EveryOrderRow& part)
@@ -48,8 +55,7 @@ void Merge(EveryOrderRow& row, const EveryOrderRow& part)
     row.moves.Add(part.moves);
     row.inOrder = row.inOrder && part.inOrder;
     row.orders += part.orders;
-    if (part.worstSteps > row.worstSteps) row.worst = part.worst, row.worstSteps = part.worstSteps;
-    if (part.bestSteps < row.bestSteps) row.best = part.best, row.bestSteps = part.bestSteps;
+    KeepExtremes(row, part.worst, part.worstSteps, part.best, part.bestSteps);
 }
 
 // Every order whose first item is `first`, in lexicographic order.

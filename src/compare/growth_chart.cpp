@@ -112,12 +112,9 @@ void DrawMarker(QPainter& painter, QPointF at, const Series& series)
     painter.setBrush(Qt::NoBrush);
 }
 
-// Where a series is the mean over every order, the range from the fewest to the most, pale;
-// where its band is the line itself, none.
-void DrawBand(QPainter& painter, const QPolygonF& band, const QPolygonF& line, const Series& series)
+// Where a series is the mean over every order, the range from the fewest to the most, pale.
+void DrawBand(QPainter& painter, const QPolygonF& band, const Series& series)
 {
-    const QPolygonF upper = band.mid(0, line.size());
-    if (upper == line && std::equal(line.rbegin(), line.rend(), band.begin() + line.size())) return;
     QColor pale = SeriesColour(series);
     pale.setAlpha(45);
     painter.setPen(Qt::NoPen);
@@ -243,13 +240,19 @@ void DrawPlot(QPainter& painter, const ChartAxes& axes, QRect plot, const std::v
 
     DrawReferences(painter, scale, measurements, axes.Scale());
     for (const Series& series : SeriesOf(measurements)) {
-        // The line, and the band from the most back to the fewest, a point each where it stands.
-        QPolygonF line, band;
+        QPolygonF line;
         for (const ChartRow& m : measurements)
-            if (series.Holds(m) && m.value > 0) line << scale.At(m.count, m.value), band << scale.At(m.count, m.high);
-        for (auto m = measurements.rbegin(); m != measurements.rend(); ++m)
-            if (series.Holds(*m) && m->value > 0) band << scale.At(m->count, std::max(m->low, m->value / 1e9));
-        DrawBand(painter, band, line, series);
+            if (series.Holds(m) && m.value > 0) line << scale.At(m.count, m.value);
+        // Where its rows span a range: the band from the most, and back along the fewest.
+        if (std::any_of(measurements.begin(), measurements.end(),
+                        [&](const ChartRow& m) { return series.Holds(m) && m.low < m.high; })) {
+            QPolygonF band;
+            for (const ChartRow& m : measurements)
+                if (series.Holds(m) && m.value > 0) band << scale.At(m.count, m.high);
+            for (auto m = measurements.rbegin(); m != measurements.rend(); ++m)
+                if (series.Holds(*m) && m->value > 0) band << scale.At(m->count, std::max(m->low, m->value / 1e9));
+            DrawBand(painter, band, series);
+        }
         painter.setPen(SeriesPen(series));
         painter.drawPolyline(line);
         for (const QPointF& point : line) DrawMarker(painter, point, series);
