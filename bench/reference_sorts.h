@@ -457,25 +457,4 @@ SORTING_HOT_LOOP inline void PlainBucket(float* a, Index n)
         InsertionRange(a, b == 0 ? 1 : end[static_cast<std::size_t>(b) - 1], end[static_cast<std::size_t>(b)] - 1);
 }
 
-// The same buckets, but each item read a second time to count its bucket's items first, so
-// that it can be moved straight to its bucket's place: for context, the cost of reading once.
-SORTING_HOT_LOOP inline void CountingFirstBucket(float* a, Index n)
-{
-    if (n < 1) return;
-    const float largest = *std::max_element(a + 1, a + n + 1);
-    const auto bucket = [&](float x) {
-        if (!(largest > 0)) return Index{0};
-        return std::clamp<Index>(static_cast<Index>(static_cast<double>(n) * x / largest), 0, n - 1);
-    };
-    std::vector<std::uint32_t> start(static_cast<std::size_t>(n) + 2);
-    for (Index i = 1; i <= n; ++i) ++start[static_cast<std::size_t>(bucket(a[i])) + 1];
-    start[0] = 1;
-    for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
-    std::vector<float> out(static_cast<std::size_t>(n) + 1);
-    std::vector<std::uint32_t> next(start);
-    for (Index i = 1; i <= n; ++i) out[next[static_cast<std::size_t>(bucket(a[i]))]++] = a[i];
-    std::copy(out.begin() + 1, out.end(), a + 1);
-    for (Index b = 0; b < n; ++b) InsertionRange(a, start[static_cast<std::size_t>(b)], Index(start[b + 1]) - 1);
-}
-
 }  // namespace reference

@@ -12,6 +12,9 @@
 
 namespace sorting {
 
+template <typename Watcher>
+SORTING_HOT_LOOP void BucketSortFast(Items theArray, Watcher& watcher);
+
 namespace bucket {
 
 enum class Line { Largest, Scatter, Gather, Sort, End };
@@ -58,6 +61,7 @@ constexpr std::uint64_t BucketBytes(Index numItems)
 template <SortObserver Observer>
 SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
 {
+    if constexpr (!kListens<Observer>) return BucketSortFast(theArray, observer);
     const auto numItems = NumItems(theArray);
     if (numItems < 1) return;
     float largest = theArray[1];
@@ -86,9 +90,46 @@ SORTING_HOT_LOOP void BucketSort(Items theArray, Observer& observer)
         theArray[k] = scratch[order[k]];
         observer.Moved(ScratchPlace(order[k]), k);
     }
+    NotePassEnded(observer, theArray);
     for (Index b = 0; b < numItems; ++b)
         InsertionSortRange(theArray, b == 0 ? 1 : end[std::size_t(b) - 1], Index(end[std::size_t(b)]) - 1, observer,
                            [&] { NoteLine(observer, bucket::Line::Sort, bucket::Variables{.m = largest, .b = b}); });
+    NotePassEnded(observer, theArray);
+}
+
+// The fast form leaves the same items after the buckets are written back and at the end: the
+// items of each bucket are counted first, so that each copy goes straight to its bucket's
+// place, in the order the items came. The buckets are then sorted by one insertion pass over
+// all the items, which moves the greater items up and writes the item once, where the
+// exchanges leave it: no item of a bucket is greater than one of a later bucket, so no item
+// moves past its bucket's start, and the pass makes the moves of the buckets' own sorts
+// without a loop over the buckets, most of which hold one item or none.
+template <typename Watcher>
+SORTING_HOT_LOOP void BucketSortFast(Items theArray, Watcher& watcher)
+{
+    const auto numItems = NumItems(theArray);
+    if (numItems < 1) return;
+    float* a = theArray.data();
+    float largest = a[1];
+    for (Index i = 1; i <= numItems; ++i) largest = a[i] > largest ? a[i] : largest;
+    const auto size = static_cast<std::size_t>(numItems) + 2;
+    {
+        std::vector<std::uint32_t> bucketOf(size), next(size);  // where each bucket's next copy goes
+        for (Index i = 1; i <= numItems; ++i) ++next[(bucketOf[i] = bucket::Of(a[i], largest, numItems)) + 1];
+        next[0] = 1;
+        for (std::size_t b = 1; b < size; ++b) next[b] += next[b - 1];
+        const auto scratch = std::make_unique_for_overwrite<float[]>(size);
+        for (Index i = 1; i <= numItems; ++i) scratch[next[bucketOf[i]]++] = a[i];
+        std::copy(scratch.get() + 1, scratch.get() + numItems + 1, a + 1);
+    }
+    NotePassEnded(watcher, theArray);
+    for (Index i = 2; i <= numItems; ++i) {
+        const float item = a[i];
+        Index j = i;
+        for (; j > 1 && item < a[j - 1]; --j) a[j] = a[j - 1];
+        a[j] = item;
+    }
+    NotePassEnded(watcher, theArray);
 }
 
 }  // namespace sorting

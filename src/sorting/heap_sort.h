@@ -5,7 +5,12 @@
 #include "sorting/sort_observer.h"
 #include "sorting/swap.h"
 
+#include <utility>
+
 namespace sorting {
+
+template <typename Watcher>
+SORTING_HOT_LOOP void HeapSortFast(Items theArray, Watcher& watcher);
 
 namespace heap {
 
@@ -59,15 +64,64 @@ inline void Sink(Items theArray, Index k, Index n, Observer& observer)
 template <SortObserver Observer>
 SORTING_HOT_LOOP void HeapSort(Items theArray, Observer& observer)
 {
+    if constexpr (!kListens<Observer>) return HeapSortFast(theArray, observer);
     const Index numItems = NumItems(theArray);
     NoteCall(observer, heap::Line::Build);
-    for (Index k = numItems / 2; k >= 1; --k) heap::Sink(theArray, k, numItems, observer);
+    for (Index k = numItems / 2; k >= 1; --k) {
+        heap::Sink(theArray, k, numItems, observer);
+        NotePassEnded(observer, theArray);
+    }
     NoteCall(observer, heap::Line::Take);
     for (Index n = numItems; n > 1;) {
         NoteLine(observer, heap::Line::Take, heap::Variables{.k = 1, .last = n});
         Swap(theArray, 1, n, observer);
         --n;
         heap::Sink(theArray, 1, n, observer);
+        NotePassEnded(observer, theArray);
+    }
+}
+
+namespace heap {
+
+// The same sinking for a run that nobody watches: the greater child chosen by adding the
+// comparison's outcome rather than by a branch, the item held while each greater child it
+// passes moves up, and written once where the exchanges would leave it. The grandchildren
+// are fetched from memory while the children are compared: all four share a cache line.
+inline void SinkUnwatched(float* a, Index k, Index n)
+{
+    const float item = a[k];
+    Index j = 2 * k;
+    for (; j < n; j = 2 * k) {
+        __builtin_prefetch(a + 4 * k);
+        const Index right = a[j] < a[j + 1];
+        j += right;
+        const float child = a[j];
+        if (!(item < child)) break;
+        a[k] = child;
+        k = j;
+    }
+    if (j == n && item < a[n]) {
+        a[k] = a[n];
+        k = n;
+    }
+    a[k] = item;
+}
+
+}  // namespace heap
+
+template <typename Watcher>
+SORTING_HOT_LOOP void HeapSortFast(Items theArray, Watcher& watcher)
+{
+    float* a = theArray.data();
+    const Index numItems = NumItems(theArray);
+    for (Index k = numItems / 2; k >= 1; --k) {
+        heap::SinkUnwatched(a, k, numItems);
+        NotePassEnded(watcher, theArray);
+    }
+    for (Index n = numItems; n > 1;) {
+        std::swap(a[1], a[n]);
+        heap::SinkUnwatched(a, 1, --n);
+        NotePassEnded(watcher, theArray);
     }
 }
 

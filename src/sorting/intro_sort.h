@@ -85,8 +85,13 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
                 return std::nullopt;
             }
             if (part.depth == 0) {
-                intro::Shifted<Observer> shifted{observer, part.lo - 1, part};
-                HeapSort(theArray.subspan(std::size_t(part.lo - 1), std::size_t(part.hi - part.lo + 2)), shifted);
+                const Items items = theArray.subspan(std::size_t(part.lo - 1), std::size_t(part.hi - part.lo + 2));
+                if constexpr (kListens<Observer>) {
+                    intro::Shifted<Observer> shifted{observer, part.lo - 1, part};
+                    HeapSort(items, shifted);
+                } else {
+                    HeapSortFast(items, observer);
+                }
                 return std::nullopt;
             }
             quick::MedianToEnd(theArray, part.lo, part.hi, observer, Line::Median, Line::Median, at(Line::Median));

@@ -4,11 +4,15 @@
 #include "sorting/hot_loop.h"
 #include "sorting/sort_observer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace sorting {
+
+template <typename Watcher>
+SORTING_HOT_LOOP void NaturalMergeSortFast(Items theArray, Watcher& watcher);
 
 namespace natural_merge {
 
@@ -96,29 +100,85 @@ constexpr std::uint64_t NaturalMergeBytes(Index numItems)
     return numItems < 1 ? 0 : (static_cast<std::uint64_t>(numItems) + 1) * (sizeof(float) + 2 * sizeof(Index));
 }
 
-// Finds the runs the items already stand in, then merges them pass after pass, the first with
-// the second, the third with the fourth, and so on, a last run without a partner waiting, until
-// one run is left.
-template <SortObserver Observer>
-SORTING_HOT_LOOP void NaturalMergeSort(Items theArray, Observer& observer)
+namespace natural_merge {
+
+// The merge above for a run that nobody watches: the same writes, each choice of the next
+// right item or the next copy made by the comparison's outcome, as the window's merge makes
+// it, rather than by a branch.
+inline void MergeRunsUnwatched(float* a, float* scratch, Index lo, Index mid, Index hi)
+{
+    std::copy(a + lo, a + mid + 1, scratch + lo);
+    Index i = lo, j = mid + 1, k = lo;
+    for (; i <= mid && j <= hi; ++k) {
+        const float right = a[j], copy = scratch[i];
+        const bool takeRight = right < copy;
+        a[k] = takeRight ? right : copy;
+        j += takeRight;
+        i += !takeRight;
+    }
+    std::copy(scratch + i, scratch + mid + 1, a + k);
+}
+
+// The starts of the runs, each written and counted by the comparison's outcome.
+inline std::vector<Index> RunStartsUnwatched(const float* a, Index numItems)
+{
+    std::vector<Index> starts(ScratchEntries(numItems));
+    starts[0] = 1;
+    std::size_t count = 1;
+    for (Index i = 1; i <= numItems - 1; ++i) {
+        starts[count] = i + 1;
+        count += a[i + 1] < a[i];
+    }
+    starts.resize(count);
+    return starts;
+}
+
+// Runs the passes, merging with `merge(lo, mid, hi)` and telling the watcher of each merge.
+template <typename Watcher, typename MergeRuns>
+inline void MergePasses(Items theArray, std::vector<Index> starts, Watcher& watcher, MergeRuns merge)
 {
     const Index numItems = NumItems(theArray);
-    std::vector<Index> starts = natural_merge::RunStarts(theArray, observer);
-    if (starts.size() < 2) return;
-    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(numItems));
     while (starts.size() > 1) {
         starts.push_back(numItems + 1);  // where the last run ends
         std::vector<Index> merged;
         merged.reserve(starts.size() / 2 + 2);  // with the next pass's end mark
         std::size_t r = 0;
         for (; r + 2 < starts.size(); r += 2) {
-            natural_merge::MergeRuns(theArray, scratch.get(), starts[r], starts[r + 1] - 1, starts[r + 2] - 1,
-                                     observer);
+            merge(starts[r], starts[r + 1] - 1, starts[r + 2] - 1);
+            NotePassEnded(watcher, theArray);
             merged.push_back(starts[r]);
         }
         if (r + 1 < starts.size()) merged.push_back(starts[r]);
         starts = std::move(merged);
     }
+}
+
+}  // namespace natural_merge
+
+// Finds the runs the items already stand in, then merges them pass after pass, the first with
+// the second, the third with the fourth, and so on, a last run without a partner waiting, until
+// one run is left.
+template <SortObserver Observer>
+SORTING_HOT_LOOP void NaturalMergeSort(Items theArray, Observer& observer)
+{
+    if constexpr (!kListens<Observer>) return NaturalMergeSortFast(theArray, observer);
+    std::vector<Index> starts = natural_merge::RunStarts(theArray, observer);
+    if (starts.size() < 2) return;
+    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(NumItems(theArray)));
+    natural_merge::MergePasses(theArray, std::move(starts), observer, [&](Index lo, Index mid, Index hi) {
+        natural_merge::MergeRuns(theArray, scratch.get(), lo, mid, hi, observer);
+    });
+}
+
+template <typename Watcher>
+SORTING_HOT_LOOP void NaturalMergeSortFast(Items theArray, Watcher& watcher)
+{
+    std::vector<Index> starts = natural_merge::RunStartsUnwatched(theArray.data(), NumItems(theArray));
+    if (starts.size() < 2) return;
+    const auto scratch = std::make_unique_for_overwrite<float[]>(ScratchEntries(NumItems(theArray)));
+    natural_merge::MergePasses(theArray, std::move(starts), watcher, [&](Index lo, Index mid, Index hi) {
+        natural_merge::MergeRunsUnwatched(theArray.data(), scratch.get(), lo, mid, hi);
+    });
 }
 
 }  // namespace sorting

@@ -39,11 +39,46 @@ constexpr const auto& VariablesOf(const Variables&) { return kVariables; }
 
 namespace quick {
 
+// The partition below for a run that nobody watches: the same exchanges in the same order,
+// with no branch to guess. The item under examination is held in a register, where the
+// exchanges would put it at i, and the next items from either end are read ahead: after an
+// item greater than the pivot comes the one at gt, after any other the one after i. Each step
+// writes the held item where it goes (lt, i or gt), and at i what the exchanges leave there:
+// the item from lt where it went to lt, the held item otherwise, which a later step overwrites
+// where it was only held. The pivot's value is held apart for the tests; the writes move the
+// items themselves, so that -0 and 0 stay where the exchanges put them.
+inline Split ThreeWayPartitionUnwatched(float* a, Index lo, Index hi)
+{
+    const float pivot = a[lo];
+    Index lt = lo, gt = hi, i = lo + 1;
+    float item = a[i], fromFront = a[i + (i < hi)], fromBack = a[gt];
+    const auto step = [&] {
+        const Index less = item < pivot, greater = pivot < item;
+        const Index to = i + ((lt - i) & -less) + ((gt - i) & -greater);
+        const float leftBehind = a[lt];
+        a[i] = less ? leftBehind : item;
+        a[to] = item;
+        item = greater ? fromBack : fromFront;
+        lt += less;
+        gt -= greater;
+        i += 1 - greater;
+    };
+    // Until the last step, item i + 1 lies within the part.
+    while (i < gt) {
+        step();
+        fromFront = a[i + 1];
+        fromBack = a[gt];
+    }
+    if (i == gt) step();
+    return {lt - 1, gt + 1};
+}
+
 // Parts items lo to hi into those less than the first item, those equal to it, and those
 // greater: lt..gt hold the equal ones at the end, and a(lt) is always the pivot's value.
 template <SortObserver Observer>
 inline Split ThreeWayPartition(Items theArray, Index lo, Index hi, Observer& observer)
 {
+    if constexpr (!kListens<Observer>) return ThreeWayPartitionUnwatched(theArray.data(), lo, hi);
     Index lt = lo, gt = hi, i = lo + 1;
     const auto at = [&] { return three_way_quick::Variables{.lo = lo, .hi = hi, .lt = lt, .gt = gt, .i = i}; };
     while (i <= gt) {
