@@ -7,8 +7,10 @@
 #include "desktop/translations.h"
 #include "race/race_options.h"
 #include "race_window/race_window.h"
+#include "race_window/worksheet_command.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 
@@ -41,8 +43,15 @@ int main(int argc, char* argv[])
     // here, unless it is near one of the race's own, may be the window system's, and waits
     // for it.
     try {
-        if (const auto answer = AnswerAtOnce(race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint())))
-            return *answer;
+        const race::RaceOptions options = race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint());
+        if (const auto answer = AnswerAtOnce(options)) return *answer;
+        // A worksheet is written without a window, and so without a display.
+        if (options.worksheet) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            translations.Install();
+            return race_window::WriteWorksheetCommand(options, kProgram);
+        }
     } catch (const race::UnknownRaceOption& unknown) {
         if (!unknown.Nearest().empty()) return Refuse(unknown);
     } catch (const race::RaceUsageError& error) {
@@ -68,6 +77,7 @@ int main(int argc, char* argv[])
         return Refuse(error);
     }
     if (const auto answer = AnswerAtOnce(options)) return *answer;
+    if (options.worksheet) return race_window::WriteWorksheetCommand(options, kProgram);
 
     race_window::RaceWindow window(options);
     window.resize(960, 640);

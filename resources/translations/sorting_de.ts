@@ -613,6 +613,14 @@
         <source>Race a sort of your own: a Python file that defines sort(a)</source>
         <translation>Eine eigene Sortierung antreten lassen: eine Python-Datei, die sort(a) definiert</translation>
     </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Keep the race as it is set in a lesson file, open one (Ctrl+S, Ctrl+O), or copy it as a command line</source>
+        <translation>Das Rennen, wie es eingestellt ist, in einer Lektionsdatei behalten, eine öffnen (Strg+S, Strg+O) oder es als Befehlszeile kopieren</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1435,12 +1443,6 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
         <translation>ein Rennen braucht zwei Verfahren oder mehr</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]
-</source>
-        <translation>Aufruf: %1 [Optionen]
-</translation>
-    </message>
-    <message>
         <source>Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from these, or all
@@ -1458,19 +1460,109 @@ laufen, im Takt ihrer Arbeit.
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
+        <source>this is not a lesson of sorting-race: its first line is not &quot;sortrace = 1&quot;</source>
+        <translation>das ist keine Lektion von sorting-race: ihre erste Zeile ist nicht &quot;sortrace = 1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>die Datei ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>this is not a lesson of sorting-race: it is not text</source>
+        <translation>das ist keine Lektion von sorting-race: es ist kein Text</translation>
+    </message>
+    <message>
+        <source>not a setting (name = value)</source>
+        <translation>keine Einstellung (Name = Wert)</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>A lesson of sorting-race: a setting a line, as its options name them.</source>
+        <translation>Eine Lektion von sorting-race: eine Einstellung je Zeile, wie ihre Optionen sie nennen.</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on oder off</translation>
+    </message>
+    <message>
+        <source>steps a second, from 1 to 10000000</source>
+        <translation>Schritte pro Sekunde, von 1 bis 10000000</translation>
+    </message>
+    <message>
+        <source>random, sorted, reversed, nearly-sorted or few-unique</source>
+        <translation>random, sorted, reversed, nearly-sorted oder few-unique</translation>
+    </message>
+    <message>
+        <source>100 to 300, in steps of 25</source>
+        <translation>100 bis 300, in Schritten von 25</translation>
+    </message>
+    <message>
+        <source>one lesson file at a time</source>
+        <translation>eine Lektionsdatei auf einmal</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [LESSON.sortrace]
+</source>
+        <translation>Aufruf: %1 [Optionen] [LESSON.sortrace]
+</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
+  --order NAME     the items&apos; initial order: random, sorted, reversed,
+                   nearly-sorted or few-unique
+  --seed N         the seed the random items are made from
+  --speed N        steps a second, from 1 to 10000000
+  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
+  --focus METHOD   look closely at this method (or a script&apos;s file name)
+  --predict        ask about each decision of the method looked at
+  --full-screen    fill the screen
+  --step N         stand at this step of the race
+  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
                    without it, the script can read whatever you can. Its a[0]
                    is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
         <translation>  --items LIST     wie viele Elemente antreten (1 bis 2000), oder die Elemente
                    selbst: 2 bis 2000 Zahlen, keine negativ, etwa &quot;5 3 8 1 9&quot;
+  --order NAME     die Anfangsordnung der Elemente: random, sorted, reversed,
+                   nearly-sorted oder few-unique
+  --seed N         der Startwert, aus dem die Zufallselemente entstehen
+  --speed N        Schritte pro Sekunde, von 1 bis 10000000
+  --zoom PERCENT   jeder Text größer: 100 bis 300, in Schritten von 25
+  --focus METHOD   dieses Verfahren genau ansehen (oder den Dateinamen eines
+                   Skripts)
+  --predict        nach jeder Entscheidung des angesehenen Verfahrens fragen
+  --full-screen    den ganzen Bildschirm füllen
+  --step N         bei diesem Schritt des Rennens stehen
+  --worksheet FILE ein Arbeitsblatt (PDF) des --focus-Verfahrens auf den
+                   Elementen (höchstens 12) samt Lösung schreiben, ohne Fenster
   --sound          jeden Schritt hörbar machen, ein höherer Ton für ein
                    größeres Element (wird gemerkt)
   --script FILE    dazu eine eigene Sortierung antreten lassen: FILE definiert
@@ -1479,9 +1571,23 @@ laufen, im Takt ihrer Arbeit.
                    ist; ohne sie kann das Skript lesen, was Sie lesen können.
                    Sein a[0] ist Element 1 auf den Balken, da Stellen hier ab 1
                    zählen
+  LESSON.sortrace  eine im Rennen gespeicherte Lektion öffnen (die Optionen
+                   gelten danach)
   -h, --help       diesen Text zeigen
   --version        die Version des Programms zeigen
 </translation>
+    </message>
+    <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus: %1 ist kein Verfahren, für das ein Arbeitsblatt entsteht</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet: höchstens %1 Elemente</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>%1 geschrieben: das Arbeitsblatt zu %2, die Lösung auf der letzten Seite.</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1997,90 @@ laufen, im Takt ihrer Arbeit.
         <source>Python files (*.py);;All files (*)</source>
         <translation>Python-Dateien (*.py);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation>Lektion öffnen...</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation>Lektion speichern...</translation>
+    </message>
+    <message>
+        <source>Copy as command</source>
+        <translation>Als Befehl kopieren</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Arbeitsblatt...</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace);;All files (*)</source>
+        <translation>Lektionen (*.sortrace);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest is open.</source>
+        <translation>%1: %2; der Rest ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer version: what this one knows of it is open.</source>
+        <translation>%1 stammt von einer neueren Version: was diese davon kennt, ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation>Lektion speichern</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace)</source>
+        <translation>Lektionen (*.sortrace)</translation>
+    </message>
+    <message>
+        <source>Saved the lesson as %1.</source>
+        <translation>Die Lektion ist als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The command that sets the race so is on the clipboard.</source>
+        <translation>Der Befehl, der das Rennen so einstellt, ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Klicken Sie zuerst auf das Feld eines Verfahrens: das Arbeitsblatt entsteht für das angesehene Verfahren.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Ein Arbeitsblatt verfolgt höchstens %1 Elemente; geben Sie weniger ein.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Das Arbeitsblatt %1 ist geschrieben, die Lösung auf der letzten Seite.</translation>
+    </message>
+    <message>
+        <source>focus: %1 does not race here.</source>
+        <translation>focus: %1 tritt hier nicht an.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -1901,6 +2091,37 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>No sound: %1</source>
         <translation>Kein Ton: %1</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>vorher</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Arbeitsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Die Elemente: %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Schreiben Sie die Elemente nach jedem Mischen auf.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Schreiben Sie die Elemente nach jedem Durchgang auf.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösung: %1</translation>
     </message>
 </context>
 <context>

@@ -613,6 +613,14 @@
         <source>Race a sort of your own: a Python file that defines sort(a)</source>
         <translation>Hacer correr una ordenación propia: un archivo Python que define sort(a)</translation>
     </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Keep the race as it is set in a lesson file, open one (Ctrl+S, Ctrl+O), or copy it as a command line</source>
+        <translation>Guardar la carrera tal como está ajustada en un archivo de lección, abrir uno (Ctrl+S, Ctrl+O) o copiarla como línea de órdenes</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1434,12 +1442,6 @@ se interrumpe con SIGINT o SIGTERM.
         <translation>una carrera necesita dos métodos o más</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]
-</source>
-        <translation>Uso: %1 [opciones]
-</translation>
-    </message>
-    <message>
         <source>Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from these, or all
@@ -1457,20 +1459,110 @@ ritmo de su trabajo.
         <translation>línea %1: %2</translation>
     </message>
     <message>
+        <source>this is not a lesson of sorting-race: its first line is not &quot;sortrace = 1&quot;</source>
+        <translation>esto no es una lección de sorting-race: su primera línea no es &quot;sortrace = 1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>el archivo ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>this is not a lesson of sorting-race: it is not text</source>
+        <translation>esto no es una lección de sorting-race: no es texto</translation>
+    </message>
+    <message>
+        <source>not a setting (name = value)</source>
+        <translation>no es un ajuste (nombre = valor)</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>A lesson of sorting-race: a setting a line, as its options name them.</source>
+        <translation>Una lección de sorting-race: un ajuste por línea, con el nombre de sus opciones.</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on u off</translation>
+    </message>
+    <message>
+        <source>steps a second, from 1 to 10000000</source>
+        <translation>pasos por segundo, de 1 a 10000000</translation>
+    </message>
+    <message>
+        <source>random, sorted, reversed, nearly-sorted or few-unique</source>
+        <translation>random, sorted, reversed, nearly-sorted o few-unique</translation>
+    </message>
+    <message>
+        <source>100 to 300, in steps of 25</source>
+        <translation>100 a 300, en pasos de 25</translation>
+    </message>
+    <message>
+        <source>one lesson file at a time</source>
+        <translation>un archivo de lección a la vez</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [LESSON.sortrace]
+</source>
+        <translation>Uso: %1 [opciones] [LESSON.sortrace]
+</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
+  --order NAME     the items&apos; initial order: random, sorted, reversed,
+                   nearly-sorted or few-unique
+  --seed N         the seed the random items are made from
+  --speed N        steps a second, from 1 to 10000000
+  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
+  --focus METHOD   look closely at this method (or a script&apos;s file name)
+  --predict        ask about each decision of the method looked at
+  --full-screen    fill the screen
+  --step N         stand at this step of the race
+  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
                    without it, the script can read whatever you can. Its a[0]
                    is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
         <translation>  --items LIST     cuántos elementos corren (1 a 2000), o los propios
                    elementos: 2 a 2000 números, ninguno negativo, como
                    &quot;5 3 8 1 9&quot;
+  --order NAME     el orden inicial de los elementos: random, sorted, reversed,
+                   nearly-sorted o few-unique
+  --seed N         la semilla de la que salen los elementos aleatorios
+  --speed N        pasos por segundo, de 1 a 10000000
+  --zoom PERCENT   todo texto más grande: 100 a 300, en pasos de 25
+  --focus METHOD   mirar de cerca este método (o el nombre de archivo de un
+                   script)
+  --predict        preguntar por cada decisión del método que se mira
+  --full-screen    llenar la pantalla
+  --step N         situarse en este paso de la carrera
+  --worksheet FILE escribir una hoja de ejercicios (PDF) del método --focus con
+                   los elementos (12 como mucho) y sus soluciones, sin ventana
   --sound          hacer sonar cada paso, un tono más agudo para un elemento
                    mayor (se recuerda)
   --script FILE    hacer correr también una ordenación propia: FILE define
@@ -1479,9 +1571,23 @@ ritmo de su trabajo.
                    bubblewrap está instalado; sin él, el script puede leer todo
                    lo que usted puede leer. Su a[0] es el elemento 1 en las
                    barras, pues aquí los lugares se cuentan desde 1
+  LESSON.sortrace  abrir una lección guardada desde la carrera (las opciones se
+                   aplican después)
   -h, --help       mostrar este texto
   --version        mostrar la versión del programa
 </translation>
+    </message>
+    <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus: %1 no es un método del que se haga una hoja</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet: %1 elementos como mucho</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>Escrito %1: la hoja de %2, sus soluciones en la última página.</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1997,90 @@ ritmo de su trabajo.
         <source>Python files (*.py);;All files (*)</source>
         <translation>Archivos Python (*.py);;Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation>Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation>Guardar lección...</translation>
+    </message>
+    <message>
+        <source>Copy as command</source>
+        <translation>Copiar como orden</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Hoja de ejercicios...</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace);;All files (*)</source>
+        <translation>Lecciones (*.sortrace);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest is open.</source>
+        <translation>%1: %2; el resto está abierto.</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer version: what this one knows of it is open.</source>
+        <translation>%1 viene de una versión más reciente: lo que esta conoce de ella está abierto.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>Abierto %1.</translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation>Guardar lección</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace)</source>
+        <translation>Lecciones (*.sortrace)</translation>
+    </message>
+    <message>
+        <source>Saved the lesson as %1.</source>
+        <translation>Lección guardada como %1.</translation>
+    </message>
+    <message>
+        <source>The command that sets the race so is on the clipboard.</source>
+        <translation>La orden que ajusta así la carrera está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Haga clic primero en el panel de un método: la hoja se hace para el método que se mira.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Una hoja sigue %1 elementos como mucho; escriba menos.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>no se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Hoja %1 escrita, sus soluciones en la última página.</translation>
+    </message>
+    <message>
+        <source>focus: %1 does not race here.</source>
+        <translation>focus: %1 no corre aquí.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -1901,6 +2091,37 @@ ritmo de su trabajo.
     <message>
         <source>No sound: %1</source>
         <translation>Sin sonido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>antes</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Hoja de ejercicios: %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Los elementos: %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Escriba los elementos tras cada mezcla.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Escriba los elementos tras cada pasada.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluciones: %1</translation>
     </message>
 </context>
 <context>

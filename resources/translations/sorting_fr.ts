@@ -613,6 +613,14 @@
         <source>Race a sort of your own: a Python file that defines sort(a)</source>
         <translation>Faire courir un tri de votre cru : un fichier Python qui définit sort(a)</translation>
     </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Leçon</translation>
+    </message>
+    <message>
+        <source>Keep the race as it is set in a lesson file, open one (Ctrl+S, Ctrl+O), or copy it as a command line</source>
+        <translation>Garder la course telle qu&apos;elle est réglée dans un fichier de leçon, en ouvrir un (Ctrl+S, Ctrl+O), ou la copier comme ligne de commande</translation>
+    </message>
 </context>
 <context>
     <name>StepWords</name>
@@ -1432,12 +1440,6 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
         <translation>une course demande deux méthodes ou plus</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]
-</source>
-        <translation>Utilisation : %1 [options]
-</translation>
-    </message>
-    <message>
         <source>Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from these, or all
@@ -1456,19 +1458,109 @@ de leur travail.
         <translation>ligne %1 : %2</translation>
     </message>
     <message>
+        <source>this is not a lesson of sorting-race: its first line is not &quot;sortrace = 1&quot;</source>
+        <translation>ce n&apos;est pas une leçon de sorting-race : sa première ligne n&apos;est pas &quot;sortrace = 1&quot;</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>le fichier dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>this is not a lesson of sorting-race: it is not text</source>
+        <translation>ce n&apos;est pas une leçon de sorting-race : ce n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>not a setting (name = value)</source>
+        <translation>pas un réglage (nom = valeur)</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>A lesson of sorting-race: a setting a line, as its options name them.</source>
+        <translation>Une leçon de sorting-race : un réglage par ligne, nommé comme ses options.</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on ou off</translation>
+    </message>
+    <message>
+        <source>steps a second, from 1 to 10000000</source>
+        <translation>étapes par seconde, de 1 à 10000000</translation>
+    </message>
+    <message>
+        <source>random, sorted, reversed, nearly-sorted or few-unique</source>
+        <translation>random, sorted, reversed, nearly-sorted ou few-unique</translation>
+    </message>
+    <message>
+        <source>100 to 300, in steps of 25</source>
+        <translation>100 à 300, par pas de 25</translation>
+    </message>
+    <message>
+        <source>one lesson file at a time</source>
+        <translation>un fichier de leçon à la fois</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [LESSON.sortrace]
+</source>
+        <translation>Utilisation : %1 [options] [LESSON.sortrace]
+</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
+  --order NAME     the items&apos; initial order: random, sorted, reversed,
+                   nearly-sorted or few-unique
+  --seed N         the seed the random items are made from
+  --speed N        steps a second, from 1 to 10000000
+  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
+  --focus METHOD   look closely at this method (or a script&apos;s file name)
+  --predict        ask about each decision of the method looked at
+  --full-screen    fill the screen
+  --step N         stand at this step of the race
+  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
                    without it, the script can read whatever you can. Its a[0]
                    is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
 </source>
         <translation>  --items LIST     combien d&apos;éléments courent (1 à 2000), ou les éléments
                    eux-mêmes : 2 à 2000 nombres, aucun négatif, ex. &quot;5 3 8 1 9&quot;
+  --order NAME     l&apos;ordre initial des éléments : random, sorted, reversed,
+                   nearly-sorted ou few-unique
+  --seed N         la graine dont les éléments aléatoires sont tirés
+  --speed N        étapes par seconde, de 1 à 10000000
+  --zoom PERCENT   chaque texte plus grand : 100 à 300, par pas de 25
+  --focus METHOD   regarder de près cette méthode (ou le nom de fichier d&apos;un
+                   script)
+  --predict        demander chaque décision de la méthode regardée
+  --full-screen    remplir l&apos;écran
+  --step N         se placer à cette étape de la course
+  --worksheet FILE écrire une fiche d&apos;exercice (PDF) de la méthode --focus sur
+                   les éléments (12 au plus) et son corrigé, sans fenêtre
   --sound          faire entendre chaque étape, un son plus aigu pour un plus
                    grand élément (retenu)
   --script FILE    faire courir aussi un tri de votre cru : FILE définit
@@ -1477,9 +1569,23 @@ de leur travail.
                    bubblewrap est installé ; sans lui, le script peut lire tout
                    ce que vous pouvez lire. Son a[0] est l&apos;élément 1 sur les
                    barres, les places comptant ici à partir de 1
+  LESSON.sortrace  ouvrir une leçon enregistrée depuis la course (les options
+                   s&apos;appliquent ensuite)
   -h, --help       afficher ce texte
   --version        afficher la version du programme
 </translation>
+    </message>
+    <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus : %1 n&apos;est pas une méthode dont on fait une fiche</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet : %1 éléments au plus</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>%1 écrit : la fiche de %2, son corrigé en dernière page.</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1995,90 @@ de leur travail.
         <source>Python files (*.py);;All files (*)</source>
         <translation>Fichiers Python (*.py);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation>Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation>Enregistrer la leçon...</translation>
+    </message>
+    <message>
+        <source>Copy as command</source>
+        <translation>Copier comme commande</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Fiche d&apos;exercice...</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace);;All files (*)</source>
+        <translation>Leçons (*.sortrace);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; the rest is open.</source>
+        <translation>%1 : %2 ; le reste est ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer version: what this one knows of it is open.</source>
+        <translation>%1 vient d&apos;une version plus récente : ce que celle-ci en connaît est ouvert.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 ouvert.</translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation>Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>Lessons (*.sortrace)</source>
+        <translation>Leçons (*.sortrace)</translation>
+    </message>
+    <message>
+        <source>Saved the lesson as %1.</source>
+        <translation>Leçon enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>The command that sets the race so is on the clipboard.</source>
+        <translation>La commande qui règle la course ainsi est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Cliquez d&apos;abord sur le panneau d&apos;une méthode : la fiche est faite pour la méthode regardée.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Une fiche suit %1 éléments au plus ; tapez-en moins.</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Fiche %1 écrite, son corrigé en dernière page.</translation>
+    </message>
+    <message>
+        <source>focus: %1 does not race here.</source>
+        <translation>focus : %1 ne court pas ici.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -1899,6 +2089,37 @@ de leur travail.
     <message>
         <source>No sound: %1</source>
         <translation>Pas de son : %1</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>avant</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Fiche d&apos;exercice : %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Les éléments : %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Notez les éléments après chaque fusion.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Notez les éléments après chaque passe.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Corrigé : %1</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,10 @@ void OptionParser::Parse(const std::vector<std::string>& arguments)
             version_ = true;
             continue;
         }
+        if (operand_ && !option.empty() && option.front() != '-') {
+            operand_(option);
+            continue;
+        }
         const auto declared =
             std::find_if(options_.begin(), options_.end(), [&](const Declared& d) { return d.name == option; });
         if (declared == options_.end()) {

@@ -15,6 +15,8 @@ public:
     // An option that takes a value, and one that takes none.
     void Take(std::string name, std::function<void(const std::string& value)> read);
     void Flag(std::string name, std::function<void()> set);
+    // What an argument that is no option is: without this, an unknown option.
+    void Operands(std::function<void(const std::string& operand)> take) { operand_ = std::move(take); }
 
     void Parse(const std::vector<std::string>& arguments);
 
@@ -32,6 +34,7 @@ private:
     };
 
     std::vector<Declared> options_;
+    std::function<void(const std::string&)> operand_;
     bool help_ = false;
     bool version_ = false;
 };

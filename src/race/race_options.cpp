@@ -11,21 +11,28 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
 {
     RaceOptions options;
     command_line::OptionParser parser;
-    parser.Take("--methods", [&](const std::string& list) {
-        options.methods = command_line::ParseMethodList(list);
-        if (options.methods.size() < kFewestMethods)
-            throw RaceUsageError(platform::Words("race", "a race needs two methods or more"));
-    });
-    parser.Take("--items", [&](const std::string& text) {
-        try {
-            options.items = ReadItems(text, decimalPoint);
-        } catch (const ItemsRefused& refused) {
-            throw RaceUsageError(std::string("--items: ") + refused.what());
-        }
-    });
+    // Each setting of a lesson is an option of its own name; predict and full-screen are
+    // flags, and the items are read with the user's own decimal point.
+    for (std::string_view name : kSettingNames) {
+        const std::string option = "--" + std::string(name);
+        const auto take = [&options, name, decimalPoint](const std::string& value) {
+            try {
+                TakeSetting(options.lesson, name, value, decimalPoint);
+            } catch (const SettingRefused& refused) {
+                throw RaceUsageError("--" + std::string(refused.what()));
+            }
+        };
+        if (name == "predict" || name == "full-screen")
+            parser.Flag(option, [take] { take("on"); });
+        else
+            parser.Take(option, take);
+    }
     parser.Flag("--sound", [&] { options.sound = true; });
-    parser.Take("--script",
-                [&](const std::string& path) { options.scripts.push_back(command_line::ScriptOption(path)); });
+    parser.Take("--worksheet", [&](const std::string& path) { options.worksheet = path; });
+    parser.Operands([&](const std::string& path) {
+        if (options.lessonFile) throw RaceUsageError(platform::Words("race", "one lesson file at a time"));
+        options.lessonFile = path;
+    });
     parser.Parse(arguments);
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();
@@ -36,7 +43,7 @@ std::string RaceUsageText(const std::string& program)
 {
     using platform::Words;
     // A translation keeps its lines within 80 characters, the columns where they stand.
-    return platform::Fill(Words("race", "Usage: %1 [options]\n"), {program}) +
+    return platform::Fill(Words("race", "Usage: %1 [options] [LESSON.sortrace]\n"), {program}) +
            Words("race", R"(Races sorting methods side by side on the same items, paced by their work.
 
   --methods LIST   the methods that race, two or more, from these, or all
@@ -44,12 +51,24 @@ std::string RaceUsageText(const std::string& program)
 )") + command_line::MethodGlossary() +
            Words("race", R"(  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as "5 3 8 1 9"
+  --order NAME     the items' initial order: random, sorted, reversed,
+                   nearly-sorted or few-unique
+  --seed N         the seed the random items are made from
+  --speed N        steps a second, from 1 to 10000000
+  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
+  --focus METHOD   look closely at this method (or a script's file name)
+  --predict        ask about each decision of the method looked at
+  --full-screen    fill the screen
+  --step N         stand at this step of the race
+  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;
                    without it, the script can read whatever you can. Its a[0]
                    is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program's version
 )");

@@ -2,6 +2,7 @@
 
 #include "command_line/usage_error.h"
 #include "race/item_list.h"
+#include "race/lesson_settings.h"
 #include "script/script_process.h"
 #include "sorting/sort_method.h"
 
@@ -13,9 +14,9 @@ namespace race {
 
 // What sorting-race is asked for on its command line.
 struct RaceOptions {
-    std::vector<sorting::SortMethod> methods{sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()};
-    std::optional<ItemsAsked> items;          // none: the window's own first count
-    std::vector<script::ScriptFile> scripts;  // students' sorts, each a panel after the methods
+    LessonSettings lesson;              // none given: the window's own first race
+    std::optional<std::string> lessonFile;  // a lesson to open, the options above then applied to it
+    std::optional<std::string> worksheet;   // a worksheet to write, of the focus on the items, and no window
     bool sound = false;
     bool help = false;
     bool version = false;

@@ -126,6 +126,7 @@ public:
     }
     void Merged(sorting::Index, sorting::Index, sorting::Index) { recording_.steps.back().MarkEndOfMerge(); }
     void Read(sorting::Index i) { Add(Step::Kind::Read, i, i); }
+    void PassEnded(std::span<const float>) { recording_.passEnds.push_back(recording_.steps.size()); }
     template <typename Name, typename Variables>
     void Line(Name line, const Variables& variables)
     {

@@ -137,6 +137,7 @@ struct Recording {
     sorting::SortCounts totals;
     CodeNotes notes;
     std::optional<ScriptCode> script{};
+    std::vector<std::uint64_t> passEnds{};  // the steps after which each pass of the sort ended
 
     std::uint64_t TotalSteps() const { return steps.size(); }
 };

@@ -2,9 +2,9 @@
 
 #include <QFont>
 #include <QObject>
+#include <QWidget>
 
 class QAbstractButton;
-class QWidget;
 
 namespace race_window {
 
@@ -26,6 +26,8 @@ public:
     Projector(QWidget* window, QAbstractButton* fullScreen, ZoomView* view);
 
     int Zoom() const { return zoom_; }
+    void SetZoom(int percent) { Apply(percent); }
+    void SetFullScreen(bool on) { window_->setWindowState(window_->windowState().setFlag(Qt::WindowFullScreen, on)); }
 
 public slots:
     void ZoomIn();

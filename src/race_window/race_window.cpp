@@ -65,7 +65,10 @@ QString ItemsInWords(std::int32_t count, bool typed)
 }  // namespace
 
 RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::RaceWindow>()), methods_(options.methods)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::RaceWindow>()),
+      methods_(options.lesson.methods.value_or(
+          std::vector<sorting::SortMethod>(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end())))
 {
     ui_->setupUi(this);
     SetUpControls(options);
@@ -74,7 +77,19 @@ RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent)
     AddShortcuts();
     timer_.setInterval(kFrameMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &RaceWindow::Tick);
+    SetUpLessons();
     StartRace(TakeItemsAsked(options));
+    // The items, methods and scripts of the command line race already; a lesson file's
+    // settings come first, then the command line's own on top of them.
+    race::LessonSettings rest = options.lesson;
+    if (options.lessonFile) {
+        OpenLessonFile(QString::fromStdString(*options.lessonFile));
+    } else {
+        rest.items.reset();
+        rest.methods.reset();
+        rest.scripts.clear();
+    }
+    ApplyLesson(rest);
     // The keys act at once, not in a text field.
     ui_->PlayButton->setFocus();
 }
@@ -205,16 +220,23 @@ void RaceWindow::AddShortcuts()
 
 std::int32_t RaceWindow::TakeItemsAsked(const race::RaceOptions& options)
 {
-    if (options.items && std::holds_alternative<std::vector<float>>(*options.items)) {
-        UseOwnItems(std::get<std::vector<float>>(*options.items));
+    ApplyItemsAsked(options.lesson.items.value_or(race::ItemsAsked(kDefaultCount)));
+    return ownItems_ ? static_cast<std::int32_t>(ownItems_->size()) - 1 : count_;
+}
+
+// The items in the field and for the next race: typed ones, or a count of random ones.
+void RaceWindow::ApplyItemsAsked(const race::ItemsAsked& items)
+{
+    if (const auto* typed = std::get_if<std::vector<float>>(&items)) {
+        UseOwnItems(*typed);
         QStringList numbers;
         for (std::size_t i = 1; i < ownItems_->size(); ++i) numbers << QLocale().toString((*ownItems_)[i]);
         ui_->CountField->setText(numbers.join(' '));
-        return static_cast<std::int32_t>(ownItems_->size()) - 1;
+        return;
     }
-    const std::int32_t count = options.items ? std::get<std::int32_t>(*options.items) : kDefaultCount;
-    ui_->CountField->setText(QString::number(count));
-    return count;
+    UseRandomItems(false);
+    count_ = std::get<std::int32_t>(items);
+    ui_->CountField->setText(QString::number(count_));
 }
 
 bool RaceWindow::ApplyItems()

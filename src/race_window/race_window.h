@@ -1,5 +1,6 @@
 #pragma once
 
+#include "race/lesson_settings.h"
 #include "race/pace.h"
 #include "race/race.h"
 #include "race/race_options.h"
@@ -57,6 +58,22 @@ public slots:
     void NewItems();
     void TogglePredict();
     void Leave();
+    // Lessons: the race as it is set, kept in a file and opened again, or as a command line.
+    void OpenLesson();
+    void SaveLesson();
+    void CopyAsCommand();
+    // A worksheet of the method looked at on the race's items, if they are few enough.
+    void MakeWorksheet();
+
+public:
+    // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
+    // it was where the file holds no lesson. False then.
+    bool OpenLessonFile(const QString& path);
+    void SaveLessonFile(const QString& path);
+    void MakeWorksheetFile(const QString& path);
+    // The settings of the race as it stands, and the race set to those given.
+    race::LessonSettings CurrentLesson() const;
+    void ApplyLesson(const race::LessonSettings& settings);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +116,10 @@ private:
     void ChooseScript();
     void RecordScripts();
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
+    void SetUpLessons();
+    void ApplyItemsAsked(const race::ItemsAsked& items);
+    // Looks at the lane of this method's key or script's name; false where none races.
+    bool FocusOn(const std::string& focus);
 
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;
@@ -114,6 +135,7 @@ private:
     std::optional<std::vector<float>> ownItems_;  // typed, element 0 first
     bool countTyped_ = false;                     // the Items field was given one number
     double seed_ = 1;
+    std::optional<std::string> focusLater_;  // a script's, once it has joined the race
     std::optional<int> speedBeforeFew_;  // while a race of a few items goes slowly
     race::Pace pace_;
     RaceMode mode_;

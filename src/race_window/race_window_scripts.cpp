@@ -12,7 +12,7 @@ namespace race_window {
 
 void RaceWindow::SetUpScripts(const race::RaceOptions& options)
 {
-    scripts_ = options.scripts;
+    scripts_ = options.lesson.scripts;
     recorder_ = new ScriptRecorder(this);
     connect(recorder_, &ScriptRecorder::Recorded, this, &RaceWindow::JoinScripts);
     connect(ui_->ScriptButton, &QPushButton::clicked, this, &RaceWindow::ChooseScript);
@@ -53,6 +53,7 @@ void RaceWindow::JoinScripts(std::shared_ptr<std::vector<race::Recording>> recor
     ConnectPanels();
     ui_->Panels->Show(race_.get());
     lesson_->Show(race_.get(), ui_->Panels->Panels());
+    if (focusLater_ && FocusOn(*focusLater_)) focusLater_.reset();
     ShowProgress();
 }
 

@@ -14,6 +14,7 @@ namespace script {
 struct ScriptFile {
     std::string name;
     std::string source;
+    std::string path{};  // where it was read, as given
 };
 
 // A file that cannot be raced, and why.

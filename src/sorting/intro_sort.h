@@ -98,6 +98,7 @@ SORTING_HOT_LOOP void IntroSort(Items theArray, Observer& observer)
             const Index p = quick::Partition(
                 theArray, part.lo, part.hi, observer,
                 quick::PartitionLines<Line>{Line::Partition, Line::Partition, Line::Partition}, at(Line::Partition));
+            NotePassEnded(observer, theArray);
             return quick::Split{p - 1, p + 1};
         });
 }

@@ -85,6 +85,7 @@ SORTING_HOT_LOOP void MedianQuickSort(Items theArray, Observer& observer)
         };
         const Index p = quick::Partition(theArray, part.lo, part.hi, observer,
                                          quick::PartitionLines<Line>{Line::Compare, Line::Exchange, Line::Place}, note);
+        NotePassEnded(observer, theArray);
         return std::optional<quick::Split>({p - 1, p + 1});
     });
 }

@@ -110,7 +110,9 @@ template <SortObserver Observer>
 SORTING_HOT_LOOP void ThreeWayQuickSort(Items theArray, Observer& observer)
 {
     quick::SortParts(theArray, 0, [&](const quick::Part& part) {
-        return std::optional(quick::ThreeWayPartition(theArray, part.lo, part.hi, observer));
+        const auto split = quick::ThreeWayPartition(theArray, part.lo, part.hi, observer);
+        NotePassEnded(observer, theArray);
+        return std::optional(split);
     });
 }
 

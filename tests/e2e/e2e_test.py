@@ -663,6 +663,35 @@ class RaceThatTeaches(RaceChecks, unittest.TestCase):
         Screen("race-equal-end")
 
 
+class RaceFromALesson(RaceChecks, unittest.TestCase):
+    """A lesson file opened from the command line: its items, methods, zoom and focus."""
+
+    LESSON = os.path.join(tempfile.mkdtemp(), "class.sortrace")
+    ARGUMENTS = [LESSON]
+
+    def setUp(self):
+        with open(self.LESSON, "w", encoding="utf-8") as lesson:
+            lesson.write("sortrace = 1\nmethods = bubble,merge,heap\nitems = 5 3 8 1 9 2 7 4\n"
+                         "zoom = 150\nfocus = merge\nstep = 10\n")
+        super().setUp()
+
+    def test_the_lesson_opens_with_its_items_methods_zoom_and_focus(self):
+        p = self.program
+        field = p.find("text", "Number of items").queryText()
+        self.assertEqual(field.getText(0, -1), "5 3 8 1 9 2 7 4")
+        for method in ("Bubble", "Merge", "Heap"):
+            self.assertIsNotNone(self.panel(method), method)
+        self.assertIsNone(next((n for n in p.nodes() if n.name == "Selection"), None), "only the lesson's methods")
+        self.assertIsNotNone(next((n for n in p.nodes() if n.name == "Code of Merge"), None), "merge looked at")
+        subprocess.run(["import", "-window", "root", "-crop", "1366x768+0+0", os.path.join(SHOTS, "race-lesson.png")],
+                       check=True)
+        zoomed = p.extents(p.find("push button", "Play"))[3]
+        xdotool("key", "ctrl+0")  # as usual again: the zoom is remembered for the next race
+        time.sleep(0.5)
+        usual = p.extents(p.find("push button", "Play"))[3]
+        self.assertGreater(zoomed, usual * 1.3, "the lesson's zoom of 150 %")
+
+
 class RaceSound(RaceChecks, unittest.TestCase):
     """The race heard: its tones recorded from the sound server's sink."""
 

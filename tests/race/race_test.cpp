@@ -321,19 +321,21 @@ TEST(Race, TheMethodsChosenRaceInTheirOrderAndRankAmongThemselves)
 TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
 {
     const race::RaceOptions options = race::ParseRaceOptions({"--items", "4,5 6", "--sound"}, ',');
-    EXPECT_EQ(options.items, (race::ItemsAsked{std::vector<float>{0, 4.5f, 6}}));
+    EXPECT_EQ(options.lesson.items, (race::ItemsAsked{std::vector<float>{0, 4.5f, 6}}));
     EXPECT_TRUE(options.sound);
-    EXPECT_EQ(race::ParseRaceOptions({"--items", "300"}).items, race::ItemsAsked{300});
-    EXPECT_EQ(race::ParseRaceOptions({}).methods,
-              std::vector(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
-    EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).methods.size(), sorting::kAllMethods.size());
-    EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).methods,
+    EXPECT_EQ(race::ParseRaceOptions({"--items", "300"}).lesson.items, race::ItemsAsked{300});
+    EXPECT_FALSE(race::ParseRaceOptions({}).lesson.methods);
+    EXPECT_EQ(race::ParseRaceOptions({"--methods", "all"}).lesson.methods->size(), sorting::kAllMethods.size());
+    EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).lesson.methods,
               (std::vector{SortMethod::Quick, SortMethod::Heap}));
+    EXPECT_EQ(race::ParseRaceOptions({"class.sortrace", "--zoom", "150"}).lessonFile, "class.sortrace");
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},
                                                                                      {"--methods", "quick,quick"},
                                                                                      {"--methods", "merge,bogo"},
                                                                                      {"--methods"},
-                                                                                     {"--items", "3 -1"}})
+                                                                                     {"--items", "3 -1"},
+                                                                                     {"a.sortrace", "b.sortrace"},
+                                                                                     {"--zoom", "120"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     for (const auto& [option, nearest] :
          {std::pair{"-display", ""}, {"--methds", "--methods"}, {"--Sound", "--sound"}}) {

@@ -1,5 +1,6 @@
 #include "race_window/code_pane.h"
 #include "race_window/race_panel.h"
+#include "race/lesson_file.h"
 #include "race_window/race_window.h"
 #include "race_window/step_words.h"
 #include "sorting/initial_order.h"
@@ -7,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -492,7 +495,7 @@ private slots:
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
         race::RaceOptions options = race::ParseRaceOptions({"--methods", "bubble,insertion", "--items", "5 3 8 1 9"});
         for (const char* example : {"/bubble_sort.py", "/lost_item.py"})
-            options.scripts.push_back(script::ReadScriptFile(std::string(SORTING_EXAMPLES) + example));
+            options.lesson.scripts.push_back(script::ReadScriptFile(std::string(SORTING_EXAMPLES) + example));
         Open(options);
         QTRY_COMPARE(window->CurrentRace().LaneCount(), 4u);
         const auto panels = window->findChildren<RacePanel*>("PanelScript");
@@ -661,6 +664,53 @@ private slots:
             const QImage shot = Control(*window, "PanelMerge")->grab().toImage();
             QVERIFY(!shot.isNull());
         }
+    }
+
+    // Every setting of a lesson, saved and opened in a new window: the same race at the same
+    // step, looked at and predicted as it was.
+    void aSavedLessonOpensAsTheSameRaceAtTheSameStep()
+    {
+        race::LessonSettings lesson;
+        lesson.methods = {SortMethod::Bubble, SortMethod::Merge, SortMethod::Heap};
+        lesson.items = race::ItemsAsked(std::vector<float>{0, 5, 3, 8, 1, 9, 2, 7, 4});
+        lesson.order = sorting::InitialOrder::Reversed;
+        lesson.seed = 7;
+        lesson.speed = 12;
+        lesson.zoom = 150;
+        lesson.focus = "merge";
+        lesson.predict = false;
+        lesson.fullScreen = false;
+        lesson.step = 30;
+        window->ApplyLesson(lesson);
+        const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath("a.sortrace");
+        window->SaveLessonFile(path);
+        const auto saved = race::SettingValues(window->CurrentLesson());
+        QCOMPARE(race::SettingValues(lesson), saved);
+        const std::vector<float> items = window->CurrentRace().Lane(SortMethod::Merge).Items();
+
+        Open();
+        QVERIFY(window->OpenLessonFile(path));
+        QCOMPARE(race::SettingValues(window->CurrentLesson()), saved);
+        QCOMPARE(window->CurrentRace().Clock(), 30u);
+        QCOMPARE(window->CurrentRace().Lane(SortMethod::Merge).Items(), items);
+        QCOMPARE(Control<QLabel>(*window, "Problem")->text(), QString());
+
+        // A file that holds no lesson leaves the race as it was, and says why.
+        QFile bad(path);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("\x89PNG\r\n\x1a\n\0\0");
+        bad.close();
+        QVERIFY(!window->OpenLessonFile(path));
+        QCOMPARE(race::SettingValues(window->CurrentLesson()), saved);
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("it is not text"));
+        // One that holds a lesson in part opens that part and names the first problem.
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("sortrace = 1\nzoom = 125\nfocus = quick\n");
+        bad.close();
+        QVERIFY(window->OpenLessonFile(path));
+        QCOMPARE(*window->CurrentLesson().zoom, 125);
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("focus: quick does not race here"));
+        QFile::remove(path);
     }
 };
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "race/lesson_settings.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace race {
+
+// A lesson file, *.sortrace: a line a setting, "name = value" with the names of
+// kSettingNames, after a first line "sortrace = 1" that names the version of the format.
+// Blank lines and lines that begin with "#" are notes.
+inline constexpr int kLessonVersion = 1;
+inline constexpr std::size_t kLargestLesson = std::size_t{1} << 20;
+
+// A file that holds no lesson at all: empty, binary, too large, or no lesson's first line.
+class LessonRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a lesson file holds, as far as it is sound: a line that cannot be taken is left out,
+// and the first such is told ("line 4: zoom: ..."); a setting this version does not know is
+// passed over, and one from a newer version of the format is read as far as it is known.
+struct LessonRead {
+    LessonSettings settings;
+    std::string problem;
+    bool newer = false;
+};
+
+// Reads a lesson's text; a script's path that is not absolute is taken from `folder`, where
+// the lesson lies.
+LessonRead ReadLesson(std::string_view text, const std::string& folder);
+LessonRead ReadLessonFile(const std::string& path);
+
+std::string WriteLesson(const LessonSettings& settings);
+// Writes the lesson whole or not at all: into a file beside `path` first, which then takes
+// its name. Throws LessonRefused saying why it could not.
+void WriteLessonFile(const std::string& path, const LessonSettings& settings);
+
+}  // namespace race

@@ -1,0 +1,63 @@
+#include "race_window/worksheet_command.h"
+
+#include "command_line/option_parser.h"
+#include "platform/words.h"
+#include "race/lesson_file.h"
+#include "race/worksheet.h"
+#include "race_window/worksheet_pdf.h"
+#include "sorting/initial_order.h"
+
+#include <iostream>
+
+namespace race_window {
+namespace {
+
+using platform::Fill;
+using platform::Words;
+
+std::vector<float> ItemsOf(const race::LessonSettings& lesson)
+{
+    const auto order = lesson.order.value_or(sorting::InitialOrder::Random);
+    const double seed = lesson.seed.value_or(1);
+    const race::ItemsAsked asked = lesson.items.value_or(race::ItemsAsked(8));
+    if (const auto* typed = std::get_if<std::vector<float>>(&asked)) return sorting::ArrangeItems(*typed, order, seed);
+    return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
+}
+
+}  // namespace
+
+int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& program)
+{
+    const auto refuse = [&](const std::string& why) {
+        std::cerr << command_line::Refusal(program, why);
+        return 2;
+    };
+    race::LessonSettings lesson = options.lesson;
+    try {
+        if (options.lessonFile) lesson = race::Overlaid(race::ReadLessonFile(*options.lessonFile).settings, lesson);
+    } catch (const race::LessonRefused& refused) {
+        return refuse(refused.what());
+    }
+    const auto methods = lesson.methods.value_or(
+        std::vector<sorting::SortMethod>(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
+    auto method = methods.front();
+    if (lesson.focus) {
+        const auto named = std::ranges::find_if(sorting::kAllMethods, [&](auto m) { return sorting::MethodKey(m) == *lesson.focus; });
+        if (named == sorting::kAllMethods.end())
+            return refuse(Fill(Words("race", "--focus: %1 is no method a worksheet is made for"), {*lesson.focus}));
+        method = *named;
+    }
+    const std::vector<float> items = ItemsOf(lesson);
+    if (sorting::NumItems(items) > race::kWorksheetItems)
+        return refuse(Fill(Words("race", "--worksheet: %1 items at the most"), {std::to_string(race::kWorksheetItems)}));
+    if (!WriteWorksheet(QString::fromStdString(*options.worksheet), race::Record(method, items))) {
+        std::cerr << program << ": " << Fill(Words("race", "cannot write %1"), {*options.worksheet}) << "\n";
+        return 1;
+    }
+    std::cout << Fill(Words("race", "Wrote %1: the worksheet of %2, its answer key on the last page."),
+                      {*options.worksheet, sorting::MethodTitle(method)})
+              << "\n";
+    return 0;
+}
+
+}  // namespace race_window

@@ -1,0 +1,116 @@
+// Lesson files and the command line that says the same: every setting comes back as it was
+// saved, and a file that is not sound is opened as far as it is, its first problem named.
+
+#include "race/lesson_file.h"
+#include "race/race_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using race::LessonSettings;
+using sorting::SortMethod;
+
+namespace {
+
+LessonSettings EverySetting()
+{
+    LessonSettings lesson;
+    lesson.methods = {SortMethod::Bubble, SortMethod::Merge, SortMethod::Heap};
+    lesson.items = race::ItemsAsked(std::vector<float>{0, 5, 3, 8.25f, 1, 0.1f});
+    lesson.order = sorting::InitialOrder::NearlySorted;
+    lesson.seed = 1234567.5;
+    lesson.scripts.push_back(script::ReadScriptFile(SORTING_EXAMPLES "/bubble_sort.py"));
+    lesson.speed = 3;
+    lesson.zoom = 175;
+    lesson.focus = "merge";
+    lesson.predict = true;
+    lesson.fullScreen = true;
+    lesson.step = 42;
+    return lesson;
+}
+
+}  // namespace
+
+TEST(LessonFile, EverySettingComesBackFromTheFileAndFromTheCommandLine)
+{
+    const LessonSettings lesson = EverySetting();
+    const auto values = race::SettingValues(lesson);
+    ASSERT_EQ(values.size(), std::size(race::kSettingNames));
+    const race::LessonRead read = race::ReadLesson(race::WriteLesson(lesson), "");
+    EXPECT_EQ(read.problem, "");
+    EXPECT_EQ(race::SettingValues(read.settings), values);
+    EXPECT_EQ(read.settings.items, lesson.items);
+    EXPECT_EQ(race::SettingValues(race::ParseRaceOptions(race::SettingArguments(lesson)).lesson), values);
+    // The speed is written in steps a second and read back to its notch.
+    EXPECT_EQ(values[5].first + " = " + values[5].second, "speed = 2");
+    EXPECT_EQ(race::ShellLine({"--items", "5 3 8", "--focus", "it's.py", "--zoom", "150"}),
+              "--items '5 3 8' --focus 'it'\\''s.py' --zoom 150");
+}
+
+TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
+{
+    struct Case {
+        std::string text, refusal, problem;
+        std::optional<int> zoom;
+    };
+    const std::string big = "sortrace = 1\n# " + std::string(race::kLargestLesson, 'x') + "\n";
+    const Case cases[] = {
+        {"", "the file is empty", "", {}},
+        {" \n\n", "the file is empty", "", {}},
+        {big, "larger than 1 MB", "", {}},
+        {"sortrace = 1\nzoom = 150\n" + std::string(1, '\0') + "\x01", "it is not text", "", {}},
+        {"\xff\xfe\x00z", "it is not text", "", {}},
+        {"zoom = 150\nsortrace = 1\n", "its first line is not \"sortrace = 1\"", "", {}},
+        {"# notes first\n\nsortrace = 1\nzoom = 150", "", "", 150},
+        {"sortrace = 1\nmethods = bubble,bogo\nzoom = 150\nitems = 1 -2\n", "", "line 2: methods: ", 150},
+        {"sortrace = 1\nitems = 5 -3\nzoom = 200", "", "line 2: items: ", 200},
+        {"sortrace = 1\nscript = /no/such/sort.py\nzoom = 125", "", "line 2: script: cannot read /no/such/sort.py",
+         125},
+        {"sortrace = 1\nzoom = 110\n", "", "line 2: zoom: 100 to 300, in steps of 25", {}},
+        {"sortrace = 1\nzoom = 150\nspeed = 0\n", "", "line 3: speed: ", 150},
+        {"sortrace = 1\nzoom = 150\nthis line has no equals", "", "line 3: not a setting", 150},
+        {"sortrace = 1\nzoom = 150\nmethods = bubble,mer", "", "line 3: methods: ", 150},
+        {"sortrace = 1\nwhat = ever\nzoom = 150", "", "", 150},
+    };
+    for (const Case& c : cases) {
+        try {
+            const race::LessonRead read = race::ReadLesson(c.text, "");
+            EXPECT_EQ(c.refusal, "") << c.text.substr(0, 60);
+            EXPECT_EQ(read.problem.substr(0, c.problem.size()), c.problem) << read.problem;
+            EXPECT_EQ(read.problem.empty(), c.problem.empty()) << c.text;
+            EXPECT_EQ(read.settings.zoom, c.zoom) << c.text;
+        } catch (const race::LessonRefused& refused) {
+            EXPECT_NE(c.refusal, "") << c.text.substr(0, 60) << ": " << refused.what();
+            EXPECT_NE(std::string(refused.what()).find(c.refusal), std::string::npos) << refused.what();
+        }
+    }
+    // A newer version's lesson opens with what this one knows, and says so.
+    const race::LessonRead newer = race::ReadLesson("sortrace = 2\nzoom = 125\nnew-setting = x\n", "");
+    EXPECT_TRUE(newer.newer);
+    EXPECT_EQ(newer.settings.zoom, 125);
+}
+
+TEST(LessonFile, IsWrittenWholeOrNotAtAllAndItsScriptsFoundBesideIt)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "lesson_file_test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(SORTING_EXAMPLES "/bubble_sort.py", folder / "mine.py");
+    std::ofstream(folder / "class.sortrace") << "sortrace = 1\nscript = mine.py\nfocus = mine.py\n";
+    const race::LessonRead read = race::ReadLessonFile((folder / "class.sortrace").string());
+    ASSERT_EQ(read.settings.scripts.size(), 1u);
+    EXPECT_EQ(read.settings.scripts[0].name, "mine.py");
+
+    race::WriteLessonFile((folder / "again.sortrace").string(), read.settings);
+    EXPECT_EQ(race::ReadLessonFile((folder / "again.sortrace").string()).settings.scripts[0].path,
+              (folder / "mine.py").string());
+    EXPECT_THROW(race::WriteLessonFile((folder / "no" / "such.sortrace").string(), read.settings), race::LessonRefused);
+    EXPECT_THROW(race::ReadLessonFile(folder.string()), race::LessonRefused);
+    EXPECT_THROW(race::ReadLessonFile("/dev/zero"), race::LessonRefused);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
+    EXPECT_EQ(files, 3u);  // no partial file left behind
+    std::filesystem::remove_all(folder);
+}
