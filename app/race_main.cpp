@@ -7,10 +7,10 @@
 #include "desktop/translations.h"
 #include "race/race_options.h"
 #include "race_window/race_window.h"
+#include "race_window/video_command.h"
 #include "race_window/worksheet_command.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <iostream>
 
@@ -45,12 +45,13 @@ int main(int argc, char* argv[])
     try {
         const race::RaceOptions options = race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint());
         if (const auto answer = AnswerAtOnce(options)) return *answer;
-        // A worksheet is written without a window, and so without a display.
-        if (options.worksheet) {
+        // A worksheet or a video is written without a window, and so without a display.
+        if (options.worksheet || options.video) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-            QGuiApplication app(argc, argv);
+            QApplication app(argc, argv);
             translations.Install();
-            return race_window::WriteWorksheetCommand(options, kProgram);
+            return options.worksheet ? race_window::WriteWorksheetCommand(options, kProgram)
+                                     : race_window::WriteVideoCommand(options, kProgram);
         }
     } catch (const race::UnknownRaceOption& unknown) {
         if (!unknown.Nearest().empty()) return Refuse(unknown);
@@ -78,6 +79,7 @@ int main(int argc, char* argv[])
     }
     if (const auto answer = AnswerAtOnce(options)) return *answer;
     if (options.worksheet) return race_window::WriteWorksheetCommand(options, kProgram);
+    if (options.video) return race_window::WriteVideoCommand(options, kProgram);
 
     race_window::RaceWindow window(options);
     window.resize(960, 640);

@@ -1526,6 +1526,26 @@ laufen, im Takt ihrer Arbeit.
 </translation>
     </message>
     <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus: %1 ist kein Verfahren, für das ein Arbeitsblatt entsteht</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet: höchstens %1 Elemente</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>%1 geschrieben: das Arbeitsblatt zu %2, die Lösung auf der letzten Seite.</translation>
+    </message>
+    <message>
+        <source>--steps: from a step to a later one, such as 0..500</source>
+        <translation>--steps: von einem Schritt bis zu einem späteren, etwa 0..500</translation>
+    </message>
+    <message>
+        <source>--size: width x height in even numbers, 64x64 to 3840x2160, such as 1280x720</source>
+        <translation>--size: Breite x Höhe in geraden Zahlen, 64x64 bis 3840x2160, etwa 1280x720</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --order NAME     the items&apos; initial order: random, sorted, reversed,
@@ -1539,6 +1559,10 @@ laufen, im Takt ihrer Arbeit.
   --step N         stand at this step of the race
   --worksheet FILE write a worksheet (PDF) of the --focus method on the items
                    (12 at the most) and its answer key, and show no window
+  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1563,6 +1587,11 @@ laufen, im Takt ihrer Arbeit.
   --step N         bei diesem Schritt des Rennens stehen
   --worksheet FILE ein Arbeitsblatt (PDF) des --focus-Verfahrens auf den
                    Elementen (höchstens 12) samt Lösung schreiben, ohne Fenster
+  --export FILE    das Rennen als Video schreiben, MP4 (mit seinem Ton, wo
+                   --sound an ist) oder, *.gif genannt, ein animiertes GIF, ohne
+                   Fenster
+  --steps A..B     das Video von Schritt A bis B (sonst das ganze Rennen)
+  --size WxH       die Größe des Videos (sonst 1280x720)
   --sound          jeden Schritt hörbar machen, ein höherer Ton für ein
                    größeres Element (wird gemerkt)
   --script FILE    dazu eine eigene Sortierung antreten lassen: FILE definiert
@@ -1578,16 +1607,12 @@ laufen, im Takt ihrer Arbeit.
 </translation>
     </message>
     <message>
-        <source>--focus: %1 is no method a worksheet is made for</source>
-        <translation>--focus: %1 ist kein Verfahren, für das ein Arbeitsblatt entsteht</translation>
+        <source>frame %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
     </message>
     <message>
-        <source>--worksheet: %1 items at the most</source>
-        <translation>--worksheet: höchstens %1 Elemente</translation>
-    </message>
-    <message>
-        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
-        <translation>%1 geschrieben: das Arbeitsblatt zu %2, die Lösung auf der letzten Seite.</translation>
+        <source>Wrote %1.</source>
+        <translation>%1 geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1883,25 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
+    <name>race_window::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>sie kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>sie kann nicht umbenannt werden</translation>
+    </message>
+</context>
+<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2080,6 +2124,30 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 tritt hier nicht an.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Video exportieren...</translation>
+    </message>
+    <message>
+        <source>Export video</source>
+        <translation>Video exportieren</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Videos (*.mp4);;Animiertes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Das Rennen wird nach %1 exportiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Das Rennen ist nach %1 exportiert.</translation>
     </message>
 </context>
 <context>

@@ -1525,6 +1525,26 @@ ritmo de su trabajo.
 </translation>
     </message>
     <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus: %1 no es un método del que se haga una hoja</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet: %1 elementos como mucho</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>Escrito %1: la hoja de %2, sus soluciones en la última página.</translation>
+    </message>
+    <message>
+        <source>--steps: from a step to a later one, such as 0..500</source>
+        <translation>--steps: de un paso a otro posterior, como 0..500</translation>
+    </message>
+    <message>
+        <source>--size: width x height in even numbers, 64x64 to 3840x2160, such as 1280x720</source>
+        <translation>--size: ancho x alto en números pares, 64x64 a 3840x2160, como 1280x720</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --order NAME     the items&apos; initial order: random, sorted, reversed,
@@ -1538,6 +1558,10 @@ ritmo de su trabajo.
   --step N         stand at this step of the race
   --worksheet FILE write a worksheet (PDF) of the --focus method on the items
                    (12 at the most) and its answer key, and show no window
+  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1563,6 +1587,11 @@ ritmo de su trabajo.
   --step N         situarse en este paso de la carrera
   --worksheet FILE escribir una hoja de ejercicios (PDF) del método --focus con
                    los elementos (12 como mucho) y sus soluciones, sin ventana
+  --export FILE    escribir la carrera como vídeo, MP4 (con su sonido donde
+                   --sound está activo) o, con nombre *.gif, un GIF animado, sin
+                   ventana
+  --steps A..B     el vídeo del paso A al paso B (si no, toda la carrera)
+  --size WxH       el tamaño del vídeo (si no, 1280x720)
   --sound          hacer sonar cada paso, un tono más agudo para un elemento
                    mayor (se recuerda)
   --script FILE    hacer correr también una ordenación propia: FILE define
@@ -1578,16 +1607,12 @@ ritmo de su trabajo.
 </translation>
     </message>
     <message>
-        <source>--focus: %1 is no method a worksheet is made for</source>
-        <translation>--focus: %1 no es un método del que se haga una hoja</translation>
+        <source>frame %1 of %2</source>
+        <translation>fotograma %1 de %2</translation>
     </message>
     <message>
-        <source>--worksheet: %1 items at the most</source>
-        <translation>--worksheet: %1 elementos como mucho</translation>
-    </message>
-    <message>
-        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
-        <translation>Escrito %1: la hoja de %2, sus soluciones en la última página.</translation>
+        <source>Wrote %1.</source>
+        <translation>Escrito %1.</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1883,25 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
+    <name>race_window::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>La exportación se canceló.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>no se puede reemplazar</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>no se puede renombrar</translation>
+    </message>
+</context>
+<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2080,6 +2124,30 @@ ritmo de su trabajo.
     <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 no corre aquí.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Exportar vídeo...</translation>
+    </message>
+    <message>
+        <source>Export video</source>
+        <translation>Exportar vídeo</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Vídeos (*.mp4);;GIF animado (*.gif)</translation>
+    </message>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Exportando la carrera a %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Carrera exportada a %1.</translation>
     </message>
 </context>
 <context>

@@ -1524,6 +1524,26 @@ de leur travail.
 </translation>
     </message>
     <message>
+        <source>--focus: %1 is no method a worksheet is made for</source>
+        <translation>--focus : %1 n&apos;est pas une méthode dont on fait une fiche</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 items at the most</source>
+        <translation>--worksheet : %1 éléments au plus</translation>
+    </message>
+    <message>
+        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
+        <translation>%1 écrit : la fiche de %2, son corrigé en dernière page.</translation>
+    </message>
+    <message>
+        <source>--steps: from a step to a later one, such as 0..500</source>
+        <translation>--steps : d&apos;une étape à une étape ultérieure, ex. 0..500</translation>
+    </message>
+    <message>
+        <source>--size: width x height in even numbers, 64x64 to 3840x2160, such as 1280x720</source>
+        <translation>--size : largeur x hauteur en nombres pairs, 64x64 à 3840x2160, ex. 1280x720</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --order NAME     the items&apos; initial order: random, sorted, reversed,
@@ -1537,6 +1557,10 @@ de leur travail.
   --step N         stand at this step of the race
   --worksheet FILE write a worksheet (PDF) of the --focus method on the items
                    (12 at the most) and its answer key, and show no window
+  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1561,6 +1585,10 @@ de leur travail.
   --step N         se placer à cette étape de la course
   --worksheet FILE écrire une fiche d&apos;exercice (PDF) de la méthode --focus sur
                    les éléments (12 au plus) et son corrigé, sans fenêtre
+  --export FILE    écrire la course en vidéo, MP4 (avec son son si --sound est
+                   actif) ou, nommée *.gif, un GIF animé, sans fenêtre
+  --steps A..B     la vidéo de l&apos;étape A à l&apos;étape B (sinon toute la course)
+  --size WxH       la taille de la vidéo (sinon 1280x720)
   --sound          faire entendre chaque étape, un son plus aigu pour un plus
                    grand élément (retenu)
   --script FILE    faire courir aussi un tri de votre cru : FILE définit
@@ -1576,16 +1604,12 @@ de leur travail.
 </translation>
     </message>
     <message>
-        <source>--focus: %1 is no method a worksheet is made for</source>
-        <translation>--focus : %1 n&apos;est pas une méthode dont on fait une fiche</translation>
+        <source>frame %1 of %2</source>
+        <translation>image %1 sur %2</translation>
     </message>
     <message>
-        <source>--worksheet: %1 items at the most</source>
-        <translation>--worksheet : %1 éléments au plus</translation>
-    </message>
-    <message>
-        <source>Wrote %1: the worksheet of %2, its answer key on the last page.</source>
-        <translation>%1 écrit : la fiche de %2, son corrigé en dernière page.</translation>
+        <source>Wrote %1.</source>
+        <translation>%1 écrit.</translation>
     </message>
 </context>
 <context>
@@ -1856,6 +1880,25 @@ de leur travail.
     </message>
 </context>
 <context>
+    <name>race_window::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L&apos;export a été annulé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>il ne peut pas être remplacé</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>il ne peut pas être renommé</translation>
+    </message>
+</context>
+<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2078,6 +2121,30 @@ de leur travail.
     <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus : %1 ne court pas ici.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Exporter une vidéo...</translation>
+    </message>
+    <message>
+        <source>Export video</source>
+        <translation>Exporter une vidéo</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Vidéos (*.mp4);;GIF animé (*.gif)</translation>
+    </message>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Export de la course vers %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Course exportée vers %1.</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,67 @@
 #include "command_line/option_parser.h"
 #include "command_line/script_option.h"
 #include "platform/words.h"
+#include "race/lesson_file.h"
+
+#include <charconv>
 
 namespace race {
+namespace {
+
+// A whole number of the text from `at` on, and where it ends; none where no digit stands there.
+std::optional<std::uint64_t> WholeAt(const std::string& text, std::size_t& at)
+{
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), number);
+    if (error != std::errc{}) return std::nullopt;
+    at = static_cast<std::size_t>(end - text.data());
+    return number;
+}
+
+// "A..B", from step A to step B.
+std::pair<std::uint64_t, std::uint64_t> StepRange(const std::string& text)
+{
+    std::size_t at = 0;
+    const auto from = WholeAt(text, at);
+    const bool dots = from && text.compare(at, 2, "..") == 0;
+    at += 2;
+    const auto to = dots ? WholeAt(text, at) : std::nullopt;
+    if (!to || at != text.size() || *to < *from)
+        throw RaceUsageError(platform::Words("race", "--steps: from a step to a later one, such as 0..500"));
+    return {*from, *to};
+}
+
+// "WxH", even numbers from 64 x 64 to 3840 x 2160, as the video's encoder takes them.
+std::pair<int, int> VideoSize(const std::string& text)
+{
+    std::size_t at = 0;
+    const auto width = WholeAt(text, at);
+    const bool x = width && at < text.size() && text[at] == 'x';
+    ++at;
+    const auto height = x ? WholeAt(text, at) : std::nullopt;
+    if (!height || at != text.size() || *width % 2 || *height % 2 || *width < 64 || *height < 64 || *width > 3840 ||
+        *height > 2160)
+        throw RaceUsageError(
+            platform::Words("race", "--size: width x height in even numbers, 64x64 to 3840x2160, such as 1280x720"));
+    return {static_cast<int>(*width), static_cast<int>(*height)};
+}
+
+}  // namespace
+
+LessonSettings LessonOfCommand(const RaceOptions& options)
+{
+    if (!options.lessonFile) return options.lesson;
+    return Overlaid(ReadLessonFile(*options.lessonFile).settings, options.lesson);
+}
+
+std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)
+{
+    const auto order = lesson.order.value_or(sorting::InitialOrder::Random);
+    const double seed = lesson.seed.value_or(1);
+    const ItemsAsked asked = lesson.items.value_or(ItemsAsked(count));
+    if (const auto* typed = std::get_if<std::vector<float>>(&asked)) return sorting::ArrangeItems(*typed, order, seed);
+    return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
+}
 
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint)
 {
@@ -29,6 +88,9 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
     }
     parser.Flag("--sound", [&] { options.sound = true; });
     parser.Take("--worksheet", [&](const std::string& path) { options.worksheet = path; });
+    parser.Take("--export", [&](const std::string& path) { options.video = path; });
+    parser.Take("--steps", [&](const std::string& range) { options.steps = StepRange(range); });
+    parser.Take("--size", [&](const std::string& size) { options.size = VideoSize(size); });
     parser.Operands([&](const std::string& path) {
         if (options.lessonFile) throw RaceUsageError(platform::Words("race", "one lesson file at a time"));
         options.lessonFile = path;
@@ -62,6 +124,10 @@ std::string RaceUsageText(const std::string& program)
   --step N         stand at this step of the race
   --worksheet FILE write a worksheet (PDF) of the --focus method on the items
                    (12 at the most) and its answer key, and show no window
+  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video's size (default: 1280x720)
   --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in

@@ -17,6 +17,9 @@ struct RaceOptions {
     LessonSettings lesson;              // none given: the window's own first race
     std::optional<std::string> lessonFile;  // a lesson to open, the options above then applied to it
     std::optional<std::string> worksheet;   // a worksheet to write, of the focus on the items, and no window
+    std::optional<std::string> video;       // a video of the race to write, and no window
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> steps;  // of the video: from, to
+    std::optional<std::pair<int, int>> size;                         // of the video: width, height
     bool sound = false;
     bool help = false;
     bool version = false;
@@ -27,6 +30,14 @@ inline constexpr std::size_t kFewestMethods = 2;
 
 using RaceUsageError = command_line::UsageError;
 using UnknownRaceOption = command_line::UnknownOption;
+
+// The lesson a command line asks for: its lesson file's settings, the options' own over them.
+// Throws the LessonRefused of a file that holds no lesson.
+LessonSettings LessonOfCommand(const RaceOptions& options);
+
+// The items a lesson races: typed ones in its order, or random ones, `count` where it names
+// no count.
+std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count);
 
 // `decimalPoint` is the user's own, which the numbers of --items may have.
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');

@@ -1,5 +1,7 @@
 #include "race/step_tones.h"
 
+#include "race/race.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -75,6 +77,21 @@ void StepTones::Render(float* out, std::size_t frames, double now)
         std::erase_if(v.tones, [this](const Tone& t) { return t.age >= length_; });
     }
     renderedAt_ = now;
+}
+
+std::vector<std::pair<int, double>> LastStepTones(const Race& race)
+{
+    std::vector<std::pair<int, double>> tones;
+    const double low = race.Smallest(), span = race.Largest() - race.Smallest();
+    for (std::size_t m = 0; m < race.Methods().size(); ++m) {
+        const Replay& lane = race.Lane(race.Methods()[m]);
+        const StepSeen step = lane.LastStep();
+        if (step.kind == StepSeen::Kind::None) continue;
+        // Element 0 is no item; a scratch entry holds one.
+        const double value = lane.ValueAt(step.first != 0 ? step.first : step.second);
+        tones.emplace_back(static_cast<int>(m), span > 0 ? (value - low) / span : 0.5);
+    }
+    return tones;
 }
 
 }  // namespace race

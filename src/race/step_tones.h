@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace race {
@@ -58,5 +59,11 @@ private:
     std::optional<double> renderedAt_;
     std::vector<Voice> voices_;
 };
+
+class Race;
+
+// What each method's last step sounds: its voice, and the share of the way from the smallest
+// item to the largest of the item the step touched; methods that made no step yet are silent.
+std::vector<std::pair<int, double>> LastStepTones(const Race& race);
 
 }  // namespace race

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -64,6 +65,8 @@ public slots:
     void CopyAsCommand();
     // A worksheet of the method looked at on the race's items, if they are few enough.
     void MakeWorksheet();
+    // The race, whole, as a video at its speed, a progress bar with Cancel meanwhile.
+    void ExportVideo();
 
 public:
     // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
@@ -71,6 +74,8 @@ public:
     bool OpenLessonFile(const QString& path);
     void SaveLessonFile(const QString& path);
     void MakeWorksheetFile(const QString& path);
+    // `cancel(frame, frames)`, if given, cancels as the user could.
+    void ExportVideoFile(const QString& path, const std::function<bool(int, int)>& cancel = {});
     // The settings of the race as it stands, and the race set to those given.
     race::LessonSettings CurrentLesson() const;
     void ApplyLesson(const race::LessonSettings& settings);

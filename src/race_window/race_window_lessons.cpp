@@ -6,6 +6,7 @@
 #include "race_window/lesson.h"
 #include "race_window/methods_menu.h"
 #include "race_window/projector.h"
+#include "race_window/race_video.h"
 #include "race_window/race_window.h"
 #include "race_window/worksheet_pdf.h"
 #include "ui_race_window.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QShortcut>
 
 namespace race_window {
@@ -27,6 +29,7 @@ void RaceWindow::SetUpLessons()
     menu->addAction(tr("Save lesson..."), QKeySequence::Save, this, &RaceWindow::SaveLesson);
     menu->addAction(tr("Copy as command"), this, &RaceWindow::CopyAsCommand);
     menu->addAction(tr("Worksheet..."), this, &RaceWindow::MakeWorksheet);
+    menu->addAction(tr("Export video..."), this, &RaceWindow::ExportVideo);
     ui_->LessonButton->setMenu(menu);
     menu->setAttribute(Qt::WA_WindowPropagation);
     // The menu's keys work while it is closed.
@@ -88,6 +91,40 @@ void RaceWindow::CopyAsCommand()
     QGuiApplication::clipboard()->setText(
         QString::fromStdString("sorting-race " + race::ShellLine(race::SettingArguments(CurrentLesson()))));
     ui_->Status->setText(tr("The command that sets the race so is on the clipboard."));
+}
+
+void RaceWindow::ExportVideo()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Export video"), QString(),
+                                                tr("Videos (*.mp4);;Animated GIF (*.gif)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".mp4";
+    ExportVideoFile(path);
+}
+
+void RaceWindow::ExportVideoFile(const QString& path, const std::function<bool(int, int)>& cancel)
+{
+    SetPlaying(false);
+    VideoRequest request;
+    request.path = path;
+    request.stepsPerSecond = pace_.StepsPerSecond();
+    request.sound = SoundOn();
+    request.font = font();
+    QProgressDialog progress(tr("Exporting the race to %1...").arg(QFileInfo(path).fileName()), tr("Cancel"), 0, 1, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const QString failure = WriteRaceVideo(*race_, request, [&](int frame, int frames) {
+        progress.setMaximum(frames);
+        progress.setValue(frame);
+        return !progress.wasCanceled() && !(cancel && cancel(frame, frames));
+    });
+    progress.reset();
+    if (!failure.isEmpty()) {
+        ui_->Problem->setText(failure);
+        return;
+    }
+    ui_->Problem->clear();
+    ui_->Status->setText(tr("Exported the race to %1.").arg(QFileInfo(path).fileName()));
 }
 
 void RaceWindow::MakeWorksheet()
@@ -160,8 +197,8 @@ void RaceWindow::ApplyLesson(const race::LessonSettings& settings)
     if (settings.speed) ui_->SpeedSlider->setValue(*settings.speed);
     if (settings.zoom) projector_->SetZoom(*settings.zoom);
     if (settings.fullScreen) projector_->SetFullScreen(*settings.fullScreen);
-    if (settings.predict) ui_->PredictButton->setChecked(*settings.predict);
     if (settings.step) JumpTo(*settings.step);
+    // The method looked at before predicting, which asks about its decisions.
     if (settings.focus && !FocusOn(*settings.focus)) {
         const bool comes = std::ranges::any_of(scripts_, [&](const auto& s) { return s.name == *settings.focus; });
         if (comes)
@@ -169,6 +206,7 @@ void RaceWindow::ApplyLesson(const race::LessonSettings& settings)
         else
             ui_->Problem->setText(tr("focus: %1 does not race here.").arg(settings.focus->c_str()));
     }
+    if (settings.predict) ui_->PredictButton->setChecked(*settings.predict);
     ShowProgress();
 }
 

@@ -1,5 +1,6 @@
 #include "race_window/sound_switch.h"
 
+#include "race/step_tones.h"
 #include "race_window/race_sound.h"
 
 #include <QCheckBox>
@@ -56,15 +57,7 @@ void SoundSwitch::Lost(const QString& reason)
 void SoundSwitch::Touch(const race::Race& race)
 {
     if (!On()) return;
-    const double low = race.Smallest(), span = race.Largest() - race.Smallest();
-    for (std::size_t m = 0; m < race.Methods().size(); ++m) {
-        const race::Replay& lane = race.Lane(race.Methods()[m]);
-        const race::StepSeen step = lane.LastStep();
-        if (step.kind == race::StepSeen::Kind::None) continue;
-        // Element 0 is no item; a scratch entry holds one.
-        const double value = lane.ValueAt(step.first != 0 ? step.first : step.second);
-        sound_->Touch(static_cast<int>(m), span > 0 ? (value - low) / span : 0.5);
-    }
+    for (const auto& [voice, share] : race::LastStepTones(race)) sound_->Touch(voice, share);
 }
 
 }  // namespace race_window

@@ -15,15 +15,6 @@ namespace {
 using platform::Fill;
 using platform::Words;
 
-std::vector<float> ItemsOf(const race::LessonSettings& lesson)
-{
-    const auto order = lesson.order.value_or(sorting::InitialOrder::Random);
-    const double seed = lesson.seed.value_or(1);
-    const race::ItemsAsked asked = lesson.items.value_or(race::ItemsAsked(8));
-    if (const auto* typed = std::get_if<std::vector<float>>(&asked)) return sorting::ArrangeItems(*typed, order, seed);
-    return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
-}
-
 }  // namespace
 
 int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& program)
@@ -32,9 +23,9 @@ int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& p
         std::cerr << command_line::Refusal(program, why);
         return 2;
     };
-    race::LessonSettings lesson = options.lesson;
+    race::LessonSettings lesson;
     try {
-        if (options.lessonFile) lesson = race::Overlaid(race::ReadLessonFile(*options.lessonFile).settings, lesson);
+        lesson = race::LessonOfCommand(options);
     } catch (const race::LessonRefused& refused) {
         return refuse(refused.what());
     }
@@ -47,7 +38,7 @@ int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& p
             return refuse(Fill(Words("race", "--focus: %1 is no method a worksheet is made for"), {*lesson.focus}));
         method = *named;
     }
-    const std::vector<float> items = ItemsOf(lesson);
+    const std::vector<float> items = race::LessonItems(lesson, 8);
     if (sorting::NumItems(items) > race::kWorksheetItems)
         return refuse(Fill(Words("race", "--worksheet: %1 items at the most"), {std::to_string(race::kWorksheetItems)}));
     if (!WriteWorksheet(QString::fromStdString(*options.worksheet), race::Record(method, items))) {
