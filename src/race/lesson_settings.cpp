@@ -8,6 +8,7 @@
 #include "race/race_options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -78,8 +79,10 @@ std::string ItemsWritten(const ItemsAsked& items)
 std::string MethodsWritten(const std::vector<sorting::SortMethod>& methods)
 {
     std::string text;
-    for (sorting::SortMethod method : methods)
-        text += (text.empty() ? "" : ",") + std::string(sorting::MethodKey(method));
+    for (sorting::SortMethod method : methods) {
+        if (!text.empty()) text += ',';
+        text += sorting::MethodKey(method);
+    }
     return text;
 }
 
@@ -117,14 +120,17 @@ LessonSettings Overlaid(LessonSettings under, const LessonSettings& over)
 void TakeSetting(LessonSettings& settings, std::string_view name, const std::string& value, char decimalPoint)
 {
     try {
+        // Each value is read whole before it is taken: one refused leaves the setting as it was.
         if (name == "methods") {
-            settings.methods = command_line::ParseMethodList(value);
-            if (settings.methods->size() < kFewestMethods) Refuse(name, Words("race", "a race needs two methods or more"));
+            const auto methods = command_line::ParseMethodList(value);
+            if (methods.size() < kFewestMethods) Refuse(name, Words("race", "a race needs two methods or more"));
+            settings.methods = methods;
         } else if (name == "items") {
             settings.items = ReadItems(value, decimalPoint);
         } else if (name == "order") {
-            settings.order = sorting::OrderNamed(value);
-            if (!settings.order) Refuse(name, Words("race", "random, sorted, reversed, nearly-sorted or few-unique"));
+            const auto order = sorting::OrderNamed(value);
+            if (!order) Refuse(name, Words("race", "random, sorted, reversed, nearly-sorted or few-unique"));
+            settings.order = order;
         } else if (name == "seed") {
             settings.seed = Number(name, value);
         } else if (name == "script") {
@@ -188,9 +194,14 @@ std::string ShellLine(const std::vector<std::string>& arguments)
         const bool plain = !argument.empty() && std::ranges::all_of(argument, [](char c) {
             return std::isalnum(static_cast<unsigned char>(c)) || std::string_view("-_.,/:=+@%").find(c) != std::string_view::npos;
         });
-        std::string quoted = "'";
-        for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        line += (line.empty() ? "" : " ") + (plain ? argument : quoted + "'");
+        if (!line.empty()) line += ' ';
+        if (plain) {
+            line += argument;
+            continue;
+        }
+        line += '\'';
+        for (char c : argument) line += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        line += '\'';
     }
     return line;
 }

@@ -73,6 +73,8 @@ TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
         {"sortrace = 1\nzoom = 150\nthis line has no equals", "", "line 3: not a setting", 150},
         {"sortrace = 1\nzoom = 150\nmethods = bubble,mer", "", "line 3: methods: ", 150},
         {"sortrace = 1\nwhat = ever\nzoom = 150", "", "", 150},
+        // A refused value leaves what an earlier line set.
+        {"sortrace = 1\nzoom = 150\nzoom = 120\norder = sorted\norder = bogus\nmethods = heap", "", "line 3: zoom: ", 150},
     };
     for (const Case& c : cases) {
         try {
@@ -86,6 +88,9 @@ TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
             EXPECT_NE(std::string(refused.what()).find(c.refusal), std::string::npos) << refused.what();
         }
     }
+    const race::LessonRead kept = race::ReadLesson("sortrace = 1\norder = sorted\norder = bogus\nmethods = heap\n", "");
+    EXPECT_EQ(kept.settings.order, sorting::InitialOrder::Sorted);
+    EXPECT_FALSE(kept.settings.methods);
     // A newer version's lesson opens with what this one knows, and says so.
     const race::LessonRead newer = race::ReadLesson("sortrace = 2\nzoom = 125\nnew-setting = x\n", "");
     EXPECT_TRUE(newer.newer);
