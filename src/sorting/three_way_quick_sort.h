@@ -63,10 +63,10 @@ inline Split ThreeWayPartitionUnwatched(float* a, Index lo, Index hi)
         gt -= greater;
         i += 1 - greater;
     };
-    // Until the last step, item i + 1 lies within the part.
+    // Until the last step, item i + 1 lies within the part; after it, nothing more is read.
     while (i < gt) {
         step();
-        fromFront = a[i + 1];
+        fromFront = a[i + (i < gt)];
         fromBack = a[gt];
     }
     if (i == gt) step();

@@ -329,13 +329,22 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
     EXPECT_EQ(race::ParseRaceOptions({"--methods", "quick,Heap"}).lesson.methods,
               (std::vector{SortMethod::Quick, SortMethod::Heap}));
     EXPECT_EQ(race::ParseRaceOptions({"class.sortrace", "--zoom", "150"}).lessonFile, "class.sortrace");
+    const auto video = race::ParseRaceOptions({"--export", "a.mp4", "--steps", "10..500", "--size", "640x360"});
+    EXPECT_EQ(video.steps, (std::pair<std::uint64_t, std::uint64_t>(10, 500)));
+    EXPECT_EQ(video.size, (std::pair(640, 360)));
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},
                                                                                      {"--methods", "quick,quick"},
                                                                                      {"--methods", "merge,bogo"},
                                                                                      {"--methods"},
                                                                                      {"--items", "3 -1"},
                                                                                      {"a.sortrace", "b.sortrace"},
-                                                                                     {"--zoom", "120"}})
+                                                                                     {"--zoom", "120"},
+                                                                                     {"--steps", "5..2"},
+                                                                                     {"--steps", "5"},
+                                                                                     {"--steps", "0..5x"},
+                                                                                     {"--size", "1279x720"},
+                                                                                     {"--size", "1280x"},
+                                                                                     {"--size", "32x32"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     for (const auto& [option, nearest] :
          {std::pair{"-display", ""}, {"--methds", "--methods"}, {"--Sound", "--sound"}}) {
