@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -47,6 +46,14 @@ public:
     bool SoundOn() const;
     const race::Pace& Speed() const { return pace_; }
 
+    // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
+    // it was where the file holds no lesson. False then.
+    bool OpenLessonFile(const QString& path);
+    void SaveLessonFile(const QString& path);
+    // The settings of the race as it stands, and the race set to those given.
+    race::LessonSettings CurrentLesson() const;
+    void ApplyLesson(const race::LessonSettings& settings);
+
 public slots:
     void PlayOrPause();
     void Step();
@@ -68,17 +75,6 @@ public slots:
     // The race, whole, as a video at its speed, a progress bar with Cancel meanwhile.
     void ExportVideo();
 
-public:
-    // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
-    // it was where the file holds no lesson. False then.
-    bool OpenLessonFile(const QString& path);
-    void SaveLessonFile(const QString& path);
-    void MakeWorksheetFile(const QString& path);
-    // `cancel(frame, frames)`, if given, cancels as the user could.
-    void ExportVideoFile(const QString& path, const std::function<bool(int, int)>& cancel = {});
-    // The settings of the race as it stands, and the race set to those given.
-    race::LessonSettings CurrentLesson() const;
-    void ApplyLesson(const race::LessonSettings& settings);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -122,6 +118,8 @@ private:
     void RecordScripts();
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
     void SetUpLessons();
+    void MakeWorksheetFile(const QString& path);
+    void ExportVideoFile(const QString& path);
     void ApplyItemsAsked(const race::ItemsAsked& items);
     // Looks at the lane of this method's key or script's name; false where none races.
     bool FocusOn(const std::string& focus);

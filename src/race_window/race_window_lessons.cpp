@@ -102,7 +102,7 @@ void RaceWindow::ExportVideo()
     ExportVideoFile(path);
 }
 
-void RaceWindow::ExportVideoFile(const QString& path, const std::function<bool(int, int)>& cancel)
+void RaceWindow::ExportVideoFile(const QString& path)
 {
     SetPlaying(false);
     VideoRequest request;
@@ -116,7 +116,7 @@ void RaceWindow::ExportVideoFile(const QString& path, const std::function<bool(i
     const QString failure = WriteRaceVideo(*race_, request, [&](int frame, int frames) {
         progress.setMaximum(frames);
         progress.setValue(frame);
-        return !progress.wasCanceled() && !(cancel && cancel(frame, frames));
+        return !progress.wasCanceled();
     });
     progress.reset();
     if (!failure.isEmpty()) {
