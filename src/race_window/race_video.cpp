@@ -45,6 +45,29 @@ private:
 
 }  // namespace
 
+RacePicture::RacePicture(race::Race& race, QSize size, const QFont& font) : grid_(std::make_unique<PanelGrid>())
+{
+    grid_->setAttribute(Qt::WA_DontShowOnScreen);
+    grid_->setFont(font);
+    grid_->setAutoFillBackground(true);
+    grid_->resize(size);
+    grid_->SetLanes(race);
+    grid_->Show(&race);
+    grid_->show();
+    QCoreApplication::processEvents();  // laid out
+}
+
+RacePicture::~RacePicture() = default;
+
+QImage RacePicture::Take()
+{
+    grid_->Refresh();
+    QImage picture(grid_->size(), QImage::Format_RGB32);
+    picture.fill(grid_->palette().window().color());
+    grid_->render(&picture);
+    return picture;
+}
+
 std::vector<std::uint64_t> FrameClocks(std::uint64_t from, std::uint64_t to, double stepsPerSecond, int perSecond)
 {
     std::vector<std::uint64_t> clocks{from};
@@ -68,31 +91,19 @@ QString WriteRaceVideo(const race::Race& shown, const VideoRequest& request,
     const std::uint64_t to = std::min(request.to.value_or(race.Longest()), race.Longest());
     const auto clocks = FrameClocks(std::min(request.from, to), to, request.stepsPerSecond, format.framesPerSecond);
 
-    // The panels as the window lays them out, painted into pictures rather than on a screen.
-    PanelGrid grid;
-    grid.setAttribute(Qt::WA_DontShowOnScreen);
-    grid.setFont(request.font);
-    grid.setAutoFillBackground(true);
-    grid.resize(request.size);
-    grid.SetLanes(race);
-    grid.Show(&race);
-    grid.show();
-    QCoreApplication::processEvents();
+    RacePicture pictures(race, request.size, request.font);
 
     const QString partial = request.path + ".partial";
     QString failure;
     try {
         video::Encoder encoder(partial.toStdString(), format);
         FrameSound sound(race, format.framesPerSecond);
-        QImage picture(request.size, QImage::Format_RGB32);
         for (std::size_t frame = 0; frame < clocks.size(); ++frame) {
             if (frame == 0)
                 race.JumpTo(clocks[0]);
             else
                 race.Tick(clocks[frame] - race.Clock());  // as the window goes on, its marks those of the last step
-            grid.Refresh();
-            picture.fill(grid.palette().window().color());
-            grid.render(&picture);
+            const QImage picture = pictures.Take();
             encoder.AddFrame(picture.constBits(), static_cast<int>(picture.bytesPerLine()));
             if (format.soundRate > 0) {
                 const std::vector<float> samples = sound.For(race, static_cast<int>(frame));

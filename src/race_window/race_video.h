@@ -3,14 +3,18 @@
 #include "race/race.h"
 
 #include <QFont>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace race_window {
+
+class PanelGrid;
 
 // A race as a video: its steps from `from` to `to` (the race's last where none) at the race's
 // speed, 30 frames a second (25 for a GIF), each frame the panels as the window paints them.
@@ -22,6 +26,18 @@ struct VideoRequest {
     double stepsPerSecond = 1000;
     bool sound = false;  // the steps' tones, in an MP4
     QFont font;          // the window's, zoomed as it is
+};
+
+// The race's panels painted into pictures rather than on a screen, laid out as the window lays
+// them out at this size: each picture the race as it stands when it is taken.
+class RacePicture {
+public:
+    RacePicture(race::Race& race, QSize size, const QFont& font);
+    ~RacePicture();
+    QImage Take();
+
+private:
+    std::unique_ptr<PanelGrid> grid_;
 };
 
 // The clock of each frame: the first at `from`, the last at `to`, the frames between at the

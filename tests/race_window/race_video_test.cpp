@@ -2,7 +2,6 @@
 // speed ask for, the middle one the race's picture at its step, and nothing left behind by a
 // cancelled or failed export.
 
-#include "race_window/panel_grid.h"
 #include "race_window/race_video.h"
 
 #include <QApplication>
@@ -24,23 +23,9 @@ race::Race TheRace() { return race::Race(kItems, {sorting::SortMethod::Bubble, s
 QImage PictureAt(std::uint64_t clock, QSize size)
 {
     race::Race race = TheRace();
-    race::Race before = race;
     race.JumpTo(clock - 1);
     race.Tick(1);
-    race_window::PanelGrid grid;
-    grid.setAttribute(Qt::WA_DontShowOnScreen);
-    grid.setFont(QApplication::font());
-    grid.setAutoFillBackground(true);
-    grid.resize(size);
-    grid.SetLanes(race);
-    grid.Show(&race);
-    grid.show();
-    QCoreApplication::processEvents();
-    grid.Refresh();
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(grid.palette().window().color());
-    grid.render(&picture);
-    return picture;
+    return race_window::RacePicture(race, size, QApplication::font()).Take();
 }
 
 // The mean difference of the two pictures' colours, of 255.
