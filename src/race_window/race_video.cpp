@@ -4,7 +4,6 @@
 #include "race_window/panel_grid.h"
 #include "video/video_encoder.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
