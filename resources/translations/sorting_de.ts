@@ -1670,7 +1670,7 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
-    <name>race_window::Lesson</name>
+    <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Klicken Sie auf das Feld des Verfahrens, dessen Züge Sie vorhersagen wollen.</translation>

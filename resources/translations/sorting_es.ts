@@ -1670,7 +1670,7 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
-    <name>race_window::Lesson</name>
+    <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Haz clic en el panel del método cuyos movimientos vas a predecir.</translation>

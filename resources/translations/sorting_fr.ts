@@ -1667,7 +1667,7 @@ de leur travail.
     </message>
 </context>
 <context>
-    <name>race_window::Lesson</name>
+    <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
         <translation>Cliquez sur le panneau de la méthode dont vous allez prédire les coups.</translation>

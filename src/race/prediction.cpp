@@ -27,7 +27,7 @@ Question Exchanged(const Steps& steps, std::uint64_t k)
 {
     const bool yes = Is(steps, k + 1, What::Hold);
     const auto [low, high] = std::minmax({Place(steps[k].A()), Place(steps[k].B())});
-    return {Kind::Exchanged, k + 1, yes ? 4u : 1u, {low, high}, {yes ? Question::kYes : Question::kNo}};
+    return {Kind::Exchanged, k + 1, 1 + (yes ? kExchangeSteps : 0), {low, high}, {yes ? Question::kYes : Question::kNo}};
 }
 
 // An item's first comparison, after the last one of the item before: it moves down by an
@@ -37,7 +37,8 @@ std::optional<Question> Lands(const Steps& steps, std::uint64_t k)
     if (k > 0 && steps[k - 1].What() != What::Compare) return std::nullopt;
     sorting::Index place = steps[k].B();
     std::uint64_t last = k;
-    for (; Is(steps, last + 1, What::Hold) && last + 4 < steps.size(); last += 4) place = steps[last].A();
+    for (; Is(steps, last + 1, What::Hold) && last + 1 + kExchangeSteps < steps.size(); last += 1 + kExchangeSteps)
+        place = steps[last].A();
     return Question{Kind::Lands, k + 1, last - k + 1, {Place(steps[k].B())}, {place}};
 }
 
@@ -49,7 +50,7 @@ std::optional<Question> Smallest(const Steps& steps, std::uint64_t k)
     std::uint64_t hold = k;
     while (hold < steps.size() && steps[hold].What() != What::Hold) ++hold;
     if (hold == steps.size()) return std::nullopt;
-    return Question{Kind::Smallest, k + 1, hold - k + 3, {Place(steps[hold].B())}, {steps[hold].A()}};
+    return Question{Kind::Smallest, k + 1, hold - k + kExchangeSteps, {Place(steps[hold].B())}, {steps[hold].A()}};
 }
 
 // A comparison of two copies, and the write of the smaller back into the array.
@@ -68,7 +69,7 @@ std::optional<Question> ExchangedNext(const Steps& steps, std::uint64_t k)
     const auto [low, high] = std::minmax({Place(steps[k + 1].A()), Place(steps[k + 1].B())});
     if (k > 0 && std::minmax({Place(steps[k - 1].A()), Place(steps[k - 1].B())}) == std::pair(low, high))
         return std::nullopt;
-    return Question{Kind::ExchangedNext, k + 1, 4, {}, {low, high}};
+    return Question{Kind::ExchangedNext, k + 1, 1 + kExchangeSteps, {}, {low, high}};
 }
 
 // A partition's first comparison, of item lo with the pivot at hi, asks where the pivot lands,
@@ -102,7 +103,7 @@ std::optional<Question> SinksTo(const Steps& steps, std::uint64_t k)
     if (!On(steps[k], What::Compare, Line::Child) || k + 2 >= steps.size() ||
         !On(steps[k + 1], What::Compare, Line::Test) || !On(steps[k + 2], What::Hold, Line::Exchange))
         return std::nullopt;
-    return Question{Kind::SinksTo, k + 1, 5, {Place(steps[k + 1].A())}, {steps[k + 2].B()}};
+    return Question{Kind::SinksTo, k + 1, 2 + kExchangeSteps, {Place(steps[k + 1].A())}, {steps[k + 2].B()}};
 }
 
 // Item i compared with the pivot's value at lt: exchanged to the front where less; compared
@@ -111,9 +112,10 @@ std::optional<Question> SinksTo(const Steps& steps, std::uint64_t k)
 Question Side(const Steps& steps, std::uint64_t k)
 {
     using sorting::three_way_quick::Line;
-    const std::uint64_t length = Is(steps, k + 1, What::Hold)                                          ? 4
-                                 : k + 2 < steps.size() && On(steps[k + 2], What::Hold, Line::Greater) ? 5
-                                                                                                       : 2;
+    const bool less = Is(steps, k + 1, What::Hold);
+    const bool greater = !less && k + 2 < steps.size() && On(steps[k + 2], What::Hold, Line::Greater);
+    // Less: the comparison and the exchange; otherwise two comparisons, and the exchange where greater.
+    const std::uint64_t length = less ? 1 + kExchangeSteps : greater ? 2 + kExchangeSteps : 2;
     return {Kind::Side, k + 1, length, {Place(steps[k].A()), Place(steps[k].B())}, {}};
 }
 
@@ -165,28 +167,7 @@ std::optional<Question> Decision(const Recording& recording, std::uint64_t k)
 
 }  // namespace
 
-Question::Form Question::HowAnswered() const
-{
-    switch (kind) {
-        case Kind::Exchanged:
-            return Form::YesNo;
-        case Kind::ExchangedNext:
-            return Form::TwoPlaces;
-        case Kind::WrittenNext:
-            return Form::Value;
-        case Kind::Side:
-            return Form::Side;
-        case Kind::Bucket:
-            return Form::Number;
-        case Kind::Lands:
-        case Kind::Smallest:
-        case Kind::PivotLands:
-        case Kind::SinksTo:
-        case Kind::GoesTo:
-            return Form::Place;
-    }
-    return Form::Place;
-}
+Question::Form Question::HowAnswered() const { return kQuestionKinds[static_cast<std::size_t>(kind)].form; }
 
 bool Question::RightAbout(std::vector<sorting::Index> chosen, const Replay& lane) const
 {

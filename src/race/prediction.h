@@ -2,7 +2,9 @@
 
 #include "race/replay.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -22,6 +24,7 @@ struct Question {
         Side,           // three-way quick: less than, equal to or greater than the pivot?
         GoesTo,         // radix: where does this item go in this pass? a place
         Bucket,         // bucket: which bucket does this item go to? a number
+        End,            // no kind: their count
     };
     // How an answer is given: by clicking places (bars, or copies in the strip), or, from
     // YesNo on, a choice.
@@ -40,6 +43,31 @@ struct Question {
     // the place chosen in `lane`, standing before the decision.
     bool RightAbout(std::vector<sorting::Index> chosen, const Replay& lane) const;
 };
+
+// A kind of question and how it is answered: one row a kind, in the kinds' order. A kind added
+// is asked for here, by the words that say it, and by the methods that ask it.
+struct QuestionKind {
+    Question::Kind kind;
+    Question::Form form;
+};
+inline constexpr QuestionKind kQuestionKinds[] = {
+    {Question::Kind::Exchanged, Question::Form::YesNo},    {Question::Kind::Lands, Question::Form::Place},
+    {Question::Kind::Smallest, Question::Form::Place},     {Question::Kind::WrittenNext, Question::Form::Value},
+    {Question::Kind::PivotLands, Question::Form::Place},   {Question::Kind::ExchangedNext, Question::Form::TwoPlaces},
+    {Question::Kind::SinksTo, Question::Form::Place},      {Question::Kind::Side, Question::Form::Side},
+    {Question::Kind::GoesTo, Question::Form::Place},       {Question::Kind::Bucket, Question::Form::Number},
+};
+inline constexpr std::size_t kQuestionKindCount = static_cast<std::size_t>(Question::Kind::End);
+static_assert(std::size(kQuestionKinds) == kQuestionKindCount, "a row for every kind of question");
+static_assert([] {
+    for (std::size_t k = 0; k < kQuestionKindCount; ++k)
+        if (kQuestionKinds[k].kind != static_cast<Question::Kind>(k)) return false;
+    return true;
+}(), "the rows in the kinds' order");
+
+// The steps that show a decision: an exchange is three moves (hold, shift, put), each of the
+// others one step.
+inline constexpr std::uint64_t kExchangeSteps = 3;
 
 // The step (from 1) of the next decision to ask about, from the steps done on; none where
 // none is left.

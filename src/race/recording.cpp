@@ -13,6 +13,9 @@ static_assert(kMaxItems < 2048, "every element and every scratch entry has a 12-
 static_assert(std::ranges::all_of(sorting::kMethodFacts,
                                   [](const auto& facts) { return facts.code.variables.size() <= kMostVariables; }),
               "the notes have room for every method's variables");
+static_assert(std::ranges::all_of(sorting::kMethodFacts,
+                                  [](const auto& facts) { return facts.code.lines.size() <= Step::kMostLines; }),
+              "a step names every line of every method's code");
 
 namespace {
 

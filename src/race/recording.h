@@ -37,7 +37,7 @@ public:
 
     Step(Kind kind, sorting::Index a, sorting::Index b, int line = 0)
         : bits_(static_cast<std::uint32_t>(kind) | Code(a) << kAShift | Code(b) << kBShift |
-                static_cast<std::uint32_t>(line & 15) << kLineShift)
+                static_cast<std::uint32_t>(line) << kLineShift)
     {
     }
 
@@ -54,7 +54,12 @@ private:
     static constexpr unsigned kPlaceBits = 12;  // elements 0 to 2047, then as many scratch entries
     static constexpr unsigned kAShift = 4;
     static constexpr unsigned kBShift = kAShift + kPlaceBits;
-    static constexpr unsigned kLineShift = kBShift + kPlaceBits;  // four bits: lines 1 to 15
+    static constexpr unsigned kLineShift = kBShift + kPlaceBits;
+
+public:
+    static constexpr int kMostLines = (1 << (32 - kLineShift)) - 1;  // the lines it can name, from 1
+
+private:
     static constexpr std::uint32_t kEndsMerge = 8;
 
     static constexpr sorting::Index kScratch = sorting::Index{1} << (kPlaceBits - 1);  // the first scratch code

@@ -50,6 +50,8 @@ QString QuestionText(const race::Question& q)
         case Kind::Bucket:
             return QuestionWords::tr("Which bucket does item %1 go to? Choose its number, then press Enter.")
                 .arg(about);
+        case Kind::End:
+            break;
     }
     return {};
 }
@@ -82,6 +84,8 @@ QString RightAnswerText(const race::Question& q, const race::Replay& lane)
             return QuestionWords::tr("Not quite: it goes to place %1.").arg(answer);
         case Kind::Bucket:
             return QuestionWords::tr("Not quite: it goes to bucket %1.").arg(answer);
+        case Kind::End:
+            break;
     }
     return {};
 }
@@ -109,6 +113,8 @@ QString KindName(Kind kind)
             return QuestionWords::tr("where it goes");
         case Kind::Bucket:
             return QuestionWords::tr("the bucket");
+        case Kind::End:
+            break;
     }
     return {};
 }

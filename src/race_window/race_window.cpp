@@ -10,7 +10,7 @@
 #include "race_window/answer_bar.h"
 #include "race_window/code_pane.h"
 #include "race_window/count_words.h"
-#include "race_window/lesson.h"
+#include "race_window/quiz.h"
 #include "race_window/mark_colours.h"
 #include "race_window/methods_menu.h"
 #include "race_window/race_panel.h"
@@ -109,7 +109,7 @@ void RaceWindow::SetUpControls(const race::RaceOptions& options)
     ui_->SpeedSlider->setPageStep(race::Pace::kNotchesPerDecade);
     ui_->Legend->setText(MarksLegend());
     sound_ = new SoundSwitch(ui_->SoundCheck, options.sound, this);
-    lesson_ = new Lesson(ui_->Code, ui_->ScoreLabel, ui_->Answers, mode_, this);
+    quiz_ = new Quiz(ui_->Code, ui_->ScoreLabel, ui_->Answers, mode_, this);
     projector_ = new Projector(this, ui_->FullScreenButton, ui_->Scroller);
     ShowSpeed();
 }
@@ -142,15 +142,15 @@ void RaceWindow::ConnectControls()
     for (QScrollBar* bar : {ui_->Scroller->verticalScrollBar(), ui_->Scroller->horizontalScrollBar()})
         connect(bar, &QScrollBar::rangeChanged, this, &RaceWindow::ShowLookedAt, Qt::QueuedConnection);
     connect(ui_->StepSlider, &QSlider::valueChanged, this, [this](int clock) { JumpTo(std::uint64_t(clock)); });
-    connect(ui_->PredictButton, &QPushButton::toggled, lesson_, &Lesson::SetPredicting);
-    connect(lesson_, &Lesson::Changed, this, [this] {
+    connect(ui_->PredictButton, &QPushButton::toggled, quiz_, &Quiz::SetPredicting);
+    connect(quiz_, &Quiz::Changed, this, [this] {
         PlaceCode();
-        confirm_->setEnabled(lesson_->Asking());
+        confirm_->setEnabled(quiz_->Asking());
         ShowProgress();
     });
-    connect(ui_->Answers, &AnswerBar::Given, lesson_, &Lesson::Give);
-    connect(ui_->Answers, &AnswerBar::Chosen, lesson_, &Lesson::ChooseNumber);
-    connect(lesson_, &Lesson::Answered, this, [this](std::uint64_t steps) {
+    connect(ui_->Answers, &AnswerBar::Given, quiz_, &Quiz::Give);
+    connect(ui_->Answers, &AnswerBar::Chosen, quiz_, &Quiz::ChooseNumber);
+    connect(quiz_, &Quiz::Answered, this, [this](std::uint64_t steps) {
         race_->Tick(steps);
         ShowProgress();
     });
@@ -163,15 +163,15 @@ void RaceWindow::ConnectPanels()
     for (RacePanel* panel : ui_->Panels->Panels()) {
         const std::size_t lane = panel->LaneIndex();
         connect(panel, &RacePanel::Pressed, this, [this, lane](std::optional<sorting::Index> place) {
-            if (lesson_->Asking() && lesson_->LookedAt() == lane)
-                lesson_->Pick(place);
+            if (quiz_->Asking() && quiz_->LookedAt() == lane)
+                quiz_->Pick(place);
             else
-                lesson_->LookAt(lane);
+                quiz_->LookAt(lane);
         });
         connect(panel, &RacePanel::Activated, this, [this, lane] {
-            if (lesson_->Asking()) return lesson_->Confirm();
-            if (lesson_->LookedAt() == lane) return lesson_->StopLooking();
-            lesson_->LookAt(lane);
+            if (quiz_->Asking()) return quiz_->Confirm();
+            if (quiz_->LookedAt() == lane) return quiz_->StopLooking();
+            quiz_->LookAt(lane);
         });
     }
 }
@@ -193,7 +193,7 @@ void RaceWindow::AddShortcuts()
     // While a prediction is asked, Enter anywhere gives the answer; else the fields take it.
     confirm_ = new QShortcut(Qt::Key_Return, this);
     confirm_->setEnabled(false);
-    connect(confirm_, &QShortcut::activated, lesson_, &Lesson::Confirm);
+    connect(confirm_, &QShortcut::activated, quiz_, &Quiz::Confirm);
     // "+" comes with Shift on most keyboards, and without it on the keypad.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
                                      QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Equal)})
@@ -361,7 +361,7 @@ void RaceWindow::StartRace(std::int32_t count)
         ConnectPanels();
     }
     ui_->Panels->Show(race_.get());
-    lesson_->Show(race_.get(), ui_->Panels->Panels());
+    quiz_->Show(race_.get(), ui_->Panels->Panels());
     RecordScripts();
     ShowProgress();
 }
@@ -407,10 +407,10 @@ void RaceWindow::Press(RaceMode::Key key)
 {
     using Action = RaceMode::Action;
     const Action action = mode_.On(key);
-    if (action == Action::PickAtCursor) return lesson_->PickAtCursor();
+    if (action == Action::PickAtCursor) return quiz_->PickAtCursor();
     if (action == Action::CursorRight || action == Action::CursorLeft)
-        return lesson_->MoveCursor(action == Action::CursorRight ? +1 : -1);
-    lesson_->ClearMessage();
+        return quiz_->MoveCursor(action == Action::CursorRight ? +1 : -1);
+    quiz_->ClearMessage();
     if (action == Action::Play && race_->AllFinished()) Restart();
     SetPlaying(action == Action::Play);
     if (action == Action::StepOn) GoOn(1);
@@ -431,7 +431,7 @@ void RaceWindow::PlaceCode()
 
 void RaceWindow::ShowLookedAt()
 {
-    const auto lane = lesson_->LookedAt();
+    const auto lane = quiz_->LookedAt();
     for (RacePanel* panel : ui_->Panels->Panels()) {
         if (!lane || panel->LaneIndex() != *lane) continue;
         const bool beside = ui_->Board->direction() == QBoxLayout::LeftToRight;
@@ -452,10 +452,10 @@ void RaceWindow::resizeEvent(QResizeEvent* event)
 void RaceWindow::JumpTo(std::uint64_t clock)
 {
     if (mode_.On(RaceMode::Key::Jump) == RaceMode::Action::AnswerFirst) {
-        lesson_->AnswerFirst();
+        quiz_->AnswerFirst();
     } else {
         SetPlaying(false);
-        lesson_->ClearMessage();
+        quiz_->ClearMessage();
         race_->JumpTo(clock);
     }
     ShowProgress();
@@ -465,7 +465,7 @@ void RaceWindow::Restart()
 {
     SetPlaying(false);
     race_->Restart();
-    lesson_->Restarted();
+    quiz_->Restarted();
     ShowProgress();
 }
 
@@ -474,20 +474,20 @@ void RaceWindow::TogglePredict() { ui_->PredictButton->toggle(); }
 // Esc: predicting no more, or else looking at no method.
 void RaceWindow::Leave()
 {
-    if (lesson_->Predicting())
+    if (quiz_->Predicting())
         ui_->PredictButton->setChecked(false);
     else
-        lesson_->StopLooking();
+        quiz_->StopLooking();
 }
 
 // The race goes on, but stops before a move to be predicted and asks about it.
 void RaceWindow::GoOn(std::uint64_t steps)
 {
-    const auto limit = lesson_->Limit();
+    const auto limit = quiz_->Limit();
     if (!limit || race_->Clock() + steps <= *limit) return race_->Tick(steps);
     race_->Tick(*limit - race_->Clock());
     SetPlaying(false);
-    lesson_->Ask();
+    quiz_->Ask();
 }
 
 void RaceWindow::Faster() { ui_->SpeedSlider->setValue(ui_->SpeedSlider->value() + race::Pace::kNotchesPerDecade / 2); }
@@ -523,9 +523,9 @@ void RaceWindow::ShowProgress()
 {
     ShowClock();
     ui_->Panels->Refresh();
-    lesson_->Follow();
-    if (!lesson_->Message().isEmpty())
-        ui_->Status->setText(lesson_->Message());
+    quiz_->Follow();
+    if (!quiz_->Message().isEmpty())
+        ui_->Status->setText(quiz_->Message());
     else if (race_->AllFinished())
         ui_->Status->setText(
             tr("All %1 are done: %2 finished first.")

@@ -22,7 +22,7 @@ class RaceWindow;
 
 namespace race_window {
 
-class Lesson;
+class Quiz;
 class MethodsMenu;
 class ScriptRecorder;
 class Projector;
@@ -127,7 +127,7 @@ private:
     std::unique_ptr<Ui::RaceWindow> ui_;
     MethodsMenu* methodsMenu_ = nullptr;
     SoundSwitch* sound_ = nullptr;
-    Lesson* lesson_ = nullptr;
+    Quiz* quiz_ = nullptr;
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;

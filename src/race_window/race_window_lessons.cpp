@@ -3,7 +3,7 @@
 
 #include "race/lesson_file.h"
 #include "race/worksheet.h"
-#include "race_window/lesson.h"
+#include "race_window/quiz.h"
 #include "race_window/methods_menu.h"
 #include "race_window/projector.h"
 #include "race_window/race_video.h"
@@ -129,7 +129,7 @@ void RaceWindow::ExportVideoFile(const QString& path)
 
 void RaceWindow::MakeWorksheet()
 {
-    const auto lane = lesson_->LookedAt();
+    const auto lane = quiz_->LookedAt();
     if (!lane || race_->LaneAt(*lane).Source().script) {
         ui_->Problem->setText(tr("Click a method's panel first: the worksheet is made for the method looked at."));
         return;
@@ -145,7 +145,7 @@ void RaceWindow::MakeWorksheet()
 
 void RaceWindow::MakeWorksheetFile(const QString& path)
 {
-    if (!WriteWorksheet(path, race_->LaneAt(*lesson_->LookedAt()).Source())) {
+    if (!WriteWorksheet(path, race_->LaneAt(*quiz_->LookedAt()).Source())) {
         ui_->Problem->setText(tr("%1 cannot be written.").arg(path));
         return;
     }
@@ -163,11 +163,11 @@ race::LessonSettings RaceWindow::CurrentLesson() const
     lesson.scripts = scripts_;
     lesson.speed = pace_.Notch();
     lesson.zoom = projector_->Zoom();
-    if (const auto lane = lesson_->LookedAt()) {
+    if (const auto lane = quiz_->LookedAt()) {
         const race::Recording& looked = race_->LaneAt(*lane).Source();
         lesson.focus = looked.script ? looked.script->name : std::string(sorting::MethodKey(looked.method));
     }
-    lesson.predict = lesson_->Predicting();
+    lesson.predict = quiz_->Predicting();
     lesson.fullScreen = isFullScreen();
     lesson.step = race_->Clock();
     return lesson;
@@ -215,7 +215,7 @@ bool RaceWindow::FocusOn(const std::string& focus)
     for (std::size_t lane = 0; lane < race_->LaneCount(); ++lane) {
         const race::Recording& source = race_->LaneAt(lane).Source();
         if (source.script ? source.script->name == focus : sorting::MethodKey(source.method) == focus) {
-            lesson_->LookAt(lane);
+            quiz_->LookAt(lane);
             return true;
         }
     }

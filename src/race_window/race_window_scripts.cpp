@@ -1,6 +1,6 @@
 // The race window's part in racing students' own sorts.
 
-#include "race_window/lesson.h"
+#include "race_window/quiz.h"
 #include "race_window/panel_grid.h"
 #include "race_window/race_window.h"
 #include "race_window/script_recorder.h"
@@ -52,7 +52,7 @@ void RaceWindow::JoinScripts(std::shared_ptr<std::vector<race::Recording>> recor
     ui_->Panels->SetLanes(*race_);
     ConnectPanels();
     ui_->Panels->Show(race_.get());
-    lesson_->Show(race_.get(), ui_->Panels->Panels());
+    quiz_->Show(race_.get(), ui_->Panels->Panels());
     if (focusLater_ && FocusOn(*focusLater_)) focusLater_.reset();
     ShowProgress();
 }

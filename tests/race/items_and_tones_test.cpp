@@ -26,6 +26,8 @@ TEST(ReadItems, TakesACountOrAListInTheUsersOwnFormat)
         {"2.5; 1", ',', std::vector<float>{0, 2.5f, 1}},
         {"2,5 3,", ',', std::vector<float>{0, 2.5f, 3}},
         {"3.4e38 0", '.', std::vector<float>{0, 3.4e38f, 0}},
+        {"5\n3\r\n8\r1", '.', std::vector<float>{0, 5, 3, 8, 1}},  // a pasted column
+        {"-0 2", '.', std::vector<float>{0, 0, 2}},
     };
     for (const auto& [text, point, expected] : taken) EXPECT_EQ(ReadItems(text, point), expected) << text;
 }
@@ -48,6 +50,7 @@ TEST(ReadItems, RefusesWhatCannotRaceNamingTheFirstBadEntry)
         {"1 inf", "\u201cinf\u201d is not a number."},
         {"1 3.5e38", "\u201c3.5e38\u201d is too large; an item may be at most 3.4e38."},
         {"1 1e400", "\u201c1e400\u201d is too large"},
+        {"1 1e5000", "\u201c1e5000\u201d is too large"},  // too large even to read
         {"1e40", "\u201c1e40\u201d is too large. Enter a count from 1 to 2,000"},
         {ones(2000, "1"), "A list holds 2,000 numbers at the most, not 2001."},
         {ones(1999, "O"), "\u201cO\u201d is not a number."},

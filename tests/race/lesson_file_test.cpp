@@ -70,6 +70,8 @@ TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
          125},
         {"sortrace = 1\nzoom = 110\n", "", "line 2: zoom: 100 to 300, in steps of 25", {}},
         {"sortrace = 1\nzoom = 150\nspeed = 0\n", "", "line 3: speed: ", 150},
+        {"sortrace = 1\nzoom = 150\nzoom = 125x\n", "", "line 3: zoom: ", 150},
+        {"sortrace = 1\nzoom = 150\nstep = 12abc\n", "", "line 3: step: ", 150},
         {"sortrace = 1\nzoom = 150\nthis line has no equals", "", "line 3: not a setting", 150},
         {"sortrace = 1\nzoom = 150\nmethods = bubble,mer", "", "line 3: methods: ", 150},
         {"sortrace = 1\nwhat = ever\nzoom = 150", "", "", 150},

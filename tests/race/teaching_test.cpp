@@ -1,5 +1,6 @@
 // What the race shows a class of its equal items and a method's next move.
 
+#include "race/code_variables.h"
 #include "race/prediction.h"
 #include "race/replay.h"
 #include "race/working_part.h"
@@ -162,6 +163,8 @@ void ExpectDoneAsAnswered(const race::Question& q, Replay& lane)
             after();
             break;
         }
+        case Kind::End:
+            ADD_FAILURE() << where << " asks no kind of question";
     }
 }
 
@@ -176,9 +179,17 @@ std::vector<sorting::Index> Marked(const Replay& lane)
 
 TEST(Prediction, EveryAnswerIsWhatTheMethodThenDoesAndNoneIsMarkedWhenAsked)
 {
-    // Twenty items with equal ones among them, and a case of each method's own.
+    // Twenty items with equal ones among them, and a case of each method's own; sorted items,
+    // whose last partitions leave their pivot in place at the recording's very last step.
     const std::vector<float> items = sorting::MakeItems(20, 7, sorting::InitialOrder::FewUnique);
+    int askedLast = 0;
     for (SortMethod method : sorting::kAllMethods) {
+        Replay sorted(race::Record(method, {0, 1, 2, 3}));
+        while (const auto step = race::NextAsked(sorted)) {
+            sorted.SeekTo(*step - 1);
+            askedLast += *step == sorted.TotalSteps();
+            ExpectDoneAsAnswered(*race::AskNow(sorted), sorted);
+        }
         Replay lane(race::Record(method, items));
         std::set<race::Question::Kind> kinds;
         while (const auto step = race::NextAsked(lane)) {
@@ -201,6 +212,7 @@ TEST(Prediction, EveryAnswerIsWhatTheMethodThenDoesAndNoneIsMarkedWhenAsked)
             EXPECT_EQ(kinds.size(), 2u) << sorting::MethodName(method);
         }
     }
+    EXPECT_GT(askedLast, 0) << "no question at a recording's last step";
 }
 
 TEST(CopiedOut, TheWindowsMergeKeepsTheRightRunReversedSoTheComparedCopiesAreTheEnds)
@@ -254,4 +266,9 @@ TEST(WorkingPart, IsWhatTheCodesVariablesSayAtTheStep)
         EXPECT_EQ(race::WorkingPartOf(lane), c.part) << sorting::MethodName(c.method) << " at " << c.step;
     }
     EXPECT_EQ(race::WorkingPartOf(Replay(race::Record(SortMethod::Quick, a))), WorkingPart{}) << "before the first";
+    // Before a method's first note its variables have no values at all, whatever their names.
+    race::Recording unnoted = race::Record(SortMethod::Selection, b);
+    unnoted.notes = race::CodeNotes();
+    for (const std::string_view name : sorting::Facts(SortMethod::Selection).code.variables)
+        EXPECT_EQ(race::CodeVariables(unnoted, 0)[name], std::nullopt) << name;
 }

@@ -1,4 +1,4 @@
-#include "race_window/lesson.h"
+#include "race_window/quiz.h"
 
 #include "desktop/qt_conversions.h"
 #include "race_window/answer_bar.h"
@@ -15,14 +15,14 @@ namespace race_window {
 
 using Form = race::Question::Form;
 
-Lesson::Lesson(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent)
+Quiz::Quiz(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent)
     : QObject(parent), pane_(pane), score_(score), answers_(answers), mode_(mode)
 {
     pane_->hide();
     ShowScore();
 }
 
-void Lesson::Show(race::Race* race, const std::vector<RacePanel*>& panels)
+void Quiz::Show(race::Race* race, const std::vector<RacePanel*>& panels)
 {
     race_ = race;
     panels_ = panels;
@@ -40,7 +40,7 @@ void Lesson::Show(race::Race* race, const std::vector<RacePanel*>& panels)
     Restarted();
 }
 
-void Lesson::LookAt(std::size_t lane)
+void Quiz::LookAt(std::size_t lane)
 {
     if (lookedAt_ == lane) return;
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
@@ -53,7 +53,7 @@ void Lesson::LookAt(std::size_t lane)
     emit Changed();
 }
 
-void Lesson::StopLooking()
+void Quiz::StopLooking()
 {
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
     lookedAt_.reset();
@@ -62,7 +62,7 @@ void Lesson::StopLooking()
     emit Changed();
 }
 
-void Lesson::SetPredicting(bool on)
+void Quiz::SetPredicting(bool on)
 {
     predicting_ = on;
     EndQuestion();
@@ -76,14 +76,14 @@ void Lesson::SetPredicting(bool on)
     emit Changed();
 }
 
-std::optional<std::uint64_t> Lesson::Limit() const
+std::optional<std::uint64_t> Quiz::Limit() const
 {
     if (!predicting_ || !lookedAt_ || question_) return std::nullopt;
     const auto next = race::NextAsked(Lane());
     return next ? std::optional(*next - 1) : std::nullopt;
 }
 
-void Lesson::Ask()
+void Quiz::Ask()
 {
     question_ = race::AskNow(Lane());
     if (!question_) return;
@@ -96,7 +96,7 @@ void Lesson::Ask()
     emit Changed();
 }
 
-void Lesson::Pick(std::optional<sorting::Index> place)
+void Quiz::Pick(std::optional<sorting::Index> place)
 {
     if (!question_) return;
     const Form form = question_->HowAnswered();
@@ -121,26 +121,26 @@ void Lesson::Pick(std::optional<sorting::Index> place)
     emit Changed();
 }
 
-void Lesson::MoveCursor(int by)
+void Quiz::MoveCursor(int by)
 {
     cursor_ = std::clamp(cursor_ + by, 1, race_->NumItems());
     ShowChoices();
 }
 
-void Lesson::Give(std::int32_t answer)
+void Quiz::Give(std::int32_t answer)
 {
     if (!question_) return;
     chosen_ = {answer};
     Confirm();
 }
 
-void Lesson::ChooseNumber(std::optional<std::int32_t> number)
+void Quiz::ChooseNumber(std::optional<std::int32_t> number)
 {
     chosen_.clear();
     if (number) chosen_.push_back(*number);
 }
 
-void Lesson::Confirm()
+void Quiz::Confirm()
 {
     if (!question_) return;
     const Form form = question_->HowAnswered();
@@ -164,12 +164,12 @@ void Lesson::Confirm()
     emit Answered(steps);
 }
 
-void Lesson::Follow()
+void Quiz::Follow()
 {
     if (lookedAt_) pane_->Follow(Lane());
 }
 
-void Lesson::Restarted()
+void Quiz::Restarted()
 {
     const bool scored = std::count(asked_.begin(), asked_.end(), 0) < int(asked_.size());
     asked_.fill(0);
@@ -180,13 +180,13 @@ void Lesson::Restarted()
     ShowScore();
 }
 
-void Lesson::AnswerFirst()
+void Quiz::AnswerFirst()
 {
     message_ = tr("A question waits: choose, then press Enter; or press P to stop predicting.");
     emit Changed();
 }
 
-void Lesson::EndQuestion()
+void Quiz::EndQuestion()
 {
     question_.reset();  // the one place a question ends
     chosen_.clear();
@@ -194,7 +194,7 @@ void Lesson::EndQuestion()
     mode_.EndQuestion();
 }
 
-void Lesson::ShowChoices()
+void Quiz::ShowChoices()
 {
     // The arrow keys' cursor only where places are the answer.
     const bool onBars = question_ && question_->HowAnswered() <= Form::Value;
@@ -204,10 +204,10 @@ void Lesson::ShowChoices()
 
 // The score of each kind asked, as the method looked at may ask two kinds and a class may
 // look at several methods in a lesson.
-void Lesson::ShowScore()
+void Quiz::ShowScore()
 {
     QStringList kinds;
-    for (std::size_t kind = 0; kind < kKinds; ++kind)
+    for (std::size_t kind = 0; kind < race::kQuestionKindCount; ++kind)
         if (asked_[kind] > 0)
             kinds << tr("%1: %2 of %3 right")
                          .arg(KindName(static_cast<race::Question::Kind>(kind)))

@@ -22,12 +22,12 @@ class RacePanel;
 // What a class does with one method of the race: look at it closely, its code beside the bars
 // following each step, and predict its next decision before it is made, each answer scored by
 // the kind of question.
-class Lesson : public QObject {
+class Quiz : public QObject {
     Q_OBJECT
 
 public:
-    // The lesson asks its questions in `mode`, the race's, and ends them there.
-    Lesson(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent);
+    // The quiz asks its questions in `mode`, the race's, and ends them there.
+    Quiz(CodePane* pane, QLabel* score, AnswerBar* answers, RaceMode& mode, QObject* parent);
 
     // A new race, or new panels: the lane looked at stays so where it still races; the score
     // starts again.
@@ -62,14 +62,14 @@ public:
     // Something else was asked for while a question waits: the line says to answer first.
     void AnswerFirst();
 
-    // What the status line says for the lesson now, if anything; taken when the race moves on.
+    // What the status line says for the quiz now, if anything; taken when the race moves on.
     QString Message() const { return message_; }
     void ClearMessage() { message_.clear(); }
 
 signals:
     // The race is to go on by this many steps: the decision asked about, now answered.
     void Answered(std::uint64_t steps);
-    // The lesson's state changed: what the window shows of it is to follow.
+    // The quiz's state changed: what the window shows of it is to follow.
     void Changed();
 
 private:
@@ -92,8 +92,7 @@ private:
     std::vector<sorting::Index> chosen_;
     std::int32_t cursor_ = 1;
     // Of each kind of question, how many were asked, and how many answered right.
-    static constexpr std::size_t kKinds = static_cast<std::size_t>(race::Question::Kind::Bucket) + 1;
-    std::array<int, kKinds> asked_{}, right_{};
+    std::array<int, race::kQuestionKindCount> asked_{}, right_{};
     QString message_;
 };
 
