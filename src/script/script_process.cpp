@@ -1,6 +1,7 @@
 #include "script/script_process.h"
 
 #include "platform/words.h"
+#include "script/owned_resources.h"
 
 #include <charconv>
 #include <chrono>
@@ -36,10 +37,7 @@ std::vector<std::string> Command(bool sandboxed)
                    "/lib64",        "--symlink",     "usr/bin",
                    "/bin",          "--proc",        "/proc",
                    "--dev",         "/dev",          "--tmpfs",
-                   "/tmp",          "--chdir",       "/tmp",
-                   "--clearenv",    "--setenv",      "PATH",
-                   "/usr/bin",      "--setenv",      "LANG",
-                   "C.UTF-8"};
+                   "/tmp",          "--chdir",       "/tmp"};
     for (const char* argument : {kPython, "-I", "-S", "-B", "-c"}) command.emplace_back(argument);
     command.emplace_back(kTracerSource);
     return command;
@@ -96,30 +94,27 @@ std::string TookTooLong(const ScriptLimits& limits)
 
 // The parent's side: the input written, the report read, until the run ends or a limit or
 // the caller ends it; why it was ended, if it was.
-std::optional<std::string> Follow(int& input, int report, const std::string& text, ScriptRun& run,
+std::optional<std::string> Follow(Descriptor& input, const Descriptor& report, const std::string& text, ScriptRun& run,
                                   const ScriptLimits& limits, const std::function<bool()>& cancelled)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limits.seconds);
-    fcntl(input, F_SETFL, O_NONBLOCK);
+    fcntl(input.Get(), F_SETFL, O_NONBLOCK);
     std::size_t written = 0;
     std::vector<char> buffer(1 << 16);
     // The most a report may take: far more than a script within the steps' limit writes, and a
     // bound on what one that writes to the report itself can make the program keep.
     std::uint64_t room = std::uint64_t{64} * limits.steps + (1 << 20);
     for (;;) {
-        pollfd waits[2] = {{report, POLLIN, 0}, {written < text.size() ? input : -1, POLLOUT, 0}};
+        pollfd waits[2] = {{report.Get(), POLLIN, 0}, {input.Get(), POLLOUT, 0}};
         poll(waits, 2, 100);
-        if (written < text.size() && waits[1].revents) {
-            const ssize_t n = write(input, text.data() + written, text.size() - written);
+        if (input.Open() && waits[1].revents) {
+            const ssize_t n = write(input.Get(), text.data() + written, text.size() - written);
             written = n > 0 ? written + static_cast<std::size_t>(n) : text.size();  // a closed pipe: no more
-            if (written == text.size()) {
-                close(input);
-                input = -1;
-            }
+            if (written == text.size()) input.Close();
         }
         if (waits[0].revents) {
             if (room == 0) return platform::Words("script", "sent more than any script can");
-            const ssize_t n = read(report, buffer.data(), std::min<std::uint64_t>(buffer.size(), room));
+            const ssize_t n = read(report.Get(), buffer.data(), std::min<std::uint64_t>(buffer.size(), room));
             if (n <= 0) return std::nullopt;
             room -= static_cast<std::uint64_t>(n);
             run.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
@@ -184,41 +179,38 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
     std::vector<char*> argv;
     for (std::string& argument : command) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    std::string path = "PATH=/usr/bin:/bin", lang = "LANG=C.UTF-8";
+    // The one environment, which the sandbox passes on: nothing of the user's.
+    std::string path = "PATH=/usr/bin", lang = "LANG=C.UTF-8";
     char* env[] = {path.data(), lang.data(), nullptr};
-    std::string folder = (std::filesystem::temp_directory_path() / "sorting-script-XXXXXX").string();
-    int input[2], report[2];
-    if (!mkdtemp(folder.data()) || pipe2(input, O_CLOEXEC) != 0 || pipe2(report, O_CLOEXEC) != 0) {
-        run.Finish(platform::Words("script", "cannot run: no process could be started"));
+    const std::string noProcess = platform::Words("script", "cannot run: no process could be started");
+    auto folder = ScratchFolder::Make("sorting-script-");
+    auto input = Pipe::Make();
+    auto report = Pipe::Make();
+    if (!folder || !input || !report) {
+        run.Finish(noProcess);
         return run;
     }
     const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child == 0) BecomeTracer(input[0], report[1], folder.c_str(), limits, parent, argv.data(), env);
-    close(input[0]);
-    close(report[1]);
+    const pid_t pid = fork();
+    if (pid == 0)
+        BecomeTracer(input->read.Get(), report->write.Get(), folder->Path().c_str(), limits, parent, argv.data(), env);
+    ChildGroup child(pid);
+    input->read.Close();
+    report->write.Close();
     // A pipe closed early raises SIGPIPE on a write: this thread ignores it while it writes.
     sigset_t pipeSignal, before;
     sigemptyset(&pipeSignal);
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
-    const auto killedFor =
-        child > 0 ? Follow(input[1], report[0], Input(file, items, limits.steps, keepSteps), run, limits, cancelled)
-                  : std::optional<std::string>(platform::Words("script", "cannot run: no process could be started"));
-    int status = 0;
-    if (child > 0) {
-        kill(-child, SIGKILL);  // the tracer's group, and the sandbox's process itself
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-    }
+    const auto killedFor = child.Started() ? Follow(input->write, report->read, Input(file, items, limits.steps, keepSteps),
+                                                    run, limits, cancelled)
+                                           : std::optional<std::string>(noProcess);
+    const int status = child.End();
+    input->write.Close();
     const timespec now{0, 0};
     while (sigtimedwait(&pipeSignal, nullptr, &now) > 0) {
     }
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    if (input[1] >= 0) close(input[1]);
-    close(report[0]);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     run.Finish(killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, limits)));
     return run;
 }

@@ -1,5 +1,6 @@
 // A student's sort run by a real python3, and the reader of what its process sends back.
 
+#include "script/owned_resources.h"
 #include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "support/method_names.h"
@@ -7,6 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <fstream>
 #include <iostream>
 
@@ -138,9 +143,10 @@ TEST(Script, EachFailureEndsInItsMessage)
         int line;
         double seconds = 2;  // filling a gibibyte takes seconds on a slow machine: not what is tested
     };
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "/root";
-    std::ofstream(home + "/.sorting-script-test") << "a file of the user's own\n";
-    if (!script::Sandboxed()) std::cout << "no sandbox here: a script can read the home folder\n";
+    const auto home = script::ScratchFolder::Make("sorting-home-");
+    ASSERT_TRUE(home);
+    std::ofstream(home->Path() + "/secret") << "a file of the user's own\n";
+    if (!script::Sandboxed()) std::cout << "no sandbox here: a script can read the user's files\n";
     const std::vector<Case> cases{
         {"def sort(a)\n    pass\n", "SyntaxError: expected ':'", 1},
         {"def sort(a):\n    x = 1\n    return x / 0\n", "ZeroDivisionError: division by zero", 3},
@@ -156,7 +162,7 @@ TEST(Script, EachFailureEndsInItsMessage)
          "sent more than any script can", 0},
         {"def sort(a):\n    b = []\n    while True:\n        b.append(bytearray(1 << 24))\n", "MemoryError", 4, 60},
         // Read, never written: without the sandbox the script could read it, and the test says so.
-        {"def sort(a):\n    open('" + home + "/.sorting-script-test').read()\n    raise RuntimeError('read')\n",
+        {"def sort(a):\n    open('" + home->Path() + "/secret').read()\n    raise RuntimeError('read')\n",
          script::Sandboxed() ? "FileNotFoundError" : "RuntimeError: read", script::Sandboxed() ? 2 : 3},
         {"def sorted_items(a):\n    pass\n", "NameError: the file has no function sort(a)", 0},
         // Its input, its two outputs, the report, and the listing's own: nothing of the program's.
@@ -169,6 +175,33 @@ TEST(Script, EachFailureEndsInItsMessage)
         EXPECT_EQ(run.End().message.substr(0, c.message.size()), c.message) << c.source << run.End().message;
         EXPECT_EQ(run.End().line, c.line) << c.source;
     }
+}
+
+TEST(Script, LeavesNoDescriptorNorFolderWhereNoProcessCanStart)
+{
+    RequirePython();
+    script::Sandboxed();  // asked once, before the descriptors run short
+    const auto temporary = script::ScratchFolder::Make("sorting-tmp-");
+    ASSERT_TRUE(temporary);
+    ASSERT_EQ(setenv("TMPDIR", temporary->Path().c_str(), 1), 0);
+    const auto lowestFree = [] {
+        const int fd = dup(0);
+        close(fd);
+        return fd;
+    };
+    const int lowest = lowestFree();
+    ASSERT_EQ(fcntl(lowest + 1, F_GETFD), -1) << "two free descriptors in a row";
+    // Room for the first pipe and the folder, none for the second pipe.
+    rlimit before{};
+    getrlimit(RLIMIT_NOFILE, &before);
+    const rlimit scarce{static_cast<rlim_t>(lowest + 2), before.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &scarce);
+    const ScriptRun run = RunSource(Source("bubble_sort.py"));
+    setrlimit(RLIMIT_NOFILE, &before);
+    unsetenv("TMPDIR");
+    EXPECT_EQ(run.End().message, "cannot run: no process could be started");
+    EXPECT_EQ(lowestFree(), lowest);
+    EXPECT_TRUE(std::filesystem::is_empty(temporary->Path()));
 }
 
 TEST(ScriptNotes, StandAtEachStepAsTheNotesBeforeItSayAcrossTheirCheckpoints)
