@@ -1670,6 +1670,33 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
+    <name>race_window::MethodsMenu</name>
+    <message>
+        <source>Insertion sorts</source>
+        <translation>Sortieren durch Einfügen</translation>
+    </message>
+    <message>
+        <source>Selection sorts</source>
+        <translation>Sortieren durch Auswählen</translation>
+    </message>
+    <message>
+        <source>Exchange sorts</source>
+        <translation>Sortieren durch Vertauschen</translation>
+    </message>
+    <message>
+        <source>Quick sorts</source>
+        <translation>Quicksort-Varianten</translation>
+    </message>
+    <message>
+        <source>Merge sorts</source>
+        <translation>Sortieren durch Mischen</translation>
+    </message>
+    <message>
+        <source>Distribution sorts</source>
+        <translation>Sortieren durch Verteilen</translation>
+    </message>
+</context>
+<context>
     <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
@@ -1746,33 +1773,6 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>0 of 0 right</source>
         <translation>0 von 0 richtig</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::MethodsMenu</name>
-    <message>
-        <source>Insertion sorts</source>
-        <translation>Sortieren durch Einfügen</translation>
-    </message>
-    <message>
-        <source>Selection sorts</source>
-        <translation>Sortieren durch Auswählen</translation>
-    </message>
-    <message>
-        <source>Exchange sorts</source>
-        <translation>Sortieren durch Vertauschen</translation>
-    </message>
-    <message>
-        <source>Quick sorts</source>
-        <translation>Quicksort-Varianten</translation>
-    </message>
-    <message>
-        <source>Merge sorts</source>
-        <translation>Sortieren durch Mischen</translation>
-    </message>
-    <message>
-        <source>Distribution sorts</source>
-        <translation>Sortieren durch Verteilen</translation>
     </message>
 </context>
 <context>
@@ -1891,10 +1891,6 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>it cannot be replaced</source>
-        <translation>sie kann nicht ersetzt werden</translation>
     </message>
     <message>
         <source>it cannot be renamed</source>

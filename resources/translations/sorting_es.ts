@@ -1670,6 +1670,33 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
+    <name>race_window::MethodsMenu</name>
+    <message>
+        <source>Insertion sorts</source>
+        <translation>Ordenamientos por inserción</translation>
+    </message>
+    <message>
+        <source>Selection sorts</source>
+        <translation>Ordenamientos por selección</translation>
+    </message>
+    <message>
+        <source>Exchange sorts</source>
+        <translation>Ordenamientos por intercambio</translation>
+    </message>
+    <message>
+        <source>Quick sorts</source>
+        <translation>Ordenamientos rápidos</translation>
+    </message>
+    <message>
+        <source>Merge sorts</source>
+        <translation>Ordenamientos por mezcla</translation>
+    </message>
+    <message>
+        <source>Distribution sorts</source>
+        <translation>Ordenamientos por distribución</translation>
+    </message>
+</context>
+<context>
     <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
@@ -1746,33 +1773,6 @@ ritmo de su trabajo.
     <message>
         <source>0 of 0 right</source>
         <translation>0 de 0 correctas</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::MethodsMenu</name>
-    <message>
-        <source>Insertion sorts</source>
-        <translation>Ordenamientos por inserción</translation>
-    </message>
-    <message>
-        <source>Selection sorts</source>
-        <translation>Ordenamientos por selección</translation>
-    </message>
-    <message>
-        <source>Exchange sorts</source>
-        <translation>Ordenamientos por intercambio</translation>
-    </message>
-    <message>
-        <source>Quick sorts</source>
-        <translation>Ordenamientos rápidos</translation>
-    </message>
-    <message>
-        <source>Merge sorts</source>
-        <translation>Ordenamientos por mezcla</translation>
-    </message>
-    <message>
-        <source>Distribution sorts</source>
-        <translation>Ordenamientos por distribución</translation>
     </message>
 </context>
 <context>
@@ -1891,10 +1891,6 @@ ritmo de su trabajo.
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>it cannot be replaced</source>
-        <translation>no se puede reemplazar</translation>
     </message>
     <message>
         <source>it cannot be renamed</source>

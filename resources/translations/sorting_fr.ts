@@ -1667,6 +1667,33 @@ de leur travail.
     </message>
 </context>
 <context>
+    <name>race_window::MethodsMenu</name>
+    <message>
+        <source>Insertion sorts</source>
+        <translation>Tris par insertion</translation>
+    </message>
+    <message>
+        <source>Selection sorts</source>
+        <translation>Tris par sélection</translation>
+    </message>
+    <message>
+        <source>Exchange sorts</source>
+        <translation>Tris par échange</translation>
+    </message>
+    <message>
+        <source>Quick sorts</source>
+        <translation>Tris rapides</translation>
+    </message>
+    <message>
+        <source>Merge sorts</source>
+        <translation>Tris par fusion</translation>
+    </message>
+    <message>
+        <source>Distribution sorts</source>
+        <translation>Tris par distribution</translation>
+    </message>
+</context>
+<context>
     <name>race_window::Quiz</name>
     <message>
         <source>Click the panel of the method whose moves you will predict.</source>
@@ -1743,33 +1770,6 @@ de leur travail.
     <message>
         <source>0 of 0 right</source>
         <translation>0 sur 0 justes</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::MethodsMenu</name>
-    <message>
-        <source>Insertion sorts</source>
-        <translation>Tris par insertion</translation>
-    </message>
-    <message>
-        <source>Selection sorts</source>
-        <translation>Tris par sélection</translation>
-    </message>
-    <message>
-        <source>Exchange sorts</source>
-        <translation>Tris par échange</translation>
-    </message>
-    <message>
-        <source>Quick sorts</source>
-        <translation>Tris rapides</translation>
-    </message>
-    <message>
-        <source>Merge sorts</source>
-        <translation>Tris par fusion</translation>
-    </message>
-    <message>
-        <source>Distribution sorts</source>
-        <translation>Tris par distribution</translation>
     </message>
 </context>
 <context>
@@ -1888,10 +1888,6 @@ de leur travail.
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>impossible d&apos;écrire %1 : %2</translation>
-    </message>
-    <message>
-        <source>it cannot be replaced</source>
-        <translation>il ne peut pas être remplacé</translation>
     </message>
     <message>
         <source>it cannot be renamed</source>

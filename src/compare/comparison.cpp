@@ -178,7 +178,7 @@ Measurement SkippedRow(const RunPlan& plan, std::optional<TimedPoint> overBudget
 }
 
 // A script may make many more steps than the race shows: its time is what limits it here.
-constexpr std::uint64_t kScriptSteps = 200'000'000;
+constexpr std::uint64_t kComparisonScriptSteps = 200'000'000;
 
 // The steps of a row's work, as the race counts them.
 double Steps(const Measurement& m) { return double(m.counts.comparisons + m.counts.moves + m.counts.reads); }
@@ -239,7 +239,7 @@ Measurement Comparison::MeasureScript(const script::ScriptFile& file, const RunP
 {
     const double begun = clock_();
     const script::ScriptRun run = script::RunScript(file, sorting::MakeItems(plan.count, seed_, plan.order),
-                                                    {kScriptSteps, options_.maxSeconds}, false);
+                                                    {kComparisonScriptSteps, options_.maxSeconds}, false);
     Measurement row{.method = plan.method,
                     .order = plan.order,
                     .count = plan.count,

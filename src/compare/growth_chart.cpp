@@ -2,12 +2,13 @@
 
 #include "compare/chart_axes.h"
 #include "desktop/qt_conversions.h"
+#include "platform/whole_file.h"
 #include "platform/words.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -367,29 +368,33 @@ namespace {
 void WriteChart(const std::vector<ChartRow>& rows, const std::string& path, const QString& title, ChartOf of,
                 ChartScale scale)
 {
-    const QString fileName = QString::fromStdString(path);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(CannotWrite(path, file.errorString()));
-    if (fileName.endsWith(".svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(ChartSize(rows));
-        svg.setViewBox(QRect(QPoint(0, 0), ChartSize(rows)));
-        svg.setTitle(title);
-        QPainter painter;
-        if (!painter.begin(&svg))
-            throw std::runtime_error(platform::Fill(Words("compare", "cannot draw the chart for %1"), {path}));
-        DrawChart(painter, rows, title, of, scale);
-        painter.end();
-    } else {
-        QImage image(ChartSize(rows), QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
+    const bool written = platform::WriteWhole(path, [&](const std::string& partial) {
+        QFile file(QString::fromStdString(partial));
+        if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(CannotWrite(path, file.errorString()));
+        if (QString::fromStdString(path).endsWith(".svg")) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(ChartSize(rows));
+            svg.setViewBox(QRect(QPoint(0, 0), ChartSize(rows)));
+            svg.setTitle(title);
+            QPainter painter;
+            if (!painter.begin(&svg))
+                throw std::runtime_error(platform::Fill(Words("compare", "cannot draw the chart for %1"), {path}));
             DrawChart(painter, rows, title, of, scale);
+            painter.end();
+        } else {
+            QImage image(ChartSize(rows), QImage::Format_RGB32);
+            {
+                QPainter painter(&image);
+                DrawChart(painter, rows, title, of, scale);
+            }
+            if (!image.save(&file, "PNG")) throw std::runtime_error(CannotWrite(path, {}));
         }
-        if (!image.save(&file, "PNG")) throw std::runtime_error(CannotWrite(path, {}));
-    }
-    if (!file.commit()) throw std::runtime_error(CannotWrite(path, file.errorString()));
+        file.close();
+        if (file.error() != QFileDevice::NoError) throw std::runtime_error(CannotWrite(path, file.errorString()));
+        return true;
+    });
+    if (!written) throw std::runtime_error(CannotWrite(path, {}));
 }
 
 }  // namespace

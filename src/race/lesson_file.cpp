@@ -1,5 +1,6 @@
 #include "race/lesson_file.h"
 
+#include "platform/whole_file.h"
 #include "platform/words.h"
 
 #include <charconv>
@@ -124,18 +125,13 @@ std::string WriteLesson(const LessonSettings& settings)
 void WriteLessonFile(const std::string& path, const LessonSettings& settings)
 {
     const std::string text = WriteLesson(settings);
-    const std::string partial = path + ".partial";
-    {
+    const bool written = platform::WriteWhole(path, [&](const std::string& partial) {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         out << text;
-        out.flush();
-        if (out) {
-            out.close();
-            if (out && std::rename(partial.c_str(), path.c_str()) == 0) return;
-        }
-    }
-    std::remove(partial.c_str());
-    throw LessonRefused(Fill(Words("race", "cannot write %1"), {path}));
+        out.close();
+        return !out.fail();
+    });
+    if (!written) throw LessonRefused(Fill(Words("race", "cannot write %1"), {path}));
 }
 
 }  // namespace race

@@ -138,8 +138,8 @@ void TakeSetting(LessonSettings& settings, std::string_view name, const std::str
         } else if (name == "speed") {
             settings.speed = SpeedNotch(name, value);
         } else if (name == "zoom") {
-            const auto zoom = WholeNumber(name, value, 100, 300);
-            if (zoom % 25 != 0) Refuse(name, Words("race", "100 to 300, in steps of 25"));
+            const auto zoom = WholeNumber(name, value, kUsualZoom, kMostZoom);
+            if (zoom % kZoomStep != 0) Refuse(name, Words("race", "100 to 300, in steps of 25"));
             settings.zoom = static_cast<int>(zoom);
         } else if (name == "focus") {
             settings.focus = value;

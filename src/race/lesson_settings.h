@@ -30,6 +30,15 @@ struct LessonSettings {
     std::optional<std::uint64_t> step;  // where the race stands on its clock
 };
 
+// The methods a race has where nothing names them: the window's four.
+inline std::vector<sorting::SortMethod> DefaultMethods()
+{
+    return {sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()};
+}
+
+// The zoom, per cent: as usual, at the most, and a step of it.
+inline constexpr int kUsualZoom = 100, kMostZoom = 300, kZoomStep = 25;
+
 // A value a setting cannot take, and why: "zoom: 100 to 300, in steps of 25".
 class SettingRefused : public std::runtime_error {
 public:

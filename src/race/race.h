@@ -1,5 +1,6 @@
 #pragma once
 
+#include "race/lesson_settings.h"
 #include "race/replay.h"
 #include "sorting/sort_method.h"
 
@@ -18,8 +19,7 @@ public:
     // Records each of `methods` (one or more, each once) sorting `items` (element 0 first, 1
     // to kMaxItems items); students' scripts, recorded on the same items, race after them.
     explicit Race(const std::vector<float>& items,
-                  const std::vector<sorting::SortMethod>& methods = {sorting::kWindowMethods.begin(),
-                                                                     sorting::kWindowMethods.end()},
+                  const std::vector<sorting::SortMethod>& methods = DefaultMethods(),
                   std::vector<Recording> scripts = {});
     // Students' scripts, recorded on the race's items since it began, join it where it stands.
     void Join(std::vector<Recording> scripts);

@@ -154,9 +154,9 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items);
 // A student's script's run on `items` as the race replays it: its steps as the race's, what
 // each copy writes over, its code and notes, and where it failed.
 Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, script::ScriptRun run);
-// Runs the script, in a process of its own, and records it; at most kScriptSteps steps.
+// Runs the script, in a process of its own, and records it, within the script's limits as
+// they are by default.
 Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
                        const std::function<bool()>& cancelled = {});
-inline constexpr std::uint64_t kScriptSteps = 5'000'000;
 
 }  // namespace race

@@ -72,7 +72,7 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
 Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
                        const std::function<bool()>& cancelled)
 {
-    return ScriptRecording(file, items, script::RunScript(file, items, {.steps = kScriptSteps}, true, cancelled));
+    return ScriptRecording(file, items, script::RunScript(file, items, script::ScriptLimits{}, true, cancelled));
 }
 
 }  // namespace race

@@ -11,6 +11,10 @@
 #include <cmath>
 
 namespace race_window {
+
+using race::kMostZoom;
+using race::kUsualZoom;
+using race::kZoomStep;
 namespace {
 
 // The widths the window's description gives its controls grow with the text too; each

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "race/lesson_settings.h"
+
 #include <QFont>
 #include <QObject>
 #include <QWidget>
@@ -17,10 +19,6 @@ class Projector : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kUsualZoom = 100;
-    static constexpr int kMostZoom = 300;
-    static constexpr int kZoomStep = 25;
-
     // `fullScreen` shows, checked, that the window fills the screen, and toggles it; `view`
     // holds the window's content, to be scrolled once zoomed.
     Projector(QWidget* window, QAbstractButton* fullScreen, ZoomView* view);
@@ -45,7 +43,7 @@ private:
     QAbstractButton* button_;
     ZoomView* view_;
     QFont usualFont_;
-    int zoom_ = kUsualZoom;
+    int zoom_ = race::kUsualZoom;
 };
 
 }  // namespace race_window

@@ -1,11 +1,11 @@
 #include "race_window/race_video.h"
 
+#include "platform/whole_file.h"
 #include "race/step_tones.h"
 #include "race_window/panel_grid.h"
 #include "video/video_encoder.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 
 #include <cmath>
@@ -92,36 +92,36 @@ QString WriteRaceVideo(const race::Race& shown, const VideoRequest& request,
 
     RacePicture pictures(race, request.size, request.font);
 
-    const QString partial = request.path + ".partial";
     QString failure;
-    try {
-        video::Encoder encoder(partial.toStdString(), format);
-        FrameSound sound(race, format.framesPerSecond);
-        for (std::size_t frame = 0; frame < clocks.size(); ++frame) {
-            if (frame == 0)
-                race.JumpTo(clocks[0]);
-            else
-                race.Tick(clocks[frame] - race.Clock());  // as the window goes on, its marks those of the last step
-            const QImage picture = pictures.Take();
-            encoder.AddFrame(picture.constBits(), static_cast<int>(picture.bytesPerLine()));
-            if (format.soundRate > 0) {
-                const std::vector<float> samples = sound.For(race, static_cast<int>(frame));
-                encoder.AddSound(samples.data(), samples.size());
+    const bool whole = platform::WriteWhole(request.path.toStdString(), [&](const std::string& partial) {
+        try {
+            video::Encoder encoder(partial, format);
+            FrameSound sound(race, format.framesPerSecond);
+            for (std::size_t frame = 0; frame < clocks.size(); ++frame) {
+                if (frame == 0)
+                    race.JumpTo(clocks[0]);
+                else
+                    race.Tick(clocks[frame] - race.Clock());  // as the window goes on, its marks those of the last step
+                const QImage picture = pictures.Take();
+                encoder.AddFrame(picture.constBits(), static_cast<int>(picture.bytesPerLine()));
+                if (format.soundRate > 0) {
+                    const std::vector<float> samples = sound.For(race, static_cast<int>(frame));
+                    encoder.AddSound(samples.data(), samples.size());
+                }
+                if (!progress(static_cast<int>(frame) + 1, static_cast<int>(clocks.size()))) {
+                    failure = RaceVideo::tr("The export was cancelled.");
+                    return false;
+                }
             }
-            if (!progress(static_cast<int>(frame) + 1, static_cast<int>(clocks.size()))) {
-                failure = RaceVideo::tr("The export was cancelled.");
-                break;
-            }
+            encoder.Finish();
+        } catch (const video::EncodeError& error) {
+            failure = RaceVideo::tr("%1 cannot be written: %2").arg(request.path, error.what());
+            return false;
         }
-        if (failure.isEmpty()) encoder.Finish();
-    } catch (const video::EncodeError& error) {
-        failure = RaceVideo::tr("%1 cannot be written: %2").arg(request.path, error.what());
-    }
-    if (failure.isEmpty() && (QFile::exists(request.path) && !QFile::remove(request.path)))
-        failure = RaceVideo::tr("%1 cannot be written: %2").arg(request.path, RaceVideo::tr("it cannot be replaced"));
-    if (failure.isEmpty() && !QFile::rename(partial, request.path))
+        return true;
+    });
+    if (!whole && failure.isEmpty())
         failure = RaceVideo::tr("%1 cannot be written: %2").arg(request.path, RaceVideo::tr("it cannot be renamed"));
-    if (!failure.isEmpty()) QFile::remove(partial);
     return failure;
 }
 

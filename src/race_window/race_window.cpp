@@ -67,8 +67,7 @@ QString ItemsInWords(std::int32_t count, bool typed)
 RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::RaceWindow>()),
-      methods_(options.lesson.methods.value_or(
-          std::vector<sorting::SortMethod>(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end())))
+      methods_(options.lesson.methods.value_or(race::DefaultMethods()))
 {
     ui_->setupUi(this);
     SetUpControls(options);

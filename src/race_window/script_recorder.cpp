@@ -1,18 +1,13 @@
 #include "race_window/script_recorder.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace race_window {
 
-ScriptRecorder::ScriptRecorder(QObject* parent) : QObject(parent)
-{
-    poll_.setInterval(50);
-    connect(&poll_, &QTimer::timeout, this, &ScriptRecorder::Poll);
-}
+ScriptRecorder::ScriptRecorder(QObject* parent) : QObject(parent) {}
 
 // Each job's process is killed within a tenth of a second of its cancelling; the futures wait
-// for that.
+// for that, before the recorder, and the news of their end posted to it, are gone.
 ScriptRecorder::~ScriptRecorder()
 {
     if (current_) *current_->cancelled = true;
@@ -28,29 +23,24 @@ void ScriptRecorder::Start(const std::vector<script::ScriptFile>& files, const s
     }
     if (files.empty()) return;
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
-    current_ = Job{cancelled, std::async(std::launch::async, [files, items, cancelled] {
+    const std::uint64_t id = ++jobs_;
+    current_ = Job{id, cancelled, std::async(std::launch::async, [this, id, files, items, cancelled] {
                        std::vector<race::Recording> recordings;
                        for (const script::ScriptFile& file : files)
                            recordings.push_back(race::RecordScript(file, items, [&] { return cancelled->load(); }));
+                       QMetaObject::invokeMethod(this, [this, id] { Ended(id); }, Qt::QueuedConnection);
                        return recordings;
                    })};
-    poll_.start();
 }
 
-bool ScriptRecorder::Ready(const Job& job)
+void ScriptRecorder::Ended(std::uint64_t id)
 {
-    return job.recordings.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-void ScriptRecorder::Poll()
-{
-    std::erase_if(stopping_, [](const Job& job) { return Ready(job); });
-    if (current_ && Ready(*current_)) {
-        auto recordings = std::make_shared<std::vector<race::Recording>>(current_->recordings.get());
-        current_.reset();
-        emit Recorded(recordings);
-    }
-    if (!current_ && stopping_.empty()) poll_.stop();
+    std::erase_if(stopping_, [id](const Job& job) { return job.id == id; });
+    if (!current_ || current_->id != id) return;
+    // Told just before its thread returns them: get() waits for that moment.
+    auto recordings = std::make_shared<std::vector<race::Recording>>(current_->recordings.get());
+    current_.reset();
+    emit Recorded(recordings);
 }
 
 }  // namespace race_window

@@ -3,7 +3,6 @@
 #include "race/recording.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <atomic>
 #include <future>
@@ -13,8 +12,8 @@
 namespace race_window {
 
 // Records students' scripts on a race's items away from the window's thread, so that the race
-// plays on meanwhile, and hands the recordings over when all are made. A new start, or the
-// recorder's end, stops the scripts still running at once.
+// plays on meanwhile, and hands the recordings over when all are made, told so by the thread
+// that made them. A new start, or the recorder's end, stops the scripts still running at once.
 class ScriptRecorder : public QObject {
     Q_OBJECT
 
@@ -30,15 +29,16 @@ signals:
 
 private:
     struct Job {
+        std::uint64_t id;
         std::shared_ptr<std::atomic<bool>> cancelled;
         std::future<std::vector<race::Recording>> recordings;
     };
-    void Poll();
-    static bool Ready(const Job& job);
+    // The job `id` has ended, or is about to: its recordings handed over, or it is let go.
+    void Ended(std::uint64_t id);
 
     std::optional<Job> current_;
     std::vector<Job> stopping_;  // cancelled, their processes ending
-    QTimer poll_;
+    std::uint64_t jobs_ = 0;
 };
 
 }  // namespace race_window

@@ -27,7 +27,7 @@ race::Race RaceOf(const race::LessonSettings& lesson)
     std::vector<race::Recording> scripts;
     for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(race::RecordScript(file, items));
     return race::Race(items,
-                      lesson.methods.value_or(std::vector(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end())),
+                      lesson.methods.value_or(race::DefaultMethods()),
                       std::move(scripts));
 }
 
@@ -42,7 +42,7 @@ VideoRequest RequestOf(const race::RaceOptions& options, const race::LessonSetti
     request.stepsPerSecond = race::Pace::StepsPerSecondAt(lesson.speed.value_or(usual));
     request.sound = options.sound;
     request.font = QApplication::font();
-    request.font.setPointSizeF(request.font.pointSizeF() * lesson.zoom.value_or(100) / 100);
+    request.font.setPointSizeF(request.font.pointSizeF() * lesson.zoom.value_or(race::kUsualZoom) / race::kUsualZoom);
     return request;
 }
 

@@ -29,8 +29,7 @@ int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& p
     } catch (const race::LessonRefused& refused) {
         return refuse(refused.what());
     }
-    const auto methods = lesson.methods.value_or(
-        std::vector<sorting::SortMethod>(sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()));
+    const auto methods = lesson.methods.value_or(race::DefaultMethods());
     auto method = methods.front();
     if (lesson.focus) {
         const auto named = std::ranges::find_if(sorting::kAllMethods, [&](auto m) { return sorting::MethodKey(m) == *lesson.focus; });

@@ -1,6 +1,7 @@
 #include "race_window/worksheet_pdf.h"
 
 #include "desktop/qt_conversions.h"
+#include "platform/whole_file.h"
 #include "race/worksheet.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace race_window {
 namespace {
@@ -93,16 +93,15 @@ bool WriteWorksheet(const QString& path, const race::Recording& recording)
 {
     const race::Trace trace = race::TraceOf(recording);
     const QString method = desktop::ToQString(sorting::MethodTitle(recording.method));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    {
-        QPdfWriter writer(&file);
+    return platform::WriteWhole(path.toStdString(), [&](const std::string& partial) {
+        QPdfWriter writer(QString::fromStdString(partial));
         const bool inches = QLocale().measurementSystem() != QLocale::MetricSystem;
         writer.setPageSize(QPageSize(inches ? QPageSize::Letter : QPageSize::A4));
         writer.setPageMargins(QMarginsF());
         writer.setResolution(72);
         writer.setTitle(Worksheet::tr("Worksheet: %1").arg(method));
-        QPainter painter(&writer);
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
         Page page(writer, painter);
         page.Text(Worksheet::tr("Worksheet: %1").arg(method), 18, true);
         page.Text(Worksheet::tr("Name:"), 11);
@@ -119,8 +118,8 @@ bool WriteWorksheet(const QString& path, const race::Recording& recording)
         page.NewPage();
         page.Text(Worksheet::tr("Answer key: %1").arg(method), 18, true);
         Table(page, recording, trace, true);
-    }
-    return file.commit();
+        return painter.end();
+    });
 }
 
 }  // namespace race_window

@@ -26,7 +26,7 @@ class ScriptFileError : public std::runtime_error {
 ScriptFile ReadScriptFile(const std::string& path);
 inline constexpr std::size_t kLargestScript = 1 << 20;
 
-// What a script's process may take.
+// What a script's process may take; by default, what the race allows a student's script.
 struct ScriptLimits {
     std::uint64_t steps = 5'000'000;
     double seconds = 60;

@@ -78,7 +78,7 @@ TEST(ScriptLane, TheExampleBubbleSortRacesStepForStepWithBubbleSort)
 {
     if (!script::PythonAvailable()) GTEST_SKIP() << "no /usr/bin/python3 here: scripts/setup installs it";
     const std::vector<float> items{0, 4, 2, 7, 2, 9, 1, 5};
-    const auto file = script::ReadScriptFile(std::string(SORTING_EXAMPLES) + "/bubble_sort.py");
+    const auto file = script::ReadScriptFile(std::string(SORTING_EXAMPLES "/bubble_sort.py"));
     race::Race race(items, {SortMethod::Bubble}, {race::RecordScript(file, items)});
     ASSERT_FALSE(race.LaneAt(1).Source().script->failure);
     const Replay &bubble = race.LaneAt(0), &mine = race.LaneAt(1);

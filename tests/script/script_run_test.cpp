@@ -23,7 +23,7 @@ const std::vector<float> kFive{0, 5, 3, 8, 1, 9};
 
 std::string Source(const std::string& example)
 {
-    return script::ReadScriptFile(std::string(SORTING_EXAMPLES) + "/" + example).source;
+    return script::ReadScriptFile(std::string(SORTING_EXAMPLES "/") + example).source;
 }
 
 ScriptRun RunSource(const std::string& source, const std::vector<float>& items = kFive,
