@@ -2,6 +2,7 @@
 
 #include "command_line/usage_error.h"
 #include "platform/words.h"
+#include "script/script_process.h"
 
 namespace command_line {
 

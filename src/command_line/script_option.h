@@ -1,6 +1,6 @@
 #pragma once
 
-#include "script/script_process.h"
+#include "script/script_file.h"
 
 #include <string>
 

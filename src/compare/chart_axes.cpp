@@ -26,9 +26,9 @@ std::vector<ChartRow> ChartRows(const std::vector<Measurement>& measurements, Ch
 {
     std::vector<ChartRow> rows;
     for (const Measurement& m : measurements)
-        if (m.Made() && (m.script.empty() || of != ChartOf::Seconds)) {
+        if (m.Made() && (!m.lane.IsScript() || of != ChartOf::Seconds)) {
             const double value = Figure(m.counts, m.seconds, of);
-            rows.push_back({m.method, m.script, m.order, double(m.count), value, value, value});
+            rows.push_back({m.lane, m.order, double(m.count), value, value, value});
         }
     return rows;
 }
@@ -38,7 +38,7 @@ std::vector<ChartRow> ChartRows(const std::vector<EveryOrderRow>& rows, ChartOf 
     std::vector<ChartRow> chart;
     for (const EveryOrderRow& row : rows) {
         const FigureRange& range = of == ChartOf::Moves ? row.moves : row.comparisons;
-        chart.push_back({row.method, "", sorting::InitialOrder::Random, double(row.count),
+        chart.push_back({row.method, sorting::InitialOrder::Random, double(row.count),
                          double(range.total) / double(row.orders), double(range.fewest), double(range.most)});
     }
     return chart;

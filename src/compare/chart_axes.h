@@ -13,8 +13,7 @@ namespace compare {
 // A point of the chart: a method's (or a student's script's) figure at a count, the seconds,
 // the comparisons or the moves, and the range it spans where it is the mean over every order.
 struct ChartRow {
-    sorting::SortMethod method;
-    std::string script;
+    script::LaneSource lane;
     sorting::InitialOrder order;
     double count;
     double value;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "command_line/usage_error.h"
-#include "script/script_process.h"
+#include "script/script_file.h"
 #include "sorting/initial_order.h"
 #include "sorting/sort_method.h"
 

@@ -5,6 +5,7 @@
 #include "platform/memory_check.h"
 #include "platform/random_generator.h"
 #include "platform/val.h"
+#include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "sorting/order_check.h"
 
@@ -62,7 +63,7 @@ bool WellTimed(const std::vector<TimedPoint>& points)
 
 Measurement Blank(const RunPlan& plan)
 {
-    return {.method = plan.method,
+    return {.lane = plan.lane,
             .order = plan.order,
             .count = plan.count,
             .seconds = std::numeric_limits<double>::infinity(),
@@ -129,7 +130,7 @@ void Comparison::Time(const RunPlan& plan, const std::vector<float>& items, Comp
         listener.PassStarting(pass);
         work = items;
         const double start = clock_();
-        sort_(plan.method, work, nullptr);
+        sort_(*plan.lane.Method(), work, nullptr);
         const double seconds = clock_() - start;
         result.seconds = std::min(result.seconds, seconds);
         result.inOrder = result.inOrder && !sorting::FirstOutOfOrder(work, 1);
@@ -142,7 +143,7 @@ void Comparison::Count(const RunPlan& plan, const std::vector<float>& items, Mea
     std::vector<float> work = items;
     CountingRun counting(work.size());
     const double start = clock_();
-    sort_(plan.method, work, &counting);
+    sort_(*plan.lane.Method(), work, &counting);
     result.countingSeconds = clock_() - start;
     result.counts = counting.counts;
     result.stable = counting.origins.KeptOrderOfEquals(work);
@@ -166,15 +167,14 @@ namespace {
 
 Measurement SkippedRow(const RunPlan& plan, std::optional<TimedPoint> overBudget = std::nullopt)
 {
-    return {.method = plan.method,
+    return {.lane = plan.lane,
             .order = plan.order,
             .count = plan.count,
             .seconds = 0,
             .counts = {},
             .inOrder = false,
             .skipped = plan.estimate,
-            .overBudget = overBudget,
-            .script = plan.script};
+            .overBudget = overBudget};
 }
 
 // A script may make many more steps than the race shows: its time is what limits it here.
@@ -187,8 +187,7 @@ double Steps(const Measurement& m) { return double(m.counts.comparisons + m.coun
 std::optional<double> GrowthFrom(const std::vector<Measurement>& rows, const Measurement& row)
 {
     for (auto earlier = rows.rbegin(); earlier != rows.rend(); ++earlier)
-        if (earlier->Made() && earlier->method == row.method && earlier->order == row.order &&
-            earlier->script == row.script && 2 * std::int64_t(earlier->count) == row.count && Steps(*earlier) > 0)
+        if (earlier->Made() && earlier->lane == row.lane && earlier->order == row.order && 2 * std::int64_t(earlier->count) == row.count && Steps(*earlier) > 0)
             return Steps(row) / Steps(*earlier);
     return std::nullopt;
 }
@@ -202,11 +201,6 @@ void Add(std::vector<Measurement>& rows, Measurement row, ComparisonListener& li
 }
 
 }  // namespace
-
-std::string RowName(sorting::SortMethod method, const std::string& script)
-{
-    return script.empty() ? sorting::MethodTitle(method) : script;
-}
 
 void Comparison::RunCounts(sorting::SortMethod method, sorting::InitialOrder order, std::vector<Measurement>& rows,
                            ComparisonListener& listener) const
@@ -240,14 +234,13 @@ Measurement Comparison::MeasureScript(const script::ScriptFile& file, const RunP
     const double begun = clock_();
     const script::ScriptRun run = script::RunScript(file, sorting::MakeItems(plan.count, seed_, plan.order),
                                                     {kComparisonScriptSteps, options_.maxSeconds}, false);
-    Measurement row{.method = plan.method,
+    Measurement row{.lane = plan.lane,
                     .order = plan.order,
                     .count = plan.count,
                     .seconds = run.End().seconds,
                     .counts = run.Counts(),
                     .inOrder = !run.Failed(),
-                    .stable = run.KeptOrderOfEquals(),
-                    .script = file.name};
+                    .stable = run.KeptOrderOfEquals()};
     row.wholeSeconds = row.countingSeconds = clock_() - begun;
     if (run.Failed())
         row.failure = run.End().line > 0 ? platform::Fill(platform::Words("compare", "line %1: %2"),
@@ -260,14 +253,14 @@ void Comparison::RunScriptCounts(const script::ScriptFile& file, sorting::Initia
                                  std::vector<Measurement>& rows, ComparisonListener& listener) const
 {
     std::vector<TimedPoint> growth;
+    const script::LaneSource lane(file);
     for (std::int32_t count : options_.counts) {
-        const RunPlan plan{.method = {},
+        const RunPlan plan{.lane = lane,
                            .order = order,
                            .count = count,
                            .repeats = 1,
                            // A student's sort may grow as any of the methods do.
-                           .estimate = EstimateSeconds(growth, sorting::kLinear, sorting::kQuadratic, count),
-                           .script = file.name};
+                           .estimate = EstimateSeconds(growth, sorting::kLinear, sorting::kQuadratic, count)};
         if (plan.estimate.low > options_.maxSeconds) {
             Add(rows, SkippedRow(plan), listener);
             if (!options_.countsListed) return;

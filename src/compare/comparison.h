@@ -3,6 +3,7 @@
 #include "compare/compare_options.h"
 #include "compare/estimate.h"
 #include "platform/available_memory.h"
+#include "script/lane_source.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 #include "sorting/stability.h"
@@ -16,7 +17,7 @@ namespace compare {
 
 // One method, or a student's script, on one initial order at one count.
 struct Measurement {
-    sorting::SortMethod method;
+    script::LaneSource lane;  // the method, or the script
     sorting::InitialOrder order;
     std::int32_t count;
     double seconds;  // the best of the timed runs, the sort alone
@@ -29,7 +30,6 @@ struct Measurement {
     // Why not: the run before it, which spent the budget of a series; else the estimate was
     // over the limit.
     std::optional<TimedPoint> overBudget{};
-    std::string script{};                  // a script's row: its file's name, and the method is none
     std::optional<std::string> failure{};  // the script failed: why
     // In a doubling series, how many times its work (comparisons, moves and reads) grew since
     // the row at half its count: about 2 for n, a little more for n log n, 4 for n².
@@ -38,17 +38,13 @@ struct Measurement {
     bool Made() const { return !skipped && !failure; }
 };
 
-// The row's name: the method's title, or the script's file name.
-std::string RowName(sorting::SortMethod method, const std::string& script);
-
 // A run about to start.
 struct RunPlan {
-    sorting::SortMethod method{};
+    script::LaneSource lane;
     sorting::InitialOrder order{};
     std::int32_t count = 0;
     int repeats = 0;      // the timed runs it makes, at the most
     Estimate estimate{};  // seconds, its timed runs and its counting run together
-    std::string script{};
 };
 
 // A counting run: its work counted, and the items followed, to tell whether equal ones kept

@@ -32,7 +32,7 @@ void Console::Heading()
 void Console::Row(const Measurement& row)
 {
     ClearProgress();
-    running_ = false;
+    running_.reset();
     std::fputs((csv_ ? CsvRow(row) : TableRow(row, layout_)).c_str(), stdout);
     std::fflush(stdout);
     ++rowsWritten_;
@@ -62,7 +62,7 @@ void Console::SayOverLimit(const Measurement& row)
     Say(Fill(Words("compare",
                    "skipped %1 on %2 items at %3, which would take %4, over the limit of %5 s; to run it, "
                    "raise the limit: --max-seconds %6"),
-             {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.count),
+             {row.lane.Title(), sorting::OrderTitle(row.order), std::to_string(row.count),
               AboutDuration(*row.skipped), Limit(maxSeconds_), Number(std::ceil(row.skipped->high * 1.2), 0)}));
 }
 
@@ -71,17 +71,16 @@ void Console::SayOverBudget(const Measurement& row)
     Say(Fill(Words("compare",
                    "%1 grows no further on %2 items: its run at %3 took %4 s with its counting run, "
                    "over the budget of %5 s; to go on, raise it: --budget %6"),
-             {RowName(row.method, row.script), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
+             {row.lane.Title(), sorting::OrderTitle(row.order), std::to_string(row.overBudget->count),
               Number(row.overBudget->seconds, 1), Limit(budgetSeconds_),
               Number(std::ceil(row.overBudget->seconds + row.skipped->high), 0)}));
 }
 
 void Console::RunStarting(const RunPlan& plan, double now)
 {
-    plan_ = plan;
+    running_ = plan;
     pass_ = 1;
     began_ = now;
-    running_ = true;
 }
 
 void Console::PassStarting(int pass) { pass_ = pass; }
@@ -89,7 +88,7 @@ void Console::PassStarting(int pass) { pass_ = pass; }
 void Console::Redraw(double now)
 {
     if (!progress_ || !running_) return;
-    std::fprintf(stderr, "\r%s\033[K", ProgressText(plan_, pass_, now - began_, layout_.decimalSeparator).c_str());
+    std::fprintf(stderr, "\r%s\033[K", ProgressText(*running_, pass_, now - began_, layout_.decimalSeparator).c_str());
     std::fflush(stderr);
     shown_ = true;
 }
@@ -112,10 +111,10 @@ void Console::Say(const std::string& text)
 std::string Console::Current() const
 {
     if (!running_) return Words("compare", "between runs");
-    const std::string pass = pass_ == 0 ? Words("compare", "its counting run") : RepeatInWords(plan_, pass_);
+    const std::string pass = pass_ == 0 ? Words("compare", "its counting run") : RepeatInWords(*running_, pass_);
     return Fill(
         Words("compare", "during %1 on %2 items at %3 (%4)"),
-        {RowName(plan_.method, plan_.script), sorting::OrderTitle(plan_.order), std::to_string(plan_.count), pass});
+        {running_->lane.Title(), sorting::OrderTitle(running_->order), std::to_string(running_->count), pass});
 }
 
 }  // namespace compare

@@ -3,6 +3,7 @@
 #include "compare/comparison.h"
 #include "compare/report.h"
 
+#include <optional>
 #include <string>
 
 namespace compare {
@@ -42,8 +43,7 @@ private:
     std::string program_;
     bool progress_;
     bool shown_ = false;
-    bool running_ = false;
-    RunPlan plan_{};
+    std::optional<RunPlan> running_;  // the run under way, if any
     int pass_ = 0;
     double began_ = 0;
     int rowsWritten_ = 0;

@@ -75,7 +75,7 @@ std::string EveryOrderHeading()
 std::string EveryOrderTableRow(const EveryOrderRow& row, const std::string& decimalSeparator)
 {
     const Widths w;
-    std::string line = Left(RowName(row.method, ""), w.name) + Right(std::to_string(row.count), kCountWidth);
+    std::string line = Left(sorting::MethodTitle(row.method), w.name) + Right(std::to_string(row.count), kCountWidth);
     for (std::size_t f = 0; f < kFigures.size(); ++f) {
         const FigureRange& range = Figure(row, f);
         line += "  " + Right(std::to_string(range.fewest), w.fewest) + " " +

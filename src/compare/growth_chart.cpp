@@ -46,23 +46,21 @@ platform::NumberFormat ChartNumbers()
 
 // A line of the chart: a method's rows, or a student's script's.
 struct Series {
-    sorting::SortMethod method;
-    std::string script;
+    script::LaneSource lane;
 
-    bool Holds(const ChartRow& m) const { return m.script == script && (!script.empty() || m.method == method); }
+    bool Holds(const ChartRow& m) const { return m.lane == lane; }
 };
 
+// The methods in the table's order, then the scripts in the rows' order.
 std::vector<Series> SeriesOf(const std::vector<ChartRow>& measurements)
 {
     std::vector<Series> series;
     for (sorting::SortMethod method : sorting::kAllMethods)
-        if (std::any_of(measurements.begin(), measurements.end(),
-                        [method](const auto& m) { return m.script.empty() && m.method == method; }))
-            series.push_back({method, ""});
+        if (std::any_of(measurements.begin(), measurements.end(), [method](const auto& m) { return m.lane == method; }))
+            series.push_back({method});
     for (const ChartRow& m : measurements)
-        if (!m.script.empty() &&
-            std::none_of(series.begin(), series.end(), [&](const Series& s) { return s.Holds(m); }))
-            series.push_back({m.method, m.script});
+        if (m.lane.IsScript() && std::none_of(series.begin(), series.end(), [&](const Series& s) { return s.Holds(m); }))
+            series.push_back({m.lane});
     return series;
 }
 
@@ -70,19 +68,24 @@ std::vector<Series> SeriesOf(const std::vector<ChartRow>& measurements)
 // that the thirteen are told apart also in black and white; a script's is black, with crosses.
 enum class Marker { Circle, Square, Triangle, Diamond, Cross };
 
-QColor SeriesColour(const Series& series) { return series.script.empty() ? MethodColour(series.method) : Qt::black; }
+QColor SeriesColour(const Series& series)
+{
+    const auto method = series.lane.Method();
+    return method ? MethodColour(*method) : Qt::black;
+}
 
 QPen SeriesPen(const Series& series)
 {
     static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
-    const Qt::PenStyle style =
-        series.script.empty() ? kStyles[static_cast<int>(sorting::Facts(series.method).line)] : Qt::DashDotDotLine;
+    const auto method = series.lane.Method();
+    const Qt::PenStyle style = method ? kStyles[static_cast<int>(sorting::Facts(*method).line)] : Qt::DashDotDotLine;
     return QPen(SeriesColour(series), 2.5, style);
 }
 
 Marker MarkerOf(const Series& series)
 {
-    return series.script.empty() ? static_cast<Marker>(sorting::Facts(series.method).line) : Marker::Cross;
+    const auto method = series.lane.Method();
+    return method ? static_cast<Marker>(sorting::Facts(*method).line) : Marker::Cross;
 }
 
 void DrawMarker(QPainter& painter, QPointF at, const Series& series)
@@ -272,7 +275,7 @@ void DrawLegend(QPainter& painter, QPointF at, const std::vector<ChartRow>& meas
         DrawMarker(painter, key + QPointF(20, 0), series);
         painter.setPen(Qt::black);
         painter.drawText(key + QPointF(50, painter.fontMetrics().ascent() / 2.0 - 1),
-                         Text(RowName(series.method, series.script)));
+                         Text(series.lane.Title()));
     }
 }
 

@@ -11,7 +11,7 @@ std::string ProgressText(const RunPlan& plan, int pass, double elapsed, const st
     const std::string what = pass == 0 ? Words("compare", "counting") : RepeatInWords(plan, pass);
     return platform::Fill(
         Words("compare", "%1, %2, %3 items: %4, %5 s so far of %6"),
-        {sorting::MethodTitle(plan.method), sorting::OrderTitle(plan.order), std::to_string(plan.count), what,
+        {plan.lane.Title(), sorting::OrderTitle(plan.order), std::to_string(plan.count), what,
          platform::FormatNumber(elapsed, 1, {decimalSeparator, ""}), AboutDuration(plan.estimate)});
 }
 

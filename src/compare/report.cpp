@@ -65,7 +65,7 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
 {
     std::optional<platform::WordsAsWritten> english;
     if (!tableDecimal) english.emplace();
-    std::vector<std::string> cells{RowName(m.method, m.script), sorting::OrderTitle(m.order), std::to_string(m.count)};
+    std::vector<std::string> cells{m.lane.Title(), sorting::OrderTitle(m.order), std::to_string(m.count)};
     if (m.skipped || m.failure) {
         const std::string none = tableDecimal ? "-" : "";
         const std::string what = m.failure ? Words("compare", "failed") : Words("compare", "skipped");
@@ -85,7 +85,7 @@ RowFields Fields(const Measurement& m, const std::string* tableDecimal)
     // Python's seconds, the tracing of every step in them: not to be set beside the methods'.
     const std::string python = tableDecimal ? Words("compare", "Python's seconds")
                                             : Words("compare", "seconds in Python, every step reported");
-    return {cells, m.script.empty() ? "" : python, growth};
+    return {cells, m.lane.IsScript() ? python : "", growth};
 }
 
 std::string Line(const RowFields& fields, const TableLayout& layout, bool made = true)

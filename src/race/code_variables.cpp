@@ -4,15 +4,17 @@
 
 namespace race {
 
-CodeVariables::CodeVariables(std::vector<float> values, sorting::SortMethod method)
-    : values_(std::move(values)), names_(sorting::Facts(method).code.variables)
+// A script's variables are its own: it has none of these names.
+CodeVariables::CodeVariables(std::vector<float> values, const script::LaneSource& source)
+    : values_(std::move(values))
 {
+    if (const auto method = source.Method()) names_ = sorting::Facts(*method).code.variables;
 }
 
-CodeVariables::CodeVariables(const Replay& lane) : CodeVariables(lane.Code().values, lane.Source().method) {}
+CodeVariables::CodeVariables(const Replay& lane) : CodeVariables(lane.Code().values, lane.Source().source) {}
 
 CodeVariables::CodeVariables(const Recording& recording, std::uint64_t step)
-    : CodeVariables(recording.notes.At(step).values, recording.method)
+    : CodeVariables(recording.notes.At(step).values, recording.source)
 {
 }
 

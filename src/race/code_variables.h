@@ -24,7 +24,7 @@ public:
     std::optional<float> Exact(std::string_view name) const;
 
 private:
-    CodeVariables(std::vector<float> values, sorting::SortMethod method);
+    CodeVariables(std::vector<float> values, const script::LaneSource& source);
 
     std::vector<float> values_;
     std::span<const std::string_view> names_;

@@ -121,14 +121,15 @@ Question Side(const Steps& steps, std::uint64_t k)
 
 std::optional<Question> Decision(const Recording& recording, std::uint64_t k)
 {
-    if (recording.script) return std::nullopt;  // a student's sort: its decisions are its own
+    const auto method = recording.source.Method();
+    if (!method) return std::nullopt;  // a student's sort: its decisions are its own
     const Steps& steps = recording.steps;
     const Step& step = steps[k];
     const auto when = [&](bool asked, auto question) -> std::optional<Question> {
         return asked ? std::optional<Question>(question()) : std::nullopt;
     };
     // Every method has its case: a new one is asked for by the compiler.
-    switch (recording.method) {
+    switch (*method) {
         case SortMethod::Bubble:
             return when(On(step, What::Compare, sorting::bubble::Line::Compare), [&] { return Exchanged(steps, k); });
         case SortMethod::Shell:

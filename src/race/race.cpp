@@ -6,47 +6,75 @@
 
 namespace race {
 
+namespace {
+
+std::vector<Recording> Recorded(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods,
+                                std::vector<Recording> scripts)
+{
+    std::vector<Recording> lanes;
+    for (sorting::SortMethod method : methods) lanes.push_back(Record(method, items));
+    for (Recording& script : scripts) lanes.push_back(std::move(script));
+    return lanes;
+}
+
+}  // namespace
+
 Race::Race(const std::vector<float>& items, const std::vector<sorting::SortMethod>& methods,
            std::vector<Recording> scripts)
-    : methods_(methods)
+    : Race(Recorded(items, methods, std::move(scripts)))
 {
-    if (methods.empty()) throw std::invalid_argument("a race needs a method");
+}
+
+Race::Race(std::vector<Recording> lanes)
+{
+    if (lanes.empty()) throw std::invalid_argument("a race needs a lane");
+    const std::vector<float>& items = lanes.front().start;
     if (items.size() > 1) {
         const auto [smallest, largest] = std::minmax_element(items.begin() + 1, items.end());
         smallest_ = *smallest;
         largest_ = *largest;
     }
-    for (sorting::SortMethod method : methods) lanes_.emplace_back(Record(method, items));
-    Join(std::move(scripts));
+    lanes_.emplace_back(std::move(lanes.front()));
+    lanes.erase(lanes.begin());
+    Join(std::move(lanes));
 }
 
 void Race::Join(std::vector<Recording> scripts)
 {
-    for (Recording& script : scripts) {
-        if (script.start != lanes_.front().Source().start)
-            throw std::invalid_argument("a script races on the race's items");
-        lanes_.emplace_back(std::move(script));
+    for (Recording& lane : scripts) {
+        if (lane.start != lanes_.front().Source().start) throw std::invalid_argument("a lane races on the race's items");
+        lanes_.emplace_back(std::move(lane));
     }
     for (const Replay& lane : lanes_) longest_ = std::max(longest_, lane.TotalSteps());
     Follow();
 }
 
-std::optional<sorting::SortMethod> Race::MethodOf(std::size_t lane) const
+std::vector<sorting::SortMethod> Race::Methods() const
 {
-    return lane < methods_.size() ? std::optional(methods_[lane]) : std::nullopt;
+    std::vector<sorting::SortMethod> methods;
+    for (std::size_t lane = 0; lane < lanes_.size(); ++lane)
+        if (const auto method = MethodOf(lane)) methods.push_back(*method);
+    return methods;
 }
 
-std::string Race::Title(std::size_t lane) const
+std::size_t Race::ScriptCount() const
 {
-    const auto method = MethodOf(lane);
-    return method ? sorting::MethodTitle(*method) : LaneAt(lane).Source().script->name;
+    return static_cast<std::size_t>(
+        std::count_if(lanes_.begin(), lanes_.end(), [](const Replay& lane) { return lane.Source().source.IsScript(); }));
+}
+
+std::optional<std::size_t> Race::FindLane(std::string_view key) const
+{
+    for (std::size_t lane = 0; lane < lanes_.size(); ++lane)
+        if (SourceOf(lane).Key() == key) return lane;
+    return std::nullopt;
 }
 
 std::size_t Race::LaneOf(sorting::SortMethod method) const
 {
-    const auto at = std::find(methods_.begin(), methods_.end(), method);
-    if (at == methods_.end()) throw std::out_of_range("the method does not race");
-    return static_cast<std::size_t>(at - methods_.begin());
+    for (std::size_t lane = 0; lane < lanes_.size(); ++lane)
+        if (MethodOf(lane) == method) return lane;
+    throw std::out_of_range("the method does not race");
 }
 
 const Replay& Race::Lane(sorting::SortMethod method) const { return lanes_[LaneOf(method)]; }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace race {
@@ -21,6 +22,9 @@ public:
     explicit Race(const std::vector<float>& items,
                   const std::vector<sorting::SortMethod>& methods = DefaultMethods(),
                   std::vector<Recording> scripts = {});
+    // The lanes in the order given, methods and scripts alike, each recorded on the same items
+    // (one or more lanes).
+    explicit Race(std::vector<Recording> lanes);
     // Students' scripts, recorded on the race's items since it began, join it where it stands.
     void Join(std::vector<Recording> scripts);
     // Every method goes on by `steps` steps, or to its end.
@@ -36,19 +40,24 @@ public:
     // The clock's last step: the longest method's.
     std::uint64_t Longest() const { return longest_; }
 
-    // In the order they were given.
-    const std::vector<sorting::SortMethod>& Methods() const { return methods_; }
+    // The methods racing, in their lanes' order.
+    std::vector<sorting::SortMethod> Methods() const;
+    // How many lanes are students' scripts.
+    std::size_t ScriptCount() const;
     // The lane of one of the methods racing.
     const Replay& Lane(sorting::SortMethod method) const;
     Replay& Lane(sorting::SortMethod method);
-    // Every lane: the methods' in their order, then the scripts'.
+    // Every lane, in the order given and joined.
     std::size_t LaneCount() const { return lanes_.size(); }
     const Replay& LaneAt(std::size_t lane) const { return lanes_.at(lane); }
     Replay& LaneAt(std::size_t lane) { return lanes_.at(lane); }
+    const script::LaneSource& SourceOf(std::size_t lane) const { return LaneAt(lane).Source().source; }
     // A lane's method; none for a script's.
-    std::optional<sorting::SortMethod> MethodOf(std::size_t lane) const;
+    std::optional<sorting::SortMethod> MethodOf(std::size_t lane) const { return SourceOf(lane).Method(); }
     // The method's title, or the script's file name.
-    std::string Title(std::size_t lane) const;
+    std::string Title(std::size_t lane) const { return SourceOf(lane).Title(); }
+    // The lane whose key (a method's key, a script's file name) is `key`; none where none races.
+    std::optional<std::size_t> FindLane(std::string_view key) const;
 
     bool AllFinished() const;
     // 1 for the lane with the fewest steps; lanes with as many steps share a place. A script
@@ -68,7 +77,6 @@ private:
     // The lane of a method racing; out of range for one that does not.
     std::size_t LaneOf(sorting::SortMethod method) const;
 
-    std::vector<sorting::SortMethod> methods_;
     std::vector<Replay> lanes_;
     std::uint64_t clock_ = 0;
     std::uint64_t longest_ = 0;  // the most steps any method takes

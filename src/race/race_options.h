@@ -3,7 +3,7 @@
 #include "command_line/usage_error.h"
 #include "race/item_list.h"
 #include "race/lesson_settings.h"
-#include "script/script_process.h"
+#include "script/script_file.h"
 #include "sorting/sort_method.h"
 
 #include <optional>

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "script/script_process.h"
+#include "script/lane_source.h"
+#include "script/script_notes.h"
+#include "script/script_run.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_method.h"
 
@@ -135,7 +137,7 @@ struct ScriptCode {
 
 // What one sort did to the items, step by step, whatever its method, or a student's script.
 struct Recording {
-    sorting::SortMethod method;   // for a script, none: the script says what it is
+    script::LaneSource source;    // the method, or the script
     std::vector<float> start;     // the items before the sort, element 0 first
     std::vector<Step> steps;      // every step, in order
     std::vector<float> replaced;  // what each Move wrote over, in order

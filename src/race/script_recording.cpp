@@ -1,6 +1,7 @@
 #include "race/recording.h"
 
 #include "platform/words.h"
+#include "script/script_process.h"
 
 #include <algorithm>
 #include <sstream>
@@ -32,7 +33,7 @@ std::optional<std::string> Failure(const script::ScriptRun& run)
 
 Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, script::ScriptRun run)
 {
-    Recording recording{{}, items, {}, {}, run.Counts(), CodeNotes(0)};
+    Recording recording{script::LaneSource(file), items, {}, {}, run.Counts(), CodeNotes(0)};
     std::vector<float> now = items, aside(items.size());
     const auto at = [](sorting::Index place) { return static_cast<std::size_t>(place); };
     using Kind = script::ScriptStep::Kind;

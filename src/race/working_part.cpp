@@ -53,14 +53,15 @@ std::optional<WorkingPart::Range> BucketStretch(const Replay& lane, const CodeVa
 WorkingPart WorkingPartOf(const Replay& lane)
 {
     WorkingPart part;
-    if (lane.Line() == 0) return part;
+    const auto method = lane.Source().source.Method();
+    if (!method || lane.Line() == 0) return part;
     const CodeVariables v(lane);
     const std::int32_t n = static_cast<std::int32_t>(lane.Items().size()) - 1;
     const auto shade = [&](std::optional<std::int32_t> first, std::optional<std::int32_t> last, Shade how) {
         if (first && last && *first <= *last) part.ranges.push_back({*first, *last, how});
     };
     // Every method has its case: a new one is asked for by the compiler.
-    switch (lane.Source().method) {
+    switch (*method) {
         case SortMethod::Selection:
         case SortMethod::Insertion:
             if (const auto i = v["i"]) shade(1, *i - 1, Shade::Sorted);

@@ -6,7 +6,7 @@ namespace race {
 
 Trace TraceOf(const Recording& recording)
 {
-    Trace trace{sorting::Facts(recording.method).merges, {}};
+    Trace trace{sorting::Facts(*recording.source.Method()).merges, {}};
     std::vector<std::uint64_t> ends;
     if (trace.merges) {
         for (std::uint64_t step = 0; step < recording.TotalSteps(); ++step)

@@ -18,6 +18,7 @@ struct Trace {
     std::vector<std::vector<float>> rows;
 };
 
+// Of a method's recording, not a script's.
 Trace TraceOf(const Recording& recording);
 
 }  // namespace race

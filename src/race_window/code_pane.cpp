@@ -56,7 +56,7 @@ CodePane::CodePane(QWidget* parent)
 void CodePane::Follow(const race::Replay& lane)
 {
     if (lane.Source().script) return FollowScript(*lane.Source().script, lane.StepsDone());
-    const sorting::SortMethod method = lane.Source().method;
+    const sorting::SortMethod method = *lane.Source().source.Method();
     const sorting::MethodCode& code = sorting::Facts(method).code;
     const QString name = desktop::ToQString(sorting::MethodTitle(method));
     title_->setText(tr("%1, its code").arg(name));

@@ -27,12 +27,8 @@ void Quiz::Show(race::Race* race, const std::vector<RacePanel*>& panels)
     race_ = race;
     panels_ = panels;
     EndQuestion();
-    const std::string title = lookedAtTitle_;
-    const bool looking = lookedAt_.has_value();
+    const auto again = lookedAt_ ? race->FindLane(lookedAtKey_) : std::nullopt;
     lookedAt_.reset();
-    std::optional<std::size_t> again;
-    for (std::size_t lane = 0; lane < race->LaneCount(); ++lane)
-        if (looking && race->Title(lane) == title) again = lane;
     if (again)
         LookAt(*again);
     else
@@ -46,7 +42,7 @@ void Quiz::LookAt(std::size_t lane)
     if (lookedAt_) PanelOf(*lookedAt_)->SetLookedAt(false);
     EndQuestion();
     lookedAt_ = lane;
-    lookedAtTitle_ = race_->Title(lane);
+    lookedAtKey_ = race_->SourceOf(lane).Key();
     PanelOf(lane)->SetLookedAt(true);
     pane_->show();
     Follow();

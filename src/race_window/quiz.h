@@ -86,7 +86,7 @@ private:
     race::Race* race_ = nullptr;
     std::vector<RacePanel*> panels_;
     std::optional<std::size_t> lookedAt_;
-    std::string lookedAtTitle_;  // to find it again in a new race
+    std::string lookedAtKey_;  // to find it again in a new race
     bool predicting_ = false;
     std::optional<race::Question> question_;
     std::vector<sorting::Index> chosen_;

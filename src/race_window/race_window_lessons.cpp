@@ -130,7 +130,7 @@ void RaceWindow::ExportVideoFile(const QString& path)
 void RaceWindow::MakeWorksheet()
 {
     const auto lane = quiz_->LookedAt();
-    if (!lane || race_->LaneAt(*lane).Source().script) {
+    if (!lane || race_->SourceOf(*lane).IsScript()) {
         ui_->Problem->setText(tr("Click a method's panel first: the worksheet is made for the method looked at."));
         return;
     }
@@ -163,10 +163,7 @@ race::LessonSettings RaceWindow::CurrentLesson() const
     lesson.scripts = scripts_;
     lesson.speed = pace_.Notch();
     lesson.zoom = projector_->Zoom();
-    if (const auto lane = quiz_->LookedAt()) {
-        const race::Recording& looked = race_->LaneAt(*lane).Source();
-        lesson.focus = looked.script ? looked.script->name : std::string(sorting::MethodKey(looked.method));
-    }
+    if (const auto lane = quiz_->LookedAt()) lesson.focus = race_->SourceOf(*lane).Key();
     lesson.predict = quiz_->Predicting();
     lesson.fullScreen = isFullScreen();
     lesson.step = race_->Clock();
@@ -212,14 +209,9 @@ void RaceWindow::ApplyLesson(const race::LessonSettings& settings)
 
 bool RaceWindow::FocusOn(const std::string& focus)
 {
-    for (std::size_t lane = 0; lane < race_->LaneCount(); ++lane) {
-        const race::Recording& source = race_->LaneAt(lane).Source();
-        if (source.script ? source.script->name == focus : sorting::MethodKey(source.method) == focus) {
-            quiz_->LookAt(lane);
-            return true;
-        }
-    }
-    return false;
+    const auto lane = race_->FindLane(focus);
+    if (lane) quiz_->LookAt(*lane);
+    return lane.has_value();
 }
 
 }  // namespace race_window

@@ -4,6 +4,7 @@
 #include "race_window/panel_grid.h"
 #include "race_window/race_window.h"
 #include "race_window/script_recorder.h"
+#include "script/script_process.h"
 #include "ui_race_window.h"
 
 #include <QFileDialog>
@@ -41,7 +42,7 @@ void RaceWindow::ChooseScript()
 // Those not racing yet: the race takes them in their order.
 void RaceWindow::RecordScripts()
 {
-    const std::size_t racing = race_->LaneCount() - race_->Methods().size();
+    const std::size_t racing = race_->ScriptCount();
     recorder_->Start({scripts_.begin() + static_cast<std::ptrdiff_t>(racing), scripts_.end()},
                      race_->LaneAt(0).Source().start);
 }

@@ -92,7 +92,7 @@ void Table(Page& page, const race::Recording& recording, const race::Trace& trac
 bool WriteWorksheet(const QString& path, const race::Recording& recording)
 {
     const race::Trace trace = race::TraceOf(recording);
-    const QString method = desktop::ToQString(sorting::MethodTitle(recording.method));
+    const QString method = desktop::ToQString(recording.source.Title());
     return platform::WriteWhole(path.toStdString(), [&](const std::string& partial) {
         QPdfWriter writer(QString::fromStdString(partial));
         const bool inches = QLocale().measurementSystem() != QLocale::MetricSystem;
@@ -109,7 +109,7 @@ bool WriteWorksheet(const QString& path, const race::Recording& recording)
         for (std::size_t i = 1; i < recording.start.size(); ++i) items << QLocale().toString(recording.start[i]);
         page.Text(Worksheet::tr("The items: %1").arg(items.join("  ")), 12);
         page.Skip(6);
-        for (const sorting::CodeLine& line : sorting::Facts(recording.method).code.lines)
+        for (const sorting::CodeLine& line : sorting::Facts(*recording.source.Method()).code.lines)
             page.Text(QCoreApplication::translate("Code", line.text.data()), 10, false, true);
         page.Skip(6);
         page.Text(trace.merges ? Worksheet::tr("Write down the items after each merge.") : Worksheet::tr("Write down the items after each pass."),

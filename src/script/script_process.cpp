@@ -8,8 +8,6 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -133,23 +131,6 @@ std::string Stopped(int status, const ScriptLimits& limits)
 }
 
 }  // namespace
-
-ScriptFile ReadScriptFile(const std::string& path)
-{
-    const std::string name = std::filesystem::path(path).filename().string();
-    // Only a file: a pipe or a device could keep the program waiting for what never comes.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw ScriptFileError(platform::Fill(platform::Words("script", "cannot read %1"), {path}));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScriptFileError(platform::Fill(platform::Words("script", "cannot read %1"), {path}));
-    std::string source(kLargestScript + 1, '\0');
-    in.read(source.data(), static_cast<std::streamsize>(source.size()));
-    source.resize(static_cast<std::size_t>(in.gcount()));
-    if (source.size() > kLargestScript)
-        throw ScriptFileError(platform::Fill(platform::Words("script", "%1 is larger than 1 MB"), {path}));
-    return {name, source, path};
-}
 
 bool PythonAvailable() { return access(kPython, X_OK) == 0; }
 

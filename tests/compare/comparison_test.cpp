@@ -169,8 +169,8 @@ TEST(Comparison, SaysWhetherEqualItemsKeptTheirOrderAsTheMethodTableDoes)
         ASSERT_EQ(rows.size(), sorting::kAllMethods.size());
         for (const auto& m : rows) {
             const std::optional<bool> expected =
-                std::string(order) == "sorted" ? std::nullopt : std::optional(sorting::Facts(m.method).stable);
-            EXPECT_EQ(m.stable, expected) << sorting::MethodName(m.method) << " on " << order;
+                std::string(order) == "sorted" ? std::nullopt : std::optional(sorting::Facts(*m.lane.Method()).stable);
+            EXPECT_EQ(m.stable, expected) << sorting::MethodName(*m.lane.Method()) << " on " << order;
         }
     }
 }
@@ -197,7 +197,7 @@ TEST(Comparison, TheBudgetStopsASeriesWithASkippedRowButNeverCountsGivenOneByOne
         ASSERT_EQ(rows.size(), sorting::kAllMethods.size() * c.eachMethod.size()) << c.counts[1];
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const auto& m = rows[r];
-            EXPECT_EQ(m.method, sorting::kAllMethods[r / c.eachMethod.size()]);
+            EXPECT_EQ(m.lane, sorting::kAllMethods[r / c.eachMethod.size()]);
             EXPECT_EQ(m.count, c.eachMethod[r % c.eachMethod.size()]);
             EXPECT_EQ(m.Made(), r % c.eachMethod.size() < c.made);
             if (!m.Made()) {
@@ -226,7 +226,7 @@ TEST(Comparison, ReportsEachRunBeforeItStartsAndEachRowWhenDone)
         std::vector<std::string> said;
         void RunStarting(const compare::RunPlan& plan) override
         {
-            said.push_back(std::string(sorting::MethodName(plan.method)) + " " + std::to_string(plan.count));
+            said.push_back(std::string(sorting::MethodName(*plan.lane.Method())) + " " + std::to_string(plan.count));
         }
         void PassStarting(int pass) override { said.push_back(std::to_string(pass)); }
         void RowDone(const compare::Measurement& row) override { said.push_back("row " + std::to_string(row.count)); }
@@ -259,7 +259,7 @@ TEST(Report, CsvParsesBackToTheTablesNumbers)
         const auto& row = csv[i + 1];
         ASSERT_EQ(row.size(), 12u);
         EXPECT_EQ(row[9], "") << "no note";
-        EXPECT_EQ(row[0], sorting::MethodName(m.method));
+        EXPECT_EQ(row[0], sorting::MethodName(*m.lane.Method()));
         EXPECT_EQ(row[1], sorting::OrderName(m.order));
         EXPECT_EQ(std::stoi(row[2]), m.count);
         EXPECT_NEAR(std::stod(row[3]), m.seconds, 1e-9);
@@ -378,7 +378,7 @@ TEST(Comparison, RowsGoByMethodThenOrderThenCountAndTheBudgetHoldsForEach)
     const auto rows = compare::Comparison(options, platform::Timer).Run();
     std::vector<std::string> keys;
     for (const auto& m : rows)
-        keys.push_back(std::string(sorting::MethodName(m.method)) + " " + std::string(sorting::OrderName(m.order)) +
+        keys.push_back(std::string(sorting::MethodName(*m.lane.Method())) + " " + std::string(sorting::OrderName(m.order)) +
                        " " + std::to_string(m.count));
     EXPECT_EQ(keys, (std::vector<std::string>{"Insertion reversed 40", "Insertion reversed 80", "Insertion sorted 40",
                                               "Insertion sorted 80", "Merge reversed 40", "Merge reversed 80",
@@ -419,19 +419,19 @@ TEST(Comparison, TheCompanionMethodsOnEveryOrderGiveTheirExactCounts)
         ASSERT_EQ(rows.size(), 5 * options.methods.size());
         for (const auto& m : rows) {
             const std::vector<float> items = sorting::MakeItems(500, 3, m.order);
-            const auto counts = Counted(m.method, items);
-            const std::string what = std::string(sorting::MethodName(m.method)) + " " + std::string(OrderName(m.order));
+            const auto counts = Counted(*m.lane.Method(), items);
+            const std::string what = std::string(sorting::MethodName(*m.lane.Method())) + " " + std::string(OrderName(m.order));
             EXPECT_EQ(m.counts.comparisons, counts.comparisons) << what;
             EXPECT_EQ(m.counts.exchanges, counts.exchanges) << what;
             EXPECT_EQ(m.counts.merges, counts.merges) << what;
             EXPECT_EQ(m.counts.moves, counts.moves) << what;
             EXPECT_EQ(m.counts.reads, counts.reads) << what;
             EXPECT_TRUE(m.inOrder);
-            if (m.order == sorting::InitialOrder::Sorted && m.method == SortMethod::Quick) {
+            if (m.order == sorting::InitialOrder::Sorted && *m.lane.Method() == SortMethod::Quick) {
                 EXPECT_EQ(m.counts.comparisons, 500 * 499 / 2);
                 EXPECT_EQ(m.counts.exchanges, 0);
             }
-            if (m.order == sorting::InitialOrder::Sorted && m.method == SortMethod::Shell) {
+            if (m.order == sorting::InitialOrder::Sorted && *m.lane.Method() == SortMethod::Shell) {
                 EXPECT_EQ(m.counts.exchanges, 0);
             }
         }

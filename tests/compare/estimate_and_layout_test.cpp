@@ -99,7 +99,7 @@ TEST(Comparison, ARunWithinTheLimitIsNeverSkippedOnABusyMachine)
             compare::ParseOptions({"--counts", "400000", "--max-seconds", "40", "--repeat", "1", "--seed", "1"});
         for (const compare::Measurement& row :
              compare::Comparison(options, busy_machine::Clock, busy_machine::Sort).Run())
-            EXPECT_TRUE(row.Made()) << sorting::MethodName(row.method) << " " << seed;
+            EXPECT_TRUE(row.Made()) << sorting::MethodName(*row.lane.Method()) << " " << seed;
     }
 }
 
@@ -123,7 +123,7 @@ TEST(Report, TheTableHoldsTheLargestFiguresAnyRunOfTheOptionsCanGive)
         const compare::CompareOptions options = compare::ParseOptions({"--counts", largest});
         const compare::TableLayout layout = compare::LayoutFor(options);
         const std::int64_t n = std::stoll(largest), pairs = n * (n - 1) / 2 + n;
-        compare::Measurement widest{.method = sorting::SortMethod::Insertion,
+        compare::Measurement widest{.lane = sorting::SortMethod::Insertion,
                                     .order = sorting::InitialOrder::NearlySorted,
                                     .count = static_cast<std::int32_t>(n),
                                     .seconds = 10 * options.maxSeconds - 1e-9,
@@ -144,13 +144,12 @@ TEST(Report, TheTableHoldsTheLargestFiguresAnyRunOfTheOptionsCanGive)
 
 TEST(Report, AScriptsRowIsNamedAfterItsFileAndItsCsvQuotesWhatHoldsACommaOrAQuote)
 {
-    compare::Measurement failed{.method = {},
+    compare::Measurement failed{.lane = script::LaneSource({"my,sort.py", ""}),
                                 .order = sorting::InitialOrder::Random,
                                 .count = 20,
                                 .seconds = 0,
                                 .counts = {},
                                 .inOrder = false,
-                                .script = "my,sort.py",
                                 .failure = "line 3: ValueError: no \"x\", sorry"};
     EXPECT_EQ(compare::CsvRow(failed),
               "\"my,sort.py\",random,20,,,,,,,\"failed: line 3: ValueError: no \"\"x\"\", "
@@ -158,8 +157,8 @@ TEST(Report, AScriptsRowIsNamedAfterItsFileAndItsCsvQuotesWhatHoldsACommaOrAQuot
     compare::CompareOptions options = compare::ParseOptions({"--counts", "1000"});
     options.scripts.push_back({"a_rather_long_name_for_a_sort.py", ""});
     const compare::TableLayout layout = compare::LayoutFor(options);
-    failed.script = "a_rather_long_name_for_a_sort.py";
-    EXPECT_EQ(compare::TableRow(failed, layout).find("  random"), failed.script.size());
+    failed.lane = script::LaneSource(options.scripts.back());
+    EXPECT_EQ(compare::TableRow(failed, layout).find("  random"), options.scripts.back().name.size());
     EXPECT_NE(compare::TableRow(failed, layout).find(" failed  "), std::string::npos);
 }
 

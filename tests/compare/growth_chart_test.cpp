@@ -110,8 +110,8 @@ private slots:
     {
         std::vector<Measurement> rows = SampleMeasurements();
         for (Measurement m : SampleMeasurements())
-            if (m.method == SortMethod::Bubble) {
-                m.script = "my_sort.py";
+            if (m.lane == SortMethod::Bubble) {
+                m.lane = script::LaneSource({"my_sort.py", ""});
                 m.counts.comparisons = std::int64_t(m.count) * m.count / 2;
                 rows.push_back(m);
             }
@@ -192,7 +192,7 @@ private slots:
         const QString path = folder.filePath("chart.svg");
         compare::WriteGrowthChart(SampleMeasurements(), path.toStdString());
         std::vector<Measurement> fewer = SampleMeasurements();
-        fewer.resize(7);  // Selection's rows alone
+        fewer.erase(fewer.begin() + 7, fewer.end());  // Selection's rows alone
         fewer.back().skipped = compare::Estimate{1e6, 1e6};
         compare::WriteGrowthChart(fewer, path.toStdString());
         QCOMPARE(PolylineCount(path), 1 + 1);

@@ -1,6 +1,7 @@
 // A student's script as a lane of the race: replayed forward and back like a method's.
 
 #include "race/race.h"
+#include "script/script_process.h"
 
 #include <gtest/gtest.h>
 

@@ -103,7 +103,7 @@ void ExpectDoneAsAnswered(const race::Question& q, Replay& lane)
 {
     using Kind = race::Question::Kind;
     const std::string where =
-        std::string(sorting::MethodName(lane.Source().method)) + " at step " + std::to_string(q.step);
+        std::string(lane.Source().source.Key()) + " at step " + std::to_string(q.step);
     const auto value = [&](sorting::Index place) { return lane.ValueAt(place); };
     const sorting::Index first = q.answer[0];
     const std::int32_t about = q.about.empty() ? 0 : q.about[0];

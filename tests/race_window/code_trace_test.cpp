@@ -44,7 +44,7 @@ Trace Read(const QString& path)
 // carries out a call of where it does, the variables.
 QString PaneTrace(const race::Replay& lane, const race_window::CodePane& pane)
 {
-    const sorting::MethodCode& code = sorting::Facts(lane.Source().method).code;
+    const sorting::MethodCode& code = sorting::Facts(*lane.Source().source.Method()).code;
     QString variables = pane.VariablesText();
     variables.replace(QString("\u00A0=\u00A0"), "=").replace(QRegularExpression(" +"), " ");
     const std::string step = testing_support::StepText(lane.Source().steps[lane.StepsDone() - 1]);
@@ -58,7 +58,7 @@ QString PaneTrace(const race::Replay& lane, const race_window::CodePane& pane)
 // Every line a step marks: its own, the line it carries out a call of, and those they stand in.
 std::set<int> LinesReached(const race::Recording& recording)
 {
-    const sorting::MethodCode& code = sorting::Facts(recording.method).code;
+    const sorting::MethodCode& code = sorting::Facts(*recording.source.Method()).code;
     std::set<int> reached;
     for (std::uint64_t k = 0; k < recording.steps.size(); ++k) {
         const int line = recording.steps[k].Line(), caller = recording.notes.At(k).caller;

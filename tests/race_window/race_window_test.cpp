@@ -3,6 +3,7 @@
 #include "race/lesson_file.h"
 #include "race_window/race_window.h"
 #include "race_window/step_words.h"
+#include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "support/form_controls.h"
 

@@ -55,7 +55,7 @@ inline std::string VariablesText(const sorting::MethodCode& code, std::span<cons
 // Step k of the recording, from 0.
 inline std::string TraceLine(const race::Recording& recording, std::uint64_t k)
 {
-    const sorting::MethodCode& code = sorting::Facts(recording.method).code;
+    const sorting::MethodCode& code = sorting::Facts(*recording.source.Method()).code;
     const race::Step& step = recording.steps[k];
     const race::CodeNotes::Note note = recording.notes.At(k);
     return StepText(step) + " | " + LineText(code, step.Line(), note.caller) + " | " + VariablesText(code, note.values);
