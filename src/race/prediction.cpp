@@ -159,7 +159,7 @@ std::optional<Question> Decision(const Recording& recording, std::uint64_t k)
             });
         case SortMethod::Bucket:
             return when(On(step, What::Move, sorting::bucket::Line::Scatter), [&] {
-                const auto bucket = CodeVariables(recording, k)["b"];
+                const auto bucket = CodeVariables(recording, k)[&sorting::bucket::Variables::b];
                 return Question{Kind::Bucket, k + 1, 1, {Place(step.A())}, {bucket.value_or(0)}};
             });
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/words.h"
 #include "race/replay.h"
 
 #include <cstddef>
@@ -44,18 +45,49 @@ struct Question {
     bool RightAbout(std::vector<sorting::Index> chosen, const Replay& lane) const;
 };
 
-// A kind of question and how it is answered: one row a kind, in the kinds' order. A kind added
-// is asked for here, by the words that say it, and by the methods that ask it.
+// A kind of question: how it is answered, its words and its name in the score. One row a kind,
+// in the kinds' order; a kind added is asked for here, by the words of its right answer, and
+// by the methods that ask it.
 struct QuestionKind {
     Question::Kind kind;
     Question::Form form;
+    const char* ask;   // %1, %2: the places the question names
+    const char* name;  // as the score lists it
 };
 inline constexpr QuestionKind kQuestionKinds[] = {
-    {Question::Kind::Exchanged, Question::Form::YesNo},    {Question::Kind::Lands, Question::Form::Place},
-    {Question::Kind::Smallest, Question::Form::Place},     {Question::Kind::WrittenNext, Question::Form::Value},
-    {Question::Kind::PivotLands, Question::Form::Place},   {Question::Kind::ExchangedNext, Question::Form::TwoPlaces},
-    {Question::Kind::SinksTo, Question::Form::Place},      {Question::Kind::Side, Question::Form::Side},
-    {Question::Kind::GoesTo, Question::Form::Place},       {Question::Kind::Bucket, Question::Form::Number},
+    {Question::Kind::Exchanged, Question::Form::YesNo,
+     SORTING_WORDS("QuestionWords", "Will these two, items %1 and %2, be exchanged?"),
+     SORTING_WORDS("QuestionWords", "exchanged or not")},
+    {Question::Kind::Lands, Question::Form::Place,
+     SORTING_WORDS("QuestionWords", "Where will item %1 land? Click the place, then press Enter."),
+     SORTING_WORDS("QuestionWords", "where it lands")},
+    {Question::Kind::Smallest, Question::Form::Place,
+     SORTING_WORDS("QuestionWords",
+                   "Which item will it pick as the smallest, for place %1? Click it, then press Enter."),
+     SORTING_WORDS("QuestionWords", "the smallest")},
+    {Question::Kind::WrittenNext, Question::Form::Value,
+     SORTING_WORDS("QuestionWords",
+                   "Which value is written next, to place %1? Click a copy in the strip or a bar of that value, "
+                   "then press Enter."),
+     SORTING_WORDS("QuestionWords", "the value written")},
+    {Question::Kind::PivotLands, Question::Form::Place,
+     SORTING_WORDS("QuestionWords", "Where does the pivot, item %1, land? Click the place, then press Enter."),
+     SORTING_WORDS("QuestionWords", "where the pivot lands")},
+    {Question::Kind::ExchangedNext, Question::Form::TwoPlaces,
+     SORTING_WORDS("QuestionWords", "Which two does it exchange next? Click both, then press Enter."),
+     SORTING_WORDS("QuestionWords", "the next exchange")},
+    {Question::Kind::SinksTo, Question::Form::Place,
+     SORTING_WORDS("QuestionWords", "Which child does item %1 sink to? Click it, then press Enter."),
+     SORTING_WORDS("QuestionWords", "the child")},
+    {Question::Kind::Side, Question::Form::Side,
+     SORTING_WORDS("QuestionWords", "Is item %1 less than, equal to or greater than the pivot, item %2?"),
+     SORTING_WORDS("QuestionWords", "less, equal or greater")},
+    {Question::Kind::GoesTo, Question::Form::Place,
+     SORTING_WORDS("QuestionWords", "Where does item %1 go in this pass? Click its place, then press Enter."),
+     SORTING_WORDS("QuestionWords", "where it goes")},
+    {Question::Kind::Bucket, Question::Form::Number,
+     SORTING_WORDS("QuestionWords", "Which bucket does item %1 go to? Choose its number, then press Enter."),
+     SORTING_WORDS("QuestionWords", "the bucket")},
 };
 inline constexpr std::size_t kQuestionKindCount = static_cast<std::size_t>(Question::Kind::End);
 static_assert(std::size(kQuestionKinds) == kQuestionKindCount, "a row for every kind of question");

@@ -16,11 +16,11 @@ bool At(const Replay& lane, Name line)
 
 // The pivot of quick and median quick sort stands at hi until the partition's last exchange
 // puts it after the items no greater than it, at i + 1.
-template <typename Name>
-std::optional<std::int32_t> PivotPlace(const Replay& lane, const CodeVariables& v, Name place)
+template <typename Name, typename Variables>
+std::optional<std::int32_t> PivotPlace(const Replay& lane, const CodeVariables& v, Name place, Variables)
 {
-    if (!v["pivot"] || !v["i"]) return std::nullopt;
-    return At(lane, place) ? std::optional(*v["i"] + 1) : v["hi"];
+    if (!v[&Variables::pivot] || !v[&Variables::i]) return std::nullopt;
+    return At(lane, place) ? std::optional(*v[&Variables::i] + 1) : v[&Variables::hi];
 }
 
 // After the partition's last exchange, the pivot stands where it stays.
@@ -34,18 +34,28 @@ bool PivotDone(const Replay& lane, Name place)
 // first of its items among those written so far, 1 to k, to the last.
 std::optional<WorkingPart::Range> BucketStretch(const Replay& lane, const CodeVariables& v)
 {
-    const auto b = v["b"];
-    const auto m = v.Exact("m");
+    using sorting::bucket::Variables;
+    const auto b = v[&Variables::b];
+    const auto m = v.Exact(&Variables::m);
     if (!b || !m || !(At(lane, sorting::bucket::Line::Gather) || At(lane, sorting::bucket::Line::Sort)))
         return std::nullopt;
     const std::vector<float>& items = lane.Items();
     const auto n = static_cast<sorting::Index>(items.size()) - 1;
-    const std::int32_t written = v["k"].value_or(static_cast<std::int32_t>(n));
+    const std::int32_t written = v[&Variables::k].value_or(static_cast<std::int32_t>(n));
     std::optional<WorkingPart::Range> stretch;
     for (std::int32_t p = 1; p <= written; ++p)
         if (sorting::bucket::Of(items[static_cast<std::size_t>(p)], *m, n) == static_cast<std::uint32_t>(*b))
             stretch = WorkingPart::Range{stretch ? stretch->first : p, p, Shade::Working};
     return stretch;
+}
+
+// The two runs a merge sort merges: lo to mid, and after mid to hi.
+template <typename Variables, typename Shading>
+void Runs(const CodeVariables& v, const Shading& shade)
+{
+    const auto mid = v[&Variables::mid];
+    shade(v[&Variables::lo], mid, Shade::LeftRun);
+    if (mid) shade(*mid + 1, v[&Variables::hi], Shade::RightRun);
 }
 
 }  // namespace
@@ -63,43 +73,51 @@ WorkingPart WorkingPartOf(const Replay& lane)
     // Every method has its case: a new one is asked for by the compiler.
     switch (*method) {
         case SortMethod::Selection:
+            if (const auto i = v[&sorting::selection::Variables::i]) shade(1, *i - 1, Shade::Sorted);
+            break;
         case SortMethod::Insertion:
-            if (const auto i = v["i"]) shade(1, *i - 1, Shade::Sorted);
+            if (const auto i = v[&sorting::insertion::Variables::i]) shade(1, *i - 1, Shade::Sorted);
             break;
         case SortMethod::Bubble:
-            if (const auto pass = v["pass"]) shade(n - *pass + 2, n, Shade::Sorted);
+            if (const auto pass = v[&sorting::bubble::Variables::pass]) shade(n - *pass + 2, n, Shade::Sorted);
             break;
         case SortMethod::Merge:
+            Runs<sorting::merge::Variables>(v, shade);
+            break;
         case SortMethod::NaturalMerge:
-            shade(v["lo"], v["mid"], Shade::LeftRun);
-            if (v["mid"]) shade(*v["mid"] + 1, v["hi"], Shade::RightRun);
+            Runs<sorting::natural_merge::Variables>(v, shade);
             break;
         case SortMethod::Heap:
-            shade(1, v["last"], Shade::Working);
+            shade(1, v[&sorting::heap::Variables::last], Shade::Working);
             break;
-        case SortMethod::Shell:
-            if (v["i"] && v["h"] > 0)
-                for (std::int32_t item = *v["i"]; item >= 1; item -= *v["h"]) shade(item, item, Shade::Working);
+        case SortMethod::Shell: {
+            using sorting::shell::Variables;
+            const auto i = v[&Variables::i], h = v[&Variables::h];
+            if (i && h > 0)
+                for (std::int32_t item = *i; item >= 1; item -= *h) shade(item, item, Shade::Working);
             break;
+        }
         case SortMethod::Quick:
-            shade(v["lo"], v["hi"], Shade::Working);
-            part.pivot = PivotPlace(lane, v, sorting::quick::Line::Place);
+            shade(v[&sorting::quick::Variables::lo], v[&sorting::quick::Variables::hi], Shade::Working);
+            part.pivot = PivotPlace(lane, v, sorting::quick::Line::Place, sorting::quick::Variables{});
             part.pivotDone = PivotDone(lane, sorting::quick::Line::Place);
             break;
         case SortMethod::MedianQuick:
-            shade(v["lo"], v["hi"], Shade::Working);
-            part.pivot = PivotPlace(lane, v, sorting::median_quick::Line::Place);
+            shade(v[&sorting::median_quick::Variables::lo], v[&sorting::median_quick::Variables::hi], Shade::Working);
+            part.pivot = PivotPlace(lane, v, sorting::median_quick::Line::Place, sorting::median_quick::Variables{});
             part.pivotDone = PivotDone(lane, sorting::median_quick::Line::Place);
             break;
-        case SortMethod::ThreeWayQuick:
-            shade(v["lo"], v["hi"], Shade::Working);
-            part.pivot = v["lt"];  // the pivot's value stands at lt throughout
+        case SortMethod::ThreeWayQuick: {
+            using sorting::three_way_quick::Variables;
+            shade(v[&Variables::lo], v[&Variables::hi], Shade::Working);
+            part.pivot = v[&Variables::lt];  // the pivot's value stands at lt throughout
             break;
+        }
         case SortMethod::Intro:
-            shade(v["lo"], v["hi"], Shade::Working);
+            shade(v[&sorting::intro::Variables::lo], v[&sorting::intro::Variables::hi], Shade::Working);
             break;
         case SortMethod::Radix:
-            part.byte = v["pass"];
+            part.byte = v[&sorting::radix::Variables::pass];
             break;
         case SortMethod::Bucket:
             if (const auto stretch = BucketStretch(lane, v)) part.ranges.push_back(*stretch);

@@ -15,45 +15,16 @@ struct QuestionWords {
 
 QString Number(sorting::Index number) { return QLocale().toString(static_cast<qlonglong>(number)); }
 
+const race::QuestionKind& Row(Kind kind) { return race::kQuestionKinds[static_cast<std::size_t>(kind)]; }
+
 }  // namespace
 
 QString QuestionText(const race::Question& q)
 {
-    const QString about = q.about.empty() ? QString() : Number(q.about[0]);
-    switch (q.kind) {
-        case Kind::Exchanged:
-            return QuestionWords::tr("Will these two, items %1 and %2, be exchanged?").arg(about, Number(q.about[1]));
-        case Kind::Lands:
-            return QuestionWords::tr("Where will item %1 land? Click the place, then press Enter.").arg(about);
-        case Kind::Smallest:
-            return QuestionWords::tr(
-                       "Which item will it pick as the smallest, for place %1? Click it, then press Enter.")
-                .arg(about);
-        case Kind::WrittenNext:
-            return QuestionWords::tr(
-                       "Which value is written next, to place %1? Click a copy in the strip or a bar of that "
-                       "value, then press Enter.")
-                .arg(about);
-        case Kind::PivotLands:
-            return QuestionWords::tr("Where does the pivot, item %1, land? Click the place, then press Enter.")
-                .arg(about);
-        case Kind::ExchangedNext:
-            return QuestionWords::tr("Which two does it exchange next? Click both, then press Enter.");
-        case Kind::SinksTo:
-            return QuestionWords::tr("Which child does item %1 sink to? Click it, then press Enter.").arg(about);
-        case Kind::Side:
-            return QuestionWords::tr("Is item %1 less than, equal to or greater than the pivot, item %2?")
-                .arg(about, Number(q.about[1]));
-        case Kind::GoesTo:
-            return QuestionWords::tr("Where does item %1 go in this pass? Click its place, then press Enter.")
-                .arg(about);
-        case Kind::Bucket:
-            return QuestionWords::tr("Which bucket does item %1 go to? Choose its number, then press Enter.")
-                .arg(about);
-        case Kind::End:
-            break;
-    }
-    return {};
+    QString text = QCoreApplication::translate("QuestionWords", Row(q.kind).ask);
+    for (std::size_t k = 0; k < q.about.size(); ++k)
+        text.replace(QStringLiteral("%%1").arg(k + 1), Number(q.about[k]));
+    return text;
 }
 
 QString RightAnswerText(const race::Question& q, const race::Replay& lane)
@@ -90,33 +61,6 @@ QString RightAnswerText(const race::Question& q, const race::Replay& lane)
     return {};
 }
 
-QString KindName(Kind kind)
-{
-    switch (kind) {
-        case Kind::Exchanged:
-            return QuestionWords::tr("exchanged or not");
-        case Kind::Lands:
-            return QuestionWords::tr("where it lands");
-        case Kind::Smallest:
-            return QuestionWords::tr("the smallest");
-        case Kind::WrittenNext:
-            return QuestionWords::tr("the value written");
-        case Kind::PivotLands:
-            return QuestionWords::tr("where the pivot lands");
-        case Kind::ExchangedNext:
-            return QuestionWords::tr("the next exchange");
-        case Kind::SinksTo:
-            return QuestionWords::tr("the child");
-        case Kind::Side:
-            return QuestionWords::tr("less, equal or greater");
-        case Kind::GoesTo:
-            return QuestionWords::tr("where it goes");
-        case Kind::Bucket:
-            return QuestionWords::tr("the bucket");
-        case Kind::End:
-            break;
-    }
-    return {};
-}
+QString KindName(Kind kind) { return QCoreApplication::translate("QuestionWords", Row(kind).name); }
 
 }  // namespace race_window
