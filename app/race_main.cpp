@@ -6,9 +6,8 @@
 #include "desktop/qt_conversions.h"
 #include "desktop/translations.h"
 #include "race/race_options.h"
+#include "race_export/exports.h"
 #include "race_window/race_window.h"
-#include "race_window/video_command.h"
-#include "race_window/worksheet_command.h"
 
 #include <QApplication>
 
@@ -46,12 +45,11 @@ int main(int argc, char* argv[])
         const race::RaceOptions options = race::ParseRaceOptions({argv + 1, argv + argc}, desktop::DecimalPoint());
         if (const auto answer = AnswerAtOnce(options)) return *answer;
         // A worksheet or a video is written without a window, and so without a display.
-        if (options.worksheet || options.video) {
+        if (const race_export::Export* asked = race_export::ExportAsked(options)) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
             QApplication app(argc, argv);
             translations.Install();
-            return options.worksheet ? race_window::WriteWorksheetCommand(options, kProgram)
-                                     : race_window::WriteVideoCommand(options, kProgram);
+            return asked->command(options, kProgram);
         }
     } catch (const race::UnknownRaceOption& unknown) {
         if (!unknown.Nearest().empty()) return Refuse(unknown);
@@ -78,10 +76,10 @@ int main(int argc, char* argv[])
         return Refuse(error);
     }
     if (const auto answer = AnswerAtOnce(options)) return *answer;
-    if (options.worksheet) return race_window::WriteWorksheetCommand(options, kProgram);
-    if (options.video) return race_window::WriteVideoCommand(options, kProgram);
+    if (const race_export::Export* asked = race_export::ExportAsked(options)) return asked->command(options, kProgram);
 
     race_window::RaceWindow window(options);
+    race_export::OfferExports(window);
     window.resize(960, 640);
     window.show();
     return QApplication::exec();

@@ -1616,6 +1616,99 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
+    <name>race_export::Exports</name>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Das Rennen wird nach %1 exportiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Das Rennen ist nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Klicken Sie zuerst auf das Feld eines Verfahrens: das Arbeitsblatt entsteht für das angesehene Verfahren.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Ein Arbeitsblatt verfolgt höchstens %1 Elemente; geben Sie weniger ein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Das Arbeitsblatt %1 ist geschrieben, die Lösung auf der letzten Seite.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Video exportieren...</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Videos (*.mp4);;Animiertes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Arbeitsblatt...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>sie kann nicht umbenannt werden</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>vorher</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Arbeitsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Die Elemente: %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Schreiben Sie die Elemente nach jedem Mischen auf.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Schreiben Sie die Elemente nach jedem Durchgang auf.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösung: %1</translation>
+    </message>
+</context>
+<context>
     <name>race_window::AnswerBar</name>
     <message>
         <source>&amp;Yes</source>
@@ -1883,21 +1976,6 @@ laufen, im Takt ihrer Arbeit.
     </message>
 </context>
 <context>
-    <name>race_window::RaceVideo</name>
-    <message>
-        <source>The export was cancelled.</source>
-        <translation>Der Export wurde abgebrochen.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>it cannot be renamed</source>
-        <translation>sie kann nicht umbenannt werden</translation>
-    </message>
-</context>
-<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2050,10 +2128,6 @@ laufen, im Takt ihrer Arbeit.
         <translation>Als Befehl kopieren</translation>
     </message>
     <message>
-        <source>Worksheet...</source>
-        <translation>Arbeitsblatt...</translation>
-    </message>
-    <message>
         <source>Open lesson</source>
         <translation>Lektion öffnen</translation>
     </message>
@@ -2094,56 +2168,8 @@ laufen, im Takt ihrer Arbeit.
         <translation>Der Befehl, der das Rennen so einstellt, ist in der Zwischenablage.</translation>
     </message>
     <message>
-        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
-        <translation>Klicken Sie zuerst auf das Feld eines Verfahrens: das Arbeitsblatt entsteht für das angesehene Verfahren.</translation>
-    </message>
-    <message>
-        <source>A worksheet traces %1 items at the most; type fewer.</source>
-        <translation>Ein Arbeitsblatt verfolgt höchstens %1 Elemente; geben Sie weniger ein.</translation>
-    </message>
-    <message>
-        <source>Worksheet</source>
-        <translation>Arbeitsblatt</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>%1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Wrote the worksheet %1, its answer key on the last page.</source>
-        <translation>Das Arbeitsblatt %1 ist geschrieben, die Lösung auf der letzten Seite.</translation>
-    </message>
-    <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 tritt hier nicht an.</translation>
-    </message>
-    <message>
-        <source>Export video...</source>
-        <translation>Video exportieren...</translation>
-    </message>
-    <message>
-        <source>Export video</source>
-        <translation>Video exportieren</translation>
-    </message>
-    <message>
-        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
-        <translation>Videos (*.mp4);;Animiertes GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>Exporting the race to %1...</source>
-        <translation>Das Rennen wird nach %1 exportiert...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Exported the race to %1.</source>
-        <translation>Das Rennen ist nach %1 exportiert.</translation>
     </message>
 </context>
 <context>
@@ -2155,37 +2181,6 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>No sound: %1</source>
         <translation>Kein Ton: %1</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::Worksheet</name>
-    <message>
-        <source>before</source>
-        <translation>vorher</translation>
-    </message>
-    <message>
-        <source>Worksheet: %1</source>
-        <translation>Arbeitsblatt: %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>The items: %1</source>
-        <translation>Die Elemente: %1</translation>
-    </message>
-    <message>
-        <source>Write down the items after each merge.</source>
-        <translation>Schreiben Sie die Elemente nach jedem Mischen auf.</translation>
-    </message>
-    <message>
-        <source>Write down the items after each pass.</source>
-        <translation>Schreiben Sie die Elemente nach jedem Durchgang auf.</translation>
-    </message>
-    <message>
-        <source>Answer key: %1</source>
-        <translation>Lösung: %1</translation>
     </message>
 </context>
 <context>

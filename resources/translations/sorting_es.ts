@@ -1616,6 +1616,99 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
+    <name>race_export::Exports</name>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Exportando la carrera a %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Carrera exportada a %1.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Haga clic primero en el panel de un método: la hoja se hace para el método que se mira.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Una hoja sigue %1 elementos como mucho; escriba menos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>no se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Hoja %1 escrita, sus soluciones en la última página.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Exportar vídeo...</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Vídeos (*.mp4);;GIF animado (*.gif)</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Hoja de ejercicios...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>La exportación se canceló.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>no se puede renombrar</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>antes</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Hoja de ejercicios: %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Los elementos: %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Escriba los elementos tras cada mezcla.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Escriba los elementos tras cada pasada.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluciones: %1</translation>
+    </message>
+</context>
+<context>
     <name>race_window::AnswerBar</name>
     <message>
         <source>&amp;Yes</source>
@@ -1883,21 +1976,6 @@ ritmo de su trabajo.
     </message>
 </context>
 <context>
-    <name>race_window::RaceVideo</name>
-    <message>
-        <source>The export was cancelled.</source>
-        <translation>La exportación se canceló.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>it cannot be renamed</source>
-        <translation>no se puede renombrar</translation>
-    </message>
-</context>
-<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2050,10 +2128,6 @@ ritmo de su trabajo.
         <translation>Copiar como orden</translation>
     </message>
     <message>
-        <source>Worksheet...</source>
-        <translation>Hoja de ejercicios...</translation>
-    </message>
-    <message>
         <source>Open lesson</source>
         <translation>Abrir lección</translation>
     </message>
@@ -2094,56 +2168,8 @@ ritmo de su trabajo.
         <translation>La orden que ajusta así la carrera está en el portapapeles.</translation>
     </message>
     <message>
-        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
-        <translation>Haga clic primero en el panel de un método: la hoja se hace para el método que se mira.</translation>
-    </message>
-    <message>
-        <source>A worksheet traces %1 items at the most; type fewer.</source>
-        <translation>Una hoja sigue %1 elementos como mucho; escriba menos.</translation>
-    </message>
-    <message>
-        <source>Worksheet</source>
-        <translation>Hoja de ejercicios</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>no se puede escribir %1.</translation>
-    </message>
-    <message>
-        <source>Wrote the worksheet %1, its answer key on the last page.</source>
-        <translation>Hoja %1 escrita, sus soluciones en la última página.</translation>
-    </message>
-    <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 no corre aquí.</translation>
-    </message>
-    <message>
-        <source>Export video...</source>
-        <translation>Exportar vídeo...</translation>
-    </message>
-    <message>
-        <source>Export video</source>
-        <translation>Exportar vídeo</translation>
-    </message>
-    <message>
-        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
-        <translation>Vídeos (*.mp4);;GIF animado (*.gif)</translation>
-    </message>
-    <message>
-        <source>Exporting the race to %1...</source>
-        <translation>Exportando la carrera a %1...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Exported the race to %1.</source>
-        <translation>Carrera exportada a %1.</translation>
     </message>
 </context>
 <context>
@@ -2155,37 +2181,6 @@ ritmo de su trabajo.
     <message>
         <source>No sound: %1</source>
         <translation>Sin sonido: %1</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::Worksheet</name>
-    <message>
-        <source>before</source>
-        <translation>antes</translation>
-    </message>
-    <message>
-        <source>Worksheet: %1</source>
-        <translation>Hoja de ejercicios: %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nombre:</translation>
-    </message>
-    <message>
-        <source>The items: %1</source>
-        <translation>Los elementos: %1</translation>
-    </message>
-    <message>
-        <source>Write down the items after each merge.</source>
-        <translation>Escriba los elementos tras cada mezcla.</translation>
-    </message>
-    <message>
-        <source>Write down the items after each pass.</source>
-        <translation>Escriba los elementos tras cada pasada.</translation>
-    </message>
-    <message>
-        <source>Answer key: %1</source>
-        <translation>Soluciones: %1</translation>
     </message>
 </context>
 <context>

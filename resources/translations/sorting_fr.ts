@@ -1613,6 +1613,99 @@ de leur travail.
     </message>
 </context>
 <context>
+    <name>race_export::Exports</name>
+    <message>
+        <source>Exporting the race to %1...</source>
+        <translation>Export de la course vers %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exported the race to %1.</source>
+        <translation>Course exportée vers %1.</translation>
+    </message>
+    <message>
+        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
+        <translation>Cliquez d&apos;abord sur le panneau d&apos;une méthode : la fiche est faite pour la méthode regardée.</translation>
+    </message>
+    <message>
+        <source>A worksheet traces %1 items at the most; type fewer.</source>
+        <translation>Une fiche suit %1 éléments au plus ; tapez-en moins.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the worksheet %1, its answer key on the last page.</source>
+        <translation>Fiche %1 écrite, son corrigé en dernière page.</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Exporter une vidéo...</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
+        <translation>Vidéos (*.mp4);;GIF animé (*.gif)</translation>
+    </message>
+    <message>
+        <source>Worksheet...</source>
+        <translation>Fiche d&apos;exercice...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::RaceVideo</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L&apos;export a été annulé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be renamed</source>
+        <translation>il ne peut pas être renommé</translation>
+    </message>
+</context>
+<context>
+    <name>race_export::Worksheet</name>
+    <message>
+        <source>before</source>
+        <translation>avant</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Fiche d&apos;exercice : %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>The items: %1</source>
+        <translation>Les éléments : %1</translation>
+    </message>
+    <message>
+        <source>Write down the items after each merge.</source>
+        <translation>Notez les éléments après chaque fusion.</translation>
+    </message>
+    <message>
+        <source>Write down the items after each pass.</source>
+        <translation>Notez les éléments après chaque passe.</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+</context>
+<context>
     <name>race_window::AnswerBar</name>
     <message>
         <source>&amp;Yes</source>
@@ -1880,21 +1973,6 @@ de leur travail.
     </message>
 </context>
 <context>
-    <name>race_window::RaceVideo</name>
-    <message>
-        <source>The export was cancelled.</source>
-        <translation>L&apos;export a été annulé.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
-    </message>
-    <message>
-        <source>it cannot be renamed</source>
-        <translation>il ne peut pas être renommé</translation>
-    </message>
-</context>
-<context>
     <name>race_window::RaceWindow</name>
     <message>
         <source>two</source>
@@ -2047,10 +2125,6 @@ de leur travail.
         <translation>Copier comme commande</translation>
     </message>
     <message>
-        <source>Worksheet...</source>
-        <translation>Fiche d&apos;exercice...</translation>
-    </message>
-    <message>
         <source>Open lesson</source>
         <translation>Ouvrir une leçon</translation>
     </message>
@@ -2091,56 +2165,8 @@ de leur travail.
         <translation>La commande qui règle la course ainsi est dans le presse-papiers.</translation>
     </message>
     <message>
-        <source>Click a method&apos;s panel first: the worksheet is made for the method looked at.</source>
-        <translation>Cliquez d&apos;abord sur le panneau d&apos;une méthode : la fiche est faite pour la méthode regardée.</translation>
-    </message>
-    <message>
-        <source>A worksheet traces %1 items at the most; type fewer.</source>
-        <translation>Une fiche suit %1 éléments au plus ; tapez-en moins.</translation>
-    </message>
-    <message>
-        <source>Worksheet</source>
-        <translation>Fiche d&apos;exercice</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>impossible d&apos;écrire %1.</translation>
-    </message>
-    <message>
-        <source>Wrote the worksheet %1, its answer key on the last page.</source>
-        <translation>Fiche %1 écrite, son corrigé en dernière page.</translation>
-    </message>
-    <message>
         <source>focus: %1 does not race here.</source>
         <translation>focus : %1 ne court pas ici.</translation>
-    </message>
-    <message>
-        <source>Export video...</source>
-        <translation>Exporter une vidéo...</translation>
-    </message>
-    <message>
-        <source>Export video</source>
-        <translation>Exporter une vidéo</translation>
-    </message>
-    <message>
-        <source>Videos (*.mp4);;Animated GIF (*.gif)</source>
-        <translation>Vidéos (*.mp4);;GIF animé (*.gif)</translation>
-    </message>
-    <message>
-        <source>Exporting the race to %1...</source>
-        <translation>Export de la course vers %1...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Exported the race to %1.</source>
-        <translation>Course exportée vers %1.</translation>
     </message>
 </context>
 <context>
@@ -2152,37 +2178,6 @@ de leur travail.
     <message>
         <source>No sound: %1</source>
         <translation>Pas de son : %1</translation>
-    </message>
-</context>
-<context>
-    <name>race_window::Worksheet</name>
-    <message>
-        <source>before</source>
-        <translation>avant</translation>
-    </message>
-    <message>
-        <source>Worksheet: %1</source>
-        <translation>Fiche d&apos;exercice : %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
-    </message>
-    <message>
-        <source>The items: %1</source>
-        <translation>Les éléments : %1</translation>
-    </message>
-    <message>
-        <source>Write down the items after each merge.</source>
-        <translation>Notez les éléments après chaque fusion.</translation>
-    </message>
-    <message>
-        <source>Write down the items after each pass.</source>
-        <translation>Notez les éléments après chaque passe.</translation>
-    </message>
-    <message>
-        <source>Answer key: %1</source>
-        <translation>Corrigé : %1</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,9 @@ inline std::vector<sorting::SortMethod> DefaultMethods()
     return {sorting::kWindowMethods.begin(), sorting::kWindowMethods.end()};
 }
 
+// How many items race where nothing says.
+inline constexpr std::int32_t kDefaultCount = 100;
+
 // The zoom, per cent: as usual, at the most, and a step of it.
 inline constexpr int kUsualZoom = 100, kMostZoom = 300, kZoomStep = 25;
 

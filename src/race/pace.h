@@ -17,6 +17,9 @@ public:
     static constexpr int kMostFollowed = 20;
 
     static double StepsPerSecondAt(int notch);
+    // Where a race of this many items starts: a few go at the classroom's speed.
+    static constexpr bool ForAClass(std::int32_t items) { return items <= kMostFollowed; }
+    static constexpr int UsualNotch(std::int32_t items) { return ForAClass(items) ? kClassroom : kDefault; }
 
     int Notch() const { return notch_; }
     void SetNotch(int notch);

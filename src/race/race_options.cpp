@@ -66,6 +66,14 @@ std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)
     return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
 }
 
+Race RaceOfLesson(const LessonSettings& lesson)
+{
+    const std::vector<float> items = LessonItems(lesson);
+    std::vector<Recording> scripts;
+    for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(RecordScript(file, items));
+    return Race(items, lesson.methods.value_or(DefaultMethods()), std::move(scripts));
+}
+
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint)
 {
     RaceOptions options;

@@ -3,6 +3,7 @@
 #include "command_line/usage_error.h"
 #include "race/item_list.h"
 #include "race/lesson_settings.h"
+#include "race/race.h"
 #include "script/script_file.h"
 #include "sorting/sort_method.h"
 
@@ -37,7 +38,9 @@ LessonSettings LessonOfCommand(const RaceOptions& options);
 
 // The items a lesson races: typed ones in its order, or random ones, `count` where it names
 // no count.
-std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count);
+std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count = kDefaultCount);
+// The race a lesson sets: its methods, then its scripts, recorded here and now.
+Race RaceOfLesson(const LessonSettings& lesson);
 
 // `decimalPoint` is the user's own, which the numbers of --items may have.
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');

@@ -219,7 +219,7 @@ void RaceWindow::AddShortcuts()
 
 std::int32_t RaceWindow::TakeItemsAsked(const race::RaceOptions& options)
 {
-    ApplyItemsAsked(options.lesson.items.value_or(race::ItemsAsked(kDefaultCount)));
+    ApplyItemsAsked(options.lesson.items.value_or(race::ItemsAsked(race::kDefaultCount)));
     return ownItems_ ? static_cast<std::int32_t>(ownItems_->size()) - 1 : count_;
 }
 
@@ -369,7 +369,7 @@ void RaceWindow::StartRace(std::int32_t count)
 // back with more items.
 void RaceWindow::FitSpeedTo(std::int32_t count)
 {
-    const bool few = count <= race::Pace::kMostFollowed;
+    const bool few = race::Pace::ForAClass(count);
     if (few && !speedBeforeFew_) {
         speedBeforeFew_ = ui_->SpeedSlider->value();
         ui_->SpeedSlider->setValue(race::Pace::kClassroom);

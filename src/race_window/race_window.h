@@ -10,10 +10,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QMenu;
 class QShortcut;
 
 namespace Ui {
@@ -23,10 +25,23 @@ class RaceWindow;
 namespace race_window {
 
 class Quiz;
+class RaceWindow;
 class MethodsMenu;
 class ScriptRecorder;
 class Projector;
 class SoundSwitch;
+
+// Something the window makes of its race besides showing it, such as a video: its entry in the
+// Lesson menu, the files it writes, and the writing itself.
+struct WindowExport {
+    QString menuText;
+    QString fileTypes;  // the save dialog's choice of types
+    QString suffix;     // given to a name the user leaves without one
+    // Why it cannot be made of the race as it stands, asked before the dialog; empty where it can.
+    std::function<QString(const RaceWindow&)> refusal;
+    // Writes it: the status line's words where written, else throws std::runtime_error with why not.
+    std::function<QString(RaceWindow&, const QString& path)> write;
+};
 
 // The chosen methods side by side on the same items, paced by their work: the count, the
 // initial order and the seed choose the items, or the user types them; play, pause, a step
@@ -36,7 +51,6 @@ class RaceWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kDefaultCount = 100;
 
     explicit RaceWindow(const race::RaceOptions& options = {}, QWidget* parent = nullptr);
     ~RaceWindow() override;
@@ -45,6 +59,15 @@ public:
     bool Playing() const { return mode_.Playing(); }
     bool SoundOn() const;
     const race::Pace& Speed() const { return pace_; }
+    // The lane looked at, if any.
+    std::optional<std::size_t> LookedAt() const;
+    // The race stops where it stands.
+    void Pause() { SetPlaying(false); }
+    // An entry of the Lesson menu; the window then offers it, and Export writes it.
+    void AddExport(WindowExport kind);
+    // Writes the export the menu's entry `menuText` offers to `path`, as the menu does after its
+    // dialog; the lines say how it went.
+    void Export(const QString& menuText, const QString& path);
 
     // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
     // it was where the file holds no lesson. False then.
@@ -70,10 +93,6 @@ public slots:
     void OpenLesson();
     void SaveLesson();
     void CopyAsCommand();
-    // A worksheet of the method looked at on the race's items, if they are few enough.
-    void MakeWorksheet();
-    // The race, whole, as a video at its speed, a progress bar with Cancel meanwhile.
-    void ExportVideo();
 
 
 protected:
@@ -118,8 +137,7 @@ private:
     void RecordScripts();
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
     void SetUpLessons();
-    void MakeWorksheetFile(const QString& path);
-    void ExportVideoFile(const QString& path);
+    void AskForExport(const WindowExport& kind);
     void ApplyItemsAsked(const race::ItemsAsked& items);
     // Looks at the lane of this method's key or script's name; false where none races.
     bool FocusOn(const std::string& focus);
@@ -128,13 +146,15 @@ private:
     MethodsMenu* methodsMenu_ = nullptr;
     SoundSwitch* sound_ = nullptr;
     Quiz* quiz_ = nullptr;
+    QMenu* lessonMenu_ = nullptr;
+    std::vector<WindowExport> exports_;
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;
     std::vector<script::ScriptFile> scripts_;
     ScriptRecorder* recorder_ = nullptr;
     std::unique_ptr<race::Race> race_;
-    std::int32_t count_ = kDefaultCount;
+    std::int32_t count_ = race::kDefaultCount;
     std::optional<std::vector<float>> ownItems_;  // typed, element 0 first
     bool countTyped_ = false;                     // the Items field was given one number
     double seed_ = 1;

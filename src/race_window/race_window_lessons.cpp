@@ -2,13 +2,10 @@
 // the clipboard as a command line.
 
 #include "race/lesson_file.h"
-#include "race/worksheet.h"
 #include "race_window/quiz.h"
 #include "race_window/methods_menu.h"
 #include "race_window/projector.h"
-#include "race_window/race_video.h"
 #include "race_window/race_window.h"
-#include "race_window/worksheet_pdf.h"
 #include "ui_race_window.h"
 
 #include <QClipboard>
@@ -16,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QProgressDialog>
 #include <QShortcut>
 
 namespace race_window {
@@ -28,9 +24,8 @@ void RaceWindow::SetUpLessons()
     menu->addAction(tr("Open lesson..."), QKeySequence::Open, this, &RaceWindow::OpenLesson);
     menu->addAction(tr("Save lesson..."), QKeySequence::Save, this, &RaceWindow::SaveLesson);
     menu->addAction(tr("Copy as command"), this, &RaceWindow::CopyAsCommand);
-    menu->addAction(tr("Worksheet..."), this, &RaceWindow::MakeWorksheet);
-    menu->addAction(tr("Export video..."), this, &RaceWindow::ExportVideo);
     ui_->LessonButton->setMenu(menu);
+    lessonMenu_ = menu;
     menu->setAttribute(Qt::WA_WindowPropagation);
     // The menu's keys work while it is closed.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &RaceWindow::OpenLesson);
@@ -93,65 +88,44 @@ void RaceWindow::CopyAsCommand()
     ui_->Status->setText(tr("The command that sets the race so is on the clipboard."));
 }
 
-void RaceWindow::ExportVideo()
+void RaceWindow::AddExport(WindowExport kind)
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Export video"), QString(),
-                                                tr("Videos (*.mp4);;Animated GIF (*.gif)"));
+    exports_.push_back(std::move(kind));
+    const std::size_t added = exports_.size() - 1;
+    lessonMenu_->addAction(exports_[added].menuText, this, [this, added] { AskForExport(exports_[added]); });
+}
+
+void RaceWindow::AskForExport(const WindowExport& kind)
+{
+    if (const QString refused = kind.refusal(*this); !refused.isEmpty()) {
+        ui_->Problem->setText(refused);
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(this, QString(kind.menuText).remove("..."), QString(), kind.fileTypes);
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".mp4";
-    ExportVideoFile(path);
+    if (QFileInfo(path).suffix().isEmpty()) path += kind.suffix;
+    Export(kind.menuText, path);
 }
 
-void RaceWindow::ExportVideoFile(const QString& path)
+void RaceWindow::Export(const QString& menuText, const QString& path)
 {
-    SetPlaying(false);
-    VideoRequest request;
-    request.path = path;
-    request.stepsPerSecond = pace_.StepsPerSecond();
-    request.sound = SoundOn();
-    request.font = font();
-    QProgressDialog progress(tr("Exporting the race to %1...").arg(QFileInfo(path).fileName()), tr("Cancel"), 0, 1, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    const QString failure = WriteRaceVideo(*race_, request, [&](int frame, int frames) {
-        progress.setMaximum(frames);
-        progress.setValue(frame);
-        return !progress.wasCanceled();
-    });
-    progress.reset();
-    if (!failure.isEmpty()) {
-        ui_->Problem->setText(failure);
-        return;
+    for (const WindowExport& kind : exports_) {
+        if (kind.menuText != menuText) continue;
+        if (const QString refused = kind.refusal(*this); !refused.isEmpty()) {
+            ui_->Problem->setText(refused);
+            return;
+        }
+        try {
+            const QString done = kind.write(*this, path);
+            ui_->Problem->clear();
+            ui_->Status->setText(done);
+        } catch (const std::runtime_error& failure) {
+            ui_->Problem->setText(QString::fromStdString(failure.what()));
+        }
     }
-    ui_->Problem->clear();
-    ui_->Status->setText(tr("Exported the race to %1.").arg(QFileInfo(path).fileName()));
 }
 
-void RaceWindow::MakeWorksheet()
-{
-    const auto lane = quiz_->LookedAt();
-    if (!lane || race_->SourceOf(*lane).IsScript()) {
-        ui_->Problem->setText(tr("Click a method's panel first: the worksheet is made for the method looked at."));
-        return;
-    }
-    if (race_->NumItems() > race::kWorksheetItems) {
-        ui_->Problem->setText(tr("A worksheet traces %1 items at the most; type fewer.").arg(race::kWorksheetItems));
-        return;
-    }
-    const QString path = QFileDialog::getSaveFileName(this, tr("Worksheet"), QString(), tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) return;
-    MakeWorksheetFile(QFileInfo(path).suffix().isEmpty() ? path + ".pdf" : path);
-}
-
-void RaceWindow::MakeWorksheetFile(const QString& path)
-{
-    if (!WriteWorksheet(path, race_->LaneAt(*quiz_->LookedAt()).Source())) {
-        ui_->Problem->setText(tr("%1 cannot be written.").arg(path));
-        return;
-    }
-    ui_->Problem->clear();
-    ui_->Status->setText(tr("Wrote the worksheet %1, its answer key on the last page.").arg(QFileInfo(path).fileName()));
-}
+std::optional<std::size_t> RaceWindow::LookedAt() const { return quiz_->LookedAt(); }
 
 race::LessonSettings RaceWindow::CurrentLesson() const
 {

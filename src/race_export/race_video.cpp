@@ -1,4 +1,4 @@
-#include "race_window/race_video.h"
+#include "race_export/race_video.h"
 
 #include "platform/whole_file.h"
 #include "race/step_tones.h"
@@ -10,12 +10,12 @@
 
 #include <cmath>
 
-namespace race_window {
+namespace race_export {
 namespace {
 
 // Where the export's words are translated.
 struct RaceVideo {
-    Q_DECLARE_TR_FUNCTIONS(race_window::RaceVideo)
+    Q_DECLARE_TR_FUNCTIONS(race_export::RaceVideo)
 };
 
 // The tones of the steps each frame shows, as the window's sound makes them.
@@ -44,7 +44,7 @@ private:
 
 }  // namespace
 
-RacePicture::RacePicture(race::Race& race, QSize size, const QFont& font) : grid_(std::make_unique<PanelGrid>())
+RacePicture::RacePicture(race::Race& race, QSize size, const QFont& font) : grid_(std::make_unique<race_window::PanelGrid>())
 {
     grid_->setAttribute(Qt::WA_DontShowOnScreen);
     grid_->setFont(font);
@@ -125,4 +125,4 @@ QString WriteRaceVideo(const race::Race& shown, const VideoRequest& request,
     return failure;
 }
 
-}  // namespace race_window
+}  // namespace race_export

@@ -2,7 +2,7 @@
 // and merge sort on 5 3 8 1 9 2 7 4 worked by hand.
 
 #include "race/recording.h"
-#include "race_window/worksheet_pdf.h"
+#include "race_export/worksheet_pdf.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -37,7 +37,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("sheet.pdf");
         const auto recording = race::Record(sorting::SortMethod(method), {0, 5, 3, 8, 1, 9, 2, 7, 4});
-        QVERIFY(race_window::WriteWorksheet(path, recording));
+        QVERIFY(race_export::WriteWorksheet(path, recording));
         QProcess text;
         text.start("pdftotext", {"-layout", path, "-"});
         QVERIFY(text.waitForFinished(30000));
@@ -63,7 +63,7 @@ private slots:
     void aFolderThatCannotBeWrittenIsSaid()
     {
         const auto recording = race::Record(sorting::SortMethod::Bubble, {0, 2, 1});
-        QVERIFY(!race_window::WriteWorksheet("/nonexistent/folder/sheet.pdf", recording));
+        QVERIFY(!race_export::WriteWorksheet("/nonexistent/folder/sheet.pdf", recording));
     }
 };
 

@@ -2,7 +2,7 @@
 // speed ask for, the middle one the race's picture at its step, and nothing left behind by a
 // cancelled or failed export.
 
-#include "race_window/race_video.h"
+#include "race_export/race_video.h"
 
 #include <QApplication>
 #include <QImage>
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using race_window::VideoRequest;
+using race_export::VideoRequest;
 
 namespace {
 
@@ -25,7 +25,7 @@ QImage PictureAt(std::uint64_t clock, QSize size)
     race::Race race = TheRace();
     race.JumpTo(clock - 1);
     race.Tick(1);
-    return race_window::RacePicture(race, size, QApplication::font()).Take();
+    return race_export::RacePicture(race, size, QApplication::font()).Take();
 }
 
 // The mean difference of the two pictures' colours, of 255.
@@ -58,9 +58,9 @@ class RaceVideoTest : public QObject {
 private slots:
     void theFramesFollowTheStepsAtTheSpeed()
     {
-        QCOMPARE(race_window::FrameClocks(0, 6, 30, 30), (std::vector<std::uint64_t>{0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(race_window::FrameClocks(10, 20, 75, 30), (std::vector<std::uint64_t>{10, 12, 15, 17, 20}));
-        QCOMPARE(race_window::FrameClocks(5, 5, 1000, 30), (std::vector<std::uint64_t>{5}));
+        QCOMPARE(race_export::FrameClocks(0, 6, 30, 30), (std::vector<std::uint64_t>{0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(race_export::FrameClocks(10, 20, 75, 30), (std::vector<std::uint64_t>{10, 12, 15, 17, 20}));
+        QCOMPARE(race_export::FrameClocks(5, 5, 1000, 30), (std::vector<std::uint64_t>{5}));
     }
 
     void aVideoDecodesToItsFramesAndItsMiddleFrameIsTheRacesPicture_data()
@@ -84,7 +84,7 @@ private slots:
         const bool gif = name.endsWith(".gif");
         request.stepsPerSecond = gif ? 25 : 30;  // a step a frame
         request.sound = !gif;
-        QCOMPARE(race_window::WriteRaceVideo(TheRace(), request, [](int, int) { return true; }), QString());
+        QCOMPARE(race_export::WriteRaceVideo(TheRace(), request, [](int, int) { return true; }), QString());
         QCOMPARE(Run("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
                                  "stream=nb_read_frames", "-of", "csv=p=0", request.path}),
                  QString("61"));
@@ -108,11 +108,11 @@ private slots:
         request.path = folder.filePath("cancelled.mp4");
         request.size = QSize(320, 180);
         request.stepsPerSecond = 30;
-        const QString said = race_window::WriteRaceVideo(TheRace(), request, [](int frame, int) { return frame < 5; });
+        const QString said = race_export::WriteRaceVideo(TheRace(), request, [](int frame, int) { return frame < 5; });
         QVERIFY(!said.isEmpty());
         QVERIFY(QDir(folder.path()).entryList({"cancelled*"}).isEmpty());
         request.path = "/nonexistent/folder/race.mp4";
-        QVERIFY(race_window::WriteRaceVideo(TheRace(), request, [](int, int) { return true; }).contains("/nonexistent"));
+        QVERIFY(race_export::WriteRaceVideo(TheRace(), request, [](int, int) { return true; }).contains("/nonexistent"));
     }
 };
 

@@ -1,15 +1,15 @@
-#include "race_window/worksheet_command.h"
+#include "race_export/worksheet_command.h"
 
 #include "command_line/option_parser.h"
 #include "platform/words.h"
 #include "race/lesson_file.h"
 #include "race/worksheet.h"
-#include "race_window/worksheet_pdf.h"
+#include "race_export/worksheet_pdf.h"
 #include "sorting/initial_order.h"
 
 #include <iostream>
 
-namespace race_window {
+namespace race_export {
 namespace {
 
 using platform::Fill;
@@ -50,4 +50,4 @@ int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& p
     return 0;
 }
 
-}  // namespace race_window
+}  // namespace race_export

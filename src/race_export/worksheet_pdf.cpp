@@ -1,4 +1,4 @@
-#include "race_window/worksheet_pdf.h"
+#include "race_export/worksheet_pdf.h"
 
 #include "desktop/qt_conversions.h"
 #include "platform/whole_file.h"
@@ -11,12 +11,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace race_window {
+namespace race_export {
 namespace {
 
 // Where the worksheet's words are translated.
 struct Worksheet {
-    Q_DECLARE_TR_FUNCTIONS(race_window::Worksheet)
+    Q_DECLARE_TR_FUNCTIONS(race_export::Worksheet)
 };
 
 // Draws down the page in points, a new page where the next line would not fit.
@@ -122,4 +122,4 @@ bool WriteWorksheet(const QString& path, const race::Recording& recording)
     });
 }
 
-}  // namespace race_window
+}  // namespace race_export

@@ -13,8 +13,10 @@
 #include <optional>
 
 namespace race_window {
-
 class PanelGrid;
+}
+
+namespace race_export {
 
 // A race as a video: its steps from `from` to `to` (the race's last where none) at the race's
 // speed, 30 frames a second (25 for a GIF), each frame the panels as the window paints them.
@@ -37,7 +39,7 @@ public:
     QImage Take();
 
 private:
-    std::unique_ptr<PanelGrid> grid_;
+    std::unique_ptr<race_window::PanelGrid> grid_;
 };
 
 // The clock of each frame: the first at `from`, the last at `to`, the frames between at the
@@ -50,4 +52,4 @@ std::vector<std::uint64_t> FrameClocks(std::uint64_t from, std::uint64_t to, dou
 QString WriteRaceVideo(const race::Race& race, const VideoRequest& request,
                        const std::function<bool(int frame, int frames)>& progress);
 
-}  // namespace race_window
+}  // namespace race_export

@@ -1,11 +1,10 @@
-#include "race_window/video_command.h"
+#include "race_export/video_command.h"
 
 #include "command_line/option_parser.h"
 #include "platform/words.h"
 #include "race/lesson_file.h"
 #include "race/pace.h"
-#include "race_window/race_video.h"
-#include "race_window/race_window.h"
+#include "race_export/race_video.h"
 
 #include <QApplication>
 
@@ -14,22 +13,12 @@
 #include <iostream>
 #include <unistd.h>
 
-namespace race_window {
+namespace race_export {
 namespace {
 
 std::atomic<bool> interrupted{false};
 
 extern "C" void Interrupt(int) { interrupted = true; }
-
-race::Race RaceOf(const race::LessonSettings& lesson)
-{
-    const std::vector<float> items = race::LessonItems(lesson, RaceWindow::kDefaultCount);
-    std::vector<race::Recording> scripts;
-    for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(race::RecordScript(file, items));
-    return race::Race(items,
-                      lesson.methods.value_or(race::DefaultMethods()),
-                      std::move(scripts));
-}
 
 VideoRequest RequestOf(const race::RaceOptions& options, const race::LessonSettings& lesson, const race::Race& race)
 {
@@ -38,8 +27,7 @@ VideoRequest RequestOf(const race::RaceOptions& options, const race::LessonSetti
     if (options.steps) std::tie(request.from, request.to) = *options.steps;
     if (options.size) request.size = QSize(options.size->first, options.size->second);
     // A race of a few items goes at a pace a class can follow, as in the window.
-    const int usual = race.NumItems() <= race::Pace::kMostFollowed ? race::Pace::kClassroom : race::Pace::kDefault;
-    request.stepsPerSecond = race::Pace::StepsPerSecondAt(lesson.speed.value_or(usual));
+    request.stepsPerSecond = race::Pace::StepsPerSecondAt(lesson.speed.value_or(race::Pace::UsualNotch(race.NumItems())));
     request.sound = options.sound;
     request.font = QApplication::font();
     request.font.setPointSizeF(request.font.pointSizeF() * lesson.zoom.value_or(race::kUsualZoom) / race::kUsualZoom);
@@ -59,7 +47,7 @@ int WriteVideoCommand(const race::RaceOptions& options, const std::string& progr
         std::cerr << command_line::Refusal(program, refused.what());
         return 2;
     }
-    const race::Race race = RaceOf(lesson);
+    const race::Race race = race::RaceOfLesson(lesson);
     const VideoRequest request = RequestOf(options, lesson, race);
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);
@@ -79,4 +67,4 @@ int WriteVideoCommand(const race::RaceOptions& options, const std::string& progr
     return 0;
 }
 
-}  // namespace race_window
+}  // namespace race_export

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace race_window {
+namespace race_export {
 
 // A printable worksheet of a method on a race's items (at most race::kWorksheetItems): the
 // items, the method's code as the code pane shows it, and a table to fill in with the items
@@ -13,4 +13,4 @@ namespace race_window {
 // the file cannot be written.
 bool WriteWorksheet(const QString& path, const race::Recording& recording);
 
-}  // namespace race_window
+}  // namespace race_export
