@@ -3,6 +3,7 @@
 // method and two such scripts: the goal is under 300 MB resident.
 
 #include "race/race.h"
+#include "script/script_process.h"
 #include "sorting/initial_order.h"
 
 #include <benchmark/benchmark.h>

@@ -6,8 +6,10 @@
 #include <charconv>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -23,19 +25,43 @@ namespace {
 constexpr const char* kPython = "/usr/bin/python3";
 constexpr const char* kBubblewrap = "/usr/bin/bwrap";
 
-// The arguments that run the tracer, in the sandbox or not.
-std::vector<std::string> Command(bool sandboxed)
+// The sandbox's own arguments: no network, no other process to see, the system read-only, no
+// home folder; where `strict`, no capability and no new user namespace inside either.
+std::vector<std::string> SandboxArguments(bool strict)
 {
-    std::vector<std::string> command;
-    if (sandboxed)
-        command = {kBubblewrap,     "--unshare-all", "--die-with-parent",
-                   "--new-session", "--ro-bind",     "/usr",
-                   "/usr",          "--symlink",     "usr/lib",
-                   "/lib",          "--symlink",     "usr/lib64",
-                   "/lib64",        "--symlink",     "usr/bin",
-                   "/bin",          "--proc",        "/proc",
-                   "--dev",         "/dev",          "--tmpfs",
-                   "/tmp",          "--chdir",       "/tmp"};
+    std::vector<std::string> arguments = {kBubblewrap, "--unshare-all"};
+    if (strict) arguments.insert(arguments.end(), {"--unshare-user", "--disable-userns", "--cap-drop", "ALL"});
+    arguments.insert(arguments.end(), {"--die-with-parent", "--new-session", "--ro-bind", "/usr", "/usr", "--symlink",
+                                       "usr/lib", "/lib", "--symlink", "usr/lib64", "/lib64", "--symlink", "usr/bin",
+                                       "/bin", "--proc", "/proc", "--dev", "/dev", "--tmpfs", "/tmp", "--chdir", "/tmp"});
+    return arguments;
+}
+
+// Whether the sandbox starts here with these arguments: installed is not enough where the
+// system allows no namespaces, and an older bubblewrap lacks the strict arguments.
+bool Starts(const std::vector<std::string>& sandbox)
+{
+    std::string line;
+    for (const std::string& argument : sandbox) line += argument + " ";
+    return std::system((line + "/usr/bin/true >/dev/null 2>&1").c_str()) == 0;
+}
+
+// The sandbox as it starts here, tried once: strict where it can be; none where it cannot start.
+const std::optional<std::vector<std::string>>& Sandbox()
+{
+    static const auto works = []() -> std::optional<std::vector<std::string>> {
+        if (access(kBubblewrap, X_OK) != 0 || access(kPython, X_OK) != 0) return std::nullopt;
+        for (bool strict : {true, false})
+            if (auto arguments = SandboxArguments(strict); Starts(arguments)) return arguments;
+        return std::nullopt;
+    }();
+    return works;
+}
+
+// The arguments that run the tracer, in the sandbox where there is one.
+std::vector<std::string> Command()
+{
+    std::vector<std::string> command = Sandbox().value_or(std::vector<std::string>{});
     for (const char* argument : {kPython, "-I", "-S", "-B", "-c"}) command.emplace_back(argument);
     command.emplace_back(kTracerSource);
     return command;
@@ -70,7 +96,15 @@ std::string TookTooLong(const ScriptLimits& limits)
 {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(127);
-    setpgid(0, 0);
+    // Nothing of the program's signals: every signal as the system has it, none blocked, and a
+    // session of its own, which the program ends whole.
+    struct sigaction usual {};
+    usual.sa_handler = SIG_DFL;
+    for (int each = 1; each < NSIG; ++each) sigaction(each, &usual, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    setsid();
     const int nothing = open("/dev/null", O_RDWR);
     dup2(input, 0);
     dup2(nothing, 1);
@@ -134,19 +168,7 @@ std::string Stopped(int status, const ScriptLimits& limits)
 
 bool PythonAvailable() { return access(kPython, X_OK) == 0; }
 
-bool Sandboxed()
-{
-    // Installed is not enough: where the system allows no namespaces the sandbox cannot start.
-    static const bool works = [] {
-        if (access(kBubblewrap, X_OK) != 0 || !PythonAvailable()) return false;
-        const std::string probe = std::string(kBubblewrap) +
-                                  " --unshare-all --die-with-parent --ro-bind /usr /usr --symlink usr/lib /lib"
-                                  " --symlink usr/lib64 /lib64 --proc /proc --dev /dev /usr/bin/true"
-                                  " >/dev/null 2>&1";
-        return std::system(probe.c_str()) == 0;
-    }();
-    return works;
-}
+bool Sandboxed() { return Sandbox().has_value(); }
 
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
                     const std::function<bool()>& cancelled)
@@ -156,7 +178,7 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
         run.Finish(platform::Words("script", "cannot run: python3 is not installed"));
         return run;
     }
-    std::vector<std::string> command = Command(Sandboxed());
+    std::vector<std::string> command = Command();
     std::vector<char*> argv;
     for (std::string& argument : command) argv.push_back(argument.data());
     argv.push_back(nullptr);

@@ -177,6 +177,24 @@ TEST(Script, EachFailureEndsInItsMessage)
     }
 }
 
+TEST(Script, StartsWithNoSignalBlockedAndWithoutPrivileges)
+{
+    RequirePython();
+    // As the comparison tool runs it: with the interrupts blocked in the thread that starts it.
+    sigset_t interrupts, before;
+    sigemptyset(&interrupts);
+    sigaddset(&interrupts, SIGINT);
+    sigaddset(&interrupts, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &interrupts, &before);
+    const ScriptRun run = RunSource(
+        "def sort(a):\n    s = dict(l.split(':') for l in open('/proc/self/status').read().splitlines())\n"
+        "    raise RuntimeError((s['SigBlk'].strip(), s['CapEff'].strip()))\n");
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    // Root keeps no capability inside the sandbox.
+    const std::string capabilities = script::Sandboxed() || getuid() != 0 ? "0000000000000000" : "000001ffffffffff";
+    EXPECT_EQ(run.End().message, "RuntimeError: ('0000000000000000', '" + capabilities + "')");
+}
+
 TEST(Script, LeavesNoDescriptorNorFolderWhereNoProcessCanStart)
 {
     RequirePython();
