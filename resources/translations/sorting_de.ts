@@ -1614,6 +1614,14 @@ laufen, im Takt ihrer Arbeit.
         <source>Wrote %1.</source>
         <translation>%1 geschrieben.</translation>
     </message>
+    <message>
+        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
+        <translation>das Skript einer Lektion muss eine .py-Datei im Ordner der Lektion sein, von dort aus benannt</translation>
+    </message>
+    <message>
+        <source>a lesson races %1 scripts at the most</source>
+        <translation>eine Lektion lässt höchstens %1 Skripte laufen</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>
@@ -2171,6 +2179,25 @@ laufen, im Takt ihrer Arbeit.
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 tritt hier nicht an.</translation>
     </message>
+    <message numerus="yes">
+        <source>This lesson wants to run %n script(s) of its own:</source>
+        <translation>
+            <numerusform>Diese Lektion will %n eigenes Skript ausführen:</numerusform>
+            <numerusform>Diese Lektion will %n eigene Skripte ausführen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run them?</source>
+        <translation>Ausführen?</translation>
+    </message>
+    <message>
+        <source>Run them</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Open without them</source>
+        <translation>Ohne sie öffnen</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2252,6 +2279,10 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>sent more than any script can</source>
         <translation>schickte mehr, als ein Skript schicken kann</translation>
+    </message>
+    <message>
+        <source>sent seconds it cannot have measured</source>
+        <translation>meldete Sekunden, die es nicht gemessen haben kann</translation>
     </message>
 </context>
 </TS>

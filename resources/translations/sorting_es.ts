@@ -1614,6 +1614,14 @@ ritmo de su trabajo.
         <source>Wrote %1.</source>
         <translation>Escrito %1.</translation>
     </message>
+    <message>
+        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
+        <translation>el script de una lección debe ser un archivo .py de la carpeta de la lección, nombrado desde ella</translation>
+    </message>
+    <message>
+        <source>a lesson races %1 scripts at the most</source>
+        <translation>una lección hace correr %1 scripts como mucho</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>
@@ -2171,6 +2179,25 @@ ritmo de su trabajo.
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 no corre aquí.</translation>
     </message>
+    <message numerus="yes">
+        <source>This lesson wants to run %n script(s) of its own:</source>
+        <translation>
+            <numerusform>Esta lección quiere ejecutar %n script propio:</numerusform>
+            <numerusform>Esta lección quiere ejecutar %n scripts propios:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run them?</source>
+        <translation>¿Ejecutarlos?</translation>
+    </message>
+    <message>
+        <source>Run them</source>
+        <translation>Ejecutarlos</translation>
+    </message>
+    <message>
+        <source>Open without them</source>
+        <translation>Abrir sin ellos</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2252,6 +2279,10 @@ ritmo de su trabajo.
     <message>
         <source>sent more than any script can</source>
         <translation>envió más de lo que puede enviar un script</translation>
+    </message>
+    <message>
+        <source>sent seconds it cannot have measured</source>
+        <translation>envió segundos que no puede haber medido</translation>
     </message>
 </context>
 </TS>

@@ -1611,6 +1611,14 @@ de leur travail.
         <source>Wrote %1.</source>
         <translation>%1 écrit.</translation>
     </message>
+    <message>
+        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
+        <translation>le script d&apos;une leçon doit être un fichier .py du dossier de la leçon, nommé depuis celui-ci</translation>
+    </message>
+    <message>
+        <source>a lesson races %1 scripts at the most</source>
+        <translation>une leçon fait courir %1 scripts au plus</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>
@@ -2168,6 +2176,25 @@ de leur travail.
         <source>focus: %1 does not race here.</source>
         <translation>focus : %1 ne court pas ici.</translation>
     </message>
+    <message numerus="yes">
+        <source>This lesson wants to run %n script(s) of its own:</source>
+        <translation>
+            <numerusform>Cette leçon veut exécuter %n script qui lui est propre :</numerusform>
+            <numerusform>Cette leçon veut exécuter %n scripts qui lui sont propres :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run them?</source>
+        <translation>Les exécuter ?</translation>
+    </message>
+    <message>
+        <source>Run them</source>
+        <translation>Les exécuter</translation>
+    </message>
+    <message>
+        <source>Open without them</source>
+        <translation>Ouvrir sans eux</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2249,6 +2276,10 @@ de leur travail.
     <message>
         <source>sent more than any script can</source>
         <translation>a envoyé plus qu’aucun script ne le peut</translation>
+    </message>
+    <message>
+        <source>sent seconds it cannot have measured</source>
+        <translation>a envoyé des secondes qu&apos;il ne peut pas avoir mesurées</translation>
     </message>
 </context>
 </TS>

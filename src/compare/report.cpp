@@ -42,8 +42,8 @@ std::string Seconds(double seconds, const std::string* tableDecimal)
 {
     if (tableDecimal) return platform::FormatNumber(seconds, 6, {*tableDecimal, ""});
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, 9).ptr;
-    return {text, end};
+    const auto [end, error] = std::to_chars(text, text + sizeof text, seconds, std::chars_format::fixed, 9);
+    return error == std::errc{} ? std::string(text, end) : std::string();  // no time, rather than half a number
 }
 
 std::string Yes() { return Words("compare", "yes"); }

@@ -3,6 +3,7 @@
 #include "platform/whole_file.h"
 #include "platform/words.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -63,10 +64,35 @@ int Version(std::string_view first)
     return version;
 }
 
+// Where the script a lesson names lies, if it may race: a .py file named from the lesson's
+// folder, within it also once every link is followed.
 std::string ScriptPath(std::string_view value, const std::string& folder)
 {
-    const std::filesystem::path path(value);
-    return path.is_absolute() || folder.empty() ? std::string(value) : (std::filesystem::path(folder) / path).string();
+    namespace fs = std::filesystem;
+    const fs::path path(value);
+    const auto refuse = [] {
+        throw SettingRefused("script: " +
+                             Words("race", "a lesson's script must be a .py file in the lesson's folder, named from there"));
+    };
+    if (path.empty() || path.is_absolute() || path.extension() != ".py") refuse();
+    for (const fs::path& part : path)
+        if (part == "..") refuse();
+    std::error_code baseError, wholeError;
+    const fs::path base = fs::canonical(folder.empty() ? fs::path(".") : fs::path(folder), baseError);
+    const fs::path whole = fs::weakly_canonical(base / path, wholeError);
+    if (baseError || wholeError) refuse();
+    const auto [inBase, inWhole] = std::mismatch(base.begin(), base.end(), whole.begin(), whole.end());
+    if (inBase != base.end()) refuse();
+    return (base / path).string();
+}
+
+// A script's path named from the lesson's folder where it lies within it; else as it is.
+std::string Within(const std::string& script, const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path relative = fs::proximate(script, folder.empty() ? fs::path(".") : fs::path(folder), error);
+    return error || relative.empty() || *relative.begin() == ".." ? script : relative.string();
 }
 
 }  // namespace
@@ -93,6 +119,9 @@ LessonRead ReadLesson(std::string_view text, const std::string& folder)
         try {
             if (!line.setting) throw SettingRefused(Words("race", "not a setting (name = value)"));
             if (!IsSetting(line.name)) continue;
+            if (line.name == "script" && read.settings.scripts.size() == kMostLessonScripts)
+                throw SettingRefused("script: " + Fill(Words("race", "a lesson races %1 scripts at the most"),
+                                                       {std::to_string(kMostLessonScripts)}));
             const std::string value(line.name == "script" ? ScriptPath(line.value, folder) : line.value);
             TakeSetting(read.settings, line.name, value, '.');
         } catch (const SettingRefused& refused) {
@@ -114,17 +143,20 @@ LessonRead ReadLessonFile(const std::string& path)
     return ReadLesson(text, std::filesystem::path(path).parent_path().string());
 }
 
-std::string WriteLesson(const LessonSettings& settings)
+std::string WriteLesson(const LessonSettings& settings, const std::string& folder)
 {
     std::string text = "# " + Words("race", "A lesson of sorting-race: a setting a line, as its options name them.") +
                        "\nsortrace = " + std::to_string(kLessonVersion) + "\n";
-    for (const auto& [name, value] : SettingValues(settings)) text += name + " = " + value + "\n";
+    for (auto [name, value] : SettingValues(settings)) {
+        if (name == "script" && !folder.empty()) value = Within(value, folder);
+        text += name + " = " + value + "\n";
+    }
     return text;
 }
 
 void WriteLessonFile(const std::string& path, const LessonSettings& settings)
 {
-    const std::string text = WriteLesson(settings);
+    const std::string text = WriteLesson(settings, std::filesystem::path(path).parent_path().string());
     const bool written = platform::WriteWhole(path, [&](const std::string& partial) {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         out << text;

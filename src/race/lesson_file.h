@@ -14,6 +14,8 @@ namespace race {
 // Blank lines and lines that begin with "#" are notes.
 inline constexpr int kLessonVersion = 1;
 inline constexpr std::size_t kLargestLesson = std::size_t{1} << 20;
+// The most students' scripts a lesson may race.
+inline constexpr std::size_t kMostLessonScripts = 4;
 
 // A file that holds no lesson at all: empty, binary, too large, or no lesson's first line.
 class LessonRefused : public std::runtime_error {
@@ -30,12 +32,13 @@ struct LessonRead {
     bool newer = false;
 };
 
-// Reads a lesson's text; a script's path that is not absolute is taken from `folder`, where
-// the lesson lies.
+// Reads a lesson's text. A script it names must be a .py file within `folder`, where the lesson
+// lies, named from there: a lesson from anywhere must not read the user's other files.
 LessonRead ReadLesson(std::string_view text, const std::string& folder);
 LessonRead ReadLessonFile(const std::string& path);
 
-std::string WriteLesson(const LessonSettings& settings);
+// The scripts within `folder` are named from there.
+std::string WriteLesson(const LessonSettings& settings, const std::string& folder = {});
 // Writes the lesson whole or not at all: into a file beside `path` first, which then takes
 // its name. Throws LessonRefused saying why it could not.
 void WriteLessonFile(const std::string& path, const LessonSettings& settings);

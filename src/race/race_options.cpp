@@ -54,7 +54,9 @@ std::pair<int, int> VideoSize(const std::string& text)
 LessonSettings LessonOfCommand(const RaceOptions& options)
 {
     if (!options.lessonFile) return options.lesson;
-    return Overlaid(ReadLessonFile(*options.lessonFile).settings, options.lesson);
+    const LessonRead read = ReadLessonFile(*options.lessonFile);
+    if (!read.problem.empty()) throw LessonRefused(*options.lessonFile + ": " + read.problem);
+    return Overlaid(read.settings, options.lesson);
 }
 
 std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)

@@ -33,7 +33,8 @@ using RaceUsageError = command_line::UsageError;
 using UnknownRaceOption = command_line::UnknownOption;
 
 // The lesson a command line asks for: its lesson file's settings, the options' own over them.
-// Throws the LessonRefused of a file that holds no lesson.
+// Throws the LessonRefused of a file that holds no lesson, or a line that cannot be taken: what
+// is made without a window is made of the whole lesson or not at all.
 LessonSettings LessonOfCommand(const RaceOptions& options);
 
 // The items a lesson races: typed ones in its order, or random ones, `count` where it names

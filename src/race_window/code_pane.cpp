@@ -39,6 +39,9 @@ CodePane::CodePane(QWidget* parent)
     // A line is never broken: the pane is as wide as its longest line.
     lines_->setWordWrap(false);
     lines_->setObjectName("CodeLines");
+    // A script's file name and its variables' names come from outside: never markup.
+    title_->setTextFormat(Qt::PlainText);
+    variables_->setTextFormat(Qt::PlainText);
     variables_->setFont(code);
     variables_->setObjectName("CodeVariables");
     variables_->setWordWrap(true);

@@ -27,6 +27,7 @@
 #include <QStandardItemModel>
 
 #include <cmath>
+#include <iostream>
 
 namespace race_window {
 namespace {
@@ -82,13 +83,15 @@ RaceWindow::RaceWindow(const race::RaceOptions& options, QWidget* parent)
     // settings come first, then the command line's own on top of them.
     race::LessonSettings rest = options.lesson;
     if (options.lessonFile) {
-        OpenLessonFile(QString::fromStdString(*options.lessonFile));
+        OpenLessonFile(QString::fromStdString(*options.lessonFile), rest);
+        // Given on the command line or by a file manager: said where it was asked for too.
+        if (!ui_->Problem->text().isEmpty()) std::cerr << "sorting-race: " << ui_->Problem->text().toStdString() << "\n";
     } else {
         rest.items.reset();
         rest.methods.reset();
         rest.scripts.clear();
+        ApplyLesson(rest);
     }
-    ApplyLesson(rest);
     // The keys act at once, not in a text field.
     ui_->PlayButton->setFocus();
 }

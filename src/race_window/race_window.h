@@ -7,6 +7,7 @@
 #include "race_window/race_mode.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -69,9 +70,12 @@ public:
     // dialog; the lines say how it went.
     void Export(const QString& menuText, const QString& path);
 
-    // Opens the lesson at `path` as far as it is sound, saying what was not; the race stays as
-    // it was where the file holds no lesson. False then.
-    bool OpenLessonFile(const QString& path);
+    // Opens the lesson at `path` as far as it is sound, the settings `over` on top, saying what
+    // was not; the race stays as it was where the file holds no lesson. False then. The scripts
+    // a lesson names run only once the user agreed.
+    bool OpenLessonFile(const QString& path, const race::LessonSettings& over = {});
+    // Asks the user whether the scripts at these paths may run; by default in a dialog.
+    void SetScriptConsent(std::function<bool(const QStringList& paths)> ask) { consent_ = std::move(ask); }
     void SaveLessonFile(const QString& path);
     // The settings of the race as it stands, and the race set to those given.
     race::LessonSettings CurrentLesson() const;
@@ -138,6 +142,7 @@ private:
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
     void SetUpLessons();
     void AskForExport(const WindowExport& kind);
+    bool AskToRunScripts(const QStringList& paths);
     void ApplyItemsAsked(const race::ItemsAsked& items);
     // Looks at the lane of this method's key or script's name; false where none races.
     bool FocusOn(const std::string& focus);
@@ -148,6 +153,7 @@ private:
     Quiz* quiz_ = nullptr;
     QMenu* lessonMenu_ = nullptr;
     std::vector<WindowExport> exports_;
+    std::function<bool(const QStringList& paths)> consent_;
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;

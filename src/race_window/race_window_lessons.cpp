@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace race_window {
@@ -39,7 +41,7 @@ void RaceWindow::OpenLesson()
     if (!path.isEmpty()) OpenLessonFile(path);
 }
 
-bool RaceWindow::OpenLessonFile(const QString& path)
+bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings& over)
 {
     race::LessonRead read;
     try {
@@ -48,7 +50,12 @@ bool RaceWindow::OpenLessonFile(const QString& path)
         ui_->Problem->setText(tr("%1 cannot be opened: %2").arg(QFileInfo(path).fileName(), refused.what()));
         return false;
     }
-    ApplyLesson(read.settings);
+    if (!read.settings.scripts.empty() && over.scripts.empty()) {
+        QStringList paths;
+        for (const script::ScriptFile& file : read.settings.scripts) paths << QString::fromStdString(file.path);
+        if (!(consent_ ? consent_(paths) : AskToRunScripts(paths))) read.settings.scripts.clear();
+    }
+    ApplyLesson(race::Overlaid(read.settings, over));
     // A focus the lesson gives that is not in the race is a problem too, after the file's own.
     const QString problem = ui_->Problem->text();
     if (!read.problem.empty())
@@ -59,6 +66,20 @@ bool RaceWindow::OpenLessonFile(const QString& path)
     else if (problem.isEmpty())
         ui_->Status->setText(tr("Opened %1.").arg(QFileInfo(path).fileName()));
     return true;
+}
+
+bool RaceWindow::AskToRunScripts(const QStringList& paths)
+{
+    // The paths as they are: a lesson's text is never markup.
+    QMessageBox ask(QMessageBox::Question, tr("Open lesson"),
+                    tr("This lesson wants to run %n script(s) of its own:", nullptr, int(paths.size())) + "\n" +
+                        paths.join("\n") + "\n\n" + tr("Run them?"),
+                    QMessageBox::NoButton, this);
+    ask.setTextFormat(Qt::PlainText);
+    QPushButton* run = ask.addButton(tr("Run them"), QMessageBox::AcceptRole);
+    ask.addButton(tr("Open without them"), QMessageBox::RejectRole);
+    ask.exec();
+    return ask.clickedButton() == run;
 }
 
 void RaceWindow::SaveLesson()

@@ -194,6 +194,7 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
         return run;
     }
     const pid_t parent = getpid();
+    const auto started = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0)
         BecomeTracer(input->read.Get(), report->write.Get(), folder->Path().c_str(), limits, parent, argv.data(), env);
@@ -209,12 +210,15 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
                                                     run, limits, cancelled)
                                            : std::optional<std::string>(noProcess);
     const int status = child.End();
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - started;
     input->write.Close();
     const timespec now{0, 0};
     while (sigtimedwait(&pipeSignal, nullptr, &now) > 0) {
     }
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    run.Finish(killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, limits)));
+    std::optional<std::string> why = killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, limits));
+    if (!why && run.End().seconds > wall.count()) why = CannotHaveMeasured();
+    run.Finish(why);
     return run;
 }
 

@@ -41,6 +41,12 @@ bool NumberText(std::string_view text)
     });
 }
 
+}  // namespace
+
+std::string CannotHaveMeasured() { return platform::Words("script", "sent seconds it cannot have measured"); }
+
+namespace {
+
 bool Identifier(std::string_view text)
 {
     return !text.empty() && text.size() <= 64 && !std::isdigit(static_cast<unsigned char>(text[0])) &&
@@ -189,8 +195,10 @@ void ScriptRun::Ending(std::string_view rest)
     const std::string_view how = Field(rest);
     if (how == "limit") return Fault(StoppedAtLimit());
     if (how == "ok" && NumberText(rest)) {
+        const double seconds = std::strtod(std::string(rest).c_str(), nullptr);
+        if (!std::isfinite(seconds) || seconds < 0) return Fault(CannotHaveMeasured());
         end_.kind = ScriptEnd::Kind::Sorted;
-        end_.seconds = std::strtod(std::string(rest).c_str(), nullptr);
+        end_.seconds = seconds;
         return Verify();
     }
     const auto line = Integer(Field(rest));

@@ -12,6 +12,10 @@
 
 namespace script {
 
+// What a run's end says of seconds no sort can have taken: not a number, below 0, or longer
+// than the run.
+std::string CannotHaveMeasured();
+
 // One step of a student's sort as its process reports it, on the program's places: an element
 // 1 to n, or a scratch entry (sorting::ScratchPlace) where an item waits that is no longer in
 // the array (held in a variable or a list of the script's own).

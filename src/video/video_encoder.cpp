@@ -9,13 +9,13 @@
 namespace video {
 namespace {
 
-// Where the video module lies: beside the programs' folder, in lib/sorting-methods, both where
-// they are built and where they are installed.
+// Where the video module lies: beside the programs' folder, in lib/sorting-methods/modules,
+// both where they are built and where they are installed.
 std::filesystem::path ModulePath()
 {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return program.parent_path().parent_path() / "lib" / "sorting-methods" / "sorting-video.so";
+    return program.parent_path().parent_path() / "lib" / "sorting-methods" / "modules" / "sorting-video.so";
 }
 
 using MakeEncoder = Backend* (*)(const std::string&, const Format&);

@@ -154,6 +154,15 @@ TEST(Report, AScriptsRowIsNamedAfterItsFileAndItsCsvQuotesWhatHoldsACommaOrAQuot
     EXPECT_EQ(compare::CsvRow(failed),
               "\"my,sort.py\",random,20,,,,,,,\"failed: line 3: ValueError: no \"\"x\"\", "
               "sorry\",,\n");
+    // Seconds too large to write leave their cell empty, not the row unclosed.
+    compare::Measurement huge = failed;
+    huge.failure.reset();
+    huge.seconds = -1e308;
+    compare::Measurement usual = huge;
+    usual.seconds = 0.5;
+    const std::string row = compare::CsvRow(huge), usualRow = compare::CsvRow(usual);
+    EXPECT_EQ(std::count(row.begin(), row.end(), ','), std::count(usualRow.begin(), usualRow.end(), ','));
+    EXPECT_EQ(row.rfind("\"my,sort.py\",random,20,,", 0), 0u) << row;
     compare::CompareOptions options = compare::ParseOptions({"--counts", "1000"});
     options.scripts.push_back({"a_rather_long_name_for_a_sort.py", ""});
     const compare::TableLayout layout = compare::LayoutFor(options);

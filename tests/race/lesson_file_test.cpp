@@ -38,7 +38,7 @@ TEST(LessonFile, EverySettingComesBackFromTheFileAndFromTheCommandLine)
     const LessonSettings lesson = EverySetting();
     const auto values = race::SettingValues(lesson);
     ASSERT_EQ(values.size(), std::size(race::kSettingNames));
-    const race::LessonRead read = race::ReadLesson(race::WriteLesson(lesson), "");
+    const race::LessonRead read = race::ReadLesson(race::WriteLesson(lesson, SORTING_EXAMPLES), SORTING_EXAMPLES);
     EXPECT_EQ(read.problem, "");
     EXPECT_EQ(race::SettingValues(read.settings), values);
     EXPECT_EQ(read.settings.items, lesson.items);
@@ -66,8 +66,12 @@ TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
         {"# notes first\n\nsortrace = 1\nzoom = 150", "", "", 150},
         {"sortrace = 1\nmethods = bubble,bogo\nzoom = 150\nitems = 1 -2\n", "", "line 2: methods: ", 150},
         {"sortrace = 1\nitems = 5 -3\nzoom = 200", "", "line 2: items: ", 200},
-        {"sortrace = 1\nscript = /no/such/sort.py\nzoom = 125", "", "line 2: script: cannot read /no/such/sort.py",
+        // A lesson reads no file but the scripts in its own folder.
+        {"sortrace = 1\nscript = /no/such/sort.py\nzoom = 125", "", "line 2: script: a lesson's script must be", 125},
+        {"sortrace = 1\nscript = ../../../../etc/passwd\nzoom = 125", "", "line 2: script: a lesson's script must be",
          125},
+        {"sortrace = 1\nzoom = 125\nscript = /proc/self/environ", "", "line 3: script: a lesson's script must be", 125},
+        {"sortrace = 1\nscript = no_such.py\nzoom = 125", "", "line 2: script: cannot read", 125},
         {"sortrace = 1\nzoom = 110\n", "", "line 2: zoom: 100 to 300, in steps of 25", {}},
         {"sortrace = 1\nzoom = 150\nspeed = 0\n", "", "line 3: speed: ", 150},
         {"sortrace = 1\nzoom = 150\nzoom = 125x\n", "", "line 3: zoom: ", 150},
@@ -116,6 +120,17 @@ TEST(LessonFile, IsWrittenWholeOrNotAtAllAndItsScriptsFoundBesideIt)
     EXPECT_THROW(race::WriteLessonFile((folder / "no" / "such.sortrace").string(), read.settings), race::LessonRefused);
     EXPECT_THROW(race::ReadLessonFile(folder.string()), race::LessonRefused);
     EXPECT_THROW(race::ReadLessonFile("/dev/zero"), race::LessonRefused);
+    // Saved by the name it has within the lesson's folder; no link out of it, no fifth script.
+    EXPECT_NE(race::WriteLesson(read.settings, folder.string()).find("script = mine.py\n"), std::string::npos);
+    std::filesystem::create_symlink(SORTING_EXAMPLES "/bubble_sort.py", folder / "out.py");
+    EXPECT_NE(race::ReadLesson("sortrace = 1\nscript = out.py\n", folder.string()).problem.find("must be a .py file"),
+              std::string::npos);
+    std::filesystem::remove(folder / "out.py");
+    std::string fiveScripts = "sortrace = 1\n";
+    for (int k = 0; k < 5; ++k) fiveScripts += "script = mine.py\n";
+    const race::LessonRead five = race::ReadLesson(fiveScripts, folder.string());
+    EXPECT_EQ(five.settings.scripts.size(), race::kMostLessonScripts);
+    EXPECT_EQ(five.problem, "line 6: script: a lesson races 4 scripts at the most");
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
     EXPECT_EQ(files, 3u);  // no partial file left behind

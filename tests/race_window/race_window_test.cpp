@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -515,6 +517,28 @@ private slots:
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
     }
 
+    void aLessonsScriptsRunOnlyOnceTheUserAgreed()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath("mine.py")));
+        QFile lesson(folder.filePath("class.sortrace"));
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write("sortrace = 1\nmethods = bubble,merge\nitems = 5 3 8 1\nscript = mine.py\n");
+        lesson.close();
+        for (const bool agreed : {false, true}) {
+            QStringList asked;
+            window->SetScriptConsent([&](const QStringList& paths) {
+                asked = paths;
+                return agreed;
+            });
+            QVERIFY(window->OpenLessonFile(lesson.fileName()));
+            QCOMPARE(asked, QStringList{QFileInfo(folder.filePath("mine.py")).canonicalFilePath()});
+            QTRY_COMPARE(window->CurrentRace().ScriptCount(), agreed ? 1u : 0u);
+            QCOMPARE(window->CurrentRace().Methods().size(), 2u);
+        }
+    }
+
     void theGridTakesTheWindowsShape()
     {
         // Three methods: one row on a projector's wide screen, two columns on a tall window.
@@ -714,6 +738,13 @@ private slots:
         QVERIFY(window->OpenLessonFile(path));
         QCOMPARE(*window->CurrentLesson().zoom, 125);
         QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("focus: quick does not race here"));
+        // What a lesson says is shown as it is written, never as markup.
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("sortrace = 1\nfocus = <img src=\"/dev/zero\"><h1>visit</h1>\n");
+        bad.close();
+        QVERIFY(window->OpenLessonFile(path));
+        QVERIFY(Control<QLabel>(*window, "Problem")->text().contains("<img src=\"/dev/zero\"><h1>visit</h1>"));
+        QCOMPARE(Control<QLabel>(*window, "Problem")->textFormat(), Qt::PlainText);
         QFile::remove(path);
     }
 };

@@ -67,6 +67,9 @@ TEST(ScriptReport, EveryLineIsCheckedAgainstTheItems)
         {"A 4 4\nM 1 4\nF ok 0.1\n", "lost the 1; the 5 is there twice", {0, 0, 0, 1, 0}},
         {"M 2 1\nM -2 2\n", "sent a line it cannot have made: M -2 2", {0, 0, 0, 1, 0}},  // 3 was not set aside
         {"F error 3 ZeroDivisionError: division by zero\n", "ZeroDivisionError: division by zero", {}},
+        {"F ok nan\n", "sent seconds it cannot have measured", {}},
+        {"F ok inf\n", "sent seconds it cannot have measured", {}},
+        {"F ok -5\n", "sent seconds it cannot have measured", {}},
     };
     for (const Case& c : cases) {
         ScriptRun run(kFive, 10, false);
