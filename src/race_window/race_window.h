@@ -64,11 +64,8 @@ public:
     std::optional<std::size_t> LookedAt() const;
     // The race stops where it stands.
     void Pause() { SetPlaying(false); }
-    // An entry of the Lesson menu; the window then offers it, and Export writes it.
+    // An entry of the Lesson menu: the window offers it from then on.
     void AddExport(WindowExport kind);
-    // Writes the export the menu's entry `menuText` offers to `path`, as the menu does after its
-    // dialog; the lines say how it went.
-    void Export(const QString& menuText, const QString& path);
 
     // Opens the lesson at `path` as far as it is sound, the settings `over` on top, saying what
     // was not; the race stays as it was where the file holds no lesson. False then. The scripts

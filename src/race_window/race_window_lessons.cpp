@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <stdexcept>
+
 namespace race_window {
 
 void RaceWindow::SetUpLessons()
@@ -125,24 +127,12 @@ void RaceWindow::AskForExport(const WindowExport& kind)
     QString path = QFileDialog::getSaveFileName(this, QString(kind.menuText).remove("..."), QString(), kind.fileTypes);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += kind.suffix;
-    Export(kind.menuText, path);
-}
-
-void RaceWindow::Export(const QString& menuText, const QString& path)
-{
-    for (const WindowExport& kind : exports_) {
-        if (kind.menuText != menuText) continue;
-        if (const QString refused = kind.refusal(*this); !refused.isEmpty()) {
-            ui_->Problem->setText(refused);
-            return;
-        }
-        try {
-            const QString done = kind.write(*this, path);
-            ui_->Problem->clear();
-            ui_->Status->setText(done);
-        } catch (const std::runtime_error& failure) {
-            ui_->Problem->setText(QString::fromStdString(failure.what()));
-        }
+    try {
+        const QString done = kind.write(*this, path);
+        ui_->Problem->clear();
+        ui_->Status->setText(done);
+    } catch (const std::runtime_error& failure) {
+        ui_->Problem->setText(QString::fromStdString(failure.what()));
     }
 }
 

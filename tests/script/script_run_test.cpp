@@ -205,6 +205,7 @@ TEST(Script, LeavesNoDescriptorNorFolderWhereNoProcessCanStart)
     const auto temporary = script::ScratchFolder::Make("sorting-tmp-");
     ASSERT_TRUE(temporary);
     ASSERT_EQ(setenv("TMPDIR", temporary->Path().c_str(), 1), 0);
+    const std::string source = Source("bubble_sort.py");
     const auto lowestFree = [] {
         const int fd = dup(0);
         close(fd);
@@ -217,7 +218,7 @@ TEST(Script, LeavesNoDescriptorNorFolderWhereNoProcessCanStart)
     getrlimit(RLIMIT_NOFILE, &before);
     const rlimit scarce{static_cast<rlim_t>(lowest + 2), before.rlim_max};
     setrlimit(RLIMIT_NOFILE, &scarce);
-    const ScriptRun run = RunSource(Source("bubble_sort.py"));
+    const ScriptRun run = RunSource(source);
     setrlimit(RLIMIT_NOFILE, &before);
     unsetenv("TMPDIR");
     EXPECT_EQ(run.End().message, "cannot run: no process could be started");
