@@ -20,8 +20,36 @@ static_assert(std::ranges::all_of(sorting::kMethodFacts,
 namespace {
 
 constexpr std::uint8_t kFirst = 0x80;  // a change that begins a note
+constexpr std::uint8_t kWide = 0x40;   // its value in four bytes, as a float; else two, a whole number
+constexpr std::uint8_t kVariable = 0x3f;
 
 bool Same(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }  // NaN too
+
+// A change as bytes: which variable (and whether it begins a note), then its value, in two bytes
+// where it is a whole number that fits, as the places and counts of the code mostly are.
+void Append(std::vector<std::uint8_t>& changes, std::uint8_t which, float value)
+{
+    const bool small = value >= -32768.0f && value <= 32767.0f && Same(float(std::int16_t(value)), value);
+    changes.push_back(which | (small ? 0 : kWide));
+    std::uint8_t bytes[4];
+    if (small) {
+        const auto whole = static_cast<std::int16_t>(value);
+        std::memcpy(bytes, &whole, 2);
+    } else {
+        std::memcpy(bytes, &value, 4);
+    }
+    changes.insert(changes.end(), bytes, bytes + (small ? 2 : 4));
+}
+
+// The value of the change whose first byte is at `at`; `at` then stands at the next change.
+float Value(const std::vector<std::uint8_t>& changes, std::size_t& at)
+{
+    const bool wide = changes[at] & kWide;
+    const std::uint8_t* bytes = changes.data() + at + 1;
+    at += wide ? 5 : 3;
+    if (wide) return std::bit_cast<float>(std::array{bytes[0], bytes[1], bytes[2], bytes[3]});
+    return std::bit_cast<std::int16_t>(std::array{bytes[0], bytes[1]});
+}
 
 }  // namespace
 
@@ -34,16 +62,15 @@ void CodeNotes::Add(std::uint64_t step, int caller, const Values& values)
     now[width_ - 1] = static_cast<float>(caller);
     const bool fromHere = notes_ % kEvery == 0;
     if (fromHere) {
-        fromChange_.push_back(static_cast<std::uint32_t>(which_.size()));
+        fromChange_.push_back(changes_.size());
         fromValues_.insert(fromValues_.end(), last_.begin(), last_.end());
     }
-    const std::size_t changes = which_.size();
+    const std::size_t begun = changes_.size();
     for (std::size_t v = 0; v < width_; ++v) {
         if (Same(now[v], last_[v])) continue;
-        which_.push_back(static_cast<std::uint8_t>(v) | (which_.size() == changes ? kFirst : 0));
-        to_.push_back(last_[v] = now[v]);
+        Append(changes_, static_cast<std::uint8_t>(v) | (changes_.size() == begun ? kFirst : 0), last_[v] = now[v]);
     }
-    if (which_.size() == changes) {  // nothing changed after all: no note
+    if (changes_.size() == begun) {  // nothing changed after all: no note
         if (fromHere) fromChange_.pop_back(), fromValues_.resize(fromValues_.size() - width_);
         return;
     }
@@ -56,12 +83,11 @@ void CodeNotes::Add(std::uint64_t step, int caller, const Values& values)
     ++notes_;
 }
 
-void CodeNotes::Reserve(std::uint64_t steps, std::uint64_t notes)
+void CodeNotes::Reserve(std::uint64_t steps, std::uint64_t changes)
 {
     begins_.reserve(static_cast<std::size_t>(steps / 64 + 1));
     before_.reserve(static_cast<std::size_t>(steps / 64 + 1));
-    which_.reserve(static_cast<std::size_t>(notes));
-    to_.reserve(static_cast<std::size_t>(notes));
+    changes_.reserve(static_cast<std::size_t>(3 * changes));
 }
 
 // Only where the room made was well over what was used: giving it back copies.
@@ -70,8 +96,7 @@ void CodeNotes::Fit()
     const auto fit = [](auto& values) {
         if (values.capacity() > values.size() + values.size() / 4) values.shrink_to_fit();
     };
-    fit(which_);
-    fit(to_);
+    fit(changes_);
     fit(fromChange_);
     fit(fromValues_);
 }
@@ -92,9 +117,10 @@ CodeNotes::Note CodeNotes::At(std::uint64_t step) const
     std::vector<float> values(fromValues_.begin() + std::ptrdiff_t(from * width_),
                               fromValues_.begin() + std::ptrdiff_t((from + 1) * width_));
     std::uint64_t toApply = notes - from * kEvery;
-    for (std::size_t c = fromChange_[from]; c < which_.size(); ++c) {
-        if ((which_[c] & kFirst) && toApply-- == 0) break;
-        values[which_[c] & ~kFirst] = to_[c];
+    for (std::size_t at = fromChange_[from]; at < changes_.size();) {
+        const std::uint8_t which = changes_[at];
+        if ((which & kFirst) && toApply-- == 0) break;
+        values[which & kVariable] = Value(changes_, at);
     }
     const int caller = static_cast<int>(values.back());
     values.pop_back();

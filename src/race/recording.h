@@ -118,9 +118,8 @@ private:
     std::size_t width_;                      // the variables, and the caller after them
     std::vector<std::uint64_t> begins_;      // a bit a step: whether a note begins there
     std::vector<std::uint32_t> before_;      // the notes begun before each word of begins_
-    std::vector<std::uint8_t> which_;        // each change: its variable, kFirst where a note begins
-    std::vector<float> to_;                  // each change: the value it gives
-    std::vector<std::uint32_t> fromChange_;  // every kEvery notes: the first of their changes
+    std::vector<std::uint8_t> changes_;      // each change: its variable, where a note begins, its value
+    std::vector<std::size_t> fromChange_;    // every kEvery notes: where the first of their changes begins
     std::vector<float> fromValues_;          // and all the values before it, width_ a time
     std::vector<float> last_;                // the values after the last note
     std::uint64_t notes_ = 0;
