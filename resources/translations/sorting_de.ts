@@ -2179,13 +2179,6 @@ laufen, im Takt ihrer Arbeit.
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 tritt hier nicht an.</translation>
     </message>
-    <message numerus="yes">
-        <source>This lesson wants to run %n script(s) of its own:</source>
-        <translation>
-            <numerusform>Diese Lektion will %n eigenes Skript ausführen:</numerusform>
-            <numerusform>Diese Lektion will %n eigene Skripte ausführen:</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Run them?</source>
         <translation>Ausführen?</translation>
@@ -2197,6 +2190,10 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>Open without them</source>
         <translation>Ohne sie öffnen</translation>
+    </message>
+    <message>
+        <source>This lesson wants to run these scripts of its own:</source>
+        <translation>Diese Lektion will diese eigenen Skripte ausführen:</translation>
     </message>
 </context>
 <context>

@@ -2179,13 +2179,6 @@ ritmo de su trabajo.
         <source>focus: %1 does not race here.</source>
         <translation>focus: %1 no corre aquí.</translation>
     </message>
-    <message numerus="yes">
-        <source>This lesson wants to run %n script(s) of its own:</source>
-        <translation>
-            <numerusform>Esta lección quiere ejecutar %n script propio:</numerusform>
-            <numerusform>Esta lección quiere ejecutar %n scripts propios:</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Run them?</source>
         <translation>¿Ejecutarlos?</translation>
@@ -2197,6 +2190,10 @@ ritmo de su trabajo.
     <message>
         <source>Open without them</source>
         <translation>Abrir sin ellos</translation>
+    </message>
+    <message>
+        <source>This lesson wants to run these scripts of its own:</source>
+        <translation>Esta lección quiere ejecutar estos scripts propios:</translation>
     </message>
 </context>
 <context>

@@ -2176,13 +2176,6 @@ de leur travail.
         <source>focus: %1 does not race here.</source>
         <translation>focus : %1 ne court pas ici.</translation>
     </message>
-    <message numerus="yes">
-        <source>This lesson wants to run %n script(s) of its own:</source>
-        <translation>
-            <numerusform>Cette leçon veut exécuter %n script qui lui est propre :</numerusform>
-            <numerusform>Cette leçon veut exécuter %n scripts qui lui sont propres :</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Run them?</source>
         <translation>Les exécuter ?</translation>
@@ -2194,6 +2187,10 @@ de leur travail.
     <message>
         <source>Open without them</source>
         <translation>Ouvrir sans eux</translation>
+    </message>
+    <message>
+        <source>This lesson wants to run these scripts of its own:</source>
+        <translation>Cette leçon veut exécuter ces scripts qui lui sont propres :</translation>
     </message>
 </context>
 <context>

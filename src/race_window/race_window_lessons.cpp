@@ -74,8 +74,8 @@ bool RaceWindow::AskToRunScripts(const QStringList& paths)
 {
     // The paths as they are: a lesson's text is never markup.
     QMessageBox ask(QMessageBox::Question, tr("Open lesson"),
-                    tr("This lesson wants to run %n script(s) of its own:", nullptr, int(paths.size())) + "\n" +
-                        paths.join("\n") + "\n\n" + tr("Run them?"),
+                    tr("This lesson wants to run these scripts of its own:") + "\n" + paths.join("\n") + "\n\n" +
+                        tr("Run them?"),
                     QMessageBox::NoButton, this);
     ask.setTextFormat(Qt::PlainText);
     QPushButton* run = ask.addButton(tr("Run them"), QMessageBox::AcceptRole);
