@@ -1546,6 +1546,43 @@ laufen, im Takt ihrer Arbeit.
         <translation>--size: Breite x Höhe in geraden Zahlen, 64x64 bis 3840x2160, etwa 1280x720</translation>
     </message>
     <message>
+        <source>frame %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation>%1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
+        <translation>das Skript einer Lektion muss eine .py-Datei im Ordner der Lektion sein, von dort aus benannt</translation>
+    </message>
+    <message>
+        <source>a lesson races %1 scripts at the most</source>
+        <translation>eine Lektion lässt höchstens %1 Skripte laufen</translation>
+    </message>
+    <message>
+        <source>  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
+</source>
+        <translation>  --worksheet FILE ein Arbeitsblatt (PDF) des --focus-Verfahrens auf den
+                   Elementen (höchstens 12) samt Lösung schreiben, ohne Fenster
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
+</source>
+        <translation>  --export FILE    das Rennen als Video schreiben, MP4 (mit seinem Ton, wo
+                 </translation>
+    </message>
+    <message>
+        <source>one file to write at a time</source>
+        <translation>nur eine Datei auf einmal schreiben</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --order NAME     the items&apos; initial order: random, sorted, reversed,
@@ -1557,21 +1594,6 @@ laufen, im Takt ihrer Arbeit.
   --predict        ask about each decision of the method looked at
   --full-screen    fill the screen
   --step N         stand at this step of the race
-  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
-                   (12 at the most) and its answer key, and show no window
-  --export FILE    write the race as a video, MP4 (with its sound where --sound
-                   is on) or, named *.gif, an animated GIF, and show no window
-  --steps A..B     the video from step A to step B (default: the whole race)
-  --size WxH       the video&apos;s size (default: 1280x720)
-  --sound          sound each step, a higher tone for a larger item (remembered)
-  --script FILE    also race a sort of your own: FILE defines sort(a) in
-                   Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
-  LESSON.sortrace  open a lesson saved from the race (the options then apply)
-  -h, --help       show this text
-  --version        show the program&apos;s version
 </source>
         <translation>  --items LIST     wie viele Elemente antreten (1 bis 2000), oder die Elemente
                    selbst: 2 bis 2000 Zahlen, keine negativ, etwa &quot;5 3 8 1 9&quot;
@@ -1585,10 +1607,20 @@ laufen, im Takt ihrer Arbeit.
   --predict        nach jeder Entscheidung des angesehenen Verfahrens fragen
   --full-screen    den ganzen Bildschirm füllen
   --step N         bei diesem Schritt des Rennens stehen
-  --worksheet FILE ein Arbeitsblatt (PDF) des --focus-Verfahrens auf den
-                   Elementen (höchstens 12) samt Lösung schreiben, ohne Fenster
-  --export FILE    das Rennen als Video schreiben, MP4 (mit seinem Ton, wo
-                   --sound an ist) oder, *.gif genannt, ein animiertes GIF, ohne
+</translation>
+    </message>
+    <message>
+        <source>  --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
+  -h, --help       show this text
+  --version        show the program&apos;s version
+</source>
+        <translation>  --sound an ist) oder, *.gif genannt, ein animiertes GIF, ohne
                    Fenster
   --steps A..B     das Video von Schritt A bis B (sonst das ganze Rennen)
   --size WxH       die Größe des Videos (sonst 1280x720)
@@ -1605,22 +1637,6 @@ laufen, im Takt ihrer Arbeit.
   -h, --help       diesen Text zeigen
   --version        die Version des Programms zeigen
 </translation>
-    </message>
-    <message>
-        <source>frame %1 of %2</source>
-        <translation>Bild %1 von %2</translation>
-    </message>
-    <message>
-        <source>Wrote %1.</source>
-        <translation>%1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
-        <translation>das Skript einer Lektion muss eine .py-Datei im Ordner der Lektion sein, von dort aus benannt</translation>
-    </message>
-    <message>
-        <source>a lesson races %1 scripts at the most</source>
-        <translation>eine Lektion lässt höchstens %1 Skripte laufen</translation>
     </message>
 </context>
 <context>

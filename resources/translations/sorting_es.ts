@@ -1545,6 +1545,43 @@ ritmo de su trabajo.
         <translation>--size: ancho x alto en números pares, 64x64 a 3840x2160, como 1280x720</translation>
     </message>
     <message>
+        <source>frame %1 of %2</source>
+        <translation>fotograma %1 de %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation>Escrito %1.</translation>
+    </message>
+    <message>
+        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
+        <translation>el script de una lección debe ser un archivo .py de la carpeta de la lección, nombrado desde ella</translation>
+    </message>
+    <message>
+        <source>a lesson races %1 scripts at the most</source>
+        <translation>una lección hace correr %1 scripts como mucho</translation>
+    </message>
+    <message>
+        <source>  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
+</source>
+        <translation>  --worksheet FILE escribir una hoja de ejercicios (PDF) del método --focus con
+                   los elementos (12 como mucho) y sus soluciones, sin ventana
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
+</source>
+        <translation>  --export FILE    escribir la carrera como vídeo, MP4 (con su sonido donde
+                 </translation>
+    </message>
+    <message>
+        <source>one file to write at a time</source>
+        <translation>un solo archivo que escribir a la vez</translation>
+    </message>
+    <message>
         <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
                    2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
   --order NAME     the items&apos; initial order: random, sorted, reversed,
@@ -1556,21 +1593,6 @@ ritmo de su trabajo.
   --predict        ask about each decision of the method looked at
   --full-screen    fill the screen
   --step N         stand at this step of the race
-  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
-                   (12 at the most) and its answer key, and show no window
-  --export FILE    write the race as a video, MP4 (with its sound where --sound
-                   is on) or, named *.gif, an animated GIF, and show no window
-  --steps A..B     the video from step A to step B (default: the whole race)
-  --size WxH       the video&apos;s size (default: 1280x720)
-  --sound          sound each step, a higher tone for a larger item (remembered)
-  --script FILE    also race a sort of your own: FILE defines sort(a) in
-                   Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
-  LESSON.sortrace  open a lesson saved from the race (the options then apply)
-  -h, --help       show this text
-  --version        show the program&apos;s version
 </source>
         <translation>  --items LIST     cuántos elementos corren (1 a 2000), o los propios
                    elementos: 2 a 2000 números, ninguno negativo, como
@@ -1585,10 +1607,20 @@ ritmo de su trabajo.
   --predict        preguntar por cada decisión del método que se mira
   --full-screen    llenar la pantalla
   --step N         situarse en este paso de la carrera
-  --worksheet FILE escribir una hoja de ejercicios (PDF) del método --focus con
-                   los elementos (12 como mucho) y sus soluciones, sin ventana
-  --export FILE    escribir la carrera como vídeo, MP4 (con su sonido donde
-                   --sound está activo) o, con nombre *.gif, un GIF animado, sin
+</translation>
+    </message>
+    <message>
+        <source>  --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
+  -h, --help       show this text
+  --version        show the program&apos;s version
+</source>
+        <translation>  --sound está activo) o, con nombre *.gif, un GIF animado, sin
                    ventana
   --steps A..B     el vídeo del paso A al paso B (si no, toda la carrera)
   --size WxH       el tamaño del vídeo (si no, 1280x720)
@@ -1605,22 +1637,6 @@ ritmo de su trabajo.
   -h, --help       mostrar este texto
   --version        mostrar la versión del programa
 </translation>
-    </message>
-    <message>
-        <source>frame %1 of %2</source>
-        <translation>fotograma %1 de %2</translation>
-    </message>
-    <message>
-        <source>Wrote %1.</source>
-        <translation>Escrito %1.</translation>
-    </message>
-    <message>
-        <source>a lesson&apos;s script must be a .py file in the lesson&apos;s folder, named from there</source>
-        <translation>el script de una lección debe ser un archivo .py de la carpeta de la lección, nombrado desde ella</translation>
-    </message>
-    <message>
-        <source>a lesson races %1 scripts at the most</source>
-        <translation>una lección hace correr %1 scripts como mucho</translation>
     </message>
 </context>
 <context>

@@ -1544,66 +1544,6 @@ de leur travail.
         <translation>--size : largeur x hauteur en nombres pairs, 64x64 à 3840x2160, ex. 1280x720</translation>
     </message>
     <message>
-        <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
-                   2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
-  --order NAME     the items&apos; initial order: random, sorted, reversed,
-                   nearly-sorted or few-unique
-  --seed N         the seed the random items are made from
-  --speed N        steps a second, from 1 to 10000000
-  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
-  --focus METHOD   look closely at this method (or a script&apos;s file name)
-  --predict        ask about each decision of the method looked at
-  --full-screen    fill the screen
-  --step N         stand at this step of the race
-  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
-                   (12 at the most) and its answer key, and show no window
-  --export FILE    write the race as a video, MP4 (with its sound where --sound
-                   is on) or, named *.gif, an animated GIF, and show no window
-  --steps A..B     the video from step A to step B (default: the whole race)
-  --size WxH       the video&apos;s size (default: 1280x720)
-  --sound          sound each step, a higher tone for a larger item (remembered)
-  --script FILE    also race a sort of your own: FILE defines sort(a) in
-                   Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
-  LESSON.sortrace  open a lesson saved from the race (the options then apply)
-  -h, --help       show this text
-  --version        show the program&apos;s version
-</source>
-        <translation>  --items LIST     combien d&apos;éléments courent (1 à 2000), ou les éléments
-                   eux-mêmes : 2 à 2000 nombres, aucun négatif, ex. &quot;5 3 8 1 9&quot;
-  --order NAME     l&apos;ordre initial des éléments : random, sorted, reversed,
-                   nearly-sorted ou few-unique
-  --seed N         la graine dont les éléments aléatoires sont tirés
-  --speed N        étapes par seconde, de 1 à 10000000
-  --zoom PERCENT   chaque texte plus grand : 100 à 300, par pas de 25
-  --focus METHOD   regarder de près cette méthode (ou le nom de fichier d&apos;un
-                   script)
-  --predict        demander chaque décision de la méthode regardée
-  --full-screen    remplir l&apos;écran
-  --step N         se placer à cette étape de la course
-  --worksheet FILE écrire une fiche d&apos;exercice (PDF) de la méthode --focus sur
-                   les éléments (12 au plus) et son corrigé, sans fenêtre
-  --export FILE    écrire la course en vidéo, MP4 (avec son son si --sound est
-                   actif) ou, nommée *.gif, un GIF animé, sans fenêtre
-  --steps A..B     la vidéo de l&apos;étape A à l&apos;étape B (sinon toute la course)
-  --size WxH       la taille de la vidéo (sinon 1280x720)
-  --sound          faire entendre chaque étape, un son plus aigu pour un plus
-                   grand élément (retenu)
-  --script FILE    faire courir aussi un tri de votre cru : FILE définit
-                   sort(a) en Python 3 (plusieurs fois : un panneau chacun) ; il
-                   s&apos;exécute dans /usr/bin/python3, dans un bac à sable si
-                   bubblewrap est installé ; sans lui, le script peut lire tout
-                   ce que vous pouvez lire. Son a[0] est l&apos;élément 1 sur les
-                   barres, les places comptant ici à partir de 1
-  LESSON.sortrace  ouvrir une leçon enregistrée depuis la course (les options
-                   s&apos;appliquent ensuite)
-  -h, --help       afficher ce texte
-  --version        afficher la version du programme
-</translation>
-    </message>
-    <message>
         <source>frame %1 of %2</source>
         <translation>image %1 sur %2</translation>
     </message>
@@ -1618,6 +1558,82 @@ de leur travail.
     <message>
         <source>a lesson races %1 scripts at the most</source>
         <translation>une leçon fait courir %1 scripts au plus</translation>
+    </message>
+    <message>
+        <source>  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
+                   (12 at the most) and its answer key, and show no window
+</source>
+        <translation>  --worksheet FILE écrire une fiche d&apos;exercice (PDF) de la méthode --focus sur
+                   les éléments (12 au plus) et son corrigé, sans fenêtre
+</translation>
+    </message>
+    <message>
+        <source>  --export FILE    write the race as a video, MP4 (with its sound where --sound
+                   is on) or, named *.gif, an animated GIF, and show no window
+  --steps A..B     the video from step A to step B (default: the whole race)
+  --size WxH       the video&apos;s size (default: 1280x720)
+</source>
+        <translation>  --export FILE    écrire la course en vidéo, MP4 (avec son son si --sound est
+                   actif) ou, nommée *.gif, un GIF animé, sans fenêtre
+  --steps A..B     la vidéo de l&apos;étape A à l&apos;étape B (sinon toute la course)
+  --size WxH       la taille de la vidéo (sinon 1280x720)
+</translation>
+    </message>
+    <message>
+        <source>one file to write at a time</source>
+        <translation>un seul fichier à écrire à la fois</translation>
+    </message>
+    <message>
+        <source>  --items LIST     how many items race (1 to 2000), or the items themselves:
+                   2 to 2000 numbers, none negative, such as &quot;5 3 8 1 9&quot;
+  --order NAME     the items&apos; initial order: random, sorted, reversed,
+                   nearly-sorted or few-unique
+  --seed N         the seed the random items are made from
+  --speed N        steps a second, from 1 to 10000000
+  --zoom PERCENT   every text larger: 100 to 300, in steps of 25
+  --focus METHOD   look closely at this method (or a script&apos;s file name)
+  --predict        ask about each decision of the method looked at
+  --full-screen    fill the screen
+  --step N         stand at this step of the race
+</source>
+        <translation>  --items LIST     combien d&apos;éléments courent (1 à 2000), ou les éléments
+                   eux-mêmes : 2 à 2000 nombres, aucun négatif, ex. &quot;5 3 8 1 9&quot;
+  --order NAME     l&apos;ordre initial des éléments : random, sorted, reversed,
+                   nearly-sorted ou few-unique
+  --seed N         la graine dont les éléments aléatoires sont tirés
+  --speed N        étapes par seconde, de 1 à 10000000
+  --zoom PERCENT   chaque texte plus grand : 100 à 300, par pas de 25
+  --focus METHOD   regarder de près cette méthode (ou le nom de fichier d&apos;un
+                   script)
+  --predict        demander chaque décision de la méthode regardée
+  --full-screen    remplir l&apos;écran
+  --step N         se placer à cette étape de la course
+</translation>
+    </message>
+    <message>
+        <source>  --sound          sound each step, a higher tone for a larger item (remembered)
+  --script FILE    also race a sort of your own: FILE defines sort(a) in
+                   Python 3 (more than once: a panel each); it runs in
+                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
+                   without it, the script can read whatever you can. Its a[0]
+                   is item 1 on the bars, as places count from 1 here
+  LESSON.sortrace  open a lesson saved from the race (the options then apply)
+  -h, --help       show this text
+  --version        show the program&apos;s version
+</source>
+        <translation>  --sound          faire entendre chaque étape, un son plus aigu pour un plus
+                   grand élément (retenu)
+  --script FILE    faire courir aussi un tri de votre cru : FILE définit
+                   sort(a) en Python 3 (plusieurs fois : un panneau chacun) ; il
+                   s&apos;exécute dans /usr/bin/python3, dans un bac à sable si
+                   bubblewrap est installé ; sans lui, le script peut lire tout
+                   ce que vous pouvez lire. Son a[0] est l&apos;élément 1 sur les
+                   barres, les places comptant ici à partir de 1
+  LESSON.sortrace  ouvrir une leçon enregistrée depuis la course (les options
+                   s&apos;appliquent ensuite)
+  -h, --help       afficher ce texte
+  --version        afficher la version du programme
+</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,14 @@ std::pair<int, int> VideoSize(const std::string& text)
     return {static_cast<int>(*width), static_cast<int>(*height)};
 }
 
+// The lines of --help of every format the race can be written in.
+std::string ExportUsage()
+{
+    std::string usage;
+    for (const ExportFormatRow& row : kExportFormats) usage += platform::Words("race", row.usage);
+    return usage;
+}
+
 }  // namespace
 
 LessonSettings LessonOfCommand(const RaceOptions& options)
@@ -68,11 +76,12 @@ std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)
     return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
 }
 
-Race RaceOfLesson(const LessonSettings& lesson)
+Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scriptLanes)
 {
     const std::vector<float> items = LessonItems(lesson);
     std::vector<Recording> scripts;
-    for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(RecordScript(file, items));
+    if (scriptLanes == ScriptLanes::RecordedNow)
+        for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(RecordScript(file, items));
     return Race(items, lesson.methods.value_or(DefaultMethods()), std::move(scripts));
 }
 
@@ -97,8 +106,12 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
             parser.Take(option, take);
     }
     parser.Flag("--sound", [&] { options.sound = true; });
-    parser.Take("--worksheet", [&](const std::string& path) { options.worksheet = path; });
-    parser.Take("--export", [&](const std::string& path) { options.video = path; });
+    for (const ExportFormatRow& row : kExportFormats)
+        parser.Take(row.option, [&options, &row](const std::string& path) {
+            if (options.exportTo && options.exportTo->format != row.format)
+                throw RaceUsageError(platform::Words("race", "one file to write at a time"));
+            options.exportTo = ExportAsked{row.format, path};
+        });
     parser.Take("--steps", [&](const std::string& range) { options.steps = StepRange(range); });
     parser.Take("--size", [&](const std::string& size) { options.size = VideoSize(size); });
     parser.Operands([&](const std::string& path) {
@@ -132,13 +145,8 @@ std::string RaceUsageText(const std::string& program)
   --predict        ask about each decision of the method looked at
   --full-screen    fill the screen
   --step N         stand at this step of the race
-  --worksheet FILE write a worksheet (PDF) of the --focus method on the items
-                   (12 at the most) and its answer key, and show no window
-  --export FILE    write the race as a video, MP4 (with its sound where --sound
-                   is on) or, named *.gif, an animated GIF, and show no window
-  --steps A..B     the video from step A to step B (default: the whole race)
-  --size WxH       the video's size (default: 1280x720)
-  --sound          sound each step, a higher tone for a larger item (remembered)
+)") + ExportUsage() +
+           Words("race", R"(  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
                    /usr/bin/python3, in a sandbox where bubblewrap is installed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_line/usage_error.h"
+#include "race/export_formats.h"
 #include "race/item_list.h"
 #include "race/lesson_settings.h"
 #include "race/race.h"
@@ -17,8 +18,7 @@ namespace race {
 struct RaceOptions {
     LessonSettings lesson;              // none given: the window's own first race
     std::optional<std::string> lessonFile;  // a lesson to open, the options above then applied to it
-    std::optional<std::string> worksheet;   // a worksheet to write, of the focus on the items, and no window
-    std::optional<std::string> video;       // a video of the race to write, and no window
+    std::optional<ExportAsked> exportTo;    // a file to write the race to, and no window
     std::optional<std::pair<std::uint64_t, std::uint64_t>> steps;  // of the video: from, to
     std::optional<std::pair<int, int>> size;                         // of the video: width, height
     bool sound = false;
@@ -40,8 +40,10 @@ LessonSettings LessonOfCommand(const RaceOptions& options);
 // The items a lesson races: typed ones in its order, or random ones, `count` where it names
 // no count.
 std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count = kDefaultCount);
-// The race a lesson sets: its methods, then its scripts, recorded here and now.
-Race RaceOfLesson(const LessonSettings& lesson);
+// Whether a race's scripts are recorded before it starts, or recorded elsewhere and joined.
+enum class ScriptLanes { RecordedNow, JoinLater };
+// The race a lesson sets: its methods, then its scripts.
+Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scripts = ScriptLanes::RecordedNow);
 
 // `decimalPoint` is the user's own, which the numbers of --items may have.
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include <array>
 #include <stdexcept>
 
 namespace race_export {
@@ -75,18 +76,19 @@ WindowExport WindowWorksheet()
             WorksheetOfWindow};
 }
 
-const Export kExports[] = {
-    {&race::RaceOptions::worksheet, WriteWorksheetCommand, WindowWorksheet},
-    {&race::RaceOptions::video, WriteVideoCommand, WindowVideo},
+constexpr std::array kExports{
+    Export{race::ExportFormat::Worksheet, WriteWorksheetCommand, WindowWorksheet},
+    Export{race::ExportFormat::Video, WriteVideoCommand, WindowVideo},
 };
+static_assert(kExports.size() == race::kExportFormats.size() && race::InFormatOrder(kExports),
+              "every format the race is written in has a row here, in the order of its own table");
 
 }  // namespace
 
 const Export* ExportAsked(const race::RaceOptions& options)
 {
-    for (const Export& kind : kExports)
-        if (options.*kind.file) return &kind;
-    return nullptr;
+    if (!options.exportTo) return nullptr;
+    return &kExports[static_cast<std::size_t>(options.exportTo->format)];
 }
 
 void OfferExports(RaceWindow& window)

@@ -7,11 +7,10 @@
 
 namespace race_export {
 
-// What the race can be written as besides its window: one row a format, read by the window's
-// Lesson menu and by main. A format added is a row here and its own files.
+// How each format the race is written in is written: one row a format, in the order of the
+// formats' own table, read by the window's Lesson menu and by main.
 struct Export {
-    // The option that asks for it on the command line, and the file it names.
-    std::optional<std::string> race::RaceOptions::*file;
+    race::ExportFormat format;
     // sorting-race with that option: written without a window; the exit status.
     int (*command)(const race::RaceOptions& options, const std::string& program);
     // The window's menu entry and how it writes the race as it stands there.

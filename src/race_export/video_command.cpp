@@ -23,7 +23,7 @@ extern "C" void Interrupt(int) { interrupted = true; }
 VideoRequest RequestOf(const race::RaceOptions& options, const race::LessonSettings& lesson, const race::Race& race)
 {
     VideoRequest request;
-    request.path = QString::fromStdString(*options.video);
+    request.path = QString::fromStdString(options.exportTo->path);
     if (options.steps) std::tie(request.from, request.to) = *options.steps;
     if (options.size) request.size = QSize(options.size->first, options.size->second);
     // A race of a few items goes at a pace a class can follow, as in the window.
@@ -63,7 +63,7 @@ int WriteVideoCommand(const race::RaceOptions& options, const std::string& progr
         std::cerr << program << ": " << failure.toStdString() << "\n";
         return 1;
     }
-    std::cout << Fill(Words("race", "Wrote %1."), {*options.video}) << "\n";
+    std::cout << Fill(Words("race", "Wrote %1."), {options.exportTo->path}) << "\n";
     return 0;
 }
 

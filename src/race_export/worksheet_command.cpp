@@ -40,12 +40,12 @@ int WriteWorksheetCommand(const race::RaceOptions& options, const std::string& p
     const std::vector<float> items = race::LessonItems(lesson, 8);
     if (sorting::NumItems(items) > race::kWorksheetItems)
         return refuse(Fill(Words("race", "--worksheet: %1 items at the most"), {std::to_string(race::kWorksheetItems)}));
-    if (!WriteWorksheet(QString::fromStdString(*options.worksheet), race::Record(method, items))) {
-        std::cerr << program << ": " << Fill(Words("race", "cannot write %1"), {*options.worksheet}) << "\n";
+    if (!WriteWorksheet(QString::fromStdString(options.exportTo->path), race::Record(method, items))) {
+        std::cerr << program << ": " << Fill(Words("race", "cannot write %1"), {options.exportTo->path}) << "\n";
         return 1;
     }
     std::cout << Fill(Words("race", "Wrote %1: the worksheet of %2, its answer key on the last page."),
-                      {*options.worksheet, sorting::MethodTitle(method)})
+                      {options.exportTo->path, sorting::MethodTitle(method)})
               << "\n";
     return 0;
 }

@@ -352,11 +352,9 @@ void RaceWindow::StartRace(std::int32_t count)
     SetPlaying(false);
     count_ = count;
     FitSpeedTo(count);
-    const auto order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(ui_->OrderChoice->currentIndex(), 0))];
     const bool samePanels = race_ && race_->LaneCount() == methods_.size() && race_->Methods() == methods_;
-    race_ = std::make_unique<race::Race>(
-        ownItems_ ? sorting::ArrangeItems(*ownItems_, order, seed_) : sorting::MakeItems(count, seed_, order),
-        methods_);
+    // The scripts are recorded away from the window, and join the race when they are.
+    race_ = std::make_unique<race::Race>(race::RaceOfLesson(RacingLesson(), race::ScriptLanes::JoinLater));
     if (!samePanels) {
         ui_->Panels->SetLanes(*race_);
         ui_->MethodsButton->setText(tr("%1 methods").arg(methods_.size()));

@@ -122,6 +122,8 @@ private:
     void ApplyMethods();
     // Records a new race of the items the controls ask for, at its start and paused.
     void StartRace(std::int32_t count);
+    // What the race is made of: its methods, items and scripts.
+    race::LessonSettings RacingLesson() const;
     void Tick();
     void ShowProgress();
     void ShowSpeed();

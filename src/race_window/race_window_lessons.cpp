@@ -138,14 +138,22 @@ void RaceWindow::AskForExport(const WindowExport& kind)
 
 std::optional<std::size_t> RaceWindow::LookedAt() const { return quiz_->LookedAt(); }
 
-race::LessonSettings RaceWindow::CurrentLesson() const
+race::LessonSettings RaceWindow::RacingLesson() const
 {
     race::LessonSettings lesson;
     lesson.methods = methods_;
     lesson.items = ownItems_ ? race::ItemsAsked(*ownItems_) : race::ItemsAsked(count_);
     lesson.order = sorting::kInitialOrders[static_cast<std::size_t>(std::max(ui_->OrderChoice->currentIndex(), 0))];
-    if (!ownItems_ || lesson.order != sorting::InitialOrder::Random) lesson.seed = seed_;
+    lesson.seed = seed_;
     lesson.scripts = scripts_;
+    return lesson;
+}
+
+race::LessonSettings RaceWindow::CurrentLesson() const
+{
+    race::LessonSettings lesson = RacingLesson();
+    // Items typed and raced as typed need no seed.
+    if (ownItems_ && lesson.order == sorting::InitialOrder::Random) lesson.seed.reset();
     lesson.speed = pace_.Notch();
     lesson.zoom = projector_->Zoom();
     if (const auto lane = quiz_->LookedAt()) lesson.focus = race_->SourceOf(*lane).Key();

@@ -332,6 +332,8 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
     const auto video = race::ParseRaceOptions({"--export", "a.mp4", "--steps", "10..500", "--size", "640x360"});
     EXPECT_EQ(video.steps, (std::pair<std::uint64_t, std::uint64_t>(10, 500)));
     EXPECT_EQ(video.size, (std::pair(640, 360)));
+    EXPECT_EQ(video.exportTo->format, race::ExportFormat::Video);
+    EXPECT_EQ(video.exportTo->path, "a.mp4");
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},
                                                                                      {"--methods", "quick,quick"},
                                                                                      {"--methods", "merge,bogo"},
@@ -344,7 +346,8 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
                                                                                      {"--steps", "0..5x"},
                                                                                      {"--size", "1279x720"},
                                                                                      {"--size", "1280x"},
-                                                                                     {"--size", "32x32"}})
+                                                                                     {"--size", "32x32"},
+                                                                                     {"--worksheet", "a.pdf", "--export", "a.mp4"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     for (const auto& [option, nearest] :
          {std::pair{"-display", ""}, {"--methds", "--methods"}, {"--Sound", "--sound"}}) {
