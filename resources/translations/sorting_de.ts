@@ -711,6 +711,10 @@
         <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
         <translation>--script braucht python3 (/usr/bin/python3), das nicht installiert ist</translation>
     </message>
+    <message>
+        <source>--script: a script cannot be protected here (%1); --unprotected runs it all the same, able to read and change whatever you can</source>
+        <translation>--script: ein Skript kann hier nicht geschützt werden (%1); --unprotected führt es trotzdem aus, und es kann dann lesen und ändern, was Sie können</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1127,50 +1131,6 @@ mehr als einer Sekunde auf.
         <translation>die Skala ist log oder linear, nicht „%1“</translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-</source>
-        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
-  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
-  --to M           ... bis M (Vorgabe: 1024000)
-  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
-                   (Vorgabe: ein Startwert aus der Uhr)
-  --script FILE    dazu eine eigene Sortierung: FILE definiert sort(a) in
-                   Python 3 und wird gezählt wie die Verfahren, eine Zeile je
-                   Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
-                   jede); ihre Sekunden sind die von Python. Sie läuft in
-                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
-                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
-                   Sein a[0] ist Element 1 in den Meldungen, da Stellen hier ab
-                   1 zählen
-  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
-                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
-                   (Vorgabe: 1)
-  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
-                   übersprungen (Vorgabe: 60)
-  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
-                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
-  --csv            CSV statt der ausgerichteten Tabelle schreiben
-</translation>
-    </message>
-    <message>
         <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
   --chart-of WHAT  what the chart shows against the count: seconds,
                    comparisons or moves (default: seconds); a script&apos;s rows
@@ -1253,6 +1213,54 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
     <message>
         <source>%1: the mean over every order, shaded from the fewest to the most</source>
         <translation>%1: das Mittel über jede Anordnung, schattiert vom Minimum bis zum Maximum</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   (bubblewrap, or else the kernel&apos;s Landlock), unable to start
+                   a program, connect, or change a file. Its a[0] is item 1 in
+                   the messages, as places count from 1 here
+  --unprotected    run the scripts where no sandbox works here: they can then
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    die Anzahlen der Läufe, etwa 1000,5000,20000
+  --from N         eine Verdopplungsreihe von Anzahlen ab N (Vorgabe: 500) ...
+  --to M           ... bis M (Vorgabe: 1024000)
+  --seed S         legt den Zufalls-Startwert fest wie &quot;Fix Random Seed&quot;
+                   (Vorgabe: ein Startwert aus der Uhr)
+  --script FILE    dazu eine eigene Sortierung: FILE definiert sort(a) in
+                   Python 3 und wird gezählt wie die Verfahren, eine Zeile je
+                   Anzahl und Anordnung (mehrfach angegeben, eine Zeile für
+                   jede); ihre Sekunden sind die von Python. Sie läuft in
+                   /usr/bin/python3, in einer Sandbox (bubblewrap, sonst
+                   Landlock des Kernels), ohne ein Programm starten, sich
+                   verbinden oder eine Datei ändern zu können. Sein a[0] ist
+                   Element 1 in den Meldungen, da Stellen hier ab 1 zählen
+  --unprotected    die Skripte ausführen, wo hier keine Sandbox geht: sie
+                   können dann lesen, was Sie lesen können
+  --budget SECS    in einer Reihe wächst ein Verfahren nach einem Lauf (seine
+                   Zeitläufe und sein Zähllauf) über dieser Dauer nicht weiter
+                   (Vorgabe: 1)
+  --max-seconds S  ein Lauf, der voraussichtlich länger dauert, wird
+                   übersprungen (Vorgabe: 60)
+  --repeat K       jeden Lauf K-mal messen und den besten behalten (Vorgabe: 3;
+                   ein Sortieren über einer Sekunde wird dann einmal gemessen)
+  --csv            CSV statt der ausgerichteten Tabelle schreiben
+</translation>
     </message>
 </context>
 <context>
@@ -1613,9 +1621,12 @@ laufen, im Takt ihrer Arbeit.
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
+                   /usr/bin/python3, in a sandbox (bubblewrap, or else the
+                   kernel&apos;s Landlock), unable to start a program, connect, or
+                   change a file. Its a[0] is item 1 on the bars, as places
+                   count from 1 here
+  --unprotected    race the scripts where no sandbox works here: they can then
+                   read whatever you can
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1628,10 +1639,12 @@ laufen, im Takt ihrer Arbeit.
                    größeres Element (wird gemerkt)
   --script FILE    dazu eine eigene Sortierung antreten lassen: FILE definiert
                    sort(a) in Python 3 (mehrfach: je ein Feld); sie läuft in
-                   /usr/bin/python3, in einer Sandbox, wo bubblewrap installiert
-                   ist; ohne sie kann das Skript lesen, was Sie lesen können.
-                   Sein a[0] ist Element 1 auf den Balken, da Stellen hier ab 1
-                   zählen
+                   /usr/bin/python3, in einer Sandbox (bubblewrap, sonst
+                   Landlock des Kernels), ohne ein Programm starten, sich
+                   verbinden oder eine Datei ändern zu können. Sein a[0] ist
+                   Element 1 auf den Balken, da Stellen hier ab 1 zählen
+  --unprotected    die Skripte antreten lassen, wo hier keine Sandbox geht: sie
+                   können dann lesen, was Sie lesen können
   LESSON.sortrace  eine im Rennen gespeicherte Lektion öffnen (die Optionen
                    gelten danach)
   -h, --help       diesen Text zeigen
@@ -1811,6 +1824,13 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>Distribution sorts</source>
         <translation>Sortieren durch Verteilen</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::PanelGrid</name>
+    <message>
+        <source>%1 (unprotected)</source>
+        <translation>%1 (ungeschützt)</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2231,22 @@ laufen, im Takt ihrer Arbeit.
         <source>This lesson wants to run these scripts of its own:</source>
         <translation>Diese Lektion will diese eigenen Skripte ausführen:</translation>
     </message>
+    <message>
+        <source>%1 cannot be protected here: %2.
+
+Unprotected, it can read and change whatever you can. Run it all the same?</source>
+        <translation>%1 kann hier nicht geschützt werden: %2.
+
+Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</translation>
+    </message>
+    <message>
+        <source>Run it unprotected</source>
+        <translation>Ungeschützt ausführen</translation>
+    </message>
+    <message>
+        <source>Do not run it</source>
+        <translation>Nicht ausführen</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2296,6 +2332,30 @@ laufen, im Takt ihrer Arbeit.
     <message>
         <source>sent seconds it cannot have measured</source>
         <translation>meldete Sekunden, die es nicht gemessen haben kann</translation>
+    </message>
+    <message>
+        <source>bubblewrap cannot start here, and the kernel has no Landlock</source>
+        <translation>bubblewrap kann hier nicht starten, und der Kernel hat kein Landlock</translation>
+    </message>
+    <message>
+        <source>cannot run: the kernel refused to confine it</source>
+        <translation>kann nicht laufen: der Kernel verweigerte, es einzuschränken</translation>
+    </message>
+    <message>
+        <source>ended early, before its sort was done: its process exited with status %1</source>
+        <translation>endete zu früh, bevor die Sortierung fertig war: sein Prozess endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>cannot run: the filter of its system calls cannot be made</source>
+        <translation>kann nicht laufen: der Filter seiner Systemaufrufe lässt sich nicht erstellen</translation>
+    </message>
+    <message>
+        <source>was not run: it cannot be protected here (%1)</source>
+        <translation>wurde nicht ausgeführt: es kann hier nicht geschützt werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot run: its system calls could not be filtered</source>
+        <translation>kann nicht laufen: seine Systemaufrufe ließen sich nicht filtern</translation>
     </message>
 </context>
 </TS>

@@ -711,6 +711,10 @@
         <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
         <translation>--script necesita python3 (/usr/bin/python3), que no está instalado</translation>
     </message>
+    <message>
+        <source>--script: a script cannot be protected here (%1); --unprotected runs it all the same, able to read and change whatever you can</source>
+        <translation>--script: aquí no se puede proteger un script (%1); --unprotected lo ejecuta igualmente, y entonces puede leer y cambiar todo lo que usted puede</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1125,52 +1129,6 @@ duplican de 500 a 1024000, y para tras una ejecución de más de un segundo.
         <translation>la escala es log o linear, no «%1»</translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-</source>
-        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
-  --from N         una serie de cantidades que se duplican desde N
-                   (por omisión: 500) ...
-  --to M           ... hasta M (por omisión: 1024000)
-  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
-                   omisión: una semilla tomada del reloj)
-  --script FILE    también una ordenación propia: FILE define sort(a) en
-                   Python 3 y se cuenta como los métodos, una fila por cantidad
-                   y orden (dada varias veces, una fila por cada una); sus
-                   segundos son los de Python. Se ejecuta en /usr/bin/python3,
-                   en un entorno aislado donde bubblewrap está instalado; sin
-                   él, el script puede leer todo lo que usted puede leer. Su
-                   a[0] es el elemento 1 en los mensajes, pues aquí los lugares
-                   se cuentan desde 1
-  --budget SECS    en una serie, un método deja de crecer tras una ejecución
-                   (sus ejecuciones cronometradas y la de conteo) de más de
-                   esto (por omisión: 1)
-  --max-seconds S  se omite una ejecución estimada en más de esto
-                   (por omisión: 60)
-  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
-                   (por omisión: 3; una ordenación de más de un segundo se
-                   cronometra entonces una vez)
-  --csv            escribir CSV en lugar de la tabla alineada
-</translation>
-    </message>
-    <message>
         <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
   --chart-of WHAT  what the chart shows against the count: seconds,
                    comparisons or moves (default: seconds); a script&apos;s rows
@@ -1252,6 +1210,56 @@ se interrumpe con SIGINT o SIGTERM.
     <message>
         <source>%1: the mean over every order, shaded from the fewest to the most</source>
         <translation>%1: la media sobre cada orden, sombreada del mínimo al máximo</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   (bubblewrap, or else the kernel&apos;s Landlock), unable to start
+                   a program, connect, or change a file. Its a[0] is item 1 in
+                   the messages, as places count from 1 here
+  --unprotected    run the scripts where no sandbox works here: they can then
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    las cantidades que se ejecutan, como 1000,5000,20000
+  --from N         una serie de cantidades que se duplican desde N
+                   (por omisión: 500) ...
+  --to M           ... hasta M (por omisión: 1024000)
+  --seed S         fija la semilla aleatoria, como &quot;Fix Random Seed&quot; (por
+                   omisión: una semilla tomada del reloj)
+  --script FILE    también una ordenación propia: FILE define sort(a) en
+                   Python 3 y se cuenta como los métodos, una fila por cantidad
+                   y orden (dada varias veces, una fila por cada una); sus
+                   segundos son los de Python. Se ejecuta en /usr/bin/python3,
+                   en un entorno aislado (bubblewrap, o si no Landlock del
+                   núcleo), sin poder iniciar un programa, conectarse ni
+                   cambiar un archivo. Su a[0] es el elemento 1 en los
+                   mensajes, pues aquí los lugares se cuentan desde 1
+  --unprotected    ejecutar los scripts donde aquí no funciona ningún entorno
+                   aislado: entonces pueden leer todo lo que usted puede leer
+  --budget SECS    en una serie, un método deja de crecer tras una ejecución
+                   (sus ejecuciones cronometradas y la de conteo) de más de
+                   esto (por omisión: 1)
+  --max-seconds S  se omite una ejecución estimada en más de esto
+                   (por omisión: 60)
+  --repeat K       cronometrar cada ejecución K veces y quedarse con la mejor
+                   (por omisión: 3; una ordenación de más de un segundo se
+                   cronometra entonces una vez)
+  --csv            escribir CSV en lugar de la tabla alineada
+</translation>
     </message>
 </context>
 <context>
@@ -1613,9 +1621,12 @@ ritmo de su trabajo.
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
+                   /usr/bin/python3, in a sandbox (bubblewrap, or else the
+                   kernel&apos;s Landlock), unable to start a program, connect, or
+                   change a file. Its a[0] is item 1 on the bars, as places
+                   count from 1 here
+  --unprotected    race the scripts where no sandbox works here: they can then
+                   read whatever you can
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1628,10 +1639,14 @@ ritmo de su trabajo.
                    mayor (se recuerda)
   --script FILE    hacer correr también una ordenación propia: FILE define
                    sort(a) en Python 3 (varias veces: un panel cada una); se
-                   ejecuta en /usr/bin/python3, en un entorno aislado donde
-                   bubblewrap está instalado; sin él, el script puede leer todo
-                   lo que usted puede leer. Su a[0] es el elemento 1 en las
-                   barras, pues aquí los lugares se cuentan desde 1
+                   ejecuta en /usr/bin/python3, en un entorno aislado
+                   (bubblewrap, o si no Landlock del núcleo), sin poder iniciar
+                   un programa, conectarse ni cambiar un archivo. Su a[0] es el
+                   elemento 1 en las barras, pues aquí los lugares se cuentan
+                   desde 1
+  --unprotected    hacer correr los scripts donde aquí no funciona ningún
+                   entorno aislado: entonces pueden leer todo lo que usted puede
+                   leer
   LESSON.sortrace  abrir una lección guardada desde la carrera (las opciones se
                    aplican después)
   -h, --help       mostrar este texto
@@ -1811,6 +1826,13 @@ ritmo de su trabajo.
     <message>
         <source>Distribution sorts</source>
         <translation>Ordenamientos por distribución</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::PanelGrid</name>
+    <message>
+        <source>%1 (unprotected)</source>
+        <translation>%1 (sin protección)</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2233,22 @@ ritmo de su trabajo.
         <source>This lesson wants to run these scripts of its own:</source>
         <translation>Esta lección quiere ejecutar estos scripts propios:</translation>
     </message>
+    <message>
+        <source>%1 cannot be protected here: %2.
+
+Unprotected, it can read and change whatever you can. Run it all the same?</source>
+        <translation>%1 no se puede proteger aquí: %2.
+
+Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igualmente?</translation>
+    </message>
+    <message>
+        <source>Run it unprotected</source>
+        <translation>Ejecutarlo sin protección</translation>
+    </message>
+    <message>
+        <source>Do not run it</source>
+        <translation>No ejecutarlo</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2296,6 +2334,30 @@ ritmo de su trabajo.
     <message>
         <source>sent seconds it cannot have measured</source>
         <translation>envió segundos que no puede haber medido</translation>
+    </message>
+    <message>
+        <source>bubblewrap cannot start here, and the kernel has no Landlock</source>
+        <translation>bubblewrap no puede iniciarse aquí, y el núcleo no tiene Landlock</translation>
+    </message>
+    <message>
+        <source>cannot run: the kernel refused to confine it</source>
+        <translation>no puede ejecutarse: el núcleo se negó a confinarlo</translation>
+    </message>
+    <message>
+        <source>ended early, before its sort was done: its process exited with status %1</source>
+        <translation>terminó antes de tiempo, sin acabar su ordenación: su proceso salió con el estado %1</translation>
+    </message>
+    <message>
+        <source>cannot run: the filter of its system calls cannot be made</source>
+        <translation>no puede ejecutarse: no se puede crear el filtro de sus llamadas al sistema</translation>
+    </message>
+    <message>
+        <source>was not run: it cannot be protected here (%1)</source>
+        <translation>no se ejecutó: aquí no se puede proteger (%1)</translation>
+    </message>
+    <message>
+        <source>cannot run: its system calls could not be filtered</source>
+        <translation>no puede ejecutarse: no se pudieron filtrar sus llamadas al sistema</translation>
     </message>
 </context>
 </TS>

@@ -711,6 +711,10 @@
         <source>--script needs python3 (/usr/bin/python3), which is not installed</source>
         <translation>--script a besoin de python3 (/usr/bin/python3), qui n’est pas installé</translation>
     </message>
+    <message>
+        <source>--script: a script cannot be protected here (%1); --unprotected runs it all the same, able to read and change whatever you can</source>
+        <translation>--script : un script ne peut pas être protégé ici (%1) ; --unprotected l’exécute quand même, et il peut alors lire et modifier tout ce que vous pouvez</translation>
+    </message>
 </context>
 <context>
     <name>compare</name>
@@ -1124,51 +1128,6 @@ Sans option, chaque méthode trie des éléments aléatoires en nombres doublés
         <translation>l’échelle est log ou linear, pas « %1 »</translation>
     </message>
     <message>
-        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
-  --from N         a doubling series of counts from N (default: 500) ...
-  --to M           ... up to M (default: 1024000)
-  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
-                   seed from the clock)
-  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
-                   and is counted as the methods are, a row at each count and
-                   order (given more than once, a row for each); its seconds
-                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
-  --budget SECS    in a series, a method stops growing after a run (its timed
-                   runs and its counting run) longer than this (default: 1)
-  --max-seconds S  a run estimated to take longer than this is skipped
-                   (default: 60)
-  --repeat K       time each run K times and keep the best (default: 3; a sort
-                   longer than a second is then timed once)
-  --csv            write CSV instead of the aligned table
-</source>
-        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
-  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
-  --to M           ... jusqu&apos;à M (par défaut : 1024000)
-  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
-                   défaut : une graine tirée de l&apos;horloge)
-  --script FILE    aussi un tri de votre cru : FILE définit sort(a) en
-                   Python 3 et est compté comme les méthodes, une ligne par
-                   nombre et ordre (donné plusieurs fois, une ligne pour
-                   chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
-                   dans /usr/bin/python3, dans un bac à sable si bubblewrap est
-                   installé ; sans lui, le script peut lire tout ce que vous
-                   pouvez lire. Son a[0] est l&apos;élément 1 dans les messages, les
-                   places comptant ici à partir de 1
-  --budget SECS    dans une série, une méthode cesse de grandir après un
-                   passage (ses passages chronométrés et son comptage) plus
-                   long que ceci (par défaut : 1)
-  --max-seconds S  un passage estimé plus long que ceci est ignoré
-                   (par défaut : 60)
-  --repeat K       chronométrer chaque passage K fois et garder le meilleur
-                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
-                   chronométré qu&apos;une fois)
-  --csv            écrire du CSV au lieu du tableau aligné
-</translation>
-    </message>
-    <message>
         <source>  --chart FILE     also draw a chart of the rows into FILE (.svg, .png)
   --chart-of WHAT  what the chart shows against the count: seconds,
                    comparisons or moves (default: seconds); a script&apos;s rows
@@ -1250,6 +1209,55 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
     <message>
         <source>%1: the mean over every order, shaded from the fewest to the most</source>
         <translation>%1 : la moyenne sur chaque ordre, ombrée du minimum au maximum</translation>
+    </message>
+    <message>
+        <source>  --counts LIST    the counts to run, such as 1000,5000,20000
+  --from N         a doubling series of counts from N (default: 500) ...
+  --to M           ... up to M (default: 1024000)
+  --seed S         fix the random seed, as &quot;Fix Random Seed&quot; does (default: a
+                   seed from the clock)
+  --script FILE    also a sort of your own: FILE defines sort(a) in Python 3,
+                   and is counted as the methods are, a row at each count and
+                   order (given more than once, a row for each); its seconds
+                   are Python&apos;s. It runs in /usr/bin/python3, in a sandbox
+                   (bubblewrap, or else the kernel&apos;s Landlock), unable to start
+                   a program, connect, or change a file. Its a[0] is item 1 in
+                   the messages, as places count from 1 here
+  --unprotected    run the scripts where no sandbox works here: they can then
+                   read whatever you can
+  --budget SECS    in a series, a method stops growing after a run (its timed
+                   runs and its counting run) longer than this (default: 1)
+  --max-seconds S  a run estimated to take longer than this is skipped
+                   (default: 60)
+  --repeat K       time each run K times and keep the best (default: 3; a sort
+                   longer than a second is then timed once)
+  --csv            write CSV instead of the aligned table
+</source>
+        <translation>  --counts LIST    les nombres à passer, par exemple 1000,5000,20000
+  --from N         une série de nombres doublés à partir de N (défaut : 500) ...
+  --to M           ... jusqu&apos;à M (par défaut : 1024000)
+  --seed S         fixe la graine aléatoire, comme &quot;Fix Random Seed&quot; (par
+                   défaut : une graine tirée de l&apos;horloge)
+  --script FILE    aussi un tri de votre cru : FILE définit sort(a) en
+                   Python 3 et est compté comme les méthodes, une ligne par
+                   nombre et ordre (donné plusieurs fois, une ligne pour
+                   chacun) ; ses secondes sont celles de Python. Il s&apos;exécute
+                   dans /usr/bin/python3, dans un bac à sable (bubblewrap, ou
+                   sinon Landlock du noyau), sans pouvoir lancer un programme,
+                   se connecter ni modifier un fichier. Son a[0] est l&apos;élément
+                   1 dans les messages, les places comptant ici à partir de 1
+  --unprotected    exécuter les scripts là où aucun bac à sable ne marche :
+                   ils peuvent alors lire tout ce que vous pouvez lire
+  --budget SECS    dans une série, une méthode cesse de grandir après un
+                   passage (ses passages chronométrés et son comptage) plus
+                   long que ceci (par défaut : 1)
+  --max-seconds S  un passage estimé plus long que ceci est ignoré
+                   (par défaut : 60)
+  --repeat K       chronométrer chaque passage K fois et garder le meilleur
+                   (par défaut : 3 ; un tri de plus d&apos;une seconde n&apos;est alors
+                   chronométré qu&apos;une fois)
+  --csv            écrire du CSV au lieu du tableau aligné
+</translation>
     </message>
 </context>
 <context>
@@ -1614,9 +1622,12 @@ de leur travail.
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
+                   /usr/bin/python3, in a sandbox (bubblewrap, or else the
+                   kernel&apos;s Landlock), unable to start a program, connect, or
+                   change a file. Its a[0] is item 1 on the bars, as places
+                   count from 1 here
+  --unprotected    race the scripts where no sandbox works here: they can then
+                   read whatever you can
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1625,10 +1636,13 @@ de leur travail.
                    grand élément (retenu)
   --script FILE    faire courir aussi un tri de votre cru : FILE définit
                    sort(a) en Python 3 (plusieurs fois : un panneau chacun) ; il
-                   s&apos;exécute dans /usr/bin/python3, dans un bac à sable si
-                   bubblewrap est installé ; sans lui, le script peut lire tout
-                   ce que vous pouvez lire. Son a[0] est l&apos;élément 1 sur les
-                   barres, les places comptant ici à partir de 1
+                   s&apos;exécute dans /usr/bin/python3, dans un bac à sable
+                   (bubblewrap, ou sinon Landlock du noyau), sans pouvoir lancer
+                   un programme, se connecter ni modifier un fichier. Son a[0]
+                   est l&apos;élément 1 sur les barres, les places comptant ici à
+                   partir de 1
+  --unprotected    faire courir les scripts là où aucun bac à sable ne marche :
+                   ils peuvent alors lire tout ce que vous pouvez lire
   LESSON.sortrace  ouvrir une leçon enregistrée depuis la course (les options
                    s&apos;appliquent ensuite)
   -h, --help       afficher ce texte
@@ -1808,6 +1822,13 @@ de leur travail.
     <message>
         <source>Distribution sorts</source>
         <translation>Tris par distribution</translation>
+    </message>
+</context>
+<context>
+    <name>race_window::PanelGrid</name>
+    <message>
+        <source>%1 (unprotected)</source>
+        <translation>%1 (non protégé)</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2229,22 @@ de leur travail.
         <source>This lesson wants to run these scripts of its own:</source>
         <translation>Cette leçon veut exécuter ces scripts qui lui sont propres :</translation>
     </message>
+    <message>
+        <source>%1 cannot be protected here: %2.
+
+Unprotected, it can read and change whatever you can. Run it all the same?</source>
+        <translation>%1 ne peut pas être protégé ici : %2.
+
+Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter quand même ?</translation>
+    </message>
+    <message>
+        <source>Run it unprotected</source>
+        <translation>L’exécuter sans protection</translation>
+    </message>
+    <message>
+        <source>Do not run it</source>
+        <translation>Ne pas l’exécuter</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2293,6 +2330,30 @@ de leur travail.
     <message>
         <source>sent seconds it cannot have measured</source>
         <translation>a envoyé des secondes qu&apos;il ne peut pas avoir mesurées</translation>
+    </message>
+    <message>
+        <source>bubblewrap cannot start here, and the kernel has no Landlock</source>
+        <translation>bubblewrap ne peut pas démarrer ici, et le noyau n’a pas Landlock</translation>
+    </message>
+    <message>
+        <source>cannot run: the kernel refused to confine it</source>
+        <translation>ne peut pas s’exécuter : le noyau a refusé de le confiner</translation>
+    </message>
+    <message>
+        <source>ended early, before its sort was done: its process exited with status %1</source>
+        <translation>s’est arrêté trop tôt, avant la fin de son tri : son processus est sorti avec le statut %1</translation>
+    </message>
+    <message>
+        <source>cannot run: the filter of its system calls cannot be made</source>
+        <translation>ne peut pas s’exécuter : le filtre de ses appels système ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>was not run: it cannot be protected here (%1)</source>
+        <translation>n’a pas été exécuté : il ne peut pas être protégé ici (%1)</translation>
+    </message>
+    <message>
+        <source>cannot run: its system calls could not be filtered</source>
+        <translation>ne peut pas s’exécuter : ses appels système n’ont pas pu être filtrés</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,7 @@ void DeclareRunOptions(command_line::OptionParser& parser, CompareOptions& optio
     parser.Take("--seed", [&](const std::string& seed) { options.seed = SeedOption(seed); });
     parser.Take("--script",
                 [&](const std::string& path) { options.scripts.push_back(command_line::ScriptOption(path)); });
+    parser.Flag("--unprotected", [&] { options.unprotected = true; });
     parser.Take("--budget",
                 [&](const std::string& s) { options.budgetSeconds = ParseSeconds(s, Words("compare", "the budget")); });
     parser.Take("--max-seconds",
@@ -188,6 +189,7 @@ CompareOptions ParseOptions(const std::vector<std::string>& arguments)
     options.counts = counts.Counts();
     options.countsListed = counts.listed.has_value();
     if (options.everyOrder) RequireEveryOrderFits(options);
+    if (!options.help && !options.version) command_line::RequireProtection(options.scripts, options.unprotected);
     // Every order is counted, not timed: its chart shows the comparisons unless told the moves.
     if (options.everyOrder && chartOf == ChartOf::Seconds)
         throw UsageError(Words("compare", "--orders every counts and does not time: chart its comparisons or moves"));
@@ -232,9 +234,11 @@ to 1024000, each stopping after a run longer than a second.
                    and is counted as the methods are, a row at each count and
                    order (given more than once, a row for each); its seconds
                    are Python's. It runs in /usr/bin/python3, in a sandbox
-                   where bubblewrap is installed; without it, the script can
-                   read whatever you can. Its a[0] is item 1 in the messages,
-                   as places count from 1 here
+                   (bubblewrap, or else the kernel's Landlock), unable to start
+                   a program, connect, or change a file. Its a[0] is item 1 in
+                   the messages, as places count from 1 here
+  --unprotected    run the scripts where no sandbox works here: they can then
+                   read whatever you can
   --budget SECS    in a series, a method stops growing after a run (its timed
                    runs and its counting run) longer than this (default: 1)
   --max-seconds S  a run estimated to take longer than this is skipped

@@ -22,6 +22,7 @@ struct CompareOptions {
     std::vector<sorting::InitialOrder> orders{sorting::InitialOrder::Random};
     bool everyOrder = false;                  // each of the n! orders of n distinct items, for n up to 10
     std::vector<script::ScriptFile> scripts;  // students' sorts, each a row beside the methods
+    bool unprotected = false;                 // the scripts may run where no sandbox works
     std::vector<std::int32_t> counts;         // ascending
     bool countsListed = false;                // given one by one, not as a doubling series
     std::optional<std::string> seed;          // as typed; none: seeded from the clock

@@ -64,7 +64,9 @@ LessonSettings LessonOfCommand(const RaceOptions& options)
     if (!options.lessonFile) return options.lesson;
     const LessonRead read = ReadLessonFile(*options.lessonFile);
     if (!read.problem.empty()) throw LessonRefused(*options.lessonFile + ": " + read.problem);
-    return Overlaid(read.settings, options.lesson);
+    LessonSettings lesson = Overlaid(read.settings, options.lesson);
+    for (script::ScriptFile& file : lesson.scripts) file.unprotectedAllowed |= options.unprotected;
+    return lesson;
 }
 
 std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)
@@ -106,6 +108,7 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
             parser.Take(option, take);
     }
     parser.Flag("--sound", [&] { options.sound = true; });
+    parser.Flag("--unprotected", [&] { options.unprotected = true; });
     for (const ExportFormatRow& row : kExportFormats)
         parser.Take(row.option, [&options, &row](const std::string& path) {
             if (options.exportTo && options.exportTo->format != row.format)
@@ -121,6 +124,7 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
     parser.Parse(arguments);
     options.help = parser.HelpAsked();
     options.version = parser.VersionAsked();
+    if (!options.help && !options.version) command_line::RequireProtection(options.lesson.scripts, options.unprotected);
     return options;
 }
 
@@ -149,9 +153,12 @@ std::string RaceUsageText(const std::string& program)
            Words("race", R"(  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
-                   /usr/bin/python3, in a sandbox where bubblewrap is installed;
-                   without it, the script can read whatever you can. Its a[0]
-                   is item 1 on the bars, as places count from 1 here
+                   /usr/bin/python3, in a sandbox (bubblewrap, or else the
+                   kernel's Landlock), unable to start a program, connect, or
+                   change a file. Its a[0] is item 1 on the bars, as places
+                   count from 1 here
+  --unprotected    race the scripts where no sandbox works here: they can then
+                   read whatever you can
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program's version

@@ -22,6 +22,7 @@ struct RaceOptions {
     std::optional<std::pair<std::uint64_t, std::uint64_t>> steps;  // of the video: from, to
     std::optional<std::pair<int, int>> size;                         // of the video: width, height
     bool sound = false;
+    bool unprotected = false;  // scripts may run where no sandbox works
     bool help = false;
     bool version = false;
 };

@@ -132,6 +132,7 @@ struct ScriptCode {
     std::vector<std::string> lines;
     script::ScriptNotes notes;
     std::optional<std::string> failure;  // what went wrong, where it did: "line 3: ..."
+    bool unprotected = false;            // it ran where nothing could protect the user's files
 };
 
 // What one sort did to the items, step by step, whatever its method, or a student's script.

@@ -48,7 +48,12 @@ void PanelGrid::SetLanes(const race::Race& race)
     for (RacePanel* panel : panels_) delete panel;
     panels_.clear();
     for (std::size_t lane = 0; lane < race.LaneCount(); ++lane) {
-        panels_.push_back(new RacePanel(lane, race.MethodOf(lane), QString::fromStdString(race.Title(lane)), this));
+        const auto& script = race.LaneAt(lane).Source().script;
+        // A script that ran with nothing around it says so while it races.
+        const QString title = script && script->unprotected
+                                  ? tr("%1 (unprotected)").arg(QString::fromStdString(race.Title(lane)))
+                                  : QString::fromStdString(race.Title(lane));
+        panels_.push_back(new RacePanel(lane, race.MethodOf(lane), title, this));
         panels_.back()->show();
     }
     columns_ = 0;

@@ -72,7 +72,12 @@ public:
     // a lesson names run only once the user agreed.
     bool OpenLessonFile(const QString& path, const race::LessonSettings& over = {});
     // Asks the user whether the scripts at these paths may run; by default in a dialog.
-    void SetScriptConsent(std::function<bool(const QStringList& paths)> ask) { consent_ = std::move(ask); }
+    // A question the window asks the user before it runs what it was given.
+    struct YesOrNo {
+        QString title, text, yes, no;
+    };
+    // Who answers the window's questions: the user, in a dialog, unless told otherwise.
+    void SetAsker(std::function<bool(const YesOrNo& question)> ask) { asker_ = std::move(ask); }
     void SaveLessonFile(const QString& path);
     // The settings of the race as it stands, and the race set to those given.
     race::LessonSettings CurrentLesson() const;
@@ -141,7 +146,9 @@ private:
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
     void SetUpLessons();
     void AskForExport(const WindowExport& kind);
-    bool AskToRunScripts(const QStringList& paths);
+    bool Ask(const YesOrNo& question);
+    // Where nothing can protect the user's files, a script runs only where the user says so.
+    void AllowUnprotected(script::ScriptFile& file);
     void ApplyItemsAsked(const race::ItemsAsked& items);
     // Looks at the lane of this method's key or script's name; false where none races.
     bool FocusOn(const std::string& focus);
@@ -152,7 +159,9 @@ private:
     Quiz* quiz_ = nullptr;
     QMenu* lessonMenu_ = nullptr;
     std::vector<WindowExport> exports_;
-    std::function<bool(const QStringList& paths)> consent_;
+    std::function<bool(const YesOrNo& question)> asker_;
+    bool unprotected_ = false;  // --unprotected: every script may run where no sandbox works
+    std::vector<std::string> unprotectedAsked_;  // the scripts the user was asked that of
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;

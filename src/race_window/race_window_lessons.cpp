@@ -55,7 +55,11 @@ bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings&
     if (!read.settings.scripts.empty() && over.scripts.empty()) {
         QStringList paths;
         for (const script::ScriptFile& file : read.settings.scripts) paths << QString::fromStdString(file.path);
-        if (!(consent_ ? consent_(paths) : AskToRunScripts(paths))) read.settings.scripts.clear();
+        const YesOrNo runThem{tr("Open lesson"),
+                              tr("This lesson wants to run these scripts of its own:") + "\n" + paths.join("\n") +
+                                  "\n\n" + tr("Run them?"),
+                              tr("Run them"), tr("Open without them")};
+        if (!Ask(runThem)) read.settings.scripts.clear();
     }
     ApplyLesson(race::Overlaid(read.settings, over));
     // A focus the lesson gives that is not in the race is a problem too, after the file's own.
@@ -70,18 +74,16 @@ bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings&
     return true;
 }
 
-bool RaceWindow::AskToRunScripts(const QStringList& paths)
+bool RaceWindow::Ask(const YesOrNo& question)
 {
-    // The paths as they are: a lesson's text is never markup.
-    QMessageBox ask(QMessageBox::Question, tr("Open lesson"),
-                    tr("This lesson wants to run these scripts of its own:") + "\n" + paths.join("\n") + "\n\n" +
-                        tr("Run them?"),
-                    QMessageBox::NoButton, this);
+    if (asker_) return asker_(question);
+    // What the question quotes (paths, names) as it is: never markup.
+    QMessageBox ask(QMessageBox::Question, question.title, question.text, QMessageBox::NoButton, this);
     ask.setTextFormat(Qt::PlainText);
-    QPushButton* run = ask.addButton(tr("Run them"), QMessageBox::AcceptRole);
-    ask.addButton(tr("Open without them"), QMessageBox::RejectRole);
+    QPushButton* yes = ask.addButton(question.yes, QMessageBox::AcceptRole);
+    ask.addButton(question.no, QMessageBox::RejectRole);
     ask.exec();
-    return ask.clickedButton() == run;
+    return ask.clickedButton() == yes;
 }
 
 void RaceWindow::SaveLesson()

@@ -4,6 +4,7 @@
 #include "race_window/panel_grid.h"
 #include "race_window/race_window.h"
 #include "race_window/script_recorder.h"
+#include "script/sandbox.h"
 #include "script/script_process.h"
 #include "ui_race_window.h"
 
@@ -14,6 +15,7 @@ namespace race_window {
 void RaceWindow::SetUpScripts(const race::RaceOptions& options)
 {
     scripts_ = options.lesson.scripts;
+    unprotected_ = options.unprotected;
     recorder_ = new ScriptRecorder(this);
     connect(recorder_, &ScriptRecorder::Recorded, this, &RaceWindow::JoinScripts);
     connect(ui_->ScriptButton, &QPushButton::clicked, this, &RaceWindow::ChooseScript);
@@ -43,8 +45,24 @@ void RaceWindow::ChooseScript()
 void RaceWindow::RecordScripts()
 {
     const std::size_t racing = race_->ScriptCount();
+    for (auto file = scripts_.begin() + static_cast<std::ptrdiff_t>(racing); file != scripts_.end(); ++file)
+        AllowUnprotected(*file);
     recorder_->Start({scripts_.begin() + static_cast<std::ptrdiff_t>(racing), scripts_.end()},
                      race_->LaneAt(0).Source().start);
+}
+
+void RaceWindow::AllowUnprotected(script::ScriptFile& file)
+{
+    if (file.unprotectedAllowed || script::AvailableProtection() != script::Protection::None) return;
+    // Asked once a file: one not allowed fails in its panel, saying why.
+    if (std::ranges::find(unprotectedAsked_, file.path) != unprotectedAsked_.end()) return;
+    unprotectedAsked_.push_back(file.path);
+    file.unprotectedAllowed =
+        unprotected_ || Ask({tr("Your sort"),
+                             tr("%1 cannot be protected here: %2.\n\nUnprotected, it can read and change whatever "
+                                "you can. Run it all the same?")
+                                 .arg(QString::fromStdString(file.name), QString::fromStdString(script::WhyUnprotected())),
+                             tr("Run it unprotected"), tr("Do not run it")});
 }
 
 void RaceWindow::JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings)

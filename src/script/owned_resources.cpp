@@ -1,5 +1,6 @@
 #include "script/owned_resources.h"
 
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -50,9 +51,19 @@ ScratchFolder::~ScratchFolder()
     std::filesystem::remove_all(path_, ignored);
 }
 
-int ChildGroup::End()
+int ChildGroup::End(std::chrono::milliseconds grace)
 {
     if (pid_ <= 0) return status_;
+    const auto until = std::chrono::steady_clock::now() + grace;
+    do {
+        if (waitpid(pid_, &status_, WNOHANG) == pid_) {
+            kill(-pid_, SIGKILL);  // what it left behind in its group
+            pid_ = -1;
+            return status_;
+        }
+        if (grace.count() > 0) usleep(2000);
+    } while (std::chrono::steady_clock::now() < until);
+    killed_ = true;
     kill(-pid_, SIGKILL);  // the group, and the child itself where it has not made one yet
     kill(pid_, SIGKILL);
     while (waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {

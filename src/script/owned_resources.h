@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -52,7 +53,8 @@ private:
 };
 
 // A child process that leads its own process group: the group killed and the child reaped when
-// it goes, or earlier by End, which gives the child's status.
+// it goes, or earlier by End, which gives the child's status: after `grace` for the child to
+// end by itself, it is killed.
 class ChildGroup {
 public:
     explicit ChildGroup(pid_t pid) : pid_(pid) {}
@@ -61,11 +63,14 @@ public:
     ~ChildGroup() { End(); }
 
     bool Started() const { return pid_ > 0; }
-    int End();
+    int End(std::chrono::milliseconds grace = {});
+    // Whether End had to kill the child.
+    bool Killed() const { return killed_; }
 
 private:
     pid_t pid_;
     int status_ = 0;
+    bool killed_ = false;
 };
 
 }  // namespace script

@@ -12,6 +12,8 @@ struct ScriptFile {
     std::string name;
     std::string source;
     std::string path{};  // where it was read, as given
+    // The user said it may run where no protection can be had: for this file alone.
+    bool unprotectedAllowed = false;
 };
 
 // A file that cannot be raced, and why.

@@ -1,7 +1,9 @@
 #include "script/script_process.h"
 
 #include "platform/words.h"
+#include "script/call_filter.h"
 #include "script/owned_resources.h"
+#include "script/sandbox.h"
 
 #include <charconv>
 #include <chrono>
@@ -23,59 +25,28 @@ extern const char* const kTracerSource;
 namespace {
 
 constexpr const char* kPython = "/usr/bin/python3";
-constexpr const char* kBubblewrap = "/usr/bin/bwrap";
-
-// The sandbox's own arguments: no network, no other process to see, the system read-only, no
-// home folder; where `strict`, no capability and no new user namespace inside either.
-std::vector<std::string> SandboxArguments(bool strict)
-{
-    std::vector<std::string> arguments = {kBubblewrap, "--unshare-all"};
-    if (strict) arguments.insert(arguments.end(), {"--unshare-user", "--disable-userns", "--cap-drop", "ALL"});
-    arguments.insert(arguments.end(), {"--die-with-parent", "--new-session", "--ro-bind", "/usr", "/usr", "--symlink",
-                                       "usr/lib", "/lib", "--symlink", "usr/lib64", "/lib64", "--symlink", "usr/bin",
-                                       "/bin", "--proc", "/proc", "--dev", "/dev", "--tmpfs", "/tmp", "--chdir", "/tmp"});
-    return arguments;
-}
-
-// Whether the sandbox starts here with these arguments: installed is not enough where the
-// system allows no namespaces, and an older bubblewrap lacks the strict arguments.
-bool Starts(const std::vector<std::string>& sandbox)
-{
-    std::string line;
-    for (const std::string& argument : sandbox) line += argument + " ";
-    return std::system((line + "/usr/bin/true >/dev/null 2>&1").c_str()) == 0;
-}
-
-// The sandbox as it starts here, tried once: strict where it can be; none where it cannot start.
-const std::optional<std::vector<std::string>>& Sandbox()
-{
-    static const auto works = []() -> std::optional<std::vector<std::string>> {
-        if (access(kBubblewrap, X_OK) != 0 || access(kPython, X_OK) != 0) return std::nullopt;
-        for (bool strict : {true, false})
-            if (auto arguments = SandboxArguments(strict); Starts(arguments)) return arguments;
-        return std::nullopt;
-    }();
-    return works;
-}
-
 // The arguments that run the tracer, in the sandbox where there is one.
 std::vector<std::string> Command()
 {
-    std::vector<std::string> command = Sandbox().value_or(std::vector<std::string>{});
+    std::vector<std::string> command = SandboxCommand();
     for (const char* argument : {kPython, "-I", "-S", "-B", "-c"}) command.emplace_back(argument);
     command.emplace_back(kTracerSource);
     return command;
 }
 
 // What the tracer reads first: the file's name, the steps' limit, whether to report the lines
-// and local numbers, and the items; then the text.
+// and local numbers, the call filter it loads before the script's code runs, and the items;
+// then the text.
 std::string Input(const ScriptFile& file, const std::vector<float>& items, std::uint64_t limit, bool notes)
 {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string filter;
+    for (const unsigned char byte : CallFilter()) filter += {kHex[byte >> 4], kHex[byte & 15]};
     std::string name = file.name;
     for (char& c : name)
         if (c == '\n' || c == '\r') c = '?';
     std::string input =
-        "name " + name + "\nlimit " + std::to_string(limit) + "\nnotes " + (notes ? "1" : "0") + "\nitems";
+        "name " + name + "\nlimit " + std::to_string(limit) + "\nnotes " + (notes ? "1" : "0") + "\nguard " + filter + "\nitems";
     for (std::size_t i = 1; i < items.size(); ++i) {
         char text[32];
         input += ' ';
@@ -90,9 +61,12 @@ std::string TookTooLong(const ScriptLimits& limits)
                           {std::to_string(static_cast<int>(limits.seconds))});
 }
 
+// The child's status where Landlock could not be set up, before anything ran.
+constexpr int kNotConfined = 125;
+
 // In the child, between fork and exec: only calls that are safe there.
 [[noreturn]] void BecomeTracer(int input, int report, const char* folder, const ScriptLimits& limits, pid_t parent,
-                               char* const argv[], char* const env[])
+                               bool confine, char* const argv[], char* const env[])
 {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(127);
@@ -120,6 +94,7 @@ std::string TookTooLong(const ScriptLimits& limits)
     limit(RLIMIT_CPU, static_cast<rlim_t>(limits.seconds) + 1);
     limit(RLIMIT_FSIZE, 0);
     limit(RLIMIT_CORE, 0);
+    if (confine && !ConfineToSystem()) _exit(kNotConfined);
     execve(argv[0], argv, env);
     _exit(127);
 }
@@ -157,27 +132,44 @@ std::optional<std::string> Follow(Descriptor& input, const Descriptor& report, c
     }
 }
 
-// Why a process that sent no end stopped.
-std::string Stopped(int status, const ScriptLimits& limits)
+// Why a process that sent no end stopped: by itself, by a limit of the system's, or ended here
+// after it had closed its report.
+std::string Stopped(int status, bool killedHere, const ScriptLimits& limits)
 {
-    if (WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL)) return TookTooLong(limits);
-    return platform::Words("script", "ended without a word: its process stopped");
+    using platform::Words;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == kNotConfined)
+        return Words("script", "cannot run: the kernel refused to confine it");
+    if (WIFEXITED(status))
+        return platform::Fill(Words("script", "ended early, before its sort was done: its process exited with status %1"),
+                              {std::to_string(WEXITSTATUS(status))});
+    if (!killedHere && WIFSIGNALED(status) && (WTERMSIG(status) == SIGXCPU || WTERMSIG(status) == SIGKILL))
+        return TookTooLong(limits);
+    return Words("script", "ended without a word: its process stopped");
+}
+
+// Why the file is not run here, if it is not.
+std::optional<std::string> WhyNotRun(const ScriptFile& file)
+{
+    if (!PythonAvailable()) return platform::Words("script", "cannot run: python3 is not installed");
+    if (CallFilter().empty()) return platform::Words("script", "cannot run: the filter of its system calls cannot be made");
+    if (AvailableProtection() == Protection::None && !file.unprotectedAllowed)
+        return platform::Fill(platform::Words("script", "was not run: it cannot be protected here (%1)"), {WhyUnprotected()});
+    return std::nullopt;
 }
 
 }  // namespace
 
 bool PythonAvailable() { return access(kPython, X_OK) == 0; }
 
-bool Sandboxed() { return Sandbox().has_value(); }
-
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
                     const std::function<bool()>& cancelled)
 {
     ScriptRun run(items, limits.steps, keepSteps);
-    if (!PythonAvailable()) {
-        run.Finish(platform::Words("script", "cannot run: python3 is not installed"));
+    if (const auto why = WhyNotRun(file)) {
+        run.Finish(why);
         return run;
     }
+    const Protection protection = AvailableProtection();
     std::vector<std::string> command = Command();
     std::vector<char*> argv;
     for (std::string& argument : command) argv.push_back(argument.data());
@@ -197,7 +189,8 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
     const auto started = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0)
-        BecomeTracer(input->read.Get(), report->write.Get(), folder->Path().c_str(), limits, parent, argv.data(), env);
+        BecomeTracer(input->read.Get(), report->write.Get(), folder->Path().c_str(), limits, parent,
+                     protection == Protection::Confined, argv.data(), env);
     ChildGroup child(pid);
     input->read.Close();
     report->write.Close();
@@ -209,16 +202,17 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
     const auto killedFor = child.Started() ? Follow(input->write, report->read, Input(file, items, limits.steps, keepSteps),
                                                     run, limits, cancelled)
                                            : std::optional<std::string>(noProcess);
-    const int status = child.End();
+    // A run that ended, or a report closed, leaves the process a moment to end by itself.
+    const int status = child.End(killedFor ? std::chrono::milliseconds(0) : std::chrono::milliseconds(1000));
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - started;
     input->write.Close();
     const timespec now{0, 0};
     while (sigtimedwait(&pipeSignal, nullptr, &now) > 0) {
     }
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    std::optional<std::string> why = killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, limits));
+    std::optional<std::string> why = killedFor ? killedFor : run.Done() ? std::nullopt : std::optional(Stopped(status, child.Killed(), limits));
     if (!why && run.End().seconds > wall.count()) why = CannotHaveMeasured();
-    run.Finish(why);
+    run.Finish(why, protection == Protection::None);
     return run;
 }
 

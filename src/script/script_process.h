@@ -17,15 +17,14 @@ struct ScriptLimits {
     std::uint64_t memoryBytes = std::uint64_t{1} << 30;
 };
 
-// Debian's Python, which runs the scripts, and the sandbox around it where it is installed
-// and works here.
+// Debian's Python, which runs the scripts.
 bool PythonAvailable();
-bool Sandboxed();
 
 // Runs the file's sort(a) on `items` (element 0 first) in a process of its own: Python in
 // isolated mode, a clean environment, an empty working folder, no descriptors but its input
-// and its report, limits on memory, time and steps; inside the sandbox where there is one (no
-// network, the system read-only, no home folder). The report is read as it comes; the process
+// and its report, limits on memory, time and steps; inside the strongest protection there is
+// (sandbox.h), and the call filter once the script's own code runs. Where there is no
+// protection, only a file the user allowed to run unprotected runs. The report is read as it comes; the process
 // is ended at once when the run ends, a limit is met, or `cancelled` says so. Only where the
 // steps are kept are the script's lines and local numbers reported with them.
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,

@@ -194,6 +194,7 @@ void ScriptRun::Ending(std::string_view rest)
 {
     const std::string_view how = Field(rest);
     if (how == "limit") return Fault(StoppedAtLimit());
+    if (how == "guard") return Fault(platform::Words("script", "cannot run: its system calls could not be filtered"));
     if (how == "ok" && NumberText(rest)) {
         const double seconds = std::strtod(std::string(rest).c_str(), nullptr);
         if (!std::isfinite(seconds) || seconds < 0) return Fault(CannotHaveMeasured());
@@ -238,11 +239,10 @@ void ScriptRun::Verify()
                              {std::to_string(*bad), std::to_string(*bad + 1)}));
 }
 
-void ScriptRun::Finish(std::optional<std::string> killedFor)
+void ScriptRun::Finish(std::optional<std::string> killedFor, bool unprotected)
 {
-    if (Done()) return;
-    if (killedFor) return Fault(*killedFor);
-    Fault(platform::Words("script", "ended without a word: its process stopped"));
+    if (!Done()) Fault(killedFor.value_or(platform::Words("script", "ended without a word: its process stopped")));
+    end_.unprotected = unprotected;
 }
 
 std::optional<bool> ScriptRun::KeptOrderOfEquals() const

@@ -41,6 +41,7 @@ struct ScriptEnd {
     std::string message;  // what went wrong, in the script's words or ours
     int line = 0;         // where, in the script; 0 where none
     double seconds = 0;   // the sort's own time in Python, where it ran to its end
+    bool unprotected = false;  // it ran with nothing between it and the user's files
 };
 
 // What a student's sort did, read from its process's report line by line. The report is
@@ -56,7 +57,7 @@ public:
     // What the process sent next, in pieces of any size.
     void Feed(std::string_view bytes);
     // The process ended: with what it sent, its exit, and the limits it met, the verdict.
-    void Finish(std::optional<std::string> killedFor = std::nullopt);
+    void Finish(std::optional<std::string> killedFor = std::nullopt, bool unprotected = false);
 
     const ScriptEnd& End() const { return end_; }
     bool Failed() const { return end_.kind == ScriptEnd::Kind::Failed; }

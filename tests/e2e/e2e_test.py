@@ -21,6 +21,7 @@ import time
 import unittest
 
 import pyatspi
+from gi.repository import GLib
 
 from memory_cgroup import MemoryCgroup
 
@@ -406,7 +407,10 @@ class RaceChecks:
 
     def status_starting(self, prefix, deadline):
         while time.time() < deadline:
-            labels = [n.name for n in self.program.nodes() if n.getRoleName() == "label"]
+            try:
+                labels = [n.name for n in self.program.nodes() if n.getRoleName() == "label"]
+            except GLib.GError:  # the panels were made anew while they were read: read again
+                labels = []
             status = next((t for t in labels if t.startswith(prefix)), None)
             if status:
                 return status

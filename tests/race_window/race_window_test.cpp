@@ -3,6 +3,7 @@
 #include "race/lesson_file.h"
 #include "race_window/race_window.h"
 #include "race_window/step_words.h"
+#include "script/sandbox.h"
 #include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "support/form_controls.h"
@@ -517,6 +518,35 @@ private slots:
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
     }
 
+    void whereNothingProtectsAScriptItRunsOnlyOnceTheUserAgreedAndSaysSo()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath("mine.py")));
+        QFile lesson(folder.filePath("class.sortrace"));
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write("sortrace = 1\nitems = 5 3 8 1\nscript = mine.py\n");
+        lesson.close();
+        script::LimitProtection(script::Protection::None);
+        for (const bool agreed : {false, true}) {
+            Open();
+            int asked = 0;
+            window->SetAsker([&](const RaceWindow::YesOrNo& question) {
+                if (!question.text.startsWith("mine.py cannot be protected here")) return true;  // the lesson's
+                ++asked;
+                return agreed;
+            });
+            QVERIFY(window->OpenLessonFile(lesson.fileName()));
+            Control<QPushButton>(*window, "NewItemsButton")->click();  // a new race asks no more
+            QTRY_COMPARE(window->CurrentRace().ScriptCount(), 1u);
+            QCOMPARE(asked, 1);
+            const auto* panel = window->findChild<RacePanel*>("PanelScript");
+            QCOMPARE(panel->accessibleName(), agreed ? "mine.py (unprotected)" : "mine.py");
+            QCOMPARE(panel->StepText().startsWith("failed: was not run: it cannot be protected here"), !agreed);
+        }
+        script::LimitProtection(script::Protection::Sandbox);
+    }
+
     void aLessonsScriptsRunOnlyOnceTheUserAgreed()
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
@@ -527,13 +557,13 @@ private slots:
         lesson.write("sortrace = 1\nmethods = bubble,merge\nitems = 5 3 8 1\nscript = mine.py\n");
         lesson.close();
         for (const bool agreed : {false, true}) {
-            QStringList asked;
-            window->SetScriptConsent([&](const QStringList& paths) {
-                asked = paths;
+            QString asked;
+            window->SetAsker([&](const RaceWindow::YesOrNo& question) {
+                asked = question.text;
                 return agreed;
             });
             QVERIFY(window->OpenLessonFile(lesson.fileName()));
-            QCOMPARE(asked, QStringList{QFileInfo(folder.filePath("mine.py")).canonicalFilePath()});
+            QVERIFY(asked.contains("\n" + QFileInfo(folder.filePath("mine.py")).canonicalFilePath() + "\n"));
             QTRY_COMPARE(window->CurrentRace().ScriptCount(), agreed ? 1u : 0u);
             QCOMPARE(window->CurrentRace().Methods().size(), 2u);
         }

@@ -1,6 +1,8 @@
 // A student's sort run by a real python3, and the reader of what its process sends back.
 
+#include "script/call_filter.h"
 #include "script/owned_resources.h"
+#include "script/sandbox.h"
 #include "script/script_process.h"
 #include "sorting/initial_order.h"
 #include "support/method_names.h"
@@ -31,6 +33,8 @@ ScriptRun RunSource(const std::string& source, const std::vector<float>& items =
 {
     return script::RunScript({"my_sort.py", source}, items, limits, true);
 }
+
+bool Sandboxed() { return script::AvailableProtection() == script::Protection::Sandbox; }
 
 void RequirePython()
 {
@@ -149,7 +153,7 @@ TEST(Script, EachFailureEndsInItsMessage)
     const auto home = script::ScratchFolder::Make("sorting-home-");
     ASSERT_TRUE(home);
     std::ofstream(home->Path() + "/secret") << "a file of the user's own\n";
-    if (!script::Sandboxed()) std::cout << "no sandbox here: a script can read the user's files\n";
+    if (!Sandboxed()) std::cout << "no sandbox here: a script can read the user's files\n";
     const std::vector<Case> cases{
         {"def sort(a)\n    pass\n", "SyntaxError: expected ':'", 1},
         {"def sort(a):\n    x = 1\n    return x / 0\n", "ZeroDivisionError: division by zero", 3},
@@ -166,7 +170,7 @@ TEST(Script, EachFailureEndsInItsMessage)
         {"def sort(a):\n    b = []\n    while True:\n        b.append(bytearray(1 << 24))\n", "MemoryError", 4, 60},
         // Read, never written: without the sandbox the script could read it, and the test says so.
         {"def sort(a):\n    open('" + home->Path() + "/secret').read()\n    raise RuntimeError('read')\n",
-         script::Sandboxed() ? "FileNotFoundError" : "RuntimeError: read", script::Sandboxed() ? 2 : 3},
+         Sandboxed() ? "FileNotFoundError" : "RuntimeError: read", Sandboxed() ? 2 : 3},
         {"def sorted_items(a):\n    pass\n", "NameError: the file has no function sort(a)", 0},
         // Its input, its two outputs, the report, and the listing's own: nothing of the program's.
         {"import os\ndef sort(a):\n    raise RuntimeError(sorted(os.listdir('/proc/self/fd')))\n",
@@ -194,14 +198,15 @@ TEST(Script, StartsWithNoSignalBlockedAndWithoutPrivileges)
         "    raise RuntimeError((s['SigBlk'].strip(), s['CapEff'].strip()))\n");
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
     // Root keeps no capability inside the sandbox.
-    const std::string capabilities = script::Sandboxed() || getuid() != 0 ? "0000000000000000" : "000001ffffffffff";
+    const std::string capabilities = Sandboxed() || getuid() != 0 ? "0000000000000000" : "000001ffffffffff";
     EXPECT_EQ(run.End().message, "RuntimeError: ('0000000000000000', '" + capabilities + "')");
 }
 
 TEST(Script, LeavesNoDescriptorNorFolderWhereNoProcessCanStart)
 {
     RequirePython();
-    script::Sandboxed();  // asked once, before the descriptors run short
+    script::AvailableProtection();  // asked once, before the descriptors run short
+    script::CallFilter();
     const auto temporary = script::ScratchFolder::Make("sorting-tmp-");
     ASSERT_TRUE(temporary);
     ASSERT_EQ(setenv("TMPDIR", temporary->Path().c_str(), 1), 0);
