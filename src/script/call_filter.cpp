@@ -65,7 +65,7 @@ bool RefuseNewProcesses(const Context& filter)
     const auto thread = static_cast<scmp_datum_t>(CLONE_THREAD);
     return seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0 &&
            seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(EPERM), SCMP_SYS(clone), 1,
-                            SCMP_A0(SCMP_CMP_MASKED_EQ, thread, 0)) == 0;
+                            scmp_arg_cmp{0, SCMP_CMP_MASKED_EQ, thread, 0}) == 0;
 }
 
 std::string Exported(const Context& filter)
