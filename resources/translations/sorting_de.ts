@@ -2357,5 +2357,13 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
         <source>cannot run: its system calls could not be filtered</source>
         <translation>kann nicht laufen: seine Systemaufrufe ließen sich nicht filtern</translation>
     </message>
+    <message>
+        <source>sent more notes than its steps can have made</source>
+        <translation>schickte mehr Notizen, als seine Schritte gemacht haben können</translation>
+    </message>
+    <message>
+        <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
+        <translation>endete geordnet, verglich aber nie die %1 und die %2, die nebeneinander enden: es las ihre Werte auf anderem Weg, also sind seine Zählungen nicht die einer Sortierung</translation>
+    </message>
 </context>
 </TS>

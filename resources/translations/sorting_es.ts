@@ -2359,5 +2359,13 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
         <source>cannot run: its system calls could not be filtered</source>
         <translation>no puede ejecutarse: no se pudieron filtrar sus llamadas al sistema</translation>
     </message>
+    <message>
+        <source>sent more notes than its steps can have made</source>
+        <translation>envió más notas de las que sus pasos pueden haber hecho</translation>
+    </message>
+    <message>
+        <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
+        <translation>terminó en orden, pero nunca comparó el %1 y el %2 que terminan uno al lado del otro: leyó sus valores de otro modo, así que sus cuentas no son las de una ordenación</translation>
+    </message>
 </context>
 </TS>

@@ -2355,5 +2355,13 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
         <source>cannot run: its system calls could not be filtered</source>
         <translation>ne peut pas s’exécuter : ses appels système n’ont pas pu être filtrés</translation>
     </message>
+    <message>
+        <source>sent more notes than its steps can have made</source>
+        <translation>a envoyé plus de notes que ses pas n’ont pu en faire</translation>
+    </message>
+    <message>
+        <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
+        <translation>a fini dans l’ordre, mais n’a jamais comparé le %1 et le %2 qui finissent côte à côte : il a lu leurs valeurs autrement, ses comptes ne sont donc pas ceux d’un tri</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@ namespace script {
 // What a script's process may take; by default, what the race allows a student's script.
 struct ScriptLimits {
     std::uint64_t steps = 5'000'000;
-    double seconds = 60;
+    double seconds = 10;
     std::uint64_t memoryBytes = std::uint64_t{1} << 30;
 };
 

@@ -70,6 +70,7 @@ ScriptRun::ScriptRun(std::vector<float> items, std::uint64_t limit, bool keepSte
       ids_(items_.size()),
       scratch_(items_.size()),
       live_(items_.size()),
+      met_(items_.size()),
       limit_(limit),
       keepSteps_(keepSteps)
 {
@@ -127,12 +128,18 @@ bool ScriptRun::Filled(sorting::Index place) const
     return Element(entry) && live_[static_cast<std::size_t>(entry)];
 }
 
+// Where the item at a filled place stood before the sort: a scratch entry is its item's own.
+std::int32_t ScriptRun::Origin(sorting::Index place) const
+{
+    return sorting::IsScratch(place) ? sorting::ScratchEntry(place) : ids_[static_cast<std::size_t>(place)];
+}
+
 bool ScriptRun::Step(ScriptStep step)
 {
     const auto at = [](sorting::Index place) { return static_cast<std::size_t>(place); };
     const std::uint64_t cost = step.kind == Kind::Exchange ? 3 : step.kind == Kind::SetAside ? 0 : 1;
     if (stepsCounted_ + cost > limit_) {
-        Fault(StoppedAtLimit());
+        Runaway(StoppedAtLimit());
         return true;
     }
     stepsCounted_ += cost;
@@ -140,10 +147,12 @@ bool ScriptRun::Step(ScriptStep step)
     switch (step.kind) {
         case Kind::Compare:
             if (!Filled(step.a) || !Filled(step.b)) return false;
+            met_.Compared(Origin(step.a), Origin(step.b));
             ++counts_.comparisons;
             break;
         case Kind::Read:
             if (!Filled(step.a) || step.b != 0) return false;
+            met_.Read(Origin(step.a));
             ++counts_.reads;
             break;
         case Kind::Exchange:
@@ -184,6 +193,9 @@ void ScriptRun::Note(std::string_view kind, std::string_view rest)
     if (!fits)
         return Fault(
             platform::Fill(platform::Words("script", "sent a line it cannot have made: %1"), {first.substr(0, 60)}));
+    // A step notes its line and the numbers that changed: a few, never a flood.
+    if (++notesSent_ > kNotesAStep * stepsShown_ + kNotesBeforeSteps)
+        return Runaway(platform::Words("script", "sent more notes than its steps can have made"));
     if (!keepSteps_) return;
     if (kind == "L") return notes_.Line(stepsShown_, static_cast<int>(*line));
     if (!notes_.Number(stepsShown_, first, kind == "V" ? std::optional(rest) : std::nullopt))
@@ -193,7 +205,7 @@ void ScriptRun::Note(std::string_view kind, std::string_view rest)
 void ScriptRun::Ending(std::string_view rest)
 {
     const std::string_view how = Field(rest);
-    if (how == "limit") return Fault(StoppedAtLimit());
+    if (how == "limit") return Runaway(StoppedAtLimit());
     if (how == "guard") return Fault(platform::Words("script", "cannot run: its system calls could not be filtered"));
     if (how == "ok" && NumberText(rest)) {
         const double seconds = std::strtod(std::string(rest).c_str(), nullptr);
@@ -220,6 +232,15 @@ void ScriptRun::Fault(std::string message)
     end_ = {ScriptEnd::Kind::Failed, std::move(message), 0, 0};
 }
 
+// A run that went on past any sort's end keeps no step: its panel says why at once, and the
+// race is as long as its methods.
+void ScriptRun::Runaway(std::string message)
+{
+    Fault(std::move(message));
+    steps_ = {};
+    notes_ = {};
+}
+
 // Every item once, then in order: the verdict on a sort that ran to its end.
 void ScriptRun::Verify()
 {
@@ -235,13 +256,32 @@ void ScriptRun::Verify()
     if (twice != seen.end())
         return Fault(platform::Fill(platform::Words("script", "the %1 is there twice"), {value(twice)}));
     if (const auto bad = sorting::FirstOutOfOrder(items_, 1))
-        Fault(platform::Fill(platform::Words("script", "not in order: items %1 and %2"),
-                             {std::to_string(*bad), std::to_string(*bad + 1)}));
+        return Fault(platform::Fill(platform::Words("script", "not in order: items %1 and %2"),
+                                    {std::to_string(*bad), std::to_string(*bad + 1)}));
+    VerifyComparisons();
+}
+
+// Two items that end side by side, each of a value no other item has, were compared, or both
+// read as numbers: a sort cannot know their order otherwise (where a value is there twice, an
+// equal item may have stood between them), so one that did not read the values behind the
+// counts.
+void ScriptRun::VerifyComparisons()
+{
+    const auto alone = [&](std::size_t i) {
+        return (i == 1 || items_[i - 1] != items_[i]) && (i + 1 == items_.size() || items_[i + 1] != items_[i]);
+    };
+    for (std::size_t i = 1; i + 1 < items_.size(); ++i)
+        if (alone(i) && alone(i + 1) && !met_.Known(ids_[i], ids_[i + 1]))
+            return Fault(platform::Fill(
+                platform::Words("script", "ended in order, but never compared the %1 and the %2 that end side by "
+                                          "side: it read their values another way, so its counts are not a sort's"),
+                {ValueText(items_[i]), ValueText(items_[i + 1])}));
 }
 
 void ScriptRun::Finish(std::optional<std::string> killedFor, bool unprotected)
 {
-    if (!Done()) Fault(killedFor.value_or(platform::Words("script", "ended without a word: its process stopped")));
+    if (!Done() && killedFor) Runaway(*killedFor);
+    if (!Done()) Fault(platform::Words("script", "ended without a word: its process stopped"));
     end_.unprotected = unprotected;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/items_met.h"
 #include "script/script_notes.h"
 #include "sorting/counting_observer.h"
 #include "sorting/sort_observer.h"
@@ -80,6 +81,9 @@ private:
     void Note(std::string_view kind, std::string_view rest);
     void Ending(std::string_view rest);
     void Fault(std::string message);
+    void Runaway(std::string message);
+    std::int32_t Origin(sorting::Index place) const;
+    void VerifyComparisons();
     std::string StoppedAtLimit() const;
     bool Element(sorting::Index place) const;
     bool Filled(sorting::Index place) const;
@@ -90,12 +94,15 @@ private:
     std::vector<std::int32_t> ids_;  // where each item of the array stood before the sort
     std::vector<float> scratch_;     // by entry; an entry is the item first at that place
     std::vector<std::uint8_t> live_;
+    ItemsMet met_;
     std::uint64_t limit_;
     bool keepSteps_;
     std::string partial_;
     sorting::SortCounts counts_;
     std::uint64_t stepsCounted_ = 0;  // an exchange counts three, as its moves
     std::uint64_t stepsShown_ = 0;    // and setting an item aside one, as the race shows it
+    std::uint64_t notesSent_ = 0;
+    static constexpr std::uint64_t kNotesAStep = 4, kNotesBeforeSteps = 4096;
     std::vector<ScriptStep> steps_;
     ScriptNotes notes_;
     ScriptEnd end_;

@@ -29,11 +29,11 @@ TEST(ScriptLane, ReplaysTheReportForwardAndBackWithItsLinesAndNumbers)
     // back; then the 8 and the 1 exchanged, and so on to the end.
     const std::string report =
         "L 4\nV i 1\nC 1 2\nL 5\nA 2 2\nM 1 2\nL 6\nV j 0\nM -3 1\n"
-        "X 1 4\nX 2 4\nX 3 4\nF ok 0.5\n";
+        "X 1 4\nX 2 4\nX 3 4\nC 1 2\nC 2 3\nC 3 4\nC 4 5\nF ok 0.5\n";
     const script::ScriptRun run = RunOf(report);
     ASSERT_FALSE(run.Failed()) << run.End().message;
     Replay lane(race::ScriptRecording({"mine.py", "a\nb\nc\nd\ne\nf\n"}, kFive, run));
-    EXPECT_EQ(lane.TotalSteps(), 1 + 1 + 1 + 1 + 3 * 3u);
+    EXPECT_EQ(lane.TotalSteps(), 1 + 1 + 1 + 1 + 3 * 3 + 4u);
     using Seen = race::StepSeen;
     const std::vector<std::pair<Seen, std::vector<float>>> walk{
         {{Seen::Kind::Compared, 1, 2}, {0, 5, 3, 8, 1, 9}},

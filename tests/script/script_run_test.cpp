@@ -85,7 +85,9 @@ TEST(ScriptReport, EveryLineIsCheckedAgainstTheItems)
         EXPECT_EQ(run.Counts().moves, c.counts.moves) << c.report;
     }
     ScriptRun split(kFive, 10, false);
-    for (char byte : std::string("X 1 4\nX 3 4\nF ok 0.25\n")) split.Feed(std::string_view(&byte, 1));
+    // Each two items that end side by side compared, as a sort must, then two exchanges.
+    for (char byte : std::string("C 4 2\nC 2 1\nC 1 3\nC 3 5\nX 1 4\nX 3 4\nF ok 0.25\n"))
+        split.Feed(std::string_view(&byte, 1));
     EXPECT_FALSE(split.Failed()) << split.End().message;
     EXPECT_EQ(split.End().seconds, 0.25);
 }
@@ -166,7 +168,14 @@ TEST(Script, EachFailureEndsInItsMessage)
         {"def sort(a):\n    a.reverse()\n", "AttributeError", 2},
         {"import os\ndef sort(a):\n    os.write(3, b'C 1 9\\n')\n", "sent a line it cannot have made: C 1 9", 0},
         {"import os\ndef sort(a):\n    while True:\n        os.write(3, b'L 1\\n' * 4096)\n",
-         "sent more than any script can", 0},
+         "sent more notes than its steps can have made", 0},
+        {"import os\ndef sort(a):\n    os._exit(0)\n", "ended early, before its sort was done: its process exited with status 0",
+         0},
+        // Counts forged: the values read behind the tracer's back, or its comparisons undone.
+        {"def sort(a):\n    a[:] = sorted(a, key=lambda x: x.value)\n",
+         "ended in order, but never compared the 1 and the 3 that end side by side", 0},
+        {"import __main__\ndef sort(a):\n    __main__.TRACER.compare = lambda x, y: None\n    a[:] = sorted(a)\n",
+         "ended in order, but never compared the 1 and the 3", 0},
         {"def sort(a):\n    b = []\n    while True:\n        b.append(bytearray(1 << 24))\n", "MemoryError", 4, 60},
         // Read, never written: without the sandbox the script could read it, and the test says so.
         {"def sort(a):\n    open('" + home->Path() + "/secret').read()\n    raise RuntimeError('read')\n",
@@ -181,6 +190,10 @@ TEST(Script, EachFailureEndsInItsMessage)
         EXPECT_TRUE(run.Failed()) << c.source;
         EXPECT_EQ(run.End().message.substr(0, c.message.size()), c.message) << c.source << run.End().message;
         EXPECT_EQ(run.End().line, c.line) << c.source;
+        // A run past any sort's end keeps no step: the race is as long as its methods.
+        if (c.message.starts_with("stopped") || c.message.starts_with("took") || c.message.starts_with("sent more")) {
+            EXPECT_TRUE(run.Steps().empty() && run.Notes().Count() == 0) << c.source;
+        }
     }
 }
 
