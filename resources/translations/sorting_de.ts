@@ -1618,6 +1618,10 @@ laufen, im Takt ihrer Arbeit.
 </translation>
     </message>
     <message>
+        <source>--script-seconds: a whole number of seconds, 1 to 600</source>
+        <translation>--script-seconds: eine ganze Zahl von Sekunden, 1 bis 600</translation>
+    </message>
+    <message>
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1627,6 +1631,8 @@ laufen, im Takt ihrer Arbeit.
                    count from 1 here
   --unprotected    race the scripts where no sandbox works here: they can then
                    read whatever you can
+  --script-seconds N
+                   the time each script may take, 1 to 600 seconds (default: 10)
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1645,6 +1651,9 @@ laufen, im Takt ihrer Arbeit.
                    Element 1 auf den Balken, da Stellen hier ab 1 zählen
   --unprotected    die Skripte antreten lassen, wo hier keine Sandbox geht: sie
                    können dann lesen, was Sie lesen können
+  --script-seconds N
+                   die Zeit, die jedes Skript laufen darf, 1 bis 600 Sekunden
+                   (sonst 10)
   LESSON.sortrace  eine im Rennen gespeicherte Lektion öffnen (die Optionen
                    gelten danach)
   -h, --help       diesen Text zeigen
@@ -2144,10 +2153,6 @@ laufen, im Takt ihrer Arbeit.
         <translation>Hinter den Balken: %1 der bearbeitete Teil, %2 der geordnete Teil, %3 %4 die zwei Läufe eines Mischens; %5 das Pivotelement, %6 an seiner endgültigen Stelle</translation>
     </message>
     <message>
-        <source>Recording your sort: it joins the race when it has run.</source>
-        <translation>Ihre Sortierung wird aufgezeichnet: Sie tritt an, sobald sie gelaufen ist.</translation>
-    </message>
-    <message>
         <source>Your own sort runs in Python: install python3 to race one</source>
         <translation>Eine eigene Sortierung läuft in Python: installieren Sie python3, um eine antreten zu lassen</translation>
     </message>
@@ -2246,6 +2251,22 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
     <message>
         <source>Do not run it</source>
         <translation>Nicht ausführen</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Aufnahme anhalten</translation>
+    </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Eigene Sortierung…</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2 steps so far; it joins the race when it has run.</source>
+        <translation>%1 wird aufgenommen: bisher %2 Schritte; es tritt an, wenn es gelaufen ist.</translation>
+    </message>
+    <message>
+        <source>Stopped recording %1: it does not race.</source>
+        <translation>Aufnahme von %1 angehalten: es tritt nicht an.</translation>
     </message>
 </context>
 <context>

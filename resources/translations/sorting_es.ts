@@ -1618,6 +1618,10 @@ ritmo de su trabajo.
 </translation>
     </message>
     <message>
+        <source>--script-seconds: a whole number of seconds, 1 to 600</source>
+        <translation>--script-seconds: un número entero de segundos, de 1 a 600</translation>
+    </message>
+    <message>
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1627,6 +1631,8 @@ ritmo de su trabajo.
                    count from 1 here
   --unprotected    race the scripts where no sandbox works here: they can then
                    read whatever you can
+  --script-seconds N
+                   the time each script may take, 1 to 600 seconds (default: 10)
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1647,6 +1653,9 @@ ritmo de su trabajo.
   --unprotected    hacer correr los scripts donde aquí no funciona ningún
                    entorno aislado: entonces pueden leer todo lo que usted puede
                    leer
+  --script-seconds N
+                   el tiempo que cada script puede tardar, de 1 a 600 segundos
+                   (por defecto: 10)
   LESSON.sortrace  abrir una lección guardada desde la carrera (las opciones se
                    aplican después)
   -h, --help       mostrar este texto
@@ -2146,10 +2155,6 @@ ritmo de su trabajo.
         <translation>Detrás de las barras: %1 la parte en curso, %2 la parte ordenada, %3 %4 las dos secuencias de una mezcla; %5 el pivote, %6 en su lugar definitivo</translation>
     </message>
     <message>
-        <source>Recording your sort: it joins the race when it has run.</source>
-        <translation>Grabando tu ordenación: se une a la carrera cuando haya terminado.</translation>
-    </message>
-    <message>
         <source>Your own sort runs in Python: install python3 to race one</source>
         <translation>Tu ordenación se ejecuta en Python: instala python3 para hacer correr una</translation>
     </message>
@@ -2248,6 +2253,22 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
     <message>
         <source>Do not run it</source>
         <translation>No ejecutarlo</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Detener la grabación</translation>
+    </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Tu ordenación…</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2 steps so far; it joins the race when it has run.</source>
+        <translation>Grabando %1: %2 pasos hasta ahora; se une a la carrera cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>Stopped recording %1: it does not race.</source>
+        <translation>Grabación de %1 detenida: no corre.</translation>
     </message>
 </context>
 <context>

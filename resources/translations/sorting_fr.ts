@@ -1619,6 +1619,10 @@ de leur travail.
 </translation>
     </message>
     <message>
+        <source>--script-seconds: a whole number of seconds, 1 to 600</source>
+        <translation>--script-seconds : un nombre entier de secondes, de 1 à 600</translation>
+    </message>
+    <message>
         <source>  --sound          sound each step, a higher tone for a larger item (remembered)
   --script FILE    also race a sort of your own: FILE defines sort(a) in
                    Python 3 (more than once: a panel each); it runs in
@@ -1628,6 +1632,8 @@ de leur travail.
                    count from 1 here
   --unprotected    race the scripts where no sandbox works here: they can then
                    read whatever you can
+  --script-seconds N
+                   the time each script may take, 1 to 600 seconds (default: 10)
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program&apos;s version
@@ -1643,6 +1649,9 @@ de leur travail.
                    partir de 1
   --unprotected    faire courir les scripts là où aucun bac à sable ne marche :
                    ils peuvent alors lire tout ce que vous pouvez lire
+  --script-seconds N
+                   le temps que chaque script peut prendre, de 1 à 600 secondes
+                   (par défaut : 10)
   LESSON.sortrace  ouvrir une leçon enregistrée depuis la course (les options
                    s&apos;appliquent ensuite)
   -h, --help       afficher ce texte
@@ -2142,10 +2151,6 @@ de leur travail.
         <translation>Derrière les barres : %1 la partie traitée, %2 la partie en ordre, %3 %4 les deux suites d’une fusion ; %5 le pivot, %6 à sa place définitive</translation>
     </message>
     <message>
-        <source>Recording your sort: it joins the race when it has run.</source>
-        <translation>Enregistrement de votre tri : il rejoint la course une fois exécuté.</translation>
-    </message>
-    <message>
         <source>Your own sort runs in Python: install python3 to race one</source>
         <translation>Votre tri s’exécute en Python : installez python3 pour en faire courir un</translation>
     </message>
@@ -2244,6 +2249,22 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
     <message>
         <source>Do not run it</source>
         <translation>Ne pas l’exécuter</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Your sort…</source>
+        <translation>Votre tri…</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2 steps so far; it joins the race when it has run.</source>
+        <translation>Enregistrement de %1 : %2 pas jusqu’ici ; il rejoint la course une fois exécuté.</translation>
+    </message>
+    <message>
+        <source>Stopped recording %1: it does not race.</source>
+        <translation>Enregistrement de %1 arrêté : il ne court pas.</translation>
     </message>
 </context>
 <context>

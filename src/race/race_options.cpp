@@ -49,6 +49,16 @@ std::pair<int, int> VideoSize(const std::string& text)
     return {static_cast<int>(*width), static_cast<int>(*height)};
 }
 
+// A whole number of seconds, 1 to 600.
+double ScriptSeconds(const std::string& text)
+{
+    std::size_t at = 0;
+    const auto seconds = WholeAt(text, at);
+    if (!seconds || at != text.size() || *seconds < 1 || *seconds > 600)
+        throw RaceUsageError(platform::Words("race", "--script-seconds: a whole number of seconds, 1 to 600"));
+    return static_cast<double>(*seconds);
+}
+
 // The lines of --help of every format the race can be written in.
 std::string ExportUsage()
 {
@@ -78,12 +88,12 @@ std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count)
     return sorting::MakeItems(std::get<std::int32_t>(asked), seed, order);
 }
 
-Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scriptLanes)
+Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scriptLanes, double scriptSeconds)
 {
     const std::vector<float> items = LessonItems(lesson);
     std::vector<Recording> scripts;
     if (scriptLanes == ScriptLanes::RecordedNow)
-        for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(RecordScript(file, items));
+        for (const script::ScriptFile& file : lesson.scripts) scripts.push_back(RecordScript(file, items, scriptSeconds));
     return Race(items, lesson.methods.value_or(DefaultMethods()), std::move(scripts));
 }
 
@@ -109,6 +119,7 @@ RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char dec
     }
     parser.Flag("--sound", [&] { options.sound = true; });
     parser.Flag("--unprotected", [&] { options.unprotected = true; });
+    parser.Take("--script-seconds", [&](const std::string& text) { options.scriptSeconds = ScriptSeconds(text); });
     for (const ExportFormatRow& row : kExportFormats)
         parser.Take(row.option, [&options, &row](const std::string& path) {
             if (options.exportTo && options.exportTo->format != row.format)
@@ -159,6 +170,8 @@ std::string RaceUsageText(const std::string& program)
                    count from 1 here
   --unprotected    race the scripts where no sandbox works here: they can then
                    read whatever you can
+  --script-seconds N
+                   the time each script may take, 1 to 600 seconds (default: 10)
   LESSON.sortrace  open a lesson saved from the race (the options then apply)
   -h, --help       show this text
   --version        show the program's version

@@ -23,6 +23,7 @@ struct RaceOptions {
     std::optional<std::pair<int, int>> size;                         // of the video: width, height
     bool sound = false;
     bool unprotected = false;  // scripts may run where no sandbox works
+    double scriptSeconds = kScriptSeconds;  // each script's wall time
     bool help = false;
     bool version = false;
 };
@@ -44,7 +45,8 @@ std::vector<float> LessonItems(const LessonSettings& lesson, std::int32_t count 
 // Whether a race's scripts are recorded before it starts, or recorded elsewhere and joined.
 enum class ScriptLanes { RecordedNow, JoinLater };
 // The race a lesson sets: its methods, then its scripts.
-Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scripts = ScriptLanes::RecordedNow);
+Race RaceOfLesson(const LessonSettings& lesson, ScriptLanes scripts = ScriptLanes::RecordedNow,
+                  double scriptSeconds = kScriptSeconds);
 
 // `decimalPoint` is the user's own, which the numbers of --items may have.
 RaceOptions ParseRaceOptions(const std::vector<std::string>& arguments, char decimalPoint = '.');

@@ -156,9 +156,10 @@ Recording Record(sorting::SortMethod method, const std::vector<float>& items);
 // A student's script's run on `items` as the race replays it: its steps as the race's, what
 // each copy writes over, its code and notes, and where it failed.
 Recording ScriptRecording(const script::ScriptFile& file, const std::vector<float>& items, script::ScriptRun run);
-// Runs the script, in a process of its own, and records it, within the script's limits as
-// they are by default.
+// The wall time a race gives a script by default: a loop that never ends is said soon.
+inline constexpr double kScriptSeconds = 10;
+// Runs the script, in a process of its own, and records it, within the race's limits.
 Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
-                       const std::function<bool()>& cancelled = {});
+                       double seconds = kScriptSeconds, const script::RunWatch& stop = {});
 
 }  // namespace race

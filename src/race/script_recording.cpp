@@ -72,9 +72,11 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
 }
 
 Recording RecordScript(const script::ScriptFile& file, const std::vector<float>& items,
-                       const std::function<bool()>& cancelled)
+                       double seconds, const script::RunWatch& stop)
 {
-    return ScriptRecording(file, items, script::RunScript(file, items, script::ScriptLimits{}, true, cancelled));
+    script::ScriptLimits limits;
+    limits.seconds = seconds;
+    return ScriptRecording(file, items, script::RunScript(file, items, limits, true, stop));
 }
 
 }  // namespace race

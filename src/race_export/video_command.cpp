@@ -47,7 +47,7 @@ int WriteVideoCommand(const race::RaceOptions& options, const std::string& progr
         std::cerr << command_line::Refusal(program, refused.what());
         return 2;
     }
-    const race::Race race = race::RaceOfLesson(lesson);
+    const race::Race race = race::RaceOfLesson(lesson, race::ScriptLanes::RecordedNow, options.scriptSeconds);
     const VideoRequest request = RequestOf(options, lesson, race);
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);

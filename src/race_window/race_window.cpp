@@ -522,6 +522,7 @@ void RaceWindow::ShowSpeed()
 void RaceWindow::ShowProgress()
 {
     ShowClock();
+    ui_->ScriptButton->setText(recorder_->Busy() ? tr("Stop recording") : tr("Your sort…"));
     ui_->Panels->Refresh();
     quiz_->Follow();
     if (!quiz_->Message().isEmpty())
@@ -530,8 +531,10 @@ void RaceWindow::ShowProgress()
         ui_->Status->setText(
             tr("All %1 are done: %2 finished first.")
                 .arg(CountInWords(race_->LaneCount()), desktop::ToQString(race_->Title(race_->FirstToFinish()))));
-    else if (recorder_->Busy() && !Playing())
-        ui_->Status->setText(tr("Recording your sort: it joins the race when it has run."));
+    else if (recorder_->Busy())
+        ui_->Status->setText(tr("Recording %1: %2 steps so far; it joins the race when it has run.")
+                                 .arg(QString::fromStdString(recorder_->Recording()),
+                                      QLocale().toString(static_cast<qulonglong>(recorder_->StepsSoFar()))));
     else if (race_->Clock() == 0 && !Playing())
         ui_->Status->setText(
             ItemsInWords(race_->NumItems(), ownItems_ && ui_->OrderChoice->currentIndex() > 0)

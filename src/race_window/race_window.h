@@ -142,6 +142,7 @@ private:
     // and joining the race where it stands once recorded.
     void SetUpScripts(const race::RaceOptions& options);
     void ChooseScript();
+    void StopRecording();
     void RecordScripts();
     void JoinScripts(std::shared_ptr<std::vector<race::Recording>> recordings);
     void SetUpLessons();
@@ -162,6 +163,7 @@ private:
     std::function<bool(const YesOrNo& question)> asker_;
     bool unprotected_ = false;  // --unprotected: every script may run where no sandbox works
     std::vector<std::string> unprotectedAsked_;  // the scripts the user was asked that of
+    double scriptSeconds_ = race::kScriptSeconds;
     Projector* projector_ = nullptr;
     QShortcut* confirm_ = nullptr;
     std::vector<sorting::SortMethod> methods_;

@@ -16,13 +16,27 @@ void RaceWindow::SetUpScripts(const race::RaceOptions& options)
 {
     scripts_ = options.lesson.scripts;
     unprotected_ = options.unprotected;
+    scriptSeconds_ = options.scriptSeconds;
     recorder_ = new ScriptRecorder(this);
     connect(recorder_, &ScriptRecorder::Recorded, this, &RaceWindow::JoinScripts);
-    connect(ui_->ScriptButton, &QPushButton::clicked, this, &RaceWindow::ChooseScript);
+    connect(recorder_, &ScriptRecorder::Progressed, this, &RaceWindow::ShowProgress);
+    // While a sort records, the button stops it instead.
+    connect(ui_->ScriptButton, &QPushButton::clicked, this,
+            [this] { recorder_->Busy() ? StopRecording() : ChooseScript(); });
     if (!script::PythonAvailable()) {
         ui_->ScriptButton->setEnabled(false);
         ui_->ScriptButton->setToolTip(tr("Your own sort runs in Python: install python3 to race one"));
     }
+}
+
+// The scripts not racing yet are left out: recorded again they would run as long.
+void RaceWindow::StopRecording()
+{
+    const std::string name = recorder_->Recording();
+    recorder_->Stop();
+    scripts_.resize(race_->ScriptCount());
+    ShowProgress();
+    ui_->Status->setText(tr("Stopped recording %1: it does not race.").arg(QString::fromStdString(name)));
 }
 
 void RaceWindow::ChooseScript()
@@ -48,7 +62,7 @@ void RaceWindow::RecordScripts()
     for (auto file = scripts_.begin() + static_cast<std::ptrdiff_t>(racing); file != scripts_.end(); ++file)
         AllowUnprotected(*file);
     recorder_->Start({scripts_.begin() + static_cast<std::ptrdiff_t>(racing), scripts_.end()},
-                     race_->LaneAt(0).Source().start);
+                     race_->LaneAt(0).Source().start, scriptSeconds_);
 }
 
 void RaceWindow::AllowUnprotected(script::ScriptFile& file)

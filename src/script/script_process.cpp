@@ -102,7 +102,7 @@ constexpr int kNotConfined = 125;
 // The parent's side: the input written, the report read, until the run ends or a limit or
 // the caller ends it; why it was ended, if it was.
 std::optional<std::string> Follow(Descriptor& input, const Descriptor& report, const std::string& text, ScriptRun& run,
-                                  const ScriptLimits& limits, const std::function<bool()>& cancelled)
+                                  const ScriptLimits& limits, const RunWatch& stop)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limits.seconds);
     fcntl(input.Get(), F_SETFL, O_NONBLOCK);
@@ -127,7 +127,7 @@ std::optional<std::string> Follow(Descriptor& input, const Descriptor& report, c
             run.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
             if (run.Done()) return std::nullopt;
         }
-        if (cancelled && cancelled()) return platform::Words("script", "was stopped");
+        if (stop && stop(run.StepsCounted())) return platform::Words("script", "was stopped");
         if (std::chrono::steady_clock::now() > deadline) return TookTooLong(limits);
     }
 }
@@ -162,7 +162,7 @@ std::optional<std::string> WhyNotRun(const ScriptFile& file)
 bool PythonAvailable() { return access(kPython, X_OK) == 0; }
 
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
-                    const std::function<bool()>& cancelled)
+                    const RunWatch& stop)
 {
     ScriptRun run(items, limits.steps, keepSteps);
     if (const auto why = WhyNotRun(file)) {
@@ -200,7 +200,7 @@ ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, con
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
     const auto killedFor = child.Started() ? Follow(input->write, report->read, Input(file, items, limits.steps, keepSteps),
-                                                    run, limits, cancelled)
+                                                    run, limits, stop)
                                            : std::optional<std::string>(noProcess);
     // A run that ended, or a report closed, leaves the process a moment to end by itself.
     const int status = child.End(killedFor ? std::chrono::milliseconds(0) : std::chrono::milliseconds(1000));

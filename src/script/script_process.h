@@ -13,7 +13,7 @@ namespace script {
 // What a script's process may take; by default, what the race allows a student's script.
 struct ScriptLimits {
     std::uint64_t steps = 5'000'000;
-    double seconds = 10;
+    double seconds = 60;
     std::uint64_t memoryBytes = std::uint64_t{1} << 30;
 };
 
@@ -25,9 +25,9 @@ bool PythonAvailable();
 // and its report, limits on memory, time and steps; inside the strongest protection there is
 // (sandbox.h), and the call filter once the script's own code runs. Where there is no
 // protection, only a file the user allowed to run unprotected runs. The report is read as it comes; the process
-// is ended at once when the run ends, a limit is met, or `cancelled` says so. Only where the
+// is ended at once when the run ends, a limit is met, or `stop` says so. Only where the
 // steps are kept are the script's lines and local numbers reported with them.
 ScriptRun RunScript(const ScriptFile& file, const std::vector<float>& items, const ScriptLimits& limits, bool keepSteps,
-                    const std::function<bool()>& cancelled = {});
+                    const RunWatch& stop = {});
 
 }  // namespace script

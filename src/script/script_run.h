@@ -6,6 +6,7 @@
 #include "sorting/sort_observer.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ namespace script {
 // What a run's end says of seconds no sort can have taken: not a number, below 0, or longer
 // than the run.
 std::string CannotHaveMeasured();
+
+// Asked about ten times a second while a run goes on, with the steps counted so far: true
+// stops the run.
+using RunWatch = std::function<bool(std::uint64_t stepsSoFar)>;
 
 // One step of a student's sort as its process reports it, on the program's places: an element
 // 1 to n, or a scratch entry (sorting::ScratchPlace) where an item waits that is no longer in

@@ -334,6 +334,7 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
     EXPECT_EQ(video.size, (std::pair(640, 360)));
     EXPECT_EQ(video.exportTo->format, race::ExportFormat::Video);
     EXPECT_EQ(video.exportTo->path, "a.mp4");
+    EXPECT_EQ(race::ParseRaceOptions({"--script-seconds", "600"}).scriptSeconds, 600);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--methods", "quick"},
                                                                                      {"--methods", "quick,quick"},
                                                                                      {"--methods", "merge,bogo"},
@@ -347,7 +348,10 @@ TEST(RaceOptions, ReadTheMethodsItemsAndSoundAndRefuseWhatCannotRace)
                                                                                      {"--size", "1279x720"},
                                                                                      {"--size", "1280x"},
                                                                                      {"--size", "32x32"},
-                                                                                     {"--worksheet", "a.pdf", "--export", "a.mp4"}})
+                                                                                     {"--worksheet", "a.pdf", "--export", "a.mp4"},
+                                                                                     {"--script-seconds", "0"},
+                                                                                     {"--script-seconds", "2.5"},
+                                                                                     {"--script-seconds", "601"}})
         EXPECT_THROW(race::ParseRaceOptions(bad), race::RaceUsageError) << bad.back();
     for (const auto& [option, nearest] :
          {std::pair{"-display", ""}, {"--methds", "--methods"}, {"--Sound", "--sound"}}) {

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -516,6 +517,36 @@ private slots:
         QCOMPARE(race.LaneAt(2).CountsDone().moves, race.Lane(SortMethod::Bubble).CountsDone().moves);
         QVERIFY(panels[1]->StepText().startsWith("failed: lost the 3"));
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
+    }
+
+    void aSortBeingRecordedShowsItsStepsAndCanBeStopped()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        race::RaceOptions options = race::ParseRaceOptions({"--items", "5 3 8 1 9"});
+        options.lesson.scripts.push_back({"endless.py", "def sort(a):\n    while True:\n        a[0] < a[1]\n"});
+        Open(options);
+        auto* button = Control<QPushButton>(*window, "ScriptButton");
+        auto* status = Control<QLabel>(*window, "Status");
+        QTRY_VERIFY(status->text().contains(QRegularExpression("^Recording endless.py: [1-9][0-9,]* steps so far")));
+        QCOMPARE(button->text(), QString("Stop recording"));
+        button->click();
+        QCOMPARE(status->text(), QString("Stopped recording endless.py: it does not race."));
+        QCOMPARE(button->text(), QString("Your sort…"));
+        Control<QPushButton>(*window, "NewItemsButton")->click();  // nor is it recorded again
+        QCOMPARE(button->text(), QString("Your sort…"));
+        QCOMPARE(window->CurrentRace().ScriptCount(), 0u);
+    }
+
+    void aSortThatNeverEndsIsSaidAtOnceOnceItsTimeIsUpAndKeepsNoStep()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        race::RaceOptions options = race::ParseRaceOptions({"--items", "5 3 8 1 9", "--script-seconds", "1"});
+        options.lesson.scripts.push_back({"endless.py", "def sort(a):\n    while True:\n        a[0] < a[1]\n"});
+        Open(options);
+        const std::uint64_t longest = window->CurrentRace().Longest();
+        QTRY_COMPARE_WITH_TIMEOUT(window->CurrentRace().ScriptCount(), 1u, 5000);
+        QCOMPARE(window->findChild<RacePanel*>("PanelScript")->StepText(), QString("failed: took longer than 1 s"));
+        QCOMPARE(window->CurrentRace().Longest(), longest);
     }
 
     void whereNothingProtectsAScriptItRunsOnlyOnceTheUserAgreedAndSaysSo()
