@@ -73,7 +73,9 @@ class Tracer:
             found += 1
             old = shown.get(k)
             if old is not v and (old != v or type(old) is not kind):
-                text = repr(v)
+                # A whole number too long to show is not written out: Python refuses the
+                # longest ones, and a sort's own numbers are short.
+                text = repr(v) if kind is float or v.bit_length() <= 80 else "-" * 25
                 if len(text) <= 24:
                     shown[k] = v
                     self.write("V %s %s\n" % (k, text))

@@ -107,6 +107,9 @@ TEST(Script, TheExampleBubbleSortCountsAsTheProgramsOwnOnEveryOrder)
         EXPECT_EQ(run.Counts().moves, own.counts.moves) << sorting::OrderName(order);
         EXPECT_EQ(run.Items(), items);
     }
+    // A local number too long for Python to write out is not shown, and the sort goes on.
+    const std::string huge = "def sort(a):\n    huge = 10 ** 5000\n" + bubble.substr(bubble.find("def sort(a):\n") + 13);
+    EXPECT_FALSE(RunSource(huge).Failed()) << RunSource(huge).End().message;
 }
 
 TEST(Script, TellsWhetherEqualItemsKeptTheirOrder)
