@@ -2287,10 +2287,6 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
         <translation>wurde angehalten</translation>
     </message>
     <message>
-        <source>took longer than %1 s</source>
-        <translation>dauerte länger als %1 s</translation>
-    </message>
-    <message>
         <source>ended without a word: its process stopped</source>
         <translation>endete ohne ein Wort: sein Prozess hielt an</translation>
     </message>
@@ -2325,18 +2321,6 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
     <message>
         <source>ended with a line it cannot have made</source>
         <translation>endete mit einer Zeile, die es nicht gemacht haben kann</translation>
-    </message>
-    <message>
-        <source>lost the %1; the %2 is there twice</source>
-        <translation>hat die %1 verloren; die %2 steht zweimal da</translation>
-    </message>
-    <message>
-        <source>lost the %1</source>
-        <translation>hat die %1 verloren</translation>
-    </message>
-    <message>
-        <source>the %1 is there twice</source>
-        <translation>die %1 steht zweimal da</translation>
     </message>
     <message>
         <source>not in order: items %1 and %2</source>
@@ -2385,6 +2369,38 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
     <message>
         <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
         <translation>endete geordnet, verglich aber nie die %1 und die %2, die nebeneinander enden: es las ihre Werte auf anderem Weg, also sind seine Zählungen nicht die einer Sortierung</translation>
+    </message>
+    <message>
+        <source>did not finish within %1 s: is there a loop that never ends?</source>
+        <translation>wurde nicht in %1 s fertig: gibt es eine Schleife, die nie endet?</translation>
+    </message>
+    <message>
+        <source>tried to open a file; a sort only needs the list it is given</source>
+        <translation>versuchte, eine Datei zu öffnen; eine Sortierung braucht nur die Liste, die sie bekommt</translation>
+    </message>
+    <message>
+        <source>tried to connect to the network; a sort only needs the list it is given</source>
+        <translation>versuchte, sich mit dem Netz zu verbinden; eine Sortierung braucht nur die Liste, die sie bekommt</translation>
+    </message>
+    <message>
+        <source>tried to start another program; a sort only needs the list it is given</source>
+        <translation>versuchte, ein anderes Programm zu starten; eine Sortierung braucht nur die Liste, die sie bekommt</translation>
+    </message>
+    <message>
+        <source>tried to signal another program; a sort only needs the list it is given</source>
+        <translation>versuchte, einem anderen Programm ein Signal zu senden; eine Sortierung braucht nur die Liste, die sie bekommt</translation>
+    </message>
+    <message>
+        <source>tried to change a file; a sort only needs the list it is given</source>
+        <translation>versuchte, eine Datei zu ändern; eine Sortierung braucht nur die Liste, die sie bekommt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2-mal)</translation>
+    </message>
+    <message>
+        <source>lost items: missing %1; there more than once: %2</source>
+        <translation>Elemente verloren: es fehlen %1; mehrfach da: %2</translation>
     </message>
 </context>
 </TS>

@@ -2289,10 +2289,6 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
         <translation>se detuvo</translation>
     </message>
     <message>
-        <source>took longer than %1 s</source>
-        <translation>tardó más de %1 s</translation>
-    </message>
-    <message>
         <source>ended without a word: its process stopped</source>
         <translation>terminó sin decir nada: su proceso se detuvo</translation>
     </message>
@@ -2327,18 +2323,6 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
     <message>
         <source>ended with a line it cannot have made</source>
         <translation>terminó con una línea que no puede haber hecho</translation>
-    </message>
-    <message>
-        <source>lost the %1; the %2 is there twice</source>
-        <translation>perdió el %1; el %2 está dos veces</translation>
-    </message>
-    <message>
-        <source>lost the %1</source>
-        <translation>perdió el %1</translation>
-    </message>
-    <message>
-        <source>the %1 is there twice</source>
-        <translation>el %1 está dos veces</translation>
     </message>
     <message>
         <source>not in order: items %1 and %2</source>
@@ -2387,6 +2371,38 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
     <message>
         <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
         <translation>terminó en orden, pero nunca comparó el %1 y el %2 que terminan uno al lado del otro: leyó sus valores de otro modo, así que sus cuentas no son las de una ordenación</translation>
+    </message>
+    <message>
+        <source>did not finish within %1 s: is there a loop that never ends?</source>
+        <translation>no terminó en %1 s: ¿hay un bucle que nunca termina?</translation>
+    </message>
+    <message>
+        <source>tried to open a file; a sort only needs the list it is given</source>
+        <translation>intentó abrir un archivo; una ordenación solo necesita la lista que recibe</translation>
+    </message>
+    <message>
+        <source>tried to connect to the network; a sort only needs the list it is given</source>
+        <translation>intentó conectarse a la red; una ordenación solo necesita la lista que recibe</translation>
+    </message>
+    <message>
+        <source>tried to start another program; a sort only needs the list it is given</source>
+        <translation>intentó iniciar otro programa; una ordenación solo necesita la lista que recibe</translation>
+    </message>
+    <message>
+        <source>tried to signal another program; a sort only needs the list it is given</source>
+        <translation>intentó enviar una señal a otro programa; una ordenación solo necesita la lista que recibe</translation>
+    </message>
+    <message>
+        <source>tried to change a file; a sort only needs the list it is given</source>
+        <translation>intentó cambiar un archivo; una ordenación solo necesita la lista que recibe</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 veces)</translation>
+    </message>
+    <message>
+        <source>lost items: missing %1; there more than once: %2</source>
+        <translation>elementos perdidos: faltan %1; repetidos: %2</translation>
     </message>
 </context>
 </TS>

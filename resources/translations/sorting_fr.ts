@@ -2285,10 +2285,6 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
         <translation>a été arrêté</translation>
     </message>
     <message>
-        <source>took longer than %1 s</source>
-        <translation>a pris plus de %1 s</translation>
-    </message>
-    <message>
         <source>ended without a word: its process stopped</source>
         <translation>a fini sans un mot : son processus s’est arrêté</translation>
     </message>
@@ -2323,18 +2319,6 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
     <message>
         <source>ended with a line it cannot have made</source>
         <translation>a fini par une ligne qu’il n’a pas pu produire</translation>
-    </message>
-    <message>
-        <source>lost the %1; the %2 is there twice</source>
-        <translation>a perdu le %1 ; le %2 y est deux fois</translation>
-    </message>
-    <message>
-        <source>lost the %1</source>
-        <translation>a perdu le %1</translation>
-    </message>
-    <message>
-        <source>the %1 is there twice</source>
-        <translation>le %1 y est deux fois</translation>
     </message>
     <message>
         <source>not in order: items %1 and %2</source>
@@ -2383,6 +2367,38 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
     <message>
         <source>ended in order, but never compared the %1 and the %2 that end side by side: it read their values another way, so its counts are not a sort&apos;s</source>
         <translation>a fini dans l’ordre, mais n’a jamais comparé le %1 et le %2 qui finissent côte à côte : il a lu leurs valeurs autrement, ses comptes ne sont donc pas ceux d’un tri</translation>
+    </message>
+    <message>
+        <source>did not finish within %1 s: is there a loop that never ends?</source>
+        <translation>n’a pas fini en %1 s : y a-t-il une boucle qui ne finit jamais ?</translation>
+    </message>
+    <message>
+        <source>tried to open a file; a sort only needs the list it is given</source>
+        <translation>a tenté d’ouvrir un fichier ; un tri n’a besoin que de la liste qu’on lui donne</translation>
+    </message>
+    <message>
+        <source>tried to connect to the network; a sort only needs the list it is given</source>
+        <translation>a tenté de se connecter au réseau ; un tri n’a besoin que de la liste qu’on lui donne</translation>
+    </message>
+    <message>
+        <source>tried to start another program; a sort only needs the list it is given</source>
+        <translation>a tenté de lancer un autre programme ; un tri n’a besoin que de la liste qu’on lui donne</translation>
+    </message>
+    <message>
+        <source>tried to signal another program; a sort only needs the list it is given</source>
+        <translation>a tenté d’envoyer un signal à un autre programme ; un tri n’a besoin que de la liste qu’on lui donne</translation>
+    </message>
+    <message>
+        <source>tried to change a file; a sort only needs the list it is given</source>
+        <translation>a tenté de modifier un fichier ; un tri n’a besoin que de la liste qu’on lui donne</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 fois)</translation>
+    </message>
+    <message>
+        <source>lost items: missing %1; there more than once: %2</source>
+        <translation>éléments perdus : il manque %1 ; présents plusieurs fois : %2</translation>
     </message>
 </context>
 </TS>

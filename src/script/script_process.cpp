@@ -57,7 +57,7 @@ std::string Input(const ScriptFile& file, const std::vector<float>& items, std::
 
 std::string TookTooLong(const ScriptLimits& limits)
 {
-    return platform::Fill(platform::Words("script", "took longer than %1 s"),
+    return platform::Fill(platform::Words("script", "did not finish within %1 s: is there a loop that never ends?"),
                           {std::to_string(static_cast<int>(limits.seconds))});
 }
 

@@ -196,11 +196,31 @@ void ScriptRun::Note(std::string_view kind, std::string_view rest)
     // A step notes its line and the numbers that changed: a few, never a flood.
     if (++notesSent_ > kNotesAStep * stepsShown_ + kNotesBeforeSteps)
         return Runaway(platform::Words("script", "sent more notes than its steps can have made"));
+    if (kind == "L") lastLine_ = static_cast<int>(*line);
     if (!keepSteps_) return;
     if (kind == "L") return notes_.Line(stepsShown_, static_cast<int>(*line));
     if (!notes_.Number(stepsShown_, first, kind == "V" ? std::optional(rest) : std::nullopt))
         Fault(platform::Words("script", "sent more names than a script has"));
 }
+
+namespace {
+
+// What a script tried that a sort never needs, in a student's words.
+std::optional<std::string> RefusedWords(std::string_view what)
+{
+    using platform::Words;
+    static const std::map<std::string_view, const char*> kTried{
+        {"open", SORTING_WORDS("script", "tried to open a file; a sort only needs the list it is given")},
+        {"connect", SORTING_WORDS("script", "tried to connect to the network; a sort only needs the list it is given")},
+        {"program", SORTING_WORDS("script", "tried to start another program; a sort only needs the list it is given")},
+        {"signal", SORTING_WORDS("script", "tried to signal another program; a sort only needs the list it is given")},
+        {"change", SORTING_WORDS("script", "tried to change a file; a sort only needs the list it is given")}};
+    const auto tried = kTried.find(what);
+    if (tried == kTried.end()) return std::nullopt;
+    return Words("script", tried->second);
+}
+
+}  // namespace
 
 void ScriptRun::Ending(std::string_view rest)
 {
@@ -215,6 +235,10 @@ void ScriptRun::Ending(std::string_view rest)
         return Verify();
     }
     const auto line = Integer(Field(rest));
+    if (how == "refused" && line && *line >= 0 && RefusedWords(rest)) {
+        end_ = {ScriptEnd::Kind::Failed, *RefusedWords(rest), static_cast<int>(*line), 0};
+        return;
+    }
     if (how != "error" || !line || *line < 0)
         return Fault(platform::Words("script", "ended with a line it cannot have made"));
     end_ = {ScriptEnd::Kind::Failed, std::string(rest.substr(0, 300)), static_cast<int>(*line), 0};
@@ -241,20 +265,35 @@ void ScriptRun::Runaway(std::string message)
     notes_ = {};
 }
 
+// What a sort that did not keep every item once made of them, by the items' values, the
+// first eight of each list; empty where it kept them. The array keeps its length, so an item
+// lost is always another there more than once.
+std::string ScriptRun::LostItems(const std::vector<int>& seen) const
+{
+    using platform::Fill;
+    using platform::Words;
+    constexpr int kShown = 8;
+    std::string missing, extra;
+    int missingCount = 0, extraCount = 0;
+    const auto add = [](std::string& list, int& count, const std::string& entry) {
+        if (++count <= kShown) list += (list.empty() ? "" : ", ") + entry;
+        if (count == kShown + 1) list += ", …";
+    };
+    for (std::size_t id = 1; id < seen.size(); ++id) {
+        const std::string value = ValueText(start_[id]);
+        if (seen[id] == 0) add(missing, missingCount, value);
+        if (seen[id] > 1) add(extra, extraCount, Fill(Words("script", "%1 (%2 times)"), {value, std::to_string(seen[id])}));
+    }
+    if (missing.empty()) return {};
+    return Fill(Words("script", "lost items: missing %1; there more than once: %2"), {missing, extra});
+}
+
 // Every item once, then in order: the verdict on a sort that ran to its end.
 void ScriptRun::Verify()
 {
     std::vector<int> seen(items_.size());
     for (std::size_t i = 1; i < ids_.size(); ++i) ++seen[static_cast<std::size_t>(ids_[i])];
-    const auto lost = std::find(seen.begin() + 1, seen.end(), 0);
-    const auto twice = std::find_if(seen.begin() + 1, seen.end(), [](int n) { return n > 1; });
-    const auto value = [&](auto at) { return ValueText(start_[static_cast<std::size_t>(at - seen.begin())]); };
-    if (lost != seen.end() && twice != seen.end())
-        return Fault(platform::Fill(platform::Words("script", "lost the %1; the %2 is there twice"),
-                                    {value(lost), value(twice)}));
-    if (lost != seen.end()) return Fault(platform::Fill(platform::Words("script", "lost the %1"), {value(lost)}));
-    if (twice != seen.end())
-        return Fault(platform::Fill(platform::Words("script", "the %1 is there twice"), {value(twice)}));
+    if (const std::string lost = LostItems(seen); !lost.empty()) return Fault(lost);
     if (const auto bad = sorting::FirstOutOfOrder(items_, 1))
         return Fault(platform::Fill(platform::Words("script", "not in order: items %1 and %2"),
                                     {std::to_string(*bad), std::to_string(*bad + 1)}));
@@ -280,7 +319,10 @@ void ScriptRun::VerifyComparisons()
 
 void ScriptRun::Finish(std::optional<std::string> killedFor, bool unprotected)
 {
-    if (!Done() && killedFor) Runaway(*killedFor);
+    if (!Done() && killedFor) {
+        Runaway(*killedFor);
+        end_.line = lastLine_;  // where it was when it was ended
+    }
     if (!Done()) Fault(platform::Words("script", "ended without a word: its process stopped"));
     end_.unprotected = unprotected;
 }

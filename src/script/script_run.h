@@ -89,6 +89,7 @@ private:
     void Runaway(std::string message);
     std::int32_t Origin(sorting::Index place) const;
     void VerifyComparisons();
+    std::string LostItems(const std::vector<int>& seen) const;
     std::string StoppedAtLimit() const;
     bool Element(sorting::Index place) const;
     bool Filled(sorting::Index place) const;
@@ -107,6 +108,7 @@ private:
     std::uint64_t stepsCounted_ = 0;  // an exchange counts three, as its moves
     std::uint64_t stepsShown_ = 0;    // and setting an item aside one, as the race shows it
     std::uint64_t notesSent_ = 0;
+    int lastLine_ = 0;
     static constexpr std::uint64_t kNotesAStep = 4, kNotesBeforeSteps = 4096;
     std::vector<ScriptStep> steps_;
     ScriptNotes notes_;

@@ -6,8 +6,9 @@
 #   M p q      an item moved from p to q   A p k    the item at p set aside into entry k
 #   R p        an item read for its value  L n      the line of the script the step comes from
 #   V name v   a local number's value      U name   a local number gone
-#   F ok s | F error line message | F limit | F guard   the end: the sort's seconds, what went
-#                                  wrong, the steps' limit, or the call filter not loaded
+#   F ok s | F error line message | F limit | F guard | F refused line what   the end: the
+#       sort's seconds, what went wrong, the steps' limit, the call filter not loaded, or
+#       what the script tried that a sort never needs (open, connect, program, signal, change)
 # The lines and numbers (L, V, U) only where the program asks for them: they cost time.
 import operator
 import os
@@ -285,6 +286,39 @@ def guard(program):
             and libc.prctl(set_filter, filter_mode, ctypes.byref(Filter(len(program) // 8, ctypes.addressof(code))), 0, 0) == 0)
 
 
+class Refused(Exception):
+    """The script tried what a sort never needs; the kernel's filter would refuse it anyway,
+    but here it can be said in words."""
+
+    def __init__(self, what):
+        super().__init__("a sort only needs the list it is given")
+        self.what = what
+
+
+REFUSED = {"open": "open", "socket.__new__": "connect", "socket.connect": "connect", "socket.bind": "connect",
+           "socket.getaddrinfo": "connect", "os.system": "program", "os.exec": "program",
+           "os.posix_spawn": "program", "os.spawn": "program", "os.fork": "program", "os.forkpty": "program",
+           "subprocess.Popen": "program", "pty.spawn": "program", "os.kill": "signal", "os.killpg": "signal",
+           "signal.pthread_kill": "signal", "os.remove": "change", "os.rename": "change", "os.rmdir": "change",
+           "os.mkdir": "change", "os.chmod": "change", "os.chown": "change", "os.truncate": "change",
+           "os.link": "change", "os.symlink": "change", "os.utime": "change", "shutil.rmtree": "change"}
+
+
+def watch(event, args):
+    """Says what the script tried, where it is no sort's business: a file opened but to read
+    Python's own modules or the process's own state, a connection, a program, a signal, a
+    file changed."""
+    what = REFUSED.get(event)
+    if what == "open":
+        path, mode, flags = args
+        reads = mode in ("r", "rb") or (mode is None and flags & os.O_ACCMODE == os.O_RDONLY)
+        own = isinstance(path, str) and path.startswith((sys.base_prefix + "/", "/proc/self/"))
+        if isinstance(path, int) or (own and reads):
+            return
+    if what:
+        raise Refused(what)
+
+
 def main():
     global TRACER
     head, _, source = sys.stdin.buffer.read().partition(b"\n\n")
@@ -300,6 +334,7 @@ def main():
         TRACER.flush()
         out.flush()
         return
+    sys.addaudithook(watch)
     end = "F ok %r\n"
     started = time.perf_counter()
     try:
@@ -313,6 +348,8 @@ def main():
         TRACER.write(end % (time.perf_counter() - started))
     except Stop:
         TRACER.write("F limit\n")
+    except Refused as error:
+        TRACER.write("F refused %d %s\n" % (last_line(error.__traceback__, name), error.what))
     except SyntaxError as error:
         TRACER.write("F error %d SyntaxError: %s\n" % (error.lineno or 0, error.msg))
     except BaseException as error:

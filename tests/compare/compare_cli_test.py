@@ -218,7 +218,7 @@ class CompareCli(unittest.TestCase):
         lost = run("--script", os.path.join(EXAMPLES, "lost_item.py"), "--methods", "merge", "--counts", "20",
                    "--seed", "1", "--quiet")
         self.assertEqual(lost.returncode, 1)
-        self.assertRegex(lost.stdout.splitlines()[-1], r"^lost_item\.py +random +20 +failed .* +lost the ")
+        self.assertRegex(lost.stdout.splitlines()[-1], r"^lost_item\.py +random +20 +failed .* +lost items: missing ")
         missing = run("--script", os.path.join(self.folder, "none.py"))
         self.assertEqual(missing.returncode, 2)
         self.assertIn("cannot read", missing.stderr)

@@ -68,7 +68,7 @@ TEST(ScriptLane, AFailedScriptRacesToWhereItFailedAndTakesNoPlace)
                     {race::ScriptRecording({"lost.py", ""}, kFive, lost)});
     ASSERT_EQ(race.LaneCount(), 3u);
     EXPECT_EQ(race.Title(2), "lost.py");
-    EXPECT_EQ(race.LaneAt(2).Source().script->failure, "lost the 5; the 3 is there twice");
+    EXPECT_EQ(race.LaneAt(2).Source().script->failure, "lost items: missing 5; there more than once: 3 (2 times)");
     EXPECT_EQ(race.RankOf(2), std::nullopt);
     // Its two steps do not put it first.
     EXPECT_EQ(race.RankOf(race.FirstToFinish()), 1);
