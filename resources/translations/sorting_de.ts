@@ -1807,6 +1807,10 @@ laufen, im Takt ihrer Arbeit.
         <source>No step yet.</source>
         <translation>Noch kein Schritt.</translation>
     </message>
+    <message>
+        <source>What your sort printed</source>
+        <translation>Was die eigene Sortierung ausgab</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>

@@ -1809,6 +1809,10 @@ ritmo de su trabajo.
         <source>No step yet.</source>
         <translation>Aún ningún paso.</translation>
     </message>
+    <message>
+        <source>What your sort printed</source>
+        <translation>Lo que imprimió tu ordenación</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>

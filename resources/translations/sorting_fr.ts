@@ -1805,6 +1805,10 @@ de leur travail.
         <source>No step yet.</source>
         <translation>Pas encore d&apos;étape.</translation>
     </message>
+    <message>
+        <source>What your sort printed</source>
+        <translation>Ce que votre tri a affiché</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>

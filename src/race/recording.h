@@ -133,6 +133,7 @@ struct ScriptCode {
     script::ScriptNotes notes;
     std::optional<std::string> failure;  // what went wrong, where it did: "line 3: ..."
     bool unprotected = false;            // it ran where nothing could protect the user's files
+    script::ScriptRun::PrintedLines printed;  // its last lines printed, each from its step
 };
 
 // What one sort did to the items, step by step, whatever its method, or a student's script.

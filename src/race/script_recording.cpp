@@ -67,6 +67,7 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
     code.lines = Lines(file.source);
     code.failure = Failure(run);
     code.unprotected = run.End().unprotected;
+    code.printed = run.Printed();
     code.notes = run.TakeNotes();
     return recording;
 }

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,7 +29,11 @@ QString Indented(const QString& line)
 }  // namespace
 
 CodePane::CodePane(QWidget* parent)
-    : QFrame(parent), title_(new QLabel(this)), lines_(new QLabel(this)), variables_(new QLabel(this))
+    : QFrame(parent),
+      title_(new QLabel(this)),
+      lines_(new QLabel(this)),
+      variables_(new QLabel(this)),
+      printed_(new QPlainTextEdit(this))
 {
     setObjectName("CodePane");
     setFrameShape(QFrame::StyledPanel);
@@ -53,11 +59,21 @@ CodePane::CodePane(QWidget* parent)
     layout->addWidget(title_);
     layout->addWidget(lines_);
     layout->addWidget(variables_);
+    // What a script prints, under its code: text as it came, never markup, a few lines high.
+    printed_->setObjectName("Printed");
+    printed_->setReadOnly(true);
+    printed_->setFont(code);
+    printed_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    printed_->setFixedHeight(QFontMetrics(code).lineSpacing() * 6 + 2 * printed_->frameWidth() + 8);
+    printed_->setAccessibleName(tr("What your sort printed"));
+    printed_->hide();
+    layout->addWidget(printed_);
     layout->addStretch(1);
 }
 
 void CodePane::Follow(const race::Replay& lane)
 {
+    ShowPrinted(lane.Source().script ? &*lane.Source().script : nullptr, lane.StepsDone());
     if (lane.Source().script) return FollowScript(*lane.Source().script, lane.StepsDone());
     const sorting::SortMethod method = *lane.Source().source.Method();
     const sorting::MethodCode& code = sorting::Facts(method).code;
@@ -125,6 +141,25 @@ QString CodePane::LinesText(const QStringList& lines) const
     }
     return shown.join("<br>");
 }
+
+// The lines printed by the step, the newest at the bottom; set anew only where they change.
+void CodePane::ShowPrinted(const race::ScriptCode* code, std::uint64_t stepsDone)
+{
+    const auto by = [&](const auto& line) { return line.first > stepsDone; };
+    const std::size_t shown = code ? static_cast<std::size_t>(std::ranges::find_if(code->printed, by) -
+                                                              code->printed.begin())
+                                   : 0;
+    printed_->setVisible(code && !code->printed.empty());
+    if (code == printedOf_ && shown == printedShown_) return;
+    printedOf_ = code;
+    printedShown_ = shown;
+    QStringList lines;
+    for (std::size_t i = 0; i < shown; ++i) lines << QString::fromStdString(code->printed[i].second);
+    printed_->setPlainText(lines.join('\n'));
+    printed_->verticalScrollBar()->setValue(printed_->verticalScrollBar()->maximum());
+}
+
+QString CodePane::PrintedText() const { return printed_->toPlainText(); }
 
 void CodePane::StandLevelWith(int top)
 {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace race_window {
 
@@ -30,14 +31,21 @@ public:
     int MarkedLine() const { return marked_; }
     const std::vector<int>& SurroundingLines() const { return surrounding_; }
     QString VariablesText() const;
+    // What a script has printed by the step, its last lines; empty for a method.
+    QString PrintedText() const;
 
 private:
     void FollowScript(const race::ScriptCode& code, std::uint64_t stepsDone);
+    void ShowPrinted(const race::ScriptCode* code, std::uint64_t stepsDone);
     QString LinesText(const QStringList& lines) const;
 
     QLabel* title_;
     QLabel* lines_;
     QLabel* variables_;
+    QPlainTextEdit* printed_;
+    // What the printed pane shows: of which script, and how many of its lines.
+    const race::ScriptCode* printedOf_ = nullptr;
+    std::size_t printedShown_ = 0;
     int marked_ = -1;
     std::vector<int> surrounding_;
 };

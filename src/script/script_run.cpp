@@ -96,6 +96,7 @@ void ScriptRun::Line(std::string_view line)
     std::string_view rest = line;
     const std::string_view kind = Field(rest);
     if (kind == "L" || kind == "V" || kind == "U") return Note(kind, rest);
+    if (kind == "P") return Print(rest);
     if (kind == "F") return Ending(rest);
     static const std::map<std::string_view, std::pair<Kind, int>> kSteps{{"C", {Kind::Compare, 2}},
                                                                          {"X", {Kind::Exchange, 2}},
@@ -221,6 +222,14 @@ std::optional<std::string> RefusedWords(std::string_view what)
 }
 
 }  // namespace
+
+// The last lines kept, each from the step it was printed at.
+void ScriptRun::Print(std::string_view text)
+{
+    if (!keepSteps_) return;
+    if (printed_.size() == kPrintedLines) printed_.erase(printed_.begin());
+    printed_.emplace_back(stepsShown_, std::string(text.substr(0, kLongestPrint)));
+}
 
 void ScriptRun::Ending(std::string_view rest)
 {

@@ -73,6 +73,10 @@ public:
     const std::vector<ScriptStep>& Steps() const { return steps_; }
     const ScriptNotes& Notes() const { return notes_; }
     ScriptNotes TakeNotes() { return std::move(notes_); }
+    // The last lines the script printed, each with the step from which it stands printed.
+    using PrintedLines = std::vector<std::pair<std::uint64_t, std::string>>;
+    const PrintedLines& Printed() const { return printed_; }
+    static constexpr std::size_t kPrintedLines = 200, kLongestPrint = 200;
     const std::vector<float>& Items() const { return items_; }
     // Once sorted: whether equal items kept their order; none where no two are equal.
     std::optional<bool> KeptOrderOfEquals() const;
@@ -85,6 +89,7 @@ private:
     bool Step(ScriptStep step);
     void Note(std::string_view kind, std::string_view rest);
     void Ending(std::string_view rest);
+    void Print(std::string_view text);
     void Fault(std::string message);
     void Runaway(std::string message);
     std::int32_t Origin(sorting::Index place) const;
@@ -112,6 +117,7 @@ private:
     static constexpr std::uint64_t kNotesAStep = 4, kNotesBeforeSteps = 4096;
     std::vector<ScriptStep> steps_;
     ScriptNotes notes_;
+    PrintedLines printed_;
     ScriptEnd end_;
     std::optional<std::string> fault_;  // the report could not be read on: why
 };

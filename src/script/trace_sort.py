@@ -6,6 +6,7 @@
 #   M p q      an item moved from p to q   A p k    the item at p set aside into entry k
 #   R p        an item read for its value  L n      the line of the script the step comes from
 #   V name v   a local number's value      U name   a local number gone
+#   P text     a line the script printed
 #   F ok s | F error line message | F limit | F guard | F refused line what   the end: the
 #       sort's seconds, what went wrong, the steps' limit, the call filter not loaded, or
 #       what the script tried that a sort never needs (open, connect, program, signal, change)
@@ -270,6 +271,28 @@ def traceback_frames(trace):
         trace = trace.tb_next
 
 
+class Printed:
+    """What the script prints, told line by line as it comes, each line at most 200
+    characters and of printable ones."""
+
+    def __init__(self):
+        self.partial = ""
+
+    def write(self, text):
+        lines = (self.partial + str(text)).split("\n")
+        self.partial = lines.pop()[:1000]
+        for line in lines:
+            TRACER.write("P %s\n" % "".join(c if c.isprintable() else "?" for c in line[:200]))
+        return len(text)
+
+    def flush(self):
+        pass
+
+    def end(self):
+        if self.partial:
+            self.write("\n")
+
+
 def guard(program):
     """Loads the program's filter of system calls, for good: from here on no new process,
     program, connection or file written (the kernel says no). True where it is loaded."""
@@ -335,6 +358,7 @@ def main():
         out.flush()
         return
     sys.addaudithook(watch)
+    sys.stdout = printed = Printed()
     end = "F ok %r\n"
     started = time.perf_counter()
     try:
@@ -355,6 +379,7 @@ def main():
     except BaseException as error:
         message = ("%s: %s" % (type(error).__name__, error)).replace("\n", " ")[:300]
         TRACER.write("F error %d %s\n" % (last_line(error.__traceback__, name), message))
+    printed.end()
     TRACER.flush()
     out.flush()
 
