@@ -23,4 +23,15 @@ inline char DecimalPoint(const QLocale& locale = QLocale())
     return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
 }
 
+// Text from outside (a file's name, a lesson's value, a script's message) at most `most`
+// characters long, an ellipsis where it was longer: a label never grows past the screen.
+inline QString Shortened(const QString& text, qsizetype most)
+{
+    return text.size() <= most ? text : text.left(most - 1) + QChar(0x2026);
+}
+inline QString Shortened(std::string_view text, qsizetype most) { return Shortened(ToQString(text), most); }
+
+// How long a name, and a message, from outside may stand in a label.
+inline constexpr qsizetype kLongestName = 48, kLongestMessage = 300;
+
 }  // namespace desktop

@@ -102,7 +102,7 @@ void CodePane::Follow(const race::Replay& lane)
 // as Python wrote them.
 void CodePane::FollowScript(const race::ScriptCode& code, std::uint64_t stepsDone)
 {
-    const QString name = QString::fromStdString(code.name);
+    const QString name = desktop::Shortened(code.name, desktop::kLongestName);
     title_->setText(tr("%1, its code").arg(name));
     setAccessibleName(tr("Code of %1").arg(name));
     const script::ScriptNotes::Now now = code.notes.At(stepsDone);

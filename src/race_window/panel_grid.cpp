@@ -1,5 +1,6 @@
 #include "race_window/panel_grid.h"
 
+#include "desktop/qt_conversions.h"
 #include "race_window/race_panel.h"
 
 #include <QGridLayout>
@@ -50,9 +51,8 @@ void PanelGrid::SetLanes(const race::Race& race)
     for (std::size_t lane = 0; lane < race.LaneCount(); ++lane) {
         const auto& script = race.LaneAt(lane).Source().script;
         // A script that ran with nothing around it says so while it races.
-        const QString title = script && script->unprotected
-                                  ? tr("%1 (unprotected)").arg(QString::fromStdString(race.Title(lane)))
-                                  : QString::fromStdString(race.Title(lane));
+        const QString name = desktop::Shortened(race.Title(lane), desktop::kLongestName);
+        const QString title = script && script->unprotected ? tr("%1 (unprotected)").arg(name) : name;
         panels_.push_back(new RacePanel(lane, race.MethodOf(lane), title, this));
         panels_.back()->show();
     }

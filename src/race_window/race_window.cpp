@@ -248,7 +248,7 @@ bool RaceWindow::ApplyItems()
         asked = race::ReadItems(ui_->CountField->text().trimmed().toStdString(), desktop::DecimalPoint());
     } catch (const race::ItemsRefused& refused) {
         // The race keeps its items; the field keeps the text, to be mended.
-        ui_->Problem->setText(QString::fromStdString(refused.what()));
+        ui_->Problem->setText(desktop::Shortened(std::string_view(refused.what()), desktop::kLongestMessage));
         return false;
     }
     ui_->Problem->clear();
@@ -533,7 +533,7 @@ void RaceWindow::ShowProgress()
                 .arg(CountInWords(race_->LaneCount()), desktop::ToQString(race_->Title(race_->FirstToFinish()))));
     else if (recorder_->Busy())
         ui_->Status->setText(tr("Recording %1: %2 steps so far; it joins the race when it has run.")
-                                 .arg(QString::fromStdString(recorder_->Recording()),
+                                 .arg(desktop::Shortened(recorder_->Recording(), desktop::kLongestName),
                                       QLocale().toString(static_cast<qulonglong>(recorder_->StepsSoFar()))));
     else if (race_->Clock() == 0 && !Playing())
         ui_->Status->setText(

@@ -1,6 +1,7 @@
 // The race window's part in lessons: the race as it is set, saved and opened again, or put on
 // the clipboard as a command line.
 
+#include "desktop/qt_conversions.h"
 #include "race/lesson_file.h"
 #include "race_window/quiz.h"
 #include "race_window/methods_menu.h"
@@ -20,6 +21,12 @@
 #include <stdexcept>
 
 namespace race_window {
+namespace {
+
+QString FileName(const QString& path) { return desktop::Shortened(QFileInfo(path).fileName(), desktop::kLongestName); }
+QString Message(std::string_view text) { return desktop::Shortened(text, desktop::kLongestMessage); }
+
+}  // namespace
 
 void RaceWindow::SetUpLessons()
 {
@@ -49,7 +56,7 @@ bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings&
     try {
         read = race::ReadLessonFile(path.toStdString());
     } catch (const race::LessonRefused& refused) {
-        ui_->Problem->setText(tr("%1 cannot be opened: %2").arg(QFileInfo(path).fileName(), refused.what()));
+        ui_->Problem->setText(tr("%1 cannot be opened: %2").arg(FileName(path), Message(refused.what())));
         return false;
     }
     if (!read.settings.scripts.empty() && over.scripts.empty()) {
@@ -65,12 +72,12 @@ bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings&
     // A focus the lesson gives that is not in the race is a problem too, after the file's own.
     const QString problem = ui_->Problem->text();
     if (!read.problem.empty())
-        ui_->Problem->setText(tr("%1: %2; the rest is open.").arg(QFileInfo(path).fileName(), read.problem.c_str()));
+        ui_->Problem->setText(tr("%1: %2; the rest is open.").arg(FileName(path), Message(read.problem)));
     else if (read.newer)
-        ui_->Problem->setText(tr("%1 comes from a newer version: what this one knows of it is open.")
-                                  .arg(QFileInfo(path).fileName()));
+        ui_->Problem->setText(
+            tr("%1 comes from a newer version: what this one knows of it is open.").arg(FileName(path)));
     else if (problem.isEmpty())
-        ui_->Status->setText(tr("Opened %1.").arg(QFileInfo(path).fileName()));
+        ui_->Status->setText(tr("Opened %1.").arg(FileName(path)));
     return true;
 }
 
@@ -99,11 +106,11 @@ void RaceWindow::SaveLessonFile(const QString& path)
     try {
         race::WriteLessonFile(path.toStdString(), CurrentLesson());
     } catch (const race::LessonRefused& refused) {
-        ui_->Problem->setText(QString::fromStdString(refused.what()));
+        ui_->Problem->setText(Message(refused.what()));
         return;
     }
     ui_->Problem->clear();
-    ui_->Status->setText(tr("Saved the lesson as %1.").arg(QFileInfo(path).fileName()));
+    ui_->Status->setText(tr("Saved the lesson as %1.").arg(FileName(path)));
 }
 
 void RaceWindow::CopyAsCommand()
@@ -134,7 +141,7 @@ void RaceWindow::AskForExport(const WindowExport& kind)
         ui_->Problem->clear();
         ui_->Status->setText(done);
     } catch (const std::runtime_error& failure) {
-        ui_->Problem->setText(QString::fromStdString(failure.what()));
+        ui_->Problem->setText(Message(failure.what()));
     }
 }
 
@@ -196,7 +203,7 @@ void RaceWindow::ApplyLesson(const race::LessonSettings& settings)
         if (comes)
             focusLater_ = settings.focus;
         else
-            ui_->Problem->setText(tr("focus: %1 does not race here.").arg(settings.focus->c_str()));
+            ui_->Problem->setText(tr("focus: %1 does not race here.").arg(desktop::Shortened(*settings.focus, desktop::kLongestName)));
     }
     if (settings.predict) ui_->PredictButton->setChecked(*settings.predict);
     ShowProgress();

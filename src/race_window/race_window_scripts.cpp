@@ -1,5 +1,6 @@
 // The race window's part in racing students' own sorts.
 
+#include "desktop/qt_conversions.h"
 #include "race_window/quiz.h"
 #include "race_window/panel_grid.h"
 #include "race_window/race_window.h"
@@ -36,7 +37,7 @@ void RaceWindow::StopRecording()
     recorder_->Stop();
     scripts_.resize(race_->ScriptCount());
     ShowProgress();
-    ui_->Status->setText(tr("Stopped recording %1: it does not race.").arg(QString::fromStdString(name)));
+    ui_->Status->setText(tr("Stopped recording %1: it does not race.").arg(desktop::Shortened(name, desktop::kLongestName)));
 }
 
 void RaceWindow::ChooseScript()
@@ -47,7 +48,7 @@ void RaceWindow::ChooseScript()
     try {
         scripts_.push_back(script::ReadScriptFile(path.toStdString()));
     } catch (const script::ScriptFileError& error) {
-        ui_->Problem->setText(QString::fromStdString(error.what()));
+        ui_->Problem->setText(desktop::Shortened(std::string_view(error.what()), desktop::kLongestMessage));
         return;
     }
     ui_->Problem->clear();
@@ -75,7 +76,8 @@ void RaceWindow::AllowUnprotected(script::ScriptFile& file)
         unprotected_ || Ask({tr("Your sort"),
                              tr("%1 cannot be protected here: %2.\n\nUnprotected, it can read and change whatever "
                                 "you can. Run it all the same?")
-                                 .arg(QString::fromStdString(file.name), QString::fromStdString(script::WhyUnprotected())),
+                                 .arg(desktop::Shortened(file.name, desktop::kLongestName),
+                                      QString::fromStdString(script::WhyUnprotected())),
                              tr("Run it unprotected"), tr("Do not run it")});
 }
 

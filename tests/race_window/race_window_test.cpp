@@ -519,6 +519,26 @@ private slots:
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
     }
 
+    void textFromOutsideIsShortenedSoThatNoLabelGrowsPastTheScreen()
+    {
+        if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
+        QTemporaryDir folder;
+        const QString script = QString(200, 'n') + ".py";
+        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath(script)));
+        QFile lesson(folder.filePath("class.sortrace"));
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write("sortrace = 1\nitems = 5 3 8 1\nfocus = " + QByteArray(5000, 'f') + "\nscript = " + script.toUtf8() + "\n");
+        lesson.close();
+        window->SetAsker([](const RaceWindow::YesOrNo&) { return true; });
+        QVERIFY(window->OpenLessonFile(lesson.fileName()));
+        QTRY_COMPARE(window->CurrentRace().ScriptCount(), 1u);
+        const QString problem = Control<QLabel>(*window, "Problem")->text();
+        QVERIFY2(problem.size() < 100 && problem.contains(QChar(0x2026)), qPrintable(problem));
+        const auto* panel = window->findChild<RacePanel*>("PanelScript");
+        QCOMPARE(panel->accessibleName(), QString(47, 'n') + QChar(0x2026));
+        QVERIFY(panel->minimumSizeHint().width() < 700);
+    }
+
     void aSortBeingRecordedShowsItsStepsAndCanBeStopped()
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
