@@ -12,6 +12,7 @@ program; the second, optional, a folder for the screenshots.
 import array
 import math
 import os
+import shutil
 import re
 import subprocess
 import sys
@@ -696,6 +697,57 @@ class RaceFromALesson(RaceChecks, unittest.TestCase):
         self.assertGreater(zoomed, usual * 1.3, "the lesson's zoom of 150 %")
 
 
+class RaceOfALessonsScripts(RaceChecks, unittest.TestCase):
+    """A lesson that names students' scripts asks first: without them its methods race alone;
+    with them, a sort that never ends and one that loses items are said in a student's words,
+    the first within 11 s."""
+
+    FOLDER = tempfile.mkdtemp()
+    ARGUMENTS = [os.path.join(FOLDER, "class.sortrace")]
+    TITLE = "Open lesson"
+
+    def setUp(self):
+        with open(os.path.join(self.FOLDER, "endless.py"), "w", encoding="utf-8") as script:
+            script.write("def sort(a):\n    while True:\n        a[0] < a[1]\n")
+        examples = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples")
+        shutil.copy(os.path.join(examples, "lost_item.py"), self.FOLDER)
+        with open(self.ARGUMENTS[0], "w", encoding="utf-8") as lesson:
+            lesson.write("sortrace = 1\nmethods = bubble,merge\nitems = 5 3 8 1 9\n"
+                         "script = endless.py\nscript = lost_item.py\n")
+        super().setUp()
+
+    def answer(self, program, button):
+        """Answers the lesson's question, and waits for the race's window."""
+        program.click(program.find("push button", button))
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Sorting Race$"], check=True,
+                       capture_output=True, timeout=20)
+
+    def test_the_lesson_asks_and_races_its_methods_alone_or_says_what_its_scripts_did(self):
+        self.answer(self.program, "Open without them")
+        self.assertIsNotNone(self.panel("Merge"))
+        time.sleep(1)
+        self.assertFalse([n for n in self.program.nodes() if n.name in ("endless.py", "lost_item.py")])
+        self.program.close()
+        self.program = Program([os.path.join(os.path.dirname(PROGRAM), "sorting-race"), *self.ARGUMENTS],
+                               title=self.TITLE, name="sorting-race")
+        self.addCleanup(self.program.close)
+        asked = time.time()
+        self.answer(self.program, "Run them")
+        endless = None
+        while endless is None and time.time() < asked + 11:
+            try:
+                endless = self.panel("endless.py")
+            except (LookupError, GLib.GError):
+                time.sleep(0.2)
+        self.assertIsNotNone(endless, "the never-ending sort said within 11 s")
+        self.assertIn("did not finish within 10 s: is there a loop that never ends?", endless.description)
+        self.program.click(self.panel("lost_item.py"))
+        xdotool("key", "End")
+        time.sleep(0.5)
+        self.assertIn("lost items: missing 3, 1; there more than once: 5 (3 times)",
+                      self.panel("lost_item.py").description)
+
+
 class RaceSound(RaceChecks, unittest.TestCase):
     """The race heard: its tones recorded from the sound server's sink."""
 
@@ -803,7 +855,7 @@ def main():
     SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
     os.makedirs(SHOTS, exist_ok=True)
     loader = unittest.defaultTestLoader
-    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, EveryMethodRace, RaceInGerman, RaceLesson, RaceThatTeaches, RaceSound)])
+    suite = unittest.TestSuite([loader.loadTestsFromTestCase(case) for case in (EndToEnd, UnderAMemoryLimit, RaceEndToEnd, EveryMethodRace, RaceInGerman, RaceLesson, RaceThatTeaches, RaceOfALessonsScripts, RaceSound)])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     failed = len(result.failures) + len(result.errors)
     print(f"{result.testsRun - failed} passed, {failed} failed")
