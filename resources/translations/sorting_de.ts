@@ -2272,6 +2272,18 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
         <source>Stopped recording %1: it does not race.</source>
         <translation>Aufnahme von %1 angehalten: es tritt nicht an.</translation>
     </message>
+    <message>
+        <source>It runs in a sandbox (bubblewrap): no network, no other program, the system read-only.</source>
+        <translation>Sie läuft in einer Sandbox (bubblewrap): kein Netz, kein anderes Programm, das System nur lesbar.</translation>
+    </message>
+    <message>
+        <source>It runs confined by the kernel (Landlock): it can read only the system&apos;s own files.</source>
+        <translation>Sie läuft vom Kernel eingeschränkt (Landlock): sie kann nur die Dateien des Systems lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing here can protect your files from it: it runs only where you say so.</source>
+        <translation>Nichts kann Ihre Dateien hier vor ihr schützen: sie läuft nur, wo Sie es sagen.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2405,6 +2417,10 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
     <message>
         <source>lost items: missing %1; there more than once: %2</source>
         <translation>Elemente verloren: es fehlen %1; mehrfach da: %2</translation>
+    </message>
+    <message>
+        <source> (line %1 wrote over the %2, which never came back)</source>
+        <translation> (Zeile %1 überschrieb die %2, die nie zurückkam)</translation>
     </message>
 </context>
 </TS>

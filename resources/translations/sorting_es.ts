@@ -2274,6 +2274,18 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
         <source>Stopped recording %1: it does not race.</source>
         <translation>Grabación de %1 detenida: no corre.</translation>
     </message>
+    <message>
+        <source>It runs in a sandbox (bubblewrap): no network, no other program, the system read-only.</source>
+        <translation>Se ejecuta en un entorno aislado (bubblewrap): sin red, sin otro programa, el sistema solo de lectura.</translation>
+    </message>
+    <message>
+        <source>It runs confined by the kernel (Landlock): it can read only the system&apos;s own files.</source>
+        <translation>Se ejecuta limitado por el núcleo (Landlock): solo puede leer los archivos del sistema.</translation>
+    </message>
+    <message>
+        <source>Nothing here can protect your files from it: it runs only where you say so.</source>
+        <translation>Aquí nada puede proteger tus archivos de él: solo se ejecuta si tú lo dices.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2407,6 +2419,10 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
     <message>
         <source>lost items: missing %1; there more than once: %2</source>
         <translation>elementos perdidos: faltan %1; repetidos: %2</translation>
+    </message>
+    <message>
+        <source> (line %1 wrote over the %2, which never came back)</source>
+        <translation> (la línea %1 escribió sobre el %2, que nunca volvió)</translation>
     </message>
 </context>
 </TS>

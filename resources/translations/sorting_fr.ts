@@ -2270,6 +2270,18 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
         <source>Stopped recording %1: it does not race.</source>
         <translation>Enregistrement de %1 arrêté : il ne court pas.</translation>
     </message>
+    <message>
+        <source>It runs in a sandbox (bubblewrap): no network, no other program, the system read-only.</source>
+        <translation>Il s’exécute dans un bac à sable (bubblewrap) : pas de réseau, pas d’autre programme, le système en lecture seule.</translation>
+    </message>
+    <message>
+        <source>It runs confined by the kernel (Landlock): it can read only the system&apos;s own files.</source>
+        <translation>Il s’exécute confiné par le noyau (Landlock) : il ne peut lire que les fichiers du système.</translation>
+    </message>
+    <message>
+        <source>Nothing here can protect your files from it: it runs only where you say so.</source>
+        <translation>Rien ici ne peut protéger vos fichiers de lui : il ne s’exécute que si vous le dites.</translation>
+    </message>
 </context>
 <context>
     <name>race_window::SoundSwitch</name>
@@ -2403,6 +2415,10 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
     <message>
         <source>lost items: missing %1; there more than once: %2</source>
         <translation>éléments perdus : il manque %1 ; présents plusieurs fois : %2</translation>
+    </message>
+    <message>
+        <source> (line %1 wrote over the %2, which never came back)</source>
+        <translation> (la ligne %1 a écrasé le %2, qui n’est jamais revenu)</translation>
     </message>
 </context>
 </TS>

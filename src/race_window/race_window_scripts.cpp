@@ -24,6 +24,13 @@ void RaceWindow::SetUpScripts(const race::RaceOptions& options)
     // While a sort records, the button stops it instead.
     connect(ui_->ScriptButton, &QPushButton::clicked, this,
             [this] { recorder_->Busy() ? StopRecording() : ChooseScript(); });
+    // Which protection a script runs under here, said where one is chosen.
+    const QString protection[] = {
+        tr("It runs in a sandbox (bubblewrap): no network, no other program, the system read-only."),
+        tr("It runs confined by the kernel (Landlock): it can read only the system's own files."),
+        tr("Nothing here can protect your files from it: it runs only where you say so.")};
+    ui_->ScriptButton->setToolTip(ui_->ScriptButton->toolTip() + "\n" +
+                                  protection[static_cast<int>(script::AvailableProtection())]);
     if (!script::PythonAvailable()) {
         ui_->ScriptButton->setEnabled(false);
         ui_->ScriptButton->setToolTip(tr("Your own sort runs in Python: install python3 to race one"));

@@ -70,6 +70,7 @@ ScriptRun::ScriptRun(std::vector<float> items, std::uint64_t limit, bool keepSte
       ids_(items_.size()),
       scratch_(items_.size()),
       live_(items_.size()),
+      writtenOverAt_(items_.size()),
       met_(items_.size()),
       limit_(limit),
       keepSteps_(keepSteps)
@@ -166,6 +167,8 @@ bool ScriptRun::Step(ScriptStep step)
         case Kind::Move: {
             if (!Filled(step.a) || !Element(step.b) || step.a == step.b) return false;
             const bool aside = sorting::IsScratch(step.a);
+            // The line of the move is noted before it, the item's setting aside not.
+            writtenOverAt_[at(ids_[at(step.b)])] = lastLine_;
             const std::size_t from = at(aside ? sorting::ScratchEntry(step.a) : step.a);
             items_[at(step.b)] = aside ? scratch_[from] : items_[from];
             ids_[at(step.b)] = aside ? static_cast<std::int32_t>(from) : ids_[from];
@@ -294,7 +297,12 @@ std::string ScriptRun::LostItems(const std::vector<int>& seen) const
         if (seen[id] > 1) add(extra, extraCount, Fill(Words("script", "%1 (%2 times)"), {value, std::to_string(seen[id])}));
     }
     if (missing.empty()) return {};
-    return Fill(Words("script", "lost items: missing %1; there more than once: %2"), {missing, extra});
+    const std::string lost = Fill(Words("script", "lost items: missing %1; there more than once: %2"), {missing, extra});
+    // Where the first item lost was written over, where the script's lines are known.
+    const auto first = static_cast<std::size_t>(std::find(seen.begin() + 1, seen.end(), 0) - seen.begin());
+    if (writtenOverAt_[first] == 0) return lost;
+    return lost + Fill(Words("script", " (line %1 wrote over the %2, which never came back)"),
+                       {std::to_string(writtenOverAt_[first]), ValueText(start_[first])});
 }
 
 // Every item once, then in order: the verdict on a sort that ran to its end.

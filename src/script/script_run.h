@@ -105,6 +105,7 @@ private:
     std::vector<std::int32_t> ids_;  // where each item of the array stood before the sort
     std::vector<float> scratch_;     // by entry; an entry is the item first at that place
     std::vector<std::uint8_t> live_;
+    std::vector<int> writtenOverAt_;  // by entry: the script's line that set its item aside
     ItemsMet met_;
     std::uint64_t limit_;
     bool keepSteps_;

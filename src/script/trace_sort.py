@@ -43,13 +43,20 @@ class Tracer:
         self.out.write("".join(self.parts).encode())
         self.parts = []
 
-    def step(self, text, count=1):
+    def step(self, text, count=1, follow=True):
         if self.steps >= self.limit:
             raise Stop()
         self.steps += count
-        if self.notes:
+        if self.notes and follow:
             self.follow()
         self.write(text)
+
+    def where(self):
+        """The line of the script the program is at."""
+        frame = sys._getframe(2)
+        while frame is not None and frame.f_code.co_filename != self.name:
+            frame = frame.f_back
+        return self.line if frame is None else frame.f_lineno
 
     def follow(self):
         """The script's line and its local numbers, where they changed."""
@@ -103,10 +110,14 @@ class Tracer:
     def settle(self):
         """A write that was not the first half of an exchange: its item set aside, and the move."""
         if self.pending:
-            p, q, _, held = self.pending
+            p, q, _, held, line = self.pending
             self.pending = None
+            # The move is the line's that made it, not the line's that came next.
+            if self.notes and line != self.line:
+                self.line = line
+                self.write("L %d\n" % line)
             self.write("A %d %d\n" % (p, held.id))
-            self.step("M %d %d\n" % (q, p))
+            self.step("M %d %d\n" % (q, p), follow=False)
 
     def seen(self, item, k):
         self.last[item.id] = k
@@ -128,7 +139,7 @@ class Tracer:
         if old is x:
             return
         if self.pending:
-            p, q, _, held = self.pending
+            p, q, _, held, _ = self.pending
             if x is held and k == q - 1:
                 self.pending = None
                 self.step("X %d %d\n" % (p, q), 3)
@@ -138,7 +149,7 @@ class Tracer:
         source = self.place(x)
         self.put(k, x)
         if self.copies[old.id] == 0 and source > 0:
-            self.pending = (k + 1, source, x, old)
+            self.pending = (k + 1, source, x, old, self.where())
             return
         if self.copies[old.id] == 0:
             self.write("A %d %d\n" % (k + 1, old.id))

@@ -598,6 +598,7 @@ private slots:
         script::LimitProtection(script::Protection::None);
         for (const bool agreed : {false, true}) {
             Open();
+            QVERIFY(Control<QPushButton>(*window, "ScriptButton")->toolTip().endsWith("it runs only where you say so."));
             int asked = 0;
             window->SetAsker([&](const RaceWindow::YesOrNo& question) {
                 if (!question.text.startsWith("mine.py cannot be protected here")) return true;  // the lesson's
