@@ -43,6 +43,17 @@ std::vector<std::uint64_t> StepsDone(const RaceWindow& window)
     return steps;
 }
 
+// A lesson in `folder` that names the example bubble sort, copied there as `script`, with
+// `settings` besides; its path.
+QString LessonWithScript(const QTemporaryDir& folder, const QString& script, const QByteArray& settings)
+{
+    QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath(script));
+    QFile lesson(folder.filePath("class.sortrace"));
+    if (!lesson.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(lesson.fileName()));
+    lesson.write("sortrace = 1\n" + settings + "script = " + script.toUtf8() + "\n");
+    return lesson.fileName();
+}
+
 }  // namespace
 
 class RaceWindowTest : public QObject {
@@ -523,14 +534,10 @@ private slots:
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
         QTemporaryDir folder;
-        const QString script = QString(200, 'n') + ".py";
-        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath(script)));
-        QFile lesson(folder.filePath("class.sortrace"));
-        QVERIFY(lesson.open(QIODevice::WriteOnly));
-        lesson.write("sortrace = 1\nitems = 5 3 8 1\nfocus = " + QByteArray(5000, 'f') + "\nscript = " + script.toUtf8() + "\n");
-        lesson.close();
+        const QString lesson = LessonWithScript(folder, QString(200, 'n') + ".py",
+                                                "items = 5 3 8 1\nfocus = " + QByteArray(5000, 'f') + "\n");
         window->SetAsker([](const RaceWindow::YesOrNo&) { return true; });
-        QVERIFY(window->OpenLessonFile(lesson.fileName()));
+        QVERIFY(window->OpenLessonFile(lesson));
         QTRY_COMPARE(window->CurrentRace().ScriptCount(), 1u);
         const QString problem = Control<QLabel>(*window, "Problem")->text();
         QVERIFY2(problem.size() < 100 && problem.contains(QChar(0x2026)), qPrintable(problem));
@@ -590,11 +597,7 @@ private slots:
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
         QTemporaryDir folder;
-        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath("mine.py")));
-        QFile lesson(folder.filePath("class.sortrace"));
-        QVERIFY(lesson.open(QIODevice::WriteOnly));
-        lesson.write("sortrace = 1\nitems = 5 3 8 1\nscript = mine.py\n");
-        lesson.close();
+        const QString lesson = LessonWithScript(folder, "mine.py", "items = 5 3 8 1\n");
         script::LimitProtection(script::Protection::None);
         for (const bool agreed : {false, true}) {
             Open();
@@ -605,7 +608,7 @@ private slots:
                 ++asked;
                 return agreed;
             });
-            QVERIFY(window->OpenLessonFile(lesson.fileName()));
+            QVERIFY(window->OpenLessonFile(lesson));
             Control<QPushButton>(*window, "NewItemsButton")->click();  // a new race asks no more
             QTRY_COMPARE(window->CurrentRace().ScriptCount(), 1u);
             QCOMPARE(asked, 1);
@@ -620,18 +623,14 @@ private slots:
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
         QTemporaryDir folder;
-        QVERIFY(QFile::copy(SORTING_EXAMPLES "/bubble_sort.py", folder.filePath("mine.py")));
-        QFile lesson(folder.filePath("class.sortrace"));
-        QVERIFY(lesson.open(QIODevice::WriteOnly));
-        lesson.write("sortrace = 1\nmethods = bubble,merge\nitems = 5 3 8 1\nscript = mine.py\n");
-        lesson.close();
+        const QString lesson = LessonWithScript(folder, "mine.py", "methods = bubble,merge\nitems = 5 3 8 1\n");
         for (const bool agreed : {false, true}) {
             QString asked;
             window->SetAsker([&](const RaceWindow::YesOrNo& question) {
                 asked = question.text;
                 return agreed;
             });
-            QVERIFY(window->OpenLessonFile(lesson.fileName()));
+            QVERIFY(window->OpenLessonFile(lesson));
             QVERIFY(asked.contains("\n" + QFileInfo(folder.filePath("mine.py")).canonicalFilePath() + "\n"));
             QTRY_COMPARE(window->CurrentRace().ScriptCount(), agreed ? 1u : 0u);
             QCOMPARE(window->CurrentRace().Methods().size(), 2u);
