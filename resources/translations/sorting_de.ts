@@ -1811,6 +1811,10 @@ laufen, im Takt ihrer Arbeit.
         <source>What your sort printed</source>
         <translation>Was die eigene Sortierung ausgab</translation>
     </message>
+    <message>
+        <source>In Python&apos;s words: %1</source>
+        <translation>In den Worten von Python: %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -2421,6 +2425,46 @@ Ungeschützt kann es lesen und ändern, was Sie können. Trotzdem ausführen?</t
     <message>
         <source> (line %1 wrote over the %2, which never came back)</source>
         <translation> (Zeile %1 überschrieb die %2, die nie zurückkam)</translation>
+    </message>
+    <message>
+        <source>is not written as Python reads it</source>
+        <translation>ist nicht so geschrieben, wie Python es liest</translation>
+    </message>
+    <message>
+        <source>has a line indented as Python does not expect</source>
+        <translation>hat eine Zeile, die anders eingerückt ist, als Python erwartet</translation>
+    </message>
+    <message>
+        <source>divided by zero</source>
+        <translation>teilte durch null</translation>
+    </message>
+    <message>
+        <source>used a place outside the list: a&apos;s places run from 0 to len(a) - 1</source>
+        <translation>nutzte eine Stelle außerhalb der Liste: die Stellen von a reichen von 0 bis len(a) - 1</translation>
+    </message>
+    <message>
+        <source>used a name that has no value yet</source>
+        <translation>nutzte einen Namen, der noch keinen Wert hat</translation>
+    </message>
+    <message>
+        <source>used a value in a way Python does not allow</source>
+        <translation>nutzte einen Wert so, wie Python es nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>asked a value for something it does not have</source>
+        <translation>fragte einen Wert nach etwas, das er nicht hat</translation>
+    </message>
+    <message>
+        <source>called itself too deeply: is there a call that never stops?</source>
+        <translation>rief sich zu tief selbst auf: gibt es einen Aufruf, der nie aufhört?</translation>
+    </message>
+    <message>
+        <source>used more memory than a sort may</source>
+        <translation>brauchte mehr Speicher, als eine Sortierung darf</translation>
+    </message>
+    <message>
+        <source>has no function sort(a): the race calls sort(a) with the list a</source>
+        <translation>hat keine Funktion sort(a): das Rennen ruft sort(a) mit der Liste a auf</translation>
     </message>
 </context>
 </TS>

@@ -1813,6 +1813,10 @@ ritmo de su trabajo.
         <source>What your sort printed</source>
         <translation>Lo que imprimió tu ordenación</translation>
     </message>
+    <message>
+        <source>In Python&apos;s words: %1</source>
+        <translation>En palabras de Python: %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -2423,6 +2427,46 @@ Sin protección, puede leer y cambiar todo lo que usted puede. ¿Ejecutarlo igua
     <message>
         <source> (line %1 wrote over the %2, which never came back)</source>
         <translation> (la línea %1 escribió sobre el %2, que nunca volvió)</translation>
+    </message>
+    <message>
+        <source>is not written as Python reads it</source>
+        <translation>no está escrito como Python lo lee</translation>
+    </message>
+    <message>
+        <source>has a line indented as Python does not expect</source>
+        <translation>tiene una línea sangrada como Python no espera</translation>
+    </message>
+    <message>
+        <source>divided by zero</source>
+        <translation>dividió entre cero</translation>
+    </message>
+    <message>
+        <source>used a place outside the list: a&apos;s places run from 0 to len(a) - 1</source>
+        <translation>usó un lugar fuera de la lista: los lugares de a van de 0 a len(a) - 1</translation>
+    </message>
+    <message>
+        <source>used a name that has no value yet</source>
+        <translation>usó un nombre que aún no tiene valor</translation>
+    </message>
+    <message>
+        <source>used a value in a way Python does not allow</source>
+        <translation>usó un valor de una forma que Python no permite</translation>
+    </message>
+    <message>
+        <source>asked a value for something it does not have</source>
+        <translation>pidió a un valor algo que no tiene</translation>
+    </message>
+    <message>
+        <source>called itself too deeply: is there a call that never stops?</source>
+        <translation>se llamó a sí misma demasiadas veces: ¿hay una llamada que nunca se detiene?</translation>
+    </message>
+    <message>
+        <source>used more memory than a sort may</source>
+        <translation>usó más memoria de la que una ordenación puede</translation>
+    </message>
+    <message>
+        <source>has no function sort(a): the race calls sort(a) with the list a</source>
+        <translation>no tiene una función sort(a): la carrera llama a sort(a) con la lista a</translation>
     </message>
 </context>
 </TS>

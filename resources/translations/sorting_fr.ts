@@ -1809,6 +1809,10 @@ de leur travail.
         <source>What your sort printed</source>
         <translation>Ce que votre tri a affiché</translation>
     </message>
+    <message>
+        <source>In Python&apos;s words: %1</source>
+        <translation>Selon Python : %1</translation>
+    </message>
 </context>
 <context>
     <name>race_window::MethodsMenu</name>
@@ -2419,6 +2423,46 @@ Sans protection, il peut lire et modifier tout ce que vous pouvez. L’exécuter
     <message>
         <source> (line %1 wrote over the %2, which never came back)</source>
         <translation> (la ligne %1 a écrasé le %2, qui n’est jamais revenu)</translation>
+    </message>
+    <message>
+        <source>is not written as Python reads it</source>
+        <translation>n’est pas écrit comme Python le lit</translation>
+    </message>
+    <message>
+        <source>has a line indented as Python does not expect</source>
+        <translation>a une ligne indentée autrement que Python ne l’attend</translation>
+    </message>
+    <message>
+        <source>divided by zero</source>
+        <translation>a divisé par zéro</translation>
+    </message>
+    <message>
+        <source>used a place outside the list: a&apos;s places run from 0 to len(a) - 1</source>
+        <translation>a utilisé une place hors de la liste : les places de a vont de 0 à len(a) - 1</translation>
+    </message>
+    <message>
+        <source>used a name that has no value yet</source>
+        <translation>a utilisé un nom qui n’a pas encore de valeur</translation>
+    </message>
+    <message>
+        <source>used a value in a way Python does not allow</source>
+        <translation>a utilisé une valeur d’une façon que Python n’accepte pas</translation>
+    </message>
+    <message>
+        <source>asked a value for something it does not have</source>
+        <translation>a demandé à une valeur quelque chose qu’elle n’a pas</translation>
+    </message>
+    <message>
+        <source>called itself too deeply: is there a call that never stops?</source>
+        <translation>s’est appelé trop profondément : y a-t-il un appel qui ne s’arrête jamais ?</translation>
+    </message>
+    <message>
+        <source>used more memory than a sort may</source>
+        <translation>a utilisé plus de mémoire qu’un tri ne peut</translation>
+    </message>
+    <message>
+        <source>has no function sort(a): the race calls sort(a) with the list a</source>
+        <translation>n’a pas de fonction sort(a) : la course appelle sort(a) avec la liste a</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,7 @@ struct ScriptCode {
     std::vector<std::string> lines;
     script::ScriptNotes notes;
     std::optional<std::string> failure;  // what went wrong, where it did: "line 3: ..."
+    std::string details;                 // Python's own words for it, where the failure is a student's
     bool unprotected = false;            // it ran where nothing could protect the user's files
     script::ScriptRun::PrintedLines printed;  // its last lines printed, each from its step
 };

@@ -66,6 +66,7 @@ Recording ScriptRecording(const script::ScriptFile& file, const std::vector<floa
     code.name = file.name;
     code.lines = Lines(file.source);
     code.failure = Failure(run);
+    code.details = run.End().details;
     code.unprotected = run.End().unprotected;
     code.printed = run.Printed();
     code.notes = run.TakeNotes();

@@ -33,6 +33,7 @@ CodePane::CodePane(QWidget* parent)
       title_(new QLabel(this)),
       lines_(new QLabel(this)),
       variables_(new QLabel(this)),
+      details_(new QLabel(this)),
       printed_(new QPlainTextEdit(this))
 {
     setObjectName("CodePane");
@@ -59,6 +60,11 @@ CodePane::CodePane(QWidget* parent)
     layout->addWidget(title_);
     layout->addWidget(lines_);
     layout->addWidget(variables_);
+    details_->setObjectName("Details");
+    details_->setTextFormat(Qt::PlainText);
+    details_->setWordWrap(true);
+    details_->hide();
+    layout->addWidget(details_);
     // What a script prints, under its code: text as it came, never markup, a few lines high.
     printed_->setObjectName("Printed");
     printed_->setReadOnly(true);
@@ -74,6 +80,12 @@ CodePane::CodePane(QWidget* parent)
 void CodePane::Follow(const race::Replay& lane)
 {
     ShowPrinted(lane.Source().script ? &*lane.Source().script : nullptr, lane.StepsDone());
+    const QString details = lane.Source().script && !lane.Source().script->details.empty()
+                                ? tr("In Python's words: %1")
+                                      .arg(desktop::Shortened(lane.Source().script->details, desktop::kLongestMessage))
+                                : QString();
+    details_->setText(details);
+    details_->setVisible(!details.isEmpty());
     if (lane.Source().script) return FollowScript(*lane.Source().script, lane.StepsDone());
     const sorting::SortMethod method = *lane.Source().source.Method();
     const sorting::MethodCode& code = sorting::Facts(method).code;
@@ -160,6 +172,8 @@ void CodePane::ShowPrinted(const race::ScriptCode* code, std::uint64_t stepsDone
 }
 
 QString CodePane::PrintedText() const { return printed_->toPlainText(); }
+
+QString CodePane::DetailsText() const { return details_->text(); }
 
 void CodePane::StandLevelWith(int top)
 {

@@ -33,6 +33,8 @@ public:
     QString VariablesText() const;
     // What a script has printed by the step, its last lines; empty for a method.
     QString PrintedText() const;
+    // A script's failure in Python's own words, where it failed so; empty otherwise.
+    QString DetailsText() const;
 
 private:
     void FollowScript(const race::ScriptCode& code, std::uint64_t stepsDone);
@@ -42,6 +44,7 @@ private:
     QLabel* title_;
     QLabel* lines_;
     QLabel* variables_;
+    QLabel* details_;  // a failure in Python's own words
     QPlainTextEdit* printed_;
     // What the printed pane shows: of which script, and how many of its lines.
     const race::ScriptCode* printedOf_ = nullptr;

@@ -224,6 +224,26 @@ std::optional<std::string> RefusedWords(std::string_view what)
     return Words("script", tried->second);
 }
 
+// What Python's error, "ZeroDivisionError: division by zero", means for a sort, in a
+// student's words; Python's own words where the kind is not one a sort commonly meets.
+std::string InStudentsWords(const std::string& python)
+{
+    static const std::map<std::string_view, const char*> kMeaning{
+        {"SyntaxError", SORTING_WORDS("script", "is not written as Python reads it")},
+        {"IndentationError", SORTING_WORDS("script", "has a line indented as Python does not expect")},
+        {"ZeroDivisionError", SORTING_WORDS("script", "divided by zero")},
+        {"IndexError", SORTING_WORDS("script", "used a place outside the list: a's places run from 0 to len(a) - 1")},
+        {"NameError", SORTING_WORDS("script", "used a name that has no value yet")},
+        {"UnboundLocalError", SORTING_WORDS("script", "used a name that has no value yet")},
+        {"TypeError", SORTING_WORDS("script", "used a value in a way Python does not allow")},
+        {"AttributeError", SORTING_WORDS("script", "asked a value for something it does not have")},
+        {"RecursionError", SORTING_WORDS("script", "called itself too deeply: is there a call that never stops?")},
+        {"MemoryError", SORTING_WORDS("script", "used more memory than a sort may")},
+        {"NoSort", SORTING_WORDS("script", "has no function sort(a): the race calls sort(a) with the list a")}};
+    const auto meaning = kMeaning.find(std::string_view(python).substr(0, python.find(':')));
+    return meaning == kMeaning.end() ? python : platform::Words("script", meaning->second);
+}
+
 }  // namespace
 
 // The last lines kept, each from the step it was printed at.
@@ -253,7 +273,9 @@ void ScriptRun::Ending(std::string_view rest)
     }
     if (how != "error" || !line || *line < 0)
         return Fault(platform::Words("script", "ended with a line it cannot have made"));
-    end_ = {ScriptEnd::Kind::Failed, std::string(rest.substr(0, 300)), static_cast<int>(*line), 0};
+    const std::string python(rest.substr(0, 300));
+    end_ = {ScriptEnd::Kind::Failed, InStudentsWords(python), static_cast<int>(*line), 0};
+    end_.details = python;
 }
 
 std::string ScriptRun::StoppedAtLimit() const

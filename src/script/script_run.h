@@ -48,6 +48,7 @@ struct ScriptEnd {
     int line = 0;         // where, in the script; 0 where none
     double seconds = 0;   // the sort's own time in Python, where it ran to its end
     bool unprotected = false;  // it ran with nothing between it and the user's files
+    std::string details{};     // Python's own words, where the message is a student's
 };
 
 // What a student's sort did, read from its process's report line by line. The report is

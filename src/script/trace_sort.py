@@ -320,6 +320,10 @@ def guard(program):
             and libc.prctl(set_filter, filter_mode, ctypes.byref(Filter(len(program) // 8, ctypes.addressof(code))), 0, 0) == 0)
 
 
+class NoSort(Exception):
+    """The file defines no function sort(a)."""
+
+
 class Refused(Exception):
     """The script tried what a sort never needs; the kernel's filter would refuse it anyway,
     but here it can be said in words."""
@@ -377,7 +381,7 @@ def main():
         space = {"__name__": "__student__"}
         exec(code, space)
         if not callable(space.get("sort")):
-            raise NameError("the file has no function sort(a)")
+            raise NoSort("the file has no function sort(a)")
         space["sort"](a)
         TRACER.settle()
         TRACER.write(end % (time.perf_counter() - started))

@@ -564,14 +564,14 @@ private slots:
         QCOMPARE(window->CurrentRace().ScriptCount(), 0u);
     }
 
-    void whatASortPrintsIsShownUnderItsCodeAsFarAsTheStepAsPlainText()
+    void whatASortPrintsAndPythonsWordsForItsFailureAreShownUnderItsCodeAsPlainText()
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
         race::RaceOptions options = race::ParseRaceOptions({"--items", "5 3 8"});
         options.lesson.scripts.push_back(
             {"talks.py", "def sort(a):\n    for p in range(1, 3):\n        print('<b>pass</b>', p, end='!\\n')\n"
                          "        for i in range(3 - p):\n            if a[i] > a[i + 1]:\n"
-                         "                a[i], a[i + 1] = a[i + 1], a[i]\n    print('done\\x07')\n"});
+                         "                a[i], a[i + 1] = a[i + 1], a[i]\n    print('done\\x07')\n    1 / 0\n"});
         Open(options);
         QTRY_COMPARE(window->CurrentRace().ScriptCount(), 1u);
         QTest::mouseClick(window->findChild<RacePanel*>("PanelScript"), Qt::LeftButton, {}, QPoint(5, 5));
@@ -579,6 +579,8 @@ private slots:
         QCOMPARE(pane->PrintedText(), QString("<b>pass</b> 1!"));  // printed before the first step
         QTest::keyClick(window.get(), Qt::Key_End);
         QCOMPARE(pane->PrintedText(), QString("<b>pass</b> 1!\n<b>pass</b> 2!\ndone?"));
+        QCOMPARE(pane->DetailsText(), QString("In Python's words: ZeroDivisionError: division by zero"));
+        QCOMPARE(window->findChild<RacePanel*>("PanelScript")->StepText(), QString("failed: line 8: divided by zero"));
     }
 
     void aSortThatNeverEndsIsSaidAtOnceOnceItsTimeIsUpAndKeepsNoStep()
