@@ -601,6 +601,7 @@ private slots:
         QTemporaryDir folder;
         const QString lesson = LessonWithScript(folder, "mine.py", "items = 5 3 8 1\n");
         script::LimitProtection(script::Protection::None);
+        const auto protectAgain = qScopeGuard([] { script::LimitProtection(script::Protection::Sandbox); });
         for (const bool agreed : {false, true}) {
             Open();
             QVERIFY(Control<QPushButton>(*window, "ScriptButton")->toolTip().endsWith("it runs only where you say so."));
@@ -618,7 +619,6 @@ private slots:
             QCOMPARE(panel->accessibleName(), agreed ? "mine.py (unprotected)" : "mine.py");
             QCOMPARE(panel->StepText().startsWith("failed: was not run: it cannot be protected here"), !agreed);
         }
-        script::LimitProtection(script::Protection::Sandbox);
     }
 
     void aLessonsScriptsRunOnlyOnceTheUserAgreed()
