@@ -124,7 +124,10 @@ void RaceWindow::ConnectControls()
     connect(ui_->CountField, &QLineEdit::returnPressed, this, [this] {
         if (ApplyItems()) FocusRace();
     });
-    connect(ui_->SeedField, &QLineEdit::editingFinished, this, &RaceWindow::ApplySeed);
+    // Leaving the seed's field untouched keeps the items, typed ones too.
+    connect(ui_->SeedField, &QLineEdit::editingFinished, this, [this] {
+        if (ui_->SeedField->isModified()) ApplySeed();
+    });
     connect(ui_->SeedField, &QLineEdit::returnPressed, this, [this] {
         if (ApplySeed()) FocusRace();
     });
@@ -269,6 +272,7 @@ bool RaceWindow::ApplyItems()
 
 bool RaceWindow::ApplySeed()
 {
+    ui_->SeedField->setModified(false);
     double seed = 0;
     try {
         seed = platform::Val(ui_->SeedField->text().toStdString());

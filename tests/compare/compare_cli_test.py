@@ -106,6 +106,17 @@ class CompareCli(unittest.TestCase):
         self.assertRegex(" ".join(rows[1][4:]), r"^budget spent: \d+\.\d s at 2000, timed and counting$")
         self.assertRegex(series.stderr, r"its run at 2000 took \d+\.\d s with its counting run, over the budget")
 
+    def test_every_program_answers_help_and_version_without_a_display(self):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        for name in ("sorting-methods", "sorting-compare", "sorting-race"):
+            program = os.path.join(os.path.dirname(PROGRAM), name)
+            for option, start in (("--help", "Usage: " + name), ("--version", name + " ")):
+                answer = subprocess.run([program, option], capture_output=True, text=True, env=env, timeout=60)
+                self.assertEqual((answer.returncode, answer.stdout[:len(start)]), (0, start), (name, option))
+        window = subprocess.run([os.path.join(os.path.dirname(PROGRAM), "sorting-methods")], capture_output=True,
+                                text=True, env=env, timeout=60)
+        self.assertEqual((window.returncode, window.stderr), (1, "sorting-methods: no display to open the window on\n"))
+
     def test_a_refusal_is_its_reason_and_a_pointer_to_the_help_which_fits_80_columns(self):
         cases = [(["--method", "quick"], 'unknown option "--method"; did you mean --methods?'),
                  (["--counts", "1,000"], "counts are written without thousands separators: 1000, not 1,000"),

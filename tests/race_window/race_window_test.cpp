@@ -530,6 +530,16 @@ private slots:
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
     }
 
+    void focusPassingThroughTheSeedKeepsTheTypedItems()
+    {
+        Open(race::ParseRaceOptions({"--items", "5 3 8 1 9"}));
+        Control<QLineEdit>(*window, "SeedField")->setFocus();
+        QTRY_VERIFY(Control<QLineEdit>(*window, "SeedField")->hasFocus());
+        Control<QPushButton>(*window, "PlayButton")->setFocus();
+        QTRY_VERIFY(Control<QPushButton>(*window, "PlayButton")->hasFocus());
+        QCOMPARE(window->CurrentRace().LaneAt(0).Source().start, (std::vector<float>{0, 5, 3, 8, 1, 9}));
+    }
+
     void textFromOutsideIsShortenedSoThatNoLabelGrowsPastTheScreen()
     {
         if (!script::PythonAvailable()) QSKIP("no /usr/bin/python3 here: scripts/setup installs it");
