@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <stdexcept>
 
@@ -32,15 +31,14 @@ void RaceWindow::SetUpLessons()
 {
     auto* menu = new QMenu(ui_->LessonButton);
     menu->setObjectName("LessonMenu");
-    menu->addAction(tr("Open lesson..."), QKeySequence::Open, this, &RaceWindow::OpenLesson);
-    menu->addAction(tr("Save lesson..."), QKeySequence::Save, this, &RaceWindow::SaveLesson);
+    // The menu's keys work while it is closed, from anywhere in the window: the window holds
+    // its actions too (a shortcut of its own beside them would make the keys ambiguous).
+    addAction(menu->addAction(tr("Open lesson..."), QKeySequence::Open, this, &RaceWindow::OpenLesson));
+    addAction(menu->addAction(tr("Save lesson..."), QKeySequence::Save, this, &RaceWindow::SaveLesson));
     menu->addAction(tr("Copy as command"), this, &RaceWindow::CopyAsCommand);
     ui_->LessonButton->setMenu(menu);
     lessonMenu_ = menu;
     menu->setAttribute(Qt::WA_WindowPropagation);
-    // The menu's keys work while it is closed.
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &RaceWindow::OpenLesson);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &RaceWindow::SaveLesson);
 }
 
 void RaceWindow::OpenLesson()

@@ -530,6 +530,28 @@ private slots:
         QVERIFY(Control<QLabel>(*window, "Status")->text().startsWith("All four are done"));
     }
 
+    void theLessonsKeysWorkWithTheFocusOnAPanelOrAField()
+    {
+        for (const char* focus : {"PanelBubble", "CountField"}) {
+            for (const QKeySequence::StandardKey keys : {QKeySequence::Open, QKeySequence::Save}) {
+                QApplication::setActiveWindow(window.get());
+                Control(*window, focus)->setFocus();
+                QTRY_VERIFY(Control(*window, focus)->hasFocus());
+                QString asked;
+                // The file dialog the keys open, closed as soon as it shows.
+                QTimer::singleShot(300, [&] {
+                    if (auto* dialog = QApplication::activeModalWidget()) {
+                        asked = dialog->windowTitle();
+                        dialog->close();
+                    }
+                });
+                QTest::keySequence(Control(*window, focus), QKeySequence(keys));
+                QTest::qWait(400);
+                QCOMPARE(asked, keys == QKeySequence::Open ? QString("Open lesson") : QString("Save lesson"));
+            }
+        }
+    }
+
     void focusPassingThroughTheSeedKeepsTheTypedItems()
     {
         Open(race::ParseRaceOptions({"--items", "5 3 8 1 9"}));
