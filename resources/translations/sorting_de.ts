@@ -1660,6 +1660,10 @@ laufen, im Takt ihrer Arbeit.
   --version        die Version des Programms zeigen
 </translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

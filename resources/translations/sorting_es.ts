@@ -1662,6 +1662,10 @@ ritmo de su trabajo.
   --version        mostrar la versión del programa
 </translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

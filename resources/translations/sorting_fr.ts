@@ -1658,6 +1658,10 @@ de leur travail.
   --version        afficher la version du programme
 </translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

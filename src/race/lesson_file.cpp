@@ -103,6 +103,7 @@ LessonRead ReadLesson(std::string_view text, const std::string& folder)
     if (Trimmed(text).find_first_not_of('\n') == std::string_view::npos) throw LessonRefused(Words("race", "the file is empty"));
     if (!Text(text)) throw LessonRefused(Words("race", "this is not a lesson of sorting-race: it is not text"));
     LessonRead read;
+    std::size_t problems = 0;
     bool first = true;
     std::size_t number = 0;
     for (std::size_t at = 0; at <= text.size(); ++number) {
@@ -125,9 +126,13 @@ LessonRead ReadLesson(std::string_view text, const std::string& folder)
             const std::string value(line.name == "script" ? ScriptPath(line.value, folder) : line.value);
             TakeSetting(read.settings, line.name, value, '.');
         } catch (const SettingRefused& refused) {
-            if (read.problem.empty()) read.problem = Fill(Words("race", "line %1: %2"), {std::to_string(number + 1), refused.what()});
+            if (++problems <= kProblemsListed)
+                read.problem += (read.problem.empty() ? "" : "\n") +
+                                Fill(Words("race", "line %1: %2"), {std::to_string(number + 1), refused.what()});
         }
     }
+    if (problems > kProblemsListed)
+        read.problem += "\n" + Fill(Words("race", "and %1 more"), {std::to_string(problems - kProblemsListed)});
     return read;
 }
 

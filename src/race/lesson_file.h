@@ -24,8 +24,10 @@ public:
 };
 
 // What a lesson file holds, as far as it is sound: a line that cannot be taken is left out,
-// and the first such is told ("line 4: zoom: ..."); a setting this version does not know is
-// passed over, and one from a newer version of the format is read as far as it is known.
+// and each such is told, a line each ("line 4: zoom: ..."), the first kProblemsListed and how
+// many more; a setting this version does not know is passed over, and one from a newer
+// version of the format is read as far as it is known.
+inline constexpr std::size_t kProblemsListed = 20;
 struct LessonRead {
     LessonSettings settings;
     std::string problem;

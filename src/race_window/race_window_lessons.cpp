@@ -69,6 +69,10 @@ bool RaceWindow::OpenLessonFile(const QString& path, const race::LessonSettings&
     ApplyLesson(race::Overlaid(read.settings, over));
     // A focus the lesson gives that is not in the race is a problem too, after the file's own.
     const QString problem = ui_->Problem->text();
+    // The problems as far as the line has room; every one of them where the pointer rests on it.
+    ui_->Problem->setToolTip(read.problem.empty() ? QString()
+                                                  : "<p style=\"white-space:pre\">" +
+                                                        QString::fromStdString(read.problem).toHtmlEscaped() + "</p>");
     if (!read.problem.empty())
         ui_->Problem->setText(tr("%1: %2; the rest is open.").arg(FileName(path), Message(read.problem)));
     else if (read.newer)

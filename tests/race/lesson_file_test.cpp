@@ -49,6 +49,18 @@ TEST(LessonFile, EverySettingComesBackFromTheFileAndFromTheCommandLine)
               "--items '5 3 8' --focus 'it'\\''s.py' --zoom 150");
 }
 
+TEST(LessonFile, EveryProblemIsListedTheFirstTwentyByTheirLines)
+{
+    EXPECT_EQ(race::ReadLesson("sortrace = 1\nzoom = 110\nmethods = heap\nspeed = 0\n", "").problem,
+              "line 2: zoom: 100 to 300, in steps of 25\nline 3: methods: a race needs two methods or more\n"
+              "line 4: speed: steps a second, from 1 to 10000000");
+    std::string many = "sortrace = 1\n";
+    for (int i = 0; i < 25; ++i) many += "zoom = 110\n";
+    const std::string problem = race::ReadLesson(many, "").problem;
+    EXPECT_EQ(std::count(problem.begin(), problem.end(), '\n'), 20);
+    EXPECT_TRUE(problem.ends_with("\nline 21: zoom: 100 to 300, in steps of 25\nand 5 more")) << problem;
+}
+
 TEST(LessonFile, WhatIsNotSoundIsLeftOutAndTheFirstProblemNamed)
 {
     struct Case {

@@ -576,6 +576,11 @@ private slots:
         const auto* panel = window->findChild<RacePanel*>("PanelScript");
         QCOMPARE(panel->accessibleName(), QString(47, 'n') + QChar(0x2026));
         QVERIFY(panel->minimumSizeHint().width() < 700);
+        // Every problem of a lesson where the pointer rests on the line, as text.
+        QVERIFY(window->OpenLessonFile(LessonWithScript(folder, "mine.py", "zoom = 110\nfocus = <b>x</b>\nspeed = 0\n")));
+        QCOMPARE(Control<QLabel>(*window, "Problem")->toolTip(),
+                 "<p style=\"white-space:pre\">line 2: zoom: 100 to 300, in steps of 25\n"
+                 "line 4: speed: steps a second, from 1 to 10000000</p>");
     }
 
     void aSortBeingRecordedShowsItsStepsAndCanBeStopped()
