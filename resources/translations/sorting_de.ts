@@ -1816,8 +1816,8 @@ laufen, im Takt ihrer Arbeit.
         <translation>Was die eigene Sortierung ausgab</translation>
     </message>
     <message>
-        <source>In Python&apos;s words: %1</source>
-        <translation>In den Worten von Python: %1</translation>
+        <source>In Python&apos;s words:</source>
+        <translation>In den Worten von Python:</translation>
     </message>
 </context>
 <context>

@@ -1818,8 +1818,8 @@ ritmo de su trabajo.
         <translation>Lo que imprimió tu ordenación</translation>
     </message>
     <message>
-        <source>In Python&apos;s words: %1</source>
-        <translation>En palabras de Python: %1</translation>
+        <source>In Python&apos;s words:</source>
+        <translation>En palabras de Python:</translation>
     </message>
 </context>
 <context>

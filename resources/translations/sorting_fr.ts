@@ -1814,8 +1814,8 @@ de leur travail.
         <translation>Ce que votre tri a affiché</translation>
     </message>
     <message>
-        <source>In Python&apos;s words: %1</source>
-        <translation>Selon Python : %1</translation>
+        <source>In Python&apos;s words:</source>
+        <translation>Selon Python :</translation>
     </message>
 </context>
 <context>

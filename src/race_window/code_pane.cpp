@@ -81,8 +81,8 @@ void CodePane::Follow(const race::Replay& lane)
 {
     ShowPrinted(lane.Source().script ? &*lane.Source().script : nullptr, lane.StepsDone());
     const QString details = lane.Source().script && !lane.Source().script->details.empty()
-                                ? tr("In Python's words: %1")
-                                      .arg(desktop::Shortened(lane.Source().script->details, desktop::kLongestMessage))
+                                ? tr("In Python's words:") + "\n" +
+                                      desktop::Shortened(lane.Source().script->details, desktop::kLongestMessage)
                                 : QString();
     details_->setText(details);
     details_->setVisible(!details.isEmpty());

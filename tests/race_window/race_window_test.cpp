@@ -616,7 +616,7 @@ private slots:
         QCOMPARE(pane->PrintedText(), QString("<b>pass</b> 1!"));  // printed before the first step
         QTest::keyClick(window.get(), Qt::Key_End);
         QCOMPARE(pane->PrintedText(), QString("<b>pass</b> 1!\n<b>pass</b> 2!\ndone?"));
-        QCOMPARE(pane->DetailsText(), QString("In Python's words: ZeroDivisionError: division by zero"));
+        QCOMPARE(pane->DetailsText(), QString("In Python's words:\nZeroDivisionError: division by zero"));
         QCOMPARE(window->findChild<RacePanel*>("PanelScript")->StepText(), QString("failed: line 8: divided by zero"));
     }
 
