@@ -1664,6 +1664,14 @@ laufen, im Takt ihrer Arbeit.
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
+    <message>
+        <source>%1 is no method&apos;s name</source>
+        <translation>%1 ist kein Name eines Verfahrens</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1: meinten Sie %2?</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

@@ -1666,6 +1666,14 @@ ritmo de su trabajo.
         <source>and %1 more</source>
         <translation>y %1 más</translation>
     </message>
+    <message>
+        <source>%1 is no method&apos;s name</source>
+        <translation>%1 no es el nombre de ningún método</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1: ¿quiso decir %2?</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

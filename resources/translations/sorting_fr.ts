@@ -1662,6 +1662,14 @@ de leur travail.
         <source>and %1 more</source>
         <translation>et %1 de plus</translation>
     </message>
+    <message>
+        <source>%1 is no method&apos;s name</source>
+        <translation>%1 n’est le nom d’aucune méthode</translation>
+    </message>
+    <message>
+        <source>%1: did you mean %2?</source>
+        <translation>%1 : vouliez-vous dire %2 ?</translation>
+    </message>
 </context>
 <context>
     <name>race_export::Exports</name>

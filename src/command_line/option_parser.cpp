@@ -28,18 +28,25 @@ std::size_t EditDistance(const std::string& a, const std::string& b)
 
 }  // namespace
 
-std::string OptionParser::Closest(const std::string& unknown) const
+std::string ClosestName(const std::string& unknown, const std::vector<std::string>& names)
 {
     std::string closest;
     std::size_t best = 3;  // at most two letters amiss
-    for (const Declared& option : options_) {
-        const std::size_t distance = EditDistance(unknown, option.name);
+    for (const std::string& name : names) {
+        const std::size_t distance = EditDistance(unknown, name);
         if (distance < best) {
             best = distance;
-            closest = option.name;
+            closest = name;
         }
     }
     return closest;
+}
+
+std::string OptionParser::Closest(const std::string& unknown) const
+{
+    std::vector<std::string> names;
+    for (const Declared& option : options_) names.push_back(option.name);
+    return ClosestName(unknown, names);
 }
 
 void OptionParser::Take(std::string name, std::function<void(const std::string&)> read)

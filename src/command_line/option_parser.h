@@ -6,6 +6,9 @@
 
 namespace command_line {
 
+// The name nearest to an unknown one, at most two letters amiss; empty where none is near.
+std::string ClosestName(const std::string& unknown, const std::vector<std::string>& names);
+
 // Reads a command line by the options declared to it: each option's value is the next
 // argument; "-h", "--help" and "--version" are taken by the parser itself. What cannot be
 // read raises UsageError, and an undeclared option UnknownOption, which suggests a declared

@@ -1,6 +1,7 @@
 #include "race/lesson_settings.h"
 
 #include "command_line/method_list.h"
+#include "command_line/option_parser.h"
 #include "command_line/script_option.h"
 #include "command_line/usage_error.h"
 #include "platform/words.h"
@@ -11,6 +12,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <sstream>
 
 namespace race {
 namespace {
@@ -94,6 +96,37 @@ std::string SpeedWritten(int notch)
     return Written(std::round(stepsPerSecond / scale) * scale);
 }
 
+// A list with a name mistyped keeps the methods it names rightly, where they are enough to
+// race, and says which name it did not know and what it may have meant.
+void TakeMethods(LessonSettings& settings, const std::string& value)
+{
+    try {
+        const auto methods = command_line::ParseMethodList(value);
+        if (methods.size() < kFewestMethods) Refuse("methods", Words("race", "a race needs two methods or more"));
+        settings.methods = methods;
+        return;
+    } catch (const command_line::UsageError& refused) {
+        std::vector<sorting::SortMethod> known;
+        std::string unknown;
+        std::istringstream names(value);
+        for (std::string name; std::getline(names, name, ',');) {
+            try {
+                for (sorting::SortMethod method : command_line::ParseMethodList(name))
+                    if (std::ranges::find(known, method) == known.end()) known.push_back(method);
+            } catch (const command_line::UsageError&) {
+                if (unknown.empty()) unknown = name;
+            }
+        }
+        if (unknown.empty()) Refuse("methods", refused.what());
+        if (known.size() >= kFewestMethods) settings.methods = known;
+        std::vector<std::string> keys;
+        for (sorting::SortMethod method : sorting::kAllMethods) keys.emplace_back(sorting::MethodKey(method));
+        const std::string closest = command_line::ClosestName(unknown, keys);
+        Refuse("methods", closest.empty() ? Fill(Words("race", "%1 is no method's name"), {unknown})
+                                          : Fill(Words("race", "%1: did you mean %2?"), {unknown, closest}));
+    }
+}
+
 }  // namespace
 
 bool IsSetting(std::string_view name) { return std::ranges::find(kSettingNames, name) != std::end(kSettingNames); }
@@ -122,9 +155,7 @@ void TakeSetting(LessonSettings& settings, std::string_view name, const std::str
     try {
         // Each value is read whole before it is taken: one refused leaves the setting as it was.
         if (name == "methods") {
-            const auto methods = command_line::ParseMethodList(value);
-            if (methods.size() < kFewestMethods) Refuse(name, Words("race", "a race needs two methods or more"));
-            settings.methods = methods;
+            TakeMethods(settings, value);
         } else if (name == "items") {
             settings.items = ReadItems(value, decimalPoint);
         } else if (name == "order") {

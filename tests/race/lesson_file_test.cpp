@@ -54,6 +54,11 @@ TEST(LessonFile, EveryProblemIsListedTheFirstTwentyByTheirLines)
     EXPECT_EQ(race::ReadLesson("sortrace = 1\nzoom = 110\nmethods = heap\nspeed = 0\n", "").problem,
               "line 2: zoom: 100 to 300, in steps of 25\nline 3: methods: a race needs two methods or more\n"
               "line 4: speed: steps a second, from 1 to 10000000");
+    // A name mistyped: the methods named rightly race, and the name is said with its nearest.
+    const race::LessonRead typo = race::ReadLesson("sortrace = 1\nmethods = bubble,mergee,quick\n", "");
+    EXPECT_EQ(typo.problem, "line 2: methods: mergee: did you mean merge?");
+    EXPECT_EQ(typo.settings.methods, (std::vector{sorting::SortMethod::Bubble, sorting::SortMethod::Quick}));
+    EXPECT_EQ(race::ReadLesson("sortrace = 1\nmethods = heap,bogo\n", "").problem, "line 2: methods: bogo is no method's name");
     std::string many = "sortrace = 1\n";
     for (int i = 0; i < 25; ++i) many += "zoom = 110\n";
     const std::string problem = race::ReadLesson(many, "").problem;
