@@ -1262,6 +1262,10 @@ ein Skript scheiterte, 2 für eine Befehlszeile, der nicht gefolgt werden kann,
   --csv            CSV statt der ausgerichteten Tabelle schreiben
 </translation>
     </message>
+    <message>
+        <source>every order takes the same steps</source>
+        <translation>jede Anordnung braucht dieselben Schritte</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

@@ -1261,6 +1261,10 @@ se interrumpe con SIGINT o SIGTERM.
   --csv            escribir CSV en lugar de la tabla alineada
 </translation>
     </message>
+    <message>
+        <source>every order takes the same steps</source>
+        <translation>todo orden da los mismos pasos</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

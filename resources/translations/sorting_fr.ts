@@ -1259,6 +1259,10 @@ en cas d&apos;interruption par SIGINT ou SIGTERM.
   --csv            écrire du CSV au lieu du tableau aligné
 </translation>
     </message>
+    <message>
+        <source>every order takes the same steps</source>
+        <translation>chaque ordre prend les mêmes pas</translation>
+    </message>
 </context>
 <context>
     <name>method</name>

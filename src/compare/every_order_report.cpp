@@ -83,8 +83,11 @@ std::string EveryOrderTableRow(const EveryOrderRow& row, const std::string& deci
                 Right(std::to_string(range.most), w.most);
     }
     line += "  " + Right(InOrder(row), platform::TextWidth(Words("compare", "in order"))) + "\n";
-    return line + std::string(w.name + kCountWidth + 2, ' ') +
-           platform::Fill(Words("compare", "worst: %1; best: %2"), {Items(row.worst), Items(row.best)}) + "\n";
+    // Where every order takes as many steps, none is worst or best.
+    const std::string cases = row.worstSteps == row.bestSteps
+                                  ? Words("compare", "every order takes the same steps")
+                                  : platform::Fill(Words("compare", "worst: %1; best: %2"), {Items(row.worst), Items(row.best)});
+    return line + std::string(w.name + kCountWidth + 2, ' ') + cases + "\n";
 }
 
 std::string EveryOrderCsvHeading()

@@ -1,6 +1,7 @@
 // Every order of a few items: the exact best, average and worst case, against the textbook.
 
 #include "compare/every_order.h"
+#include "compare/every_order_report.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,8 @@ TEST(EveryOrder, GivesTheTextbooksExactFiguresOnEveryOrderOfTwoToEightItems)
         const compare::EveryOrderRow selection = row(SortMethod::Selection);
         EXPECT_EQ(selection.comparisons.fewest, std::int64_t(pairs));
         EXPECT_EQ(selection.comparisons.most, std::int64_t(pairs));
+        // Its exchanges too, n - 1 of them: no order is worst or best.
+        EXPECT_TRUE(compare::EveryOrderTableRow(selection, ".").ends_with("every order takes the same steps\n")) << n;
         // Quick sort, m - 1 comparisons to part m items, makes 2(n + 1)H(n) - 4n on the average
         // (Knuth, 5.2.2; Sedgewick, Algorithms, the analysis of quicksort).
         const compare::EveryOrderRow quick = row(SortMethod::Quick);
